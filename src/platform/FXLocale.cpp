@@ -1,0 +1,194 @@
+#include "FXLocale.h"
+
+#include "FXNotificationCenter.h"
+
+#include <QtGlobal>
+
+#include <unicode/dcfmtsym.h>
+#include <unicode/region.h>
+#include <unicode/ucurr.h>
+#include <unicode/uloc.h>
+
+namespace {
+
+QString fromIcu(const icu::UnicodeString &text)
+{
+    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
+}
+
+std::optional<QString> currencyOfLocale(const char *localeId)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UChar buffer[4] = {};
+    const int32_t length = ucurr_forLocale(localeId, buffer, 4, &status);
+    if (U_FAILURE(status) || length != 3)
+        return std::nullopt;
+    const QString code(reinterpret_cast<const QChar *>(buffer), length);
+    // ICU answers "XXX" (no currency) for regions that have none.
+    if (code == u"XXX")
+        return std::nullopt;
+    return code;
+}
+
+std::optional<QString> currencyName(const icu::Locale &locale, const QString &code,
+                                    UCurrNameStyle style)
+{
+    if (code.size() != 3)
+        return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
+    UBool isChoiceFormat = false;
+    int32_t length = 0;
+    const UChar *name = ucurr_getName(reinterpret_cast<const UChar *>(code.utf16()),
+                                      locale.getName(), style, &isChoiceFormat, &length, &status);
+    if (U_FAILURE(status) || !name)
+        return std::nullopt;
+    const QString result(reinterpret_cast<const QChar *>(name), length);
+    // Without data ICU echoes the code itself.
+    if (result == code)
+        return std::nullopt;
+    return result;
+}
+
+}
+
+struct FXLocale::Data {
+    QString identifier;
+    icu::Locale locale;
+    QString decimalSeparator;
+    QString groupingSeparator;
+    QString minusSign;
+
+    explicit Data(const QString &id)
+        : identifier(id)
+        , locale(id.toUtf8().constData())
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::DecimalFormatSymbols symbols(locale, status);
+        if (U_FAILURE(status)) {
+            decimalSeparator = QStringLiteral(".");
+            groupingSeparator = QStringLiteral(",");
+            minusSign = QStringLiteral("-");
+            return;
+        }
+        decimalSeparator = fromIcu(symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol));
+        groupingSeparator = fromIcu(symbols.getSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol));
+        minusSign = fromIcu(symbols.getSymbol(icu::DecimalFormatSymbols::kMinusSignSymbol));
+    }
+};
+
+FXLocale &FXLocale::current()
+{
+    static FXLocale locale(identifierFromEnvironment(), &FXNotificationCenter::defaultCenter());
+    return locale;
+}
+
+FXLocale::FXLocale(const QString &identifier, FXNotificationCenter *center)
+    : m_center(center)
+    , m_data(std::make_shared<const Data>(icuIdentifier(identifier)))
+{
+}
+
+QString FXLocale::identifierFromEnvironment()
+{
+    for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return icuIdentifier(value);
+    }
+    return icuIdentifier(QString());
+}
+
+QString FXLocale::icuIdentifier(const QString &name)
+{
+    QString id = name.section(u'.', 0, 0).section(u'@', 0, 0);
+    if (id.isEmpty() || id == u"C" || id == u"POSIX")
+        return QStringLiteral("en_US_POSIX");
+    id.replace(u'-', u'_');
+    return QString::fromUtf8(icu::Locale(id.toUtf8().constData()).getName());
+}
+
+bool FXLocale::isKnownLocale(const QString &name)
+{
+    const icu::Locale wanted(icuIdentifier(name).toUtf8().constData());
+    if (wanted.isBogus() || qstrlen(wanted.getLanguage()) == 0)
+        return false;
+    int32_t count = 0;
+    const icu::Locale *available = icu::Locale::getAvailableLocales(count);
+    for (int32_t i = 0; i < count; ++i) {
+        if (qstrcmp(available[i].getLanguage(), wanted.getLanguage()) == 0)
+            return true;
+    }
+    return false;
+}
+
+std::shared_ptr<const FXLocale::Data> FXLocale::data() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_data;
+}
+
+QString FXLocale::identifier() const
+{
+    return data()->identifier;
+}
+
+void FXLocale::setIdentifier(const QString &identifier)
+{
+    auto replacement = std::make_shared<const Data>(icuIdentifier(identifier));
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_data->identifier == replacement->identifier)
+            return;
+        m_data = std::move(replacement);
+        m_generation.fetch_add(1, std::memory_order_acq_rel);
+    }
+    if (m_center)
+        m_center->postNotification(FXCurrentLocaleDidChangeNotification, this);
+}
+
+icu::Locale FXLocale::icuLocale() const
+{
+    return data()->locale;
+}
+
+QString FXLocale::decimalSeparator() const
+{
+    return data()->decimalSeparator;
+}
+
+QString FXLocale::groupingSeparator() const
+{
+    return data()->groupingSeparator;
+}
+
+QString FXLocale::minusSign() const
+{
+    return data()->minusSign;
+}
+
+std::optional<QString> FXLocale::currencyCode() const
+{
+    return currencyOfLocale(data()->locale.getName());
+}
+
+std::optional<QString> FXLocale::displayNameForCurrency(const QString &code) const
+{
+    return currencyName(data()->locale, code, UCURR_LONG_NAME);
+}
+
+std::optional<QString> FXLocale::symbolForCurrency(const QString &code) const
+{
+    return currencyName(data()->locale, code, UCURR_SYMBOL_NAME);
+}
+
+std::optional<QString> FXLocale::currencyCodeForRegion(const QString &countryCode)
+{
+    const QByteArray region = countryCode.toUpper().toLatin1();
+    // Only real territories: ICU also knows macro-regions and the "unknown region" ZZ.
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Region *territory = icu::Region::getInstance(region.constData(), status);
+    if (region.size() != 2 || U_FAILURE(status) || territory->getType() != URGN_TERRITORY)
+        return std::nullopt;
+    const QByteArray id = "und_" + region;
+    return currencyOfLocale(id.constData());
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+
+#include <unicode/locid.h>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+class FXNotificationCenter;
+
+// Posted by FXLocale::setIdentifier on its centre, with the locale as the object, when the locale
+// in force changed.
+inline const QString FXCurrentLocaleDidChangeNotification =
+    QStringLiteral("FXCurrentLocaleDidChangeNotification");
+
+// The conventions of one locale, as ICU knows them: separators, the locale's currency, currency
+// names and signs. The process's current locale is FXLocale::current(), taken from the environment
+// like any Linux program and replaceable at run time; tests build their own instances.
+//
+// Every answer follows the identifier in force at the moment of the call. Readers that cache
+// something derived from the locale key it on generation(), which changes with every replacement.
+class FXLocale {
+public:
+    static FXLocale &current();
+
+    // `identifier` is an ICU locale id ("de_DE") or a POSIX locale name ("de_DE.UTF-8", "C").
+    explicit FXLocale(const QString &identifier, FXNotificationCenter *center = nullptr);
+    FXLocale(const FXLocale &) = delete;
+    FXLocale &operator=(const FXLocale &) = delete;
+
+    // The locale a program of this user should use: LC_ALL, then LC_NUMERIC, then LANG.
+    static QString identifierFromEnvironment();
+    // The ICU id for a POSIX or BCP 47 name: encoding and modifier dropped, "C" and "POSIX" as
+    // en_US_POSIX (decimal ".", grouping ",").
+    static QString icuIdentifier(const QString &name);
+    // Whether ICU has data for the language of `name`: guards user-given locale names.
+    static bool isKnownLocale(const QString &name);
+
+    QString identifier() const;
+    // Replaces the locale in force; posts FXCurrentLocaleDidChangeNotification when it changed.
+    void setIdentifier(const QString &identifier);
+    quint64 generation() const { return m_generation.load(std::memory_order_acquire); }
+
+    icu::Locale icuLocale() const;
+    QString decimalSeparator() const;
+    QString groupingSeparator() const;
+    QString minusSign() const;
+
+    // The currency of the locale's region; none for a locale without a region or currency.
+    std::optional<QString> currencyCode() const;
+    // The currency's name in this locale's language; none when ICU has no name for it.
+    std::optional<QString> displayNameForCurrency(const QString &code) const;
+    // The currency's sign in this locale ("$", "€", "CHF"); none when ICU knows no sign for it.
+    std::optional<QString> symbolForCurrency(const QString &code) const;
+
+    // The currency of a country, by its ISO 3166 alpha-2 code; none for a country without one.
+    static std::optional<QString> currencyCodeForRegion(const QString &countryCode);
+
+private:
+    struct Data;
+    std::shared_ptr<const Data> data() const;
+
+    FXNotificationCenter *m_center;
+    mutable std::mutex m_mutex;
+    std::shared_ptr<const Data> m_data;   // replaced whole, never changed in place
+    std::atomic<quint64> m_generation{0};
+};

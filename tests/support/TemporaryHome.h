@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// Points XDG_CONFIG_HOME and XDG_DATA_HOME at a fresh temporary folder for the life of a test, so
+// that nothing reads or writes the user's real settings and rates.
+class TemporaryHome {
+public:
+    TemporaryHome();
+    ~TemporaryHome();
+
+    QString path() const { return m_dir.path(); }
+    QString configHome() const { return m_dir.path() + QStringLiteral("/config"); }
+    QString dataHome() const { return m_dir.path() + QStringLiteral("/data"); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldConfigHome;
+    QByteArray m_oldDataHome;
+};
+
+// A test fixture with its own temporary home.
+class TemporaryHomeTest : public ::testing::Test {
+protected:
+    TemporaryHome home;
+};
