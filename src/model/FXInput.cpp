@@ -1,0 +1,125 @@
+#include "FXInput.h"
+
+#include "FXNumberFormatter.h"
+
+namespace {
+
+// Twelve integer digits and two fraction digits around one separator: the longest amount that
+// typing builds. The limits are compared for equality, so a longer text written by setInput is
+// left as it is rather than cut.
+constexpr qsizetype MaxIntegerLength = 12;
+constexpr qsizetype MaxFractionDigits = 2;
+constexpr qsizetype MaxLength = 15;
+
+}
+
+FXInput::FXInput()
+    : FXInput(FXNumberFormatter::sharedFormatter())
+{
+}
+
+FXInput::FXInput(const FXNumberFormatter &formatter)
+    : m_formatter(&formatter)
+{
+}
+
+QString FXInput::description() const
+{
+    return QStringLiteral("<FXInput: 0x%1> - %2")
+        .arg(QString::number(quintptr(this), 16), m_inputString);
+}
+
+QString FXInput::numberDelimiter() const
+{
+    return m_formatter->decimalSeparator();
+}
+
+bool FXInput::hasFractionDigits() const
+{
+    return m_inputString.contains(numberDelimiter());
+}
+
+qsizetype FXInput::fractionDigitsCount() const
+{
+    const QString delimiter = numberDelimiter();
+    return m_inputString.size() - m_inputString.indexOf(delimiter) - delimiter.size();
+}
+
+std::optional<double> FXInput::formattedNumber() const
+{
+    if (m_inputString.isEmpty())
+        return 0.0;
+    return m_formatter->formattedNumberForInput(m_inputString);
+}
+
+QString FXInput::humanReadableInput() const
+{
+    return m_inputString.isEmpty() ? QStringLiteral("0") : m_inputString;
+}
+
+double FXInput::doubleValue() const
+{
+    return formattedNumber().value_or(0.0);
+}
+
+void FXInput::setInput(double value)
+{
+    m_inputString = m_formatter->formattedStringForInput(value);
+}
+
+void FXInput::appendNumber(const QString &character)
+{
+    if (character.isEmpty())
+        return;
+    const QChar first = character.front();
+    const char32_t codePoint = first.isHighSurrogate() && character.size() > 1
+        ? QChar::surrogateToUcs4(first, character.at(1))
+        : char32_t(first.unicode());
+    if (QChar::isDigit(codePoint))
+        appendCharacter(character);
+}
+
+void FXInput::appendCharacter(const QString &character)
+{
+    const QString delimiter = numberDelimiter();
+    const qsizetype length = m_inputString.size();
+    const qsizetype separator = m_inputString.indexOf(delimiter);
+    if (separator >= 0) {
+        if (length == MaxLength || length - separator - delimiter.size() == MaxFractionDigits)
+            return;
+    } else if (length == MaxIntegerLength && character != delimiter) {
+        return;
+    }
+    if (isLoneZero() && character != delimiter)
+        m_inputString.clear();
+    m_inputString += character;
+}
+
+void FXInput::appendDelimiter()
+{
+    if (hasFractionDigits())
+        return;
+    // The zero in front of a separator typed first is the locale's zero digit, the one that
+    // setInput writes: the row looks the same whichever way it got its zero.
+    if (m_inputString.isEmpty())
+        appendCharacter(m_formatter->formattedStringForInput(0.0));
+    appendCharacter(numberDelimiter());
+}
+
+void FXInput::removeLastCharacter()
+{
+    const qsizetype length = m_inputString.size();
+    if (length == 0)
+        return;
+    // Digits outside the Basic Multilingual Plane take two units; half of one is no character.
+    const bool isPair = length > 1 && m_inputString.at(length - 1).isLowSurrogate()
+        && m_inputString.at(length - 2).isHighSurrogate();
+    m_inputString.chop(isPair ? 2 : 1);
+}
+
+bool FXInput::isLoneZero() const
+{
+    // Any script's zero: under a locale with its own digits, setInput(0) writes that zero, and the
+    // next digit typed must replace it just as it replaces "0".
+    return m_inputString.size() == 1 && m_inputString.front().digitValue() == 0;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class FXLocale;
+
+// Every conversion between an amount and its text: writing amounts into input buffers, reading
+// buffers and pasted or edited text back, all in the conventions of one locale.
+//
+// Amounts are written without grouping separators and with at most two fraction digits. Text is
+// read whole: it must be a decimal number in the locale's conventions (optional minus sign, digits
+// optionally grouped, optional decimal separator with fraction digits) or it reads as nothing.
+// White space around the number is ignored, since copied text often ends with a line break.
+//
+// The ICU formatters behind the conversions are costly to build, so each instance keeps the ones
+// of its locale and rebuilds them when the locale is replaced; what the operations answer is the
+// same as with formatters built afresh for every call.
+//
+// Main thread only: the cached formatters are rebuilt inside const calls without any locking.
+class FXNumberFormatter {
+public:
+    // Bound to FXLocale::current(), whose replacements it follows.
+    static FXNumberFormatter &sharedFormatter();
+
+    explicit FXNumberFormatter(const FXLocale &locale);
+    ~FXNumberFormatter();
+    FXNumberFormatter(const FXNumberFormatter &) = delete;
+    FXNumberFormatter &operator=(const FXNumberFormatter &) = delete;
+
+    // Reads an input buffer, or a pasted text before it is accepted.
+    std::optional<double> formattedNumberForInput(const QString &text) const;
+    // The text of an amount in an input buffer: rounded half to even to at most two fraction
+    // digits, no trailing zeros, no grouping, in the locale's own digits. A value that is no
+    // number (NaN, infinity) is written as zero, so that a buffer only ever holds an amount.
+    QString formattedStringForInput(double value) const;
+    // Reads text pasted or typed into an amount field.
+    std::optional<double> formattedNumberForPasteboard(const QString &text) const;
+
+    QString decimalSeparator() const;
+
+private:
+    struct Conventions;
+    const Conventions &conventions() const;
+    std::optional<double> read(const QString &text) const;
+
+    const FXLocale &m_locale;
+    mutable std::unique_ptr<Conventions> m_conventions;   // built for the locale's generation it holds
+};
