@@ -96,7 +96,8 @@ TEST_F(UserDefaults, TwoStoresOnOneFileSeeEachOthersWrites)
 
 TEST_F(UserDefaults, ACorruptFileReadsAsEmptyAndIsKeptUntilTheNextWrite)
 {
-    const QByteArray garbage("\x00\x01[unterminated\n\xff\xfe=\n=[", 24);
+    const char bytes[] = "\x00\x01[unterminated\n\xff\xfe=\n=[";
+    const QByteArray garbage(bytes, sizeof bytes - 1);
     {
         FXUserDefaults create(storePath());
     }
