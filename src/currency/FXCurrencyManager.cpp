@@ -1,0 +1,180 @@
+#include "FXCurrencyManager.h"
+
+#include "FXDispatch.h"
+#include "FXLocale.h"
+#include "FXNotificationCenter.h"
+#include "FXRatesDownloader.h"
+#include "FXRatesFile.h"
+#include "FXSettingsManager.h"
+
+#include <unicode/datefmt.h>
+
+#include <QThread>
+
+namespace {
+
+QStringList without(QStringList list, const QStringList &removed)
+{
+    list.removeIf([&](const QString &code) { return removed.contains(code); });
+    return list;
+}
+
+QStringList without(QStringList list, const std::optional<QString> &removed)
+{
+    if (removed)
+        list.removeAll(*removed);
+    return list;
+}
+
+}
+
+FXCurrencyManager::FXCurrencyManager(FXRatesTable &ratesTable, FXRatesFile &ratesFile,
+                                     FXSettingsManager &settings, const FXLocale &locale,
+                                     CountryCodeSource countryCode, FXRatesDownloader &downloader,
+                                     FXNotificationCenter &center)
+    : m_table(ratesTable)
+    , m_ratesFile(ratesFile)
+    , m_settings(settings)
+    , m_locale(locale)
+    , m_countryCode(std::move(countryCode))
+    , m_downloader(downloader)
+    , m_center(center)
+{
+}
+
+std::optional<QString> FXCurrencyManager::currencyRatesPath() const
+{
+    return m_ratesFile.path();
+}
+
+std::optional<QString> FXCurrencyManager::localeCurrency() const
+{
+    return m_locale.currencyCode();
+}
+
+std::optional<QString> FXCurrencyManager::defaultCurrency() const
+{
+    if (m_settings.isLocationBasedCurrencyEnabled() && !m_countryCode())
+        return localeCurrency();
+    if (auto fixed = m_settings.defaultCurrency())
+        return fixed;
+    return localeCurrency();
+}
+
+std::optional<QString> FXCurrencyManager::userBaseCurrency() const
+{
+    return m_userBaseCurrency ? m_userBaseCurrency : defaultCurrency();
+}
+
+void FXCurrencyManager::setUserBaseCurrency(const std::optional<QString> &currency)
+{
+    m_userBaseCurrency = currency;
+}
+
+QStringList FXCurrencyManager::auxCurrencies() const
+{
+    return without(allCurrencies(), mainCurrencies());
+}
+
+QStringList FXCurrencyManager::userPreferredCurrencies() const
+{
+    return without(m_settings.visibleCurrencies(), defaultCurrency());
+}
+
+QStringList FXCurrencyManager::userPreferredCurrenciesIncludingMain() const
+{
+    const auto main = defaultCurrency();
+    QStringList rows = without(m_settings.visibleCurrencies(), main);
+    if (main)
+        rows.prepend(*main);
+    return rows;
+}
+
+QStringList FXCurrencyManager::availableAuxCurrencies() const
+{
+    const auto main = defaultCurrency();
+    return without(without(allCurrencies(), without(m_settings.visibleCurrencies(), main)), main);
+}
+
+std::optional<QString> FXCurrencyManager::currencyCodeForCountryCode(const QString &countryCode)
+{
+    return FXLocale::currencyCodeForRegion(countryCode);
+}
+
+std::optional<QString> FXCurrencyManager::currencyNameForCode(const QString &code) const
+{
+    if (code == u"BTC")
+        return QStringLiteral("Bitcoin");
+    return m_locale.displayNameForCurrency(code);
+}
+
+QString FXCurrencyManager::currencySignForCode(const QString &code) const
+{
+    return m_locale.symbolForCurrency(code).value_or(code);
+}
+
+QString FXCurrencyManager::currentDecimalSeparator() const
+{
+    return m_locale.decimalSeparator();
+}
+
+void FXCurrencyManager::updateCurrencyRates()
+{
+    ++m_runningRefreshes;
+    FXDispatch::backgroundAsync([this] {
+        refreshRates();
+        FXDispatch::mainSync([this] {
+            --m_runningRefreshes;
+            m_center.postNotification(FXRatesDidUpdateNotification, this);
+        });
+    });
+}
+
+FXRefreshOutcome FXCurrencyManager::refreshRates()
+{
+    const FXDownloadResult download =
+        m_downloader.download(FXRatesDownloader::ratesURL(m_settings.userDefaults()));
+    if (!download.isSuccess())
+        return {false, download.failureReason()};
+
+    FXRefreshOutcome outcome;
+    const QDateTime now = m_now();
+    if (auto document = FXRatesDocument::fromServerResponse(download.body(), now)) {
+        {
+            std::lock_guard lock(m_dateMutex);
+            m_lastUpdateDate = now;
+        }
+        auto replacement = std::make_shared<const FXRatesDocument>(std::move(*document));
+        if (!m_ratesFile.write(replacement->propertyList()))
+            outcome.failure = QStringLiteral("the new rates could not be stored");
+        m_table.setCurrencyRates(std::move(replacement));
+        outcome.replaced = true;
+    } else {
+        outcome.failure = QStringLiteral("the server's answer holds no rates");
+    }
+    QThread::msleep(m_refreshPauseMilliseconds);
+    return outcome;
+}
+
+std::optional<QDateTime> FXCurrencyManager::lastUpdateDate() const
+{
+    std::lock_guard lock(m_dateMutex);
+    return m_lastUpdateDate;
+}
+
+QString FXCurrencyManager::humanReadableUpdateDate() const
+{
+    const auto document = currencyRates();
+    if (!document || !document->date().isValid())
+        return {};
+    const QDateTime date = document->date();
+    const bool olderThanHalfADay = date.secsTo(m_now()) > 12 * 60 * 60;
+    const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateTimeInstance(
+        olderThanHalfADay ? icu::DateFormat::kShort : icu::DateFormat::kNone,
+        icu::DateFormat::kShort, m_locale.icuLocale()));
+    if (!format)
+        return date.toString(Qt::ISODate);
+    icu::UnicodeString text;
+    format->format(UDate(date.toMSecsSinceEpoch()), text);
+    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "FXInputManager.h"
+#include "FXRatesTable.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+class FXLocale;
+class FXNotificationCenter;
+class FXRatesDownloader;
+class FXRatesFile;
+class FXSettingsManager;
+
+// Posted on the main thread, with the currency manager as the object, when a refresh of the rates
+// has ended, whether or not it changed them.
+inline const QString FXRatesDidUpdateNotification = QStringLiteral("FXRatesDidUpdateNotification");
+
+// How one refresh of the rates ended.
+struct FXRefreshOutcome {
+    bool replaced = false;   // the table in force is the new one
+    QString failure;         // why not, or why the new table could not be stored; empty when fine
+};
+
+// Knows the currencies: the rates in force and their conversion, which currencies the converter
+// shows and which one is the main currency, their names and signs, and the refresh of the rates
+// from the rates server. One instance per process; tests build their own.
+class FXCurrencyManager : public FXCurrencySource {
+public:
+    // Where the country of the computer comes from: the location manager in the window, the stored
+    // country in the command-line tool, which never starts locating.
+    using CountryCodeSource = std::function<std::optional<QString>()>;
+
+    static FXCurrencyManager &sharedManager();
+    FXCurrencyManager(FXRatesTable &ratesTable, FXRatesFile &ratesFile, FXSettingsManager &settings,
+                      const FXLocale &locale, CountryCodeSource countryCode,
+                      FXRatesDownloader &downloader, FXNotificationCenter &center);
+
+    FXSettingsManager &settingsManager() const { return m_settings; }
+    const FXRatesTable &ratesTable() const { return m_table; }
+
+    // The rates in force.
+    std::optional<QString> currencyRatesPath() const;
+    std::shared_ptr<const FXRatesDocument> currencyRates() const { return m_table.currencyRates(); }
+    QStringList allCurrencies() const { return m_table.allCurrencies(); }
+    QStringList mainCurrencies() const { return m_table.mainCurrencies(); }
+    static QString baseCurrency() { return FXRatesTable::baseCurrency(); }
+    double convertedAmount(double amount, const QString &fromCurrency,
+                           const QString &toCurrency) const override
+    {
+        return m_table.convertedAmount(amount, fromCurrency, toCurrency);
+    }
+
+    // Which currencies, in which order.
+    std::optional<QString> localeCurrency() const;
+    // The main currency in force: the fixed one, else the locale's; while the main currency follows
+    // the location and no country is known yet, the locale's.
+    std::optional<QString> defaultCurrency() const override;
+    // The currency being typed into; the main currency until something sets it.
+    std::optional<QString> userBaseCurrency() const override;
+    void setUserBaseCurrency(const std::optional<QString> &currency) override;
+    QStringList auxCurrencies() const;
+    // The visible currencies without the main currency, in their order.
+    QStringList userPreferredCurrencies() const override;
+    // The converter's rows: the main currency, then the other visible ones.
+    QStringList userPreferredCurrenciesIncludingMain() const;
+    // What could still be added: neither visible nor the main currency.
+    QStringList availableAuxCurrencies() const;
+
+    // Names and signs, in the current locale.
+    static std::optional<QString> currencyCodeForCountryCode(const QString &countryCode);
+    std::optional<QString> currencyNameForCode(const QString &code) const;
+    QString currencySignForCode(const QString &code) const;
+    QString currentDecimalSeparator() const;
+
+    // Refreshing the rates.
+    // Starts a refresh on the background queue and returns at once; its end is announced on the
+    // main thread with FXRatesDidUpdateNotification. Main thread only.
+    void updateCurrencyRates();
+    // One whole refresh, blocking: download, read, store. Any thread but the main one.
+    FXRefreshOutcome refreshRates();
+    // True from the start of a refresh until the last of the running ones has been announced.
+    bool isUpdating() const { return m_runningRefreshes > 0; }
+    // When this run last received usable rates; none before the first success.
+    std::optional<QDateTime> lastUpdateDate() const;
+    // The date of the rates in force: a time today, a date and time when older than 12 hours.
+    QString humanReadableUpdateDate() const;
+
+    // For tests and the command-line tool: how long a refresh that received data waits before
+    // it ends (so that the window's "Updating…" stays readable), and the clock.
+    void setRefreshPause(int milliseconds) { m_refreshPauseMilliseconds = milliseconds; }
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+
+private:
+    FXRatesTable &m_table;
+    FXRatesFile &m_ratesFile;
+    FXSettingsManager &m_settings;
+    const FXLocale &m_locale;
+    CountryCodeSource m_countryCode;
+    FXRatesDownloader &m_downloader;
+    FXNotificationCenter &m_center;
+
+    std::optional<QString> m_userBaseCurrency;
+    int m_runningRefreshes = 0;   // main thread only
+    mutable std::mutex m_dateMutex;
+    std::optional<QDateTime> m_lastUpdateDate;
+    int m_refreshPauseMilliseconds = 1000;
+    std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTimeUtc(); };
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QStringList>
+#include <QVariantMap>
+
+#include <optional>
+
+// A currency's two rates against the base currency, the US dollar.
+struct FXRate {
+    double fromBase = 0.0;   // units of the currency for one dollar
+    double toBase = 0.0;     // dollars for one unit of the currency
+};
+
+// One rates document, read once and never changed: every currency's rates and the date they were
+// fetched. Its stored form is the property list
+//   {"CurrencyRates": {CODE: {"from_base": number, "to_base": number}}, "Date": date}.
+class FXRatesDocument {
+public:
+    // Reads a stored document. Every key of "CurrencyRates" is a currency; a rate given as text is
+    // read as the number it starts with, and a missing rate is 0.
+    explicit FXRatesDocument(const QVariantMap &propertyList);
+    // Reads the rates server's answer: the "CurrencyRates" dictionary alone, as a JSON object.
+    // None unless the body is a JSON object with at least one currency whose two rates are positive
+    // numbers: a glitch of the server must not replace good rates.
+    static std::optional<FXRatesDocument> fromServerResponse(const QByteArray &body,
+                                                             const QDateTime &date);
+
+    QVariantMap propertyList() const;
+
+    QStringList codes() const { return m_rates.keys(); }
+    bool contains(const QString &code) const { return m_rates.contains(code); }
+    FXRate rate(const QString &code) const { return m_rates.value(code); }
+    const QHash<QString, FXRate> &rates() const { return m_rates; }
+    // Invalid when the document carries no date.
+    QDateTime date() const { return m_date; }
+
+private:
+    FXRatesDocument() = default;
+    void readRates(const QVariantMap &rates);
+
+    QHash<QString, FXRate> m_rates;
+    QDateTime m_date;
+};

@@ -1,0 +1,141 @@
+#include "FXRatesDownloader.h"
+
+#include "FXLocalizedString.h"
+#include "FXUserDefaults.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace {
+
+QString sizeText(qint64 bytes)
+{
+    constexpr qint64 kibibyte = 1024;
+    constexpr qint64 mebibyte = 1024 * kibibyte;
+    if (bytes > 0 && bytes % mebibyte == 0)
+        return QString::number(bytes / mebibyte) + u" MiB";
+    if (bytes > 0 && bytes % kibibyte == 0)
+        return QString::number(bytes / kibibyte) + u" KiB";
+    return QString::number(bytes) + u" bytes";
+}
+
+// 0 until the answer's head has arrived.
+int httpStatus(const QNetworkReply &reply)
+{
+    return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+}
+
+bool isFailedStatus(int status)
+{
+    return status != 0 && (status < 200 || status > 299);
+}
+
+QString networkFailureReason(const QNetworkReply &reply)
+{
+    switch (reply.error()) {
+    case QNetworkReply::ConnectionRefusedError:
+        return FXLocalizedString::text("connection refused");
+    case QNetworkReply::HostNotFoundError:
+        return FXLocalizedString::format("host %@ not found", reply.url().host());
+    case QNetworkReply::RemoteHostClosedError:
+        return FXLocalizedString::text("connection closed before the whole response arrived");
+    default:
+        return reply.errorString();
+    }
+}
+
+}
+
+FXDownloadResult FXDownloadResult::success(QByteArray body)
+{
+    FXDownloadResult result;
+    result.m_body = std::move(body);
+    return result;
+}
+
+FXDownloadResult FXDownloadResult::failure(QString reason)
+{
+    FXDownloadResult result;
+    result.m_failureReason = std::move(reason);
+    return result;
+}
+
+FXRatesDownloader::FXRatesDownloader(std::chrono::milliseconds timeout, qint64 maximumBodySize)
+    : m_timeout(timeout)
+    , m_maximumBodySize(maximumBodySize)
+{
+}
+
+QUrl FXRatesDownloader::ratesURL(const FXUserDefaults &groupDefaults)
+{
+    const QString fromEnvironment = qEnvironmentVariable("CAMBIO_RATES_URL").trimmed();
+    if (!fromEnvironment.isEmpty())
+        return QUrl(fromEnvironment);
+    const QString fromDefaults = groupDefaults.stringForKey(QStringLiteral("RatesServerURL")).value_or(QString()).trimmed();
+    if (!fromDefaults.isEmpty())
+        return QUrl(fromDefaults);
+    return QUrl(QStringLiteral("http://localhost:8642/lab/lumenfold/update.php"));
+}
+
+FXDownloadResult FXRatesDownloader::download(const QUrl &url) const
+{
+    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https"))
+        return FXDownloadResult::failure(FXLocalizedString::format("not an HTTP address: %@", url.toString()));
+
+    // A manager of its own: it belongs to this thread, and it has no cache. Its proxies are the
+    // system's, which QtNetwork on Linux takes from http_proxy, https_proxy and no_proxy at each
+    // request; loopback addresses never go through a proxy.
+    QNetworkAccessManager manager;
+    QNetworkReply *reply = manager.get(QNetworkRequest(url));
+
+    const QString tooLarge = FXLocalizedString::format("response larger than %@", sizeText(m_maximumBodySize));
+    QByteArray body;
+    QString abandonedBecause;
+    const auto abandon = [&](const QString &reason) {
+        if (abandonedBecause.isEmpty())
+            abandonedBecause = reason;
+        reply->abort();
+    };
+
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply, [&] {
+        abandon(FXLocalizedString::format("timed out after %@ s", QString::number(m_timeout.count() / 1000.0)));
+    });
+    // A body is refused before its first byte when the server tells its size, else as it comes.
+    // The page of a failed status is neither kept nor cut off: the status says all, and QtNetwork
+    // warns about a reply aborted while it reports that status as an error.
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (!isFailedStatus(httpStatus(*reply)) && length.isValid() && length.toLongLong() > m_maximumBodySize)
+            abandon(tooLarge);
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
+        if (isFailedStatus(httpStatus(*reply)))
+            reply->readAll();
+        else if (body.size() + reply->bytesAvailable() > m_maximumBodySize)
+            abandon(tooLarge);
+        else
+            body += reply->readAll();
+    });
+
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    deadline.start(m_timeout);
+    if (!reply->isFinished())
+        loop.exec();
+
+    const int status = httpStatus(*reply);
+    if (isFailedStatus(status))
+        return FXDownloadResult::failure(FXLocalizedString::format("HTTP %@", QString::number(status)));
+    if (!abandonedBecause.isEmpty())
+        return FXDownloadResult::failure(abandonedBecause);
+    if (reply->error() != QNetworkReply::NoError)
+        return FXDownloadResult::failure(networkFailureReason(*reply));
+    if (body.size() + reply->bytesAvailable() > m_maximumBodySize)
+        return FXDownloadResult::failure(tooLarge);
+    return FXDownloadResult::success(body + reply->readAll());
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVariantMap>
+
+#include <mutex>
+#include <optional>
+
+// The rates document "CurrencyRates.plist" in the application group container, shared by the
+// window and the command-line tool, and the seed copy the program carries for the first start.
+// Reads happen on the main thread and writes on the refresh's background thread.
+class FXRatesFile {
+public:
+    // The document's place in the container; none when the container cannot be made.
+    static std::optional<QString> defaultPath();
+    static QString seedResourcePath() { return QStringLiteral(":/CurrencyRates.plist"); }
+
+    explicit FXRatesFile(std::optional<QString> path = defaultPath(),
+                         QString seedPath = seedResourcePath());
+
+    std::optional<QString> path() const { return m_path; }
+
+    // The stored document. On the very first read the seed is copied into place; an existing file
+    // is never replaced by it, even when it cannot be read.
+    std::optional<QVariantMap> read();
+    // The seed document, read once.
+    const std::optional<QVariantMap> &seed();
+    // Replaces the stored document whole: a crash or a full disk leaves the old one in place.
+    bool write(const QVariantMap &document);
+
+private:
+    struct FileState {
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileState &) const = default;
+    };
+    FileState currentState() const;
+
+    std::mutex m_mutex;
+    std::optional<QString> m_path;
+    QString m_seedPath;
+    std::optional<std::optional<QVariantMap>> m_seed;
+    // The file as it was when it last failed to read: unchanged, it would fail again.
+    std::optional<FileState> m_unreadableState;
+};

@@ -1,0 +1,98 @@
+#include "FXRatesTable.h"
+
+#include "FXLocale.h"
+#include "FXRatesFile.h"
+
+#include <unicode/coll.h>
+
+#include <algorithm>
+
+FXRatesTable::FXRatesTable(FXRatesFile &file, const FXLocale &locale)
+    : m_file(file)
+    , m_locale(locale)
+{
+}
+
+FXRatesTable::~FXRatesTable() = default;
+
+std::shared_ptr<const FXRatesDocument> FXRatesTable::currencyRates() const
+{
+    std::lock_guard lock(m_mutex);
+    if (m_document)
+        return m_document;
+    if (const auto stored = m_file.read()) {
+        m_document = std::make_shared<const FXRatesDocument>(*stored);
+        return m_document;
+    }
+    if (!m_seed) {
+        if (const auto &seed = m_file.seed())
+            m_seed = std::make_shared<const FXRatesDocument>(*seed);
+    }
+    return m_seed;
+}
+
+void FXRatesTable::setCurrencyRates(std::shared_ptr<const FXRatesDocument> document)
+{
+    std::lock_guard lock(m_mutex);
+    m_document = std::move(document);
+}
+
+QStringList FXRatesTable::mainCurrencies() const
+{
+    return {QStringLiteral("USD"), QStringLiteral("EUR"), QStringLiteral("GBP"),
+            QStringLiteral("JPY"), QStringLiteral("BTC")};
+}
+
+QStringList FXRatesTable::allCurrencies() const
+{
+    const auto document = currencyRates();
+    if (!document)
+        return {};
+    QStringList codes = document->codes();
+
+    std::lock_guard lock(m_mutex);
+    if (!m_collator || m_collatorGeneration != m_locale.generation()) {
+        UErrorCode status = U_ZERO_ERROR;
+        m_collator.reset(icu::Collator::createInstance(m_locale.icuLocale(), status));
+        if (U_FAILURE(status))
+            m_collator.reset();
+        else
+            m_collator->setStrength(icu::Collator::SECONDARY);
+        m_collatorGeneration = m_locale.generation();
+    }
+    const auto compare = [this](const QString &a, const QString &b) {
+        if (!m_collator)
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        UErrorCode status = U_ZERO_ERROR;
+        return m_collator->compare(reinterpret_cast<const UChar *>(a.utf16()), int32_t(a.size()),
+                                   reinterpret_cast<const UChar *>(b.utf16()), int32_t(b.size()),
+                                   status)
+               == UCOL_LESS;
+    };
+    std::sort(codes.begin(), codes.end(), compare);
+    return codes;
+}
+
+double FXRatesTable::rateFromBaseForCurrency(const QString &currency) const
+{
+    const auto document = currencyRates();
+    return document ? document->rate(currency).fromBase : 0.0;
+}
+
+double FXRatesTable::rateToBaseForCurrency(const QString &currency) const
+{
+    const auto document = currencyRates();
+    return document ? document->rate(currency).toBase : 0.0;
+}
+
+double FXRatesTable::convertedAmount(double amount, const QString &fromCurrency,
+                                     const QString &toCurrency) const
+{
+    // One document for both rates: a refresh in between must not mix two tables.
+    const auto document = currencyRates();
+    if (!document)
+        return 0.0;
+    const double toBase = document->rate(fromCurrency).toBase;
+    const double fromBase = document->rate(toCurrency).fromBase;
+    return (toBase * amount) * fromBase;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "FXRatesDocument.h"
+#include "FXSettingsManager.h"
+
+#include <QStringList>
+
+#include <unicode/uversion.h>
+
+#include <memory>
+#include <mutex>
+
+class FXLocale;
+class FXRatesFile;
+
+U_NAMESPACE_BEGIN
+class Collator;
+U_NAMESPACE_END
+
+// The rates in force and the conversion of amounts through the base currency.
+//
+// The document is read from the rates file on first use and then kept; a refresh replaces it whole
+// from a background thread, and a reader always gets either the old or the new document. While the
+// file cannot be read the seed document serves, so that conversions never silently become 0, and
+// every later use tries the file again.
+class FXRatesTable : public FXCurrencyLists {
+public:
+    FXRatesTable(FXRatesFile &file, const FXLocale &locale);
+    ~FXRatesTable() override;
+
+    // The document in force; null only when neither the file nor the seed can be read.
+    std::shared_ptr<const FXRatesDocument> currencyRates() const;
+    void setCurrencyRates(std::shared_ptr<const FXRatesDocument> document);
+
+    static QString baseCurrency() { return QStringLiteral("USD"); }
+    QStringList mainCurrencies() const override;
+    // Every code of the document, in the current locale's case-insensitive order.
+    QStringList allCurrencies() const override;
+
+    double rateFromBaseForCurrency(const QString &currency) const;
+    double rateToBaseForCurrency(const QString &currency) const;
+    // (toBase(from) * amount) * fromBase(to), in exactly this order; 0 for an unknown currency.
+    double convertedAmount(double amount, const QString &fromCurrency,
+                           const QString &toCurrency) const;
+
+private:
+    FXRatesFile &m_file;
+    const FXLocale &m_locale;
+    mutable std::mutex m_mutex;
+    mutable std::shared_ptr<const FXRatesDocument> m_document;
+    mutable std::shared_ptr<const FXRatesDocument> m_seed;
+    mutable std::unique_ptr<icu::Collator> m_collator;
+    mutable quint64 m_collatorGeneration = 0;
+};

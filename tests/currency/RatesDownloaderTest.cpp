@@ -1,0 +1,183 @@
+#include "FXRatesDownloader.h"
+
+#include "FXDispatch.h"
+#include "FXUserDefaults.h"
+#include "LoopbackHttpServer.h"
+#include "TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Sets or removes an environment variable for the life of a test.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char *name, const std::optional<QByteArray> &value)
+        : m_name(name)
+        , m_previous(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
+    {
+        set(value);
+    }
+    ~ScopedEnvironment() { set(m_previous); }
+
+private:
+    void set(const std::optional<QByteArray> &value)
+    {
+        if (value)
+            qputenv(m_name, *value);
+        else
+            qunsetenv(m_name);
+    }
+
+    const char *m_name;
+    std::optional<QByteArray> m_previous;
+};
+
+struct Exchange {
+    const char *name;
+    LoopbackResponse response;
+    std::optional<QByteArray> body;   // none when the download must fail
+    const char *reason = "";
+    std::chrono::milliseconds timeout = 10s;
+    qint64 maximumBodySize = 1024;
+};
+
+void PrintTo(const Exchange &exchange, std::ostream *out) { *out << exchange.name; }
+
+class RatesDownload : public ::testing::TestWithParam<Exchange> {
+protected:
+    LoopbackHttpServer server;
+};
+
+TEST_P(RatesDownload, GivesTheBodyOrTheReason)
+{
+    const Exchange &exchange = GetParam();
+    server.setResponse(exchange.response);
+
+    const FXDownloadResult result = FXRatesDownloader(exchange.timeout, exchange.maximumBodySize).download(server.url());
+
+    ASSERT_EQ(result.isSuccess(), exchange.body.has_value()) << qPrintable(result.failureReason());
+    EXPECT_EQ(result.body(), exchange.body.value_or(QByteArray()));
+    EXPECT_EQ(result.failureReason(), QString::fromUtf8(exchange.reason));
+}
+
+const QByteArray rates = R"({"EUR": {"from_base": 0.8, "to_base": 1.25}})";
+
+LoopbackResponse answer(int status, const QByteArray &body)
+{
+    return {.status = status, .body = body};
+}
+
+LoopbackResponse unannounced(const QByteArray &body)
+{
+    return {.body = body, .announcesLength = false};
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripted, RatesDownload, ::testing::Values(
+    Exchange{"success", answer(200, rates), rates},
+    Exchange{"empty body", answer(200, ""), QByteArray()},
+    Exchange{"any 2xx status", answer(203, rates), rates},
+    Exchange{"body ending where the connection closes", unannounced(rates), rates},
+    Exchange{"server error", answer(500, "oops"), std::nullopt, "HTTP 500"},
+    Exchange{"not found", answer(404, rates), std::nullopt, "HTTP 404"},
+    Exchange{"error page too large", answer(500, QByteArray(2048, 'x')), std::nullopt, "HTTP 500"},
+    Exchange{"stall", {.stalls = true}, std::nullopt, "timed out after 0.3 s", 300ms},
+    Exchange{"body at the limit", unannounced(QByteArray(1024, 'x')), QByteArray(1024, 'x')},
+    Exchange{"too large, size announced", answer(200, QByteArray(1025, 'x')), std::nullopt, "response larger than 1 KiB"},
+    Exchange{"too large, size unannounced", unannounced(QByteArray(1025, 'x')), std::nullopt, "response larger than 1 KiB"},
+    Exchange{"larger than the default limit", unannounced(QByteArray(4 * 1024 * 1024 + 1, 'x')), std::nullopt,
+             "response larger than 4 MiB", 10s, FXRatesDownloader::defaultMaximumBodySize},
+    Exchange{"body cut short", {.body = QByteArray(1000, 'x'), .closesAfter = 400}, std::nullopt,
+             "connection closed before the whole response arrived"}));
+
+TEST(RatesDownloader, ReportsARefusedConnection)
+{
+    const FXDownloadResult result = FXRatesDownloader().download(LoopbackHttpServer::refusingUrl());
+    EXPECT_FALSE(result.isSuccess());
+    EXPECT_EQ(result.failureReason(), QStringLiteral("connection refused"));
+}
+
+TEST(RatesDownloader, RefusesAddressesThatAreNotHttp)
+{
+    for (const char *address : {"", "ftp://127.0.0.1/rates.json", "file:///etc/passwd", "localhost:8642/lab"}) {
+        const FXDownloadResult result = FXRatesDownloader().download(QUrl(QString::fromUtf8(address)));
+        EXPECT_FALSE(result.isSuccess()) << address;
+        EXPECT_TRUE(result.failureReason().startsWith(u"not an HTTP address")) << address;
+    }
+}
+
+TEST(RatesDownloader, RunsOnTheBackgroundQueueWhileTheMainThreadWaits)
+{
+    LoopbackHttpServer server;
+    server.setResponse(answer(200, rates));
+
+    std::vector<std::future<FXDownloadResult>> downloads;
+    for (int download = 0; download < 4; ++download) {
+        auto promise = std::make_shared<std::promise<FXDownloadResult>>();
+        downloads.push_back(promise->get_future());
+        FXDispatch::backgroundAsync([promise, url = server.url()] {
+            promise->set_value(FXRatesDownloader().download(url));
+        });
+    }
+    for (std::future<FXDownloadResult> &download : downloads) {
+        const FXDownloadResult result = download.get();
+        EXPECT_TRUE(result.isSuccess()) << qPrintable(result.failureReason());
+        EXPECT_EQ(result.body(), rates);
+    }
+    EXPECT_EQ(server.requests().size(), 4);
+}
+
+TEST(RatesDownloader, GoesThroughTheProxyOfTheEnvironment)
+{
+    LoopbackHttpServer proxy;
+    proxy.setResponse(answer(200, rates));
+    const ScopedEnvironment httpProxy("http_proxy", proxy.url(QString()).toString().toUtf8());
+    const ScopedEnvironment noProxy("no_proxy", std::nullopt);
+    const ScopedEnvironment noProxyUpper("NO_PROXY", std::nullopt);
+
+    const FXDownloadResult result =
+        FXRatesDownloader().download(QUrl(QStringLiteral("http://rates.invalid/lab/lumenfold/update.php")));
+
+    EXPECT_TRUE(result.isSuccess()) << qPrintable(result.failureReason());
+    ASSERT_EQ(proxy.requests().size(), 1);
+    EXPECT_TRUE(proxy.requests().first().startsWith("GET http://rates.invalid/lab/lumenfold/update.php "))
+        << proxy.requests().first().constData();
+}
+
+struct Source {
+    const char *name;
+    std::optional<QByteArray> environment;
+    QVariant defaultsValue;
+    const char *url;
+};
+
+void PrintTo(const Source &source, std::ostream *out) { *out << source.name; }
+
+class RatesServerAddress : public ::testing::TestWithParam<Source> {
+protected:
+    TemporaryHome home;
+};
+
+TEST_P(RatesServerAddress, ComesFromTheFirstSourceThatNamesOne)
+{
+    const ScopedEnvironment variable("CAMBIO_RATES_URL", GetParam().environment);
+    FXUserDefaults defaults(home.configHome() + u"/group.conf");
+    defaults.setObject(GetParam().defaultsValue, QStringLiteral("RatesServerURL"));
+
+    EXPECT_EQ(FXRatesDownloader::ratesURL(defaults), QUrl(QString::fromUtf8(GetParam().url)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, RatesServerAddress, ::testing::Values(
+    Source{"environment first", "http://env.example/update.php", QStringLiteral("http://defaults.example/u"),
+           "http://env.example/update.php"},
+    Source{"empty environment skipped", "  ", QStringLiteral("http://defaults.example/u"), "http://defaults.example/u"},
+    Source{"then the defaults", std::nullopt, QStringLiteral(" http://defaults.example/u "), "http://defaults.example/u"},
+    Source{"empty defaults skipped", std::nullopt, QString(), "http://localhost:8642/lab/lumenfold/update.php"},
+    Source{"then the built-in server", std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}));
+
+}
