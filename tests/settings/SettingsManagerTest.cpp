@@ -122,8 +122,9 @@ TEST_P(VisibleCurrencyEdits, RewriteTheWholeList)
 
     EXPECT_EQ(settings.visibleCurrencies(), codes(edit.after));
     EXPECT_EQ(posts, edit.posts);
-    if (edit.posts == 0 && !edit.before)
+    if (edit.posts == 0 && !edit.before) {
         EXPECT_FALSE(defaults.objectForKey(QStringLiteral("VisibleCurrencies")).isValid());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, VisibleCurrencyEdits, ::testing::Values(
