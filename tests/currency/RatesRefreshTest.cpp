@@ -174,15 +174,17 @@ TEST_F(RatesRefresh, AFailedWriteStillReplacesTheTableButSaysSo)
 TEST_F(RatesRefresh, OverlappingRefreshesKeepUpdatingUntilTheLastEnds)
 {
     server.setResponse({200, NewRates});
-    currencies->setRefreshPause(200);
-    currencies->updateCurrencyRates();
-    currencies->setRefreshPause(600);
-    currencies->updateCurrencyRates();
+    QList<bool> updatingWhenAnnounced;
+    center.addObserver(&updatingWhenAnnounced, FXRatesDidUpdateNotification,
+                       [&](const FXNotification &) {
+                           updatingWhenAnnounced.append(currencies->isUpdating());
+                       });
 
-    ASSERT_TRUE(waitForAnnouncements(1));
-    EXPECT_TRUE(currencies->isUpdating());
+    currencies->updateCurrencyRates();
+    currencies->updateCurrencyRates();
     ASSERT_TRUE(waitForAnnouncements(2));
-    EXPECT_FALSE(currencies->isUpdating());
+
+    EXPECT_EQ(updatingWhenAnnounced, (QList<bool>{true, false}));
 }
 
 TEST_F(RatesRefresh, TheDateShowsATimeTodayAndADateWhenOlderThanHalfADay)
