@@ -102,7 +102,7 @@ QString FXLocale::icuIdentifier(const QString &name)
 {
     QString id = name.section(u'.', 0, 0).section(u'@', 0, 0);
     if (id.isEmpty() || id == u"C" || id == u"POSIX")
-        return QStringLiteral("en_US_POSIX");
+        return QStringLiteral("en_US");
     id.replace(u'-', u'_');
     return QString::fromUtf8(icu::Locale(id.toUtf8().constData()).getName());
 }

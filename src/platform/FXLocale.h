@@ -34,7 +34,8 @@ public:
     // The locale a program of this user should use: LC_ALL, then LC_NUMERIC, then LANG.
     static QString identifierFromEnvironment();
     // The ICU id for a POSIX or BCP 47 name: encoding and modifier dropped, "C" and "POSIX" as
-    // en_US_POSIX (decimal ".", grouping ",").
+    // en_US (decimal ".", grouping ","): ICU's own en_US_POSIX writes no grouping and so would
+    // refuse "1,234.5" in an amount.
     static QString icuIdentifier(const QString &name);
     // Whether ICU has data for the language of `name`: guards user-given locale names.
     static bool isKnownLocale(const QString &name);

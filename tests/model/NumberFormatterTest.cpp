@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumberReading, ::testing::Values(
     Reading{"fr_FR", "1\u202f234,56", 1234.56}, Reading{"fr_FR", "1 234,56", 1234.56},
     Reading{"ar_EG", "١٢٣٤٫٥", 1234.5}, Reading{"ar_EG", "12٫5", 12.5},
     Reading{"ar_EG", "١2٫5", 12.5}, Reading{"ar_EG", "١٬٢٣٤٫٥", 1234.5},
-    Reading{"ar_EG", "٠٫", 0}, Reading{"ar_EG", "\u061c-٣٫٤٦", -3.46}));
+    Reading{"ar_EG", "٠٫", 0}, Reading{"ar_EG", "\u061c-٣٫٤٦", -3.46},
+    Reading{"C", "1,234.5", 1234.5}, Reading{"C.UTF-8", "12.5", 12.5}));
 
 TEST(NumberReading, RefusesDigitsBeyondTheRangeOfADouble)
 {

@@ -61,7 +61,6 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocaleSeparators, ::testing::Values(
     Separators{"fr_FR", u",", u"\u202f", "EUR"},
     Separators{"de_CH", u".", u"\u2019", "CHF"},
     Separators{"ar_EG", u"\u066b", u"\u066c", "EGP"},
-    Separators{"en_US_POSIX", u".", u",", "USD"},
     Separators{"de", u",", u".", nullptr}));   // a language without a region has no currency
 
 TEST_P(LocaleNames, MapToIcuIdentifiers)
@@ -75,10 +74,10 @@ INSTANTIATE_TEST_SUITE_P(PosixAndBcp47, LocaleNames, ::testing::Values(
     NameMapping{"de_DE.UTF-8@euro", "de_DE"},
     NameMapping{"de-CH", "de_CH"},
     NameMapping{"fr_FR", "fr_FR"},
-    NameMapping{"C", "en_US_POSIX"},
-    NameMapping{"C.UTF-8", "en_US_POSIX"},
-    NameMapping{"POSIX", "en_US_POSIX"},
-    NameMapping{"", "en_US_POSIX"}));
+    NameMapping{"C", "en_US"},
+    NameMapping{"C.UTF-8", "en_US"},
+    NameMapping{"POSIX", "en_US"},
+    NameMapping{"", "en_US"}));
 
 TEST(Locale, EnvironmentIsReadLikeAnyLinuxProgram)
 {
@@ -96,7 +95,7 @@ TEST(Locale, EnvironmentIsReadLikeAnyLinuxProgram)
     EXPECT_EQ(FXLocale::identifierFromEnvironment(), u"fr_FR");
 
     qputenv("LANG", "");
-    EXPECT_EQ(FXLocale::identifierFromEnvironment(), u"en_US_POSIX");
+    EXPECT_EQ(FXLocale::identifierFromEnvironment(), u"en_US");
 }
 
 TEST(Locale, KnowsWhichNamesAreLocales)
