@@ -1,0 +1,448 @@
+#include "FXCommandLineTool.h"
+
+#include "FXCurrencyFilter.h"
+#include "FXCurrencyManager.h"
+#include "FXDispatch.h"
+#include "FXInputManager.h"
+#include "FXLocale.h"
+#include "FXLocalizedString.h"
+#include "FXNotificationCenter.h"
+#include "FXNumberFormatter.h"
+#include "FXRatesDownloader.h"
+#include "FXRatesFile.h"
+#include "FXSettingsManager.h"
+#include "FXUserDefaults.h"
+
+#include <QEventLoop>
+
+#include <array>
+#include <charconv>
+#include <optional>
+
+namespace {
+
+const QString Help = QStringLiteral("--help");
+const QString ShortHelp = QStringLiteral("-h");
+const QString Version = QStringLiteral("--version");
+const QString Locale = QStringLiteral("--locale");
+const QString Available = QStringLiteral("--available");
+const QString Filter = QStringLiteral("--filter");
+const QString Auto = QStringLiteral("--auto");
+
+const QStringList Flags{Help, ShortHelp, Version, Available, Auto};
+const QStringList ValueOptions{Locale, Filter};
+const QStringList GlobalOptions{Help, ShortHelp, Version, Locale};
+
+// The window's location manager keeps the last country it found here, in the group's defaults.
+const QString LastCountryCodeKey = QStringLiteral("LocationLastCountryCode");
+
+// The shortest text that reads back as the same double, in the C locale's notation, so that
+// scripts can read the rates whatever the user's locale.
+QString exactNumber(double value)
+{
+    std::array<char, 32> text;
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    return QString::fromLatin1(text.data(), end - text.data());
+}
+
+}
+
+// The program's objects, wired like the window's shared ones but over the stored country instead
+// of the location manager.
+struct FXCommandLineTool::Objects {
+    FXRatesFile ratesFile;
+    FXRatesTable ratesTable{ratesFile, FXLocale::current()};
+    FXSettingsManager settings{FXUserDefaults::groupUserDefaults(), ratesTable,
+                               FXNotificationCenter::defaultCenter()};
+    FXRatesDownloader downloader;
+    FXCurrencyManager currencies{
+        ratesTable, ratesFile, settings, FXLocale::current(),
+        [] { return FXUserDefaults::groupUserDefaults().stringForKey(LastCountryCodeKey); },
+        downloader, FXNotificationCenter::defaultCenter()};
+    // Made only by the commands that convert: restoring the last input costs a conversion.
+    std::optional<FXInputManager> inputs;
+
+    FXInputManager &inputManager()
+    {
+        if (!inputs)
+            inputs.emplace(currencies, FXUserDefaults::standardUserDefaults(),
+                           FXNumberFormatter::sharedFormatter());
+        return *inputs;
+    }
+};
+
+FXCommandLineTool::FXCommandLineTool(QTextStream &out, QTextStream &err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+FXCommandLineTool::~FXCommandLineTool() = default;
+
+QString FXCommandLineTool::usage()
+{
+    return QStringLiteral(
+        "Usage: cambio-cli [--locale ID] COMMAND [ARGUMENTS]\n"
+        "Converts amounts with Cambio's rates and changes the currencies the converter shows.\n"
+        "Amounts are read and written in the current locale; currency codes in any case.\n"
+        "\n"
+        "Commands:\n"
+        "  convert AMOUNT FROM [TO...]     AMOUNT in FROM converted into each TO, or into every\n"
+        "                                  row of the converter\n"
+        "  summary AMOUNT [FROM]           the copied summary of every row for AMOUNT in FROM\n"
+        "                                  (the main currency when FROM is not given)\n"
+        "  currencies [--available] [--filter TEXT]\n"
+        "                                  every currency of the rates with its name; only those\n"
+        "                                  that can still be shown; only those TEXT finds\n"
+        "  visible [add CODE | remove CODE | move CODE TARGET | reset]\n"
+        "                                  the currencies the converter shows, after the change\n"
+        "  main [CODE | --auto]            the main currency, after fixing it to CODE or letting\n"
+        "                                  it follow the computer's country\n"
+        "  update                          fetches the latest rates from the rates server\n"
+        "  rates [CODE...]                 the date of the rates, then each currency's rates\n"
+        "                                  from and to the US dollar\n"
+        "\n"
+        "Options:\n"
+        "  --locale ID    use the locale ID (for example de_DE) instead of the current one\n"
+        "  -h, --help     show this help\n"
+        "  --version      show the version\n"
+        "\n"
+        "Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.\n");
+}
+
+const QList<FXCommandLineTool::CommandEntry> &FXCommandLineTool::commands()
+{
+    static const QList<CommandEntry> entries{
+        {QStringLiteral("convert"), {}, &FXCommandLineTool::convert},
+        {QStringLiteral("summary"), {}, &FXCommandLineTool::summary},
+        {QStringLiteral("currencies"), {Available, Filter}, &FXCommandLineTool::currencies},
+        {QStringLiteral("visible"), {}, &FXCommandLineTool::visible},
+        {QStringLiteral("main"), {Auto}, &FXCommandLineTool::mainCurrency},
+        {QStringLiteral("update"), {}, &FXCommandLineTool::update},
+        {QStringLiteral("rates"), {}, &FXCommandLineTool::rates},
+    };
+    return entries;
+}
+
+int FXCommandLineTool::run(const QStringList &arguments)
+{
+    const Outcome outcome = runCommand(arguments);
+    if (!outcome.message.isEmpty())
+        m_err << QStringLiteral("cambio-cli: ") << outcome.message << '\n';
+    m_out.flush();
+    m_err.flush();
+    return outcome.status;
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::parse(const QStringList &arguments,
+                                                    ParsedArguments &parsed)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == u"--") {
+            parsed.positionals += arguments.mid(i + 1);
+            break;
+        }
+        // Only words with two dashes are options, and -h: a single dash starts a negative amount.
+        if (!argument.startsWith(u"--") && argument != ShortHelp) {
+            parsed.positionals.append(argument);
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        if (Flags.contains(name)) {
+            if (equals >= 0)
+                return usageError(QStringLiteral("%1 takes no value").arg(name));
+            parsed.flags.insert(name);
+        } else if (ValueOptions.contains(name)) {
+            if (equals >= 0) {
+                parsed.values.insert(name, argument.mid(equals + 1));
+            } else if (i + 1 < arguments.size()) {
+                parsed.values.insert(name, arguments[++i]);
+            } else {
+                return usageError(QStringLiteral("%1 needs a value").arg(name));
+            }
+        } else {
+            return usageError(QStringLiteral("unknown option: %1").arg(argument));
+        }
+    }
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &arguments)
+{
+    ParsedArguments parsed;
+    if (Outcome outcome = parse(arguments, parsed); outcome.status != Success)
+        return outcome;
+    if (parsed.flags.contains(Help) || parsed.flags.contains(ShortHelp)) {
+        m_out << usage();
+        return {};
+    }
+    if (parsed.flags.contains(Version)) {
+        printLine(QStringLiteral("cambio-cli " CAMBIO_VERSION));
+        return {};
+    }
+    if (parsed.values.contains(Locale)) {
+        const QString identifier = parsed.values.value(Locale);
+        if (!FXLocale::isKnownLocale(identifier))
+            return usageError(QStringLiteral("unknown locale: %1").arg(identifier));
+        FXLocale::current().setIdentifier(identifier);
+    }
+    if (parsed.positionals.isEmpty())
+        return usageError(QStringLiteral("no command given (see cambio-cli --help)"));
+
+    const QString name = parsed.positionals.takeFirst();
+    for (const CommandEntry &command : commands()) {
+        if (command.name != name)
+            continue;
+        QStringList used = parsed.flags.values() + parsed.values.keys();
+        used.sort();
+        for (const QString &option : used) {
+            if (!GlobalOptions.contains(option) && !command.options.contains(option))
+                return usageError(QStringLiteral("%1 takes no option %2").arg(name, option));
+        }
+        return (this->*command.run)(parsed);
+    }
+    return usageError(QStringLiteral("unknown command: %1 (see cambio-cli --help)").arg(name));
+}
+
+FXCommandLineTool::Objects &FXCommandLineTool::objects()
+{
+    if (!m_objects)
+        m_objects = std::make_unique<Objects>();
+    return *m_objects;
+}
+
+std::optional<QString> FXCommandLineTool::knownCurrency(const QString &text)
+{
+    const QString code = text.toUpper();
+    const auto rates = objects().currencies.currencyRates();
+    if (!rates || !rates->contains(code))
+        return std::nullopt;
+    return code;
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::unknownCurrency(const QString &text)
+{
+    return usageError(QStringLiteral("unknown currency: %1").arg(text));
+}
+
+std::optional<double> FXCommandLineTool::amount(const QString &text)
+{
+    return FXNumberFormatter::sharedFormatter().formattedNumberForPasteboard(text);
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::notAnAmount(const QString &text)
+{
+    return usageError(QStringLiteral("not an amount: %1").arg(text));
+}
+
+void FXCommandLineTool::printLine(const QString &line)
+{
+    m_out << line << '\n';
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::convert(const ParsedArguments &arguments)
+{
+    const QStringList &words = arguments.positionals;
+    if (words.size() < 2)
+        return usageError(QStringLiteral("convert needs an amount and a currency: "
+                                         "convert AMOUNT FROM [TO...]"));
+    const auto value = amount(words[0]);
+    if (!value)
+        return notAnAmount(words[0]);
+    const auto from = knownCurrency(words[1]);
+    if (!from)
+        return unknownCurrency(words[1]);
+    QStringList targets;
+    for (const QString &word : words.mid(2)) {
+        const auto target = knownCurrency(word);
+        if (!target)
+            return unknownCurrency(word);
+        targets.append(*target);
+    }
+
+    FXCurrencyManager &currencies = objects().currencies;
+    if (targets.isEmpty())
+        targets = currencies.userPreferredCurrenciesIncludingMain();
+    // The same steps as a paste into the FROM row of the converter, so that every amount reads
+    // as the window would show it.
+    FXInputManager &inputs = objects().inputManager();
+    currencies.setUserBaseCurrency(*from);
+    inputs.setInput(*value, *from);
+    inputs.updateInputs();
+    for (const QString &target : std::as_const(targets))
+        printLine(inputs.humanReadableInputForCurrency(target) + u' ' + target);
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::summary(const ParsedArguments &arguments)
+{
+    const QStringList &words = arguments.positionals;
+    if (words.isEmpty() || words.size() > 2)
+        return usageError(QStringLiteral("summary needs an amount: summary AMOUNT [FROM]"));
+    const auto value = amount(words[0]);
+    if (!value)
+        return notAnAmount(words[0]);
+    FXCurrencyManager &currencies = objects().currencies;
+    std::optional<QString> from;
+    if (words.size() == 2) {
+        from = knownCurrency(words[1]);
+        if (!from)
+            return unknownCurrency(words[1]);
+    } else {
+        from = currencies.defaultCurrency();
+        if (!from)
+            return failure(QStringLiteral("no main currency is in force; "
+                                          "give FROM or fix one with: cambio-cli main CODE"));
+    }
+
+    FXInputManager &inputs = objects().inputManager();
+    currencies.setUserBaseCurrency(*from);
+    inputs.setInput(*value, *from);
+    inputs.updateInputs();
+    m_out << inputs.inputSummaryForPasteboard();
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::currencies(const ParsedArguments &arguments)
+{
+    if (!arguments.positionals.isEmpty())
+        return usageError(QStringLiteral("currencies takes no currency: "
+                                         "currencies [--available] [--filter TEXT]"));
+    const FXCurrencyManager &currencies = objects().currencies;
+    QStringList codes = arguments.flags.contains(Available) ? currencies.availableAuxCurrencies()
+                                                            : currencies.allCurrencies();
+    if (arguments.values.contains(Filter))
+        codes = FXCurrencyFilter(currencies).filteredCurrencies(codes,
+                                                                arguments.values.value(Filter));
+    for (const QString &code : std::as_const(codes))
+        printLine(code + u'\t' + currencies.currencyNameForCode(code).value_or(QString()));
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::visible(const ParsedArguments &arguments)
+{
+    const QStringList &words = arguments.positionals;
+    if (!words.isEmpty()) {
+        if (Outcome changed = changeVisible(words); changed.status != Success)
+            return changed;
+    }
+    for (const QString &code : objects().settings.visibleCurrencies())
+        printLine(code);
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::changeVisible(const QStringList &words)
+{
+    FXSettingsManager &settings = objects().settings;
+    const QString &action = words[0];
+    const QStringList visible = settings.visibleCurrencies();
+    const auto visibleCode = [&](const QString &text) -> std::optional<QString> {
+        const QString code = text.toUpper();
+        return visible.contains(code) ? std::optional(code) : std::nullopt;
+    };
+    const auto notVisible = [](const QString &text) {
+        return usageError(QStringLiteral("not a visible currency: %1").arg(text));
+    };
+
+    if (action == u"add" && words.size() == 2) {
+        const auto code = knownCurrency(words[1]);
+        if (!code)
+            return unknownCurrency(words[1]);
+        if (visible.contains(*code))
+            return usageError(QStringLiteral("already visible: %1").arg(*code));
+        settings.addCurrencyToVisible(*code);
+    } else if (action == u"remove" && words.size() == 2) {
+        const auto code = visibleCode(words[1]);
+        if (!code)
+            return notVisible(words[1]);
+        settings.removeCurrencyFromVisible(*code);
+    } else if (action == u"move" && words.size() == 3) {
+        const auto code = visibleCode(words[1]);
+        if (!code)
+            return notVisible(words[1]);
+        const auto target = visibleCode(words[2]);
+        if (!target)
+            return notVisible(words[2]);
+        settings.exchangeCurrency(*code, *target);
+    } else if (action == u"reset" && words.size() == 1) {
+        settings.restoreDefaults();
+    } else {
+        return usageError(QStringLiteral("visible takes add CODE, remove CODE, "
+                                         "move CODE TARGET or reset"));
+    }
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::mainCurrency(const ParsedArguments &arguments)
+{
+    const QStringList &words = arguments.positionals;
+    const bool automatic = arguments.flags.contains(Auto);
+    if (words.size() > 1 || (automatic && !words.isEmpty()))
+        return usageError(QStringLiteral("main takes one currency or --auto: "
+                                         "main [CODE | --auto]"));
+    FXSettingsManager &settings = objects().settings;
+    if (automatic) {
+        settings.setLocationBasedCurrencyEnabled(true);
+        settings.setDefaultCurrency(std::nullopt);
+    } else if (!words.isEmpty()) {
+        const auto code = knownCurrency(words[0]);
+        if (!code)
+            return unknownCurrency(words[0]);
+        settings.setLocationBasedCurrencyEnabled(false);
+        settings.setDefaultCurrency(*code);
+    }
+    if (const auto main = objects().currencies.defaultCurrency())
+        printLine(*main);
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::update(const ParsedArguments &arguments)
+{
+    if (!arguments.positionals.isEmpty())
+        return usageError(QStringLiteral("update takes no arguments"));
+    FXCurrencyManager &currencies = objects().currencies;
+    currencies.setRefreshPause(0);
+
+    // The refresh blocks the thread it runs on and may need the main thread meanwhile, so the
+    // main thread keeps its event loop running until the refresh is over.
+    FXRefreshOutcome outcome;
+    QEventLoop loop;
+    FXDispatch::backgroundAsync([&] {
+        outcome = currencies.refreshRates();
+        FXDispatch::mainAsync([&loop] { loop.quit(); });
+    });
+    loop.exec();
+
+    if (!outcome.replaced || !outcome.failure.isEmpty())
+        return failure(outcome.failure.isEmpty() ? QStringLiteral("the rates were not updated")
+                                                 : outcome.failure);
+    printLine(FXLocalizedString::format("Updated %@", currencies.humanReadableUpdateDate()));
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::rates(const ParsedArguments &arguments)
+{
+    const auto document = objects().currencies.currencyRates();
+    if (!document)
+        return failure(QStringLiteral("no rates: neither the rates file nor the program's own "
+                                      "copy can be read"));
+    QStringList codes;
+    for (const QString &word : arguments.positionals) {
+        const auto code = knownCurrency(word);
+        if (!code)
+            return unknownCurrency(word);
+        codes.append(*code);
+    }
+    if (codes.isEmpty())
+        codes = objects().currencies.allCurrencies();
+
+    const QDateTime date = document->date();
+    printLine(date.isValid() ? date.toUTC().toString(Qt::ISODate) : QString());
+    for (const QString &code : std::as_const(codes)) {
+        const FXRate rate = document->rate(code);
+        printLine(code + u' ' + exactNumber(rate.fromBase) + u' ' + exactNumber(rate.toBase));
+    }
+    return {};
+}

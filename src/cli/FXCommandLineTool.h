@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+
+// cambio-cli: converts amounts and edits the currency settings from a terminal, over the same
+// rates file, settings and locale as the window, so that a change made here shows in the window
+// and the other way round. It never locates the computer (the main currency follows the country
+// the window last found) and never touches the window's last input.
+//
+// One tool per process: `run` replaces the process's current locale when asked to.
+class FXCommandLineTool {
+public:
+    // Exit statuses.
+    static constexpr int Success = 0;
+    static constexpr int Failure = 1;      // an operation failed: no rates, a refresh that failed
+    static constexpr int UsageError = 2;   // unknown command, option or currency; unreadable amount
+
+    // Results go to `out`, one item per line; messages to `err` as "cambio-cli: MESSAGE".
+    FXCommandLineTool(QTextStream &out, QTextStream &err);
+    ~FXCommandLineTool();
+
+    // Runs the command that `arguments` (without the program's name) give; returns the exit status.
+    int run(const QStringList &arguments);
+
+private:
+    static QString usage();
+
+    struct Objects;
+    struct Outcome {
+        int status = Success;
+        QString message;
+    };
+    // The command line, options taken out wherever they stand until a "--".
+    struct ParsedArguments {
+        QSet<QString> flags;
+        QHash<QString, QString> values;
+        QStringList positionals;
+    };
+    using Command = Outcome (FXCommandLineTool::*)(const ParsedArguments &);
+    struct CommandEntry {
+        QString name;
+        QStringList options;
+        Command run;
+    };
+    static const QList<CommandEntry> &commands();
+
+    static Outcome usageError(const QString &message) { return {UsageError, message}; }
+    static Outcome failure(const QString &message) { return {Failure, message}; }
+    static Outcome parse(const QStringList &arguments, ParsedArguments &parsed);
+
+    Outcome runCommand(const QStringList &arguments);
+    Outcome convert(const ParsedArguments &arguments);
+    Outcome summary(const ParsedArguments &arguments);
+    Outcome currencies(const ParsedArguments &arguments);
+    Outcome visible(const ParsedArguments &arguments);
+    Outcome changeVisible(const QStringList &words);
+    Outcome mainCurrency(const ParsedArguments &arguments);
+    Outcome update(const ParsedArguments &arguments);
+    Outcome rates(const ParsedArguments &arguments);
+
+    // Made on first use, once the locale of the run is settled.
+    Objects &objects();
+    // The currency of the rates table that `text` names, whatever its case.
+    std::optional<QString> knownCurrency(const QString &text);
+    static Outcome unknownCurrency(const QString &text);
+    // `text` read like an amount pasted into the converter.
+    static std::optional<double> amount(const QString &text);
+    static Outcome notAnAmount(const QString &text);
+    void printLine(const QString &line);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+    std::unique_ptr<Objects> m_objects;
+};
