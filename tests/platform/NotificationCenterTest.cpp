@@ -101,18 +101,3 @@ TEST(NotificationCenter, ObserverRemovedDuringDeliveryIsNotCalledAgain)
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(later.received.isEmpty());
 }
-
-TEST(NotificationCenter, ObserverAddedDuringDeliveryWaitsForTheNextPost)
-{
-    FXNotificationCenter center;
-    Recorder recorder;
-    int adder = 0;
-    center.addObserver(&adder, Ping, [&](const FXNotification &) {
-        center.addObserver(&recorder, Ping, recorder.handler(QStringLiteral("added")));
-    });
-
-    center.postNotification(Ping);
-    EXPECT_TRUE(recorder.received.isEmpty());
-    center.postNotification(Ping);
-    EXPECT_EQ(recorder.received, QStringList{QStringLiteral("added")});
-}
