@@ -18,10 +18,14 @@ FXQtLocationService::FXQtLocationService(std::unique_ptr<QGeoPositionInfoSource>
         fallBackToTimeZone(QStringLiteral("no position arrived in time"));
     });
     if (m_source) {
+        // Queued: some sources (Qt's NMEA simulation) answer from inside startUpdates(), and the
+        // delegate must never hear anything from inside startUpdatingLocation.
         QObject::connect(m_source.get(), &QGeoPositionInfoSource::positionUpdated, &m_context,
-                         [this](const QGeoPositionInfo &info) { sourceDidUpdate(info); });
+                         [this](const QGeoPositionInfo &info) { sourceDidUpdate(info); },
+                         Qt::QueuedConnection);
         QObject::connect(m_source.get(), &QGeoPositionInfoSource::errorOccurred, &m_context,
-                         [this](QGeoPositionInfoSource::Error error) { sourceDidFail(error); });
+                         [this](QGeoPositionInfoSource::Error error) { sourceDidFail(error); },
+                         Qt::QueuedConnection);
     }
 }
 
