@@ -3,226 +3,110 @@
 #include "FXUserDefaults.h"
 
 #include <QTemporaryDir>
-#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QString LastCountryKey = QStringLiteral("LocationLastCountryCode");
+const QString LastCountry = QStringLiteral("LocationLastCountryCode");
 
-// Records what the manager asks of it; the test plays the system's part through delegate().
-class FakeLocationService : public FXLocationService {
+// Plays the system: records what the manager asks, and finds fixes and geocodes when told to.
+class FakeSystem : public FXLocationService, public FXReverseGeocoder {
 public:
-    void startUpdatingLocation() override { calls.append(QStringLiteral("start")); }
-    void stopUpdatingLocation() override { calls.append(QStringLiteral("stop")); }
-
-    void find(const FXLocation &location) { delegate()->locationManager(*this, location, m_last); }
-
-    QStringList calls;
-
-private:
-    std::optional<FXLocation> m_last = FXLocation{10.0, 10.0};   // never to be geocoded
-};
-
-// Keeps each request's handler until the test answers it.
-class FakeGeocoder : public FXReverseGeocoder {
-public:
+    void startUpdatingLocation() override { calls += "start "; }
+    void stopUpdatingLocation() override { calls += "stop "; }
     void reverseGeocodeLocation(const FXLocation &location, CompletionHandler handler) override
     {
-        locations.append(location);
-        handlers.append(std::move(handler));
+        geocoded.append(location);
+        pending = std::move(handler);
     }
+    // The old fix must not be the one geocoded.
+    void find(const FXLocation &location) { delegate()->locationManager(*this, location, FXLocation{10, 10}); }
+    void answer(const QList<FXPlacemark> &placemarks) { pending(placemarks, std::nullopt); }
 
-    void answer(const QList<FXPlacemark> &placemarks)
-    {
-        handlers.takeFirst()(placemarks, std::nullopt);
-    }
-
-    QList<FXLocation> locations;
-    QList<CompletionHandler> handlers;
+    std::string calls;
+    QList<FXLocation> geocoded;
+    CompletionHandler pending;
 };
 
-std::optional<QString> code(const char *text)
-{
-    return text ? std::optional(QString::fromLatin1(text)) : std::nullopt;
-}
-
-FXPlacemark placemark(const char *text) { return FXPlacemark{code(text)}; }
+FXPlacemark placemark(const char *code) { return {code ? std::optional(QString::fromLatin1(code)) : std::nullopt}; }
 
 class LocationManagerTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    LocationManagerTest()
     {
-        center.addObserver(this, LocationDidChangeNotification, [this](const FXNotification &n) {
-            posted.append(n);
-        });
+        center.addObserver(this, LocationDidChangeNotification, [this](const FXNotification &n) { posted.append(n); });
     }
 
-    void store(const char *country)
-    {
-        if (country)
-            defaults.setObject(QString::fromLatin1(country), LastCountryKey);
-    }
-
-    // The manager finds the computer somewhere and the geocoder places it in these placemarks.
-    void findIn(const QList<FXPlacemark> &placemarks)
-    {
-        service.find({46.0, 7.0});
-        geocoder.answer(placemarks);
-    }
+    std::optional<QString> stored() const { return defaults.stringForKey(LastCountry); }
 
     QTemporaryDir folder;
     FXUserDefaults defaults{folder.filePath(QStringLiteral("group.conf"))};
-    FakeLocationService service;
-    FakeGeocoder geocoder;
+    FakeSystem system;
     FXNotificationCenter center;
     QList<FXNotification> posted;
 };
 
 }
 
-TEST_F(LocationManagerTest, StartsWithTheStoredCountryAndStartsLocating)
+TEST_F(LocationManagerTest, FirstCountryEverTakesEffectAtTheNextLaunch)
 {
-    for (const char *stored : {static_cast<const char *>(nullptr), "DE"}) {
-        store(stored);
-        service.calls.clear();
-        FXLocationManager manager(defaults, service, geocoder, center);
-        EXPECT_EQ(manager.ISOCountryCode(), code(stored));
-        EXPECT_EQ(service.calls, QStringList({QStringLiteral("stop"), QStringLiteral("start")}));
-        EXPECT_EQ(service.delegate(), &manager);
+    {
+        FXLocationManager first(defaults, system, system, center);
+        system.find({47.3769, 8.5417});
+        EXPECT_EQ(system.calls, "stop start stop ");   // a fix ends the request
+        EXPECT_EQ(system.geocoded.value(0).latitude, 47.3769);
+        system.answer({placemark("CH")});
+        EXPECT_EQ(first.ISOCountryCode(), std::nullopt);
     }
+    EXPECT_TRUE(posted.isEmpty());
+    FXLocationManager next(defaults, system, system, center);
+    EXPECT_EQ(next.ISOCountryCode(), QStringLiteral("CH"));
 }
 
-struct Geocoding {
-    const char *name;
-    const char *stored;                  // before the fix
-    QList<FXPlacemark> placemarks;
-    const char *country;                 // ISOCountryCode afterwards
-    const char *storedAfterwards;
-    bool posts;
-};
-
-void PrintTo(const Geocoding &geocoding, std::ostream *out) { *out << geocoding.name; }
-
-class LocationManagerGeocoding : public LocationManagerTest,
-                                 public ::testing::WithParamInterface<Geocoding> {};
-
-TEST_P(LocationManagerGeocoding, KeepsTheCountryStoreAndNotification)
+TEST_F(LocationManagerTest, NewCountryIsPostedOnceAndSeenBeforeTheStoreLearnsIt)
 {
-    const Geocoding &g = GetParam();
-    store(g.stored);
-    FXLocationManager manager(defaults, service, geocoder, center);
-
-    findIn(g.placemarks);
-
-    EXPECT_EQ(manager.ISOCountryCode(), code(g.country));
-    EXPECT_EQ(defaults.stringForKey(LastCountryKey), code(g.storedAfterwards));
-    ASSERT_EQ(posted.size(), g.posts ? 1 : 0);
-    if (g.posts) {
-        EXPECT_EQ(posted.first().object, &manager);
-        EXPECT_EQ(posted.first().userInfo,
-                  QVariantMap({{QStringLiteral("countryCode"), QString::fromLatin1(g.country)}}));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Fixes, LocationManagerGeocoding, ::testing::Values(
-    // The very first country is only remembered: it takes effect at the next launch.
-    Geocoding{"FirstFixEver", nullptr, {placemark("CH")}, nullptr, "CH", false},
-    Geocoding{"SameCountry", "CH", {placemark("CH")}, "CH", "CH", false},
-    Geocoding{"OtherCountry", "CH", {placemark("FR")}, "FR", "FR", true},
-    Geocoding{"FirstPlacemarkDecides", "CH", {placemark("FR"), placemark("CH")}, "FR", "FR", true},
-    Geocoding{"NothingFound", "CH", {}, "CH", "CH", false},
-    Geocoding{"NothingFoundEver", nullptr, {}, nullptr, nullptr, false},
-    Geocoding{"PlacemarkWithoutCountry", "CH", {placemark(nullptr), placemark("FR")}, "CH", "CH", false},
-    Geocoding{"PlacemarkWithoutCountryEver", nullptr, {placemark(nullptr)}, nullptr, nullptr, false}));
-
-TEST_F(LocationManagerTest, ObserversSeeTheNewCountryBeforeTheStoreLearnsIt)
-{
-    store("CH");
-    FXLocationManager manager(defaults, service, geocoder, center);
+    defaults.setObject(QStringLiteral("CH"), LastCountry);
+    FXLocationManager manager(defaults, system, system, center);
     std::optional<QString> countrySeen, storedSeen;
     center.addObserver(&countrySeen, LocationDidChangeNotification, [&](const FXNotification &) {
         countrySeen = manager.ISOCountryCode();
-        storedSeen = defaults.stringForKey(LastCountryKey);
+        storedSeen = stored();
     }, &manager);
 
-    findIn({placemark("AT")});
+    system.find({48.2, 16.4});
+    system.answer({placemark("AT")});
 
+    ASSERT_EQ(posted.size(), 1);
+    EXPECT_EQ(posted.first().userInfo, QVariantMap({{QStringLiteral("countryCode"), QStringLiteral("AT")}}));
     EXPECT_EQ(countrySeen, QStringLiteral("AT"));
     EXPECT_EQ(storedSeen, QStringLiteral("CH"));
-    EXPECT_EQ(defaults.stringForKey(LastCountryKey), QStringLiteral("AT"));
+    EXPECT_EQ(stored(), QStringLiteral("AT"));
 }
 
-TEST_F(LocationManagerTest, OneFixPerRequestAndOnlyTheNewLocationIsGeocoded)
+TEST_F(LocationManagerTest, SameCountryOrNoCountryChangesNothing)
 {
-    FXLocationManager manager(defaults, service, geocoder, center);
-    service.calls.clear();
-
-    service.find({47.3769, 8.5417});
-
-    EXPECT_EQ(service.calls, QStringList{QStringLiteral("stop")});
-    ASSERT_EQ(geocoder.locations.size(), 1);
-    EXPECT_EQ(geocoder.locations.first().latitude, 47.3769);
-    EXPECT_EQ(geocoder.locations.first().longitude, 8.5417);
-
-    manager.updateCurrentLocation();
-    EXPECT_EQ(service.calls, QStringList({QStringLiteral("stop"), QStringLiteral("stop"),
-                                          QStringLiteral("start")}));
+    defaults.setObject(QStringLiteral("CH"), LastCountry);
+    FXLocationManager manager(defaults, system, system, center);
+    // Only the first placemark counts, and one without a code tells nothing.
+    const QList<FXPlacemark> answers[] = {{placemark("CH")}, {}, {placemark(nullptr), placemark("FR")}};
+    for (const auto &placemarks : answers) {
+        system.find({46.0, 7.0});
+        system.answer(placemarks);
+        EXPECT_EQ(manager.ISOCountryCode(), QStringLiteral("CH")) << placemarks.size();
+        EXPECT_EQ(stored(), QStringLiteral("CH")) << placemarks.size();
+    }
+    EXPECT_TRUE(posted.isEmpty());
 }
 
 TEST_F(LocationManagerTest, AuthorizationDecidesWhetherToLocate)
 {
-    const struct {
-        int status;
-        QStringList calls;
-    } cases[] = {
-        {0, {QStringLiteral("start"), QStringLiteral("stop")}},   // makes the system ask the user
-        {1, {}},
-        {2, {}},
-        {3, {QStringLiteral("start")}},
-        {4, {}},
-    };
-    FXLocationManager manager(defaults, service, geocoder, center);
-    for (const auto &c : cases) {
-        service.calls.clear();
-        manager.locationManager(service, FXAuthorizationStatus(c.status));
-        EXPECT_EQ(service.calls, c.calls) << "status " << c.status;
+    // Not determined: starting is what makes the system ask the user.
+    const std::string calls[] = {"start stop ", "", "", "start ", ""};
+    FXLocationManager manager(defaults, system, system, center);
+    for (int status = 0; status < 5; ++status) {
+        system.calls.clear();
+        manager.locationManager(system, FXAuthorizationStatus(status));
+        EXPECT_EQ(system.calls, calls[status]) << "status " << status;
     }
-}
-
-TEST_F(LocationManagerTest, FailureIsLoggedAsItsDescriptionAndChangesNothing)
-{
-    store("CH");
-    FXLocationManager manager(defaults, service, geocoder, center);
-    service.calls.clear();
-
-    static QStringList messages;
-    messages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext &, const QString &message) {
-            if (type == QtWarningMsg)
-                messages.append(message);
-        });
-    manager.locationManager(service, FXLocationError{QStringLiteral("Location 100% unknown")});
-    qInstallMessageHandler(previous);
-
-    EXPECT_EQ(messages, QStringList{QStringLiteral("Location 100% unknown")});
-    EXPECT_TRUE(service.calls.isEmpty());
-    EXPECT_TRUE(geocoder.locations.isEmpty());
-    EXPECT_EQ(manager.ISOCountryCode(), QStringLiteral("CH"));
-}
-
-TEST_F(LocationManagerTest, AnswerAfterTheManagerIsGoneIsDropped)
-{
-    store("CH");
-    {
-        FXLocationManager manager(defaults, service, geocoder, center);
-        service.find({48.0, 2.0});
-        EXPECT_EQ(service.delegate(), &manager);
-    }
-    EXPECT_EQ(service.delegate(), nullptr);
-    geocoder.answer({placemark("FR")});
-    EXPECT_TRUE(posted.isEmpty());
-    EXPECT_EQ(defaults.stringForKey(LastCountryKey), QStringLiteral("CH"));
 }

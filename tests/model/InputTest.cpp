@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
 
 namespace {
 
@@ -25,19 +24,9 @@ void type(FXInput &input, const QString &keys)
     }
 }
 
-struct Typing {
-    const char *locale;
-    std::optional<double> start;   // the setInput before the keys, if any
-    const char *keys;
-    const char *text;
-    const char *shown;
-    double value;
-};
+struct Typing { const char *locale; std::optional<double> start; const char *keys; const char *shown; double value; };
 class InputTyping : public ::testing::TestWithParam<Typing> {};
-void PrintTo(const Typing &t, std::ostream *os)
-{
-    *os << t.locale << " " << (t.start ? std::to_string(*t.start) : "empty") << " + \"" << t.keys << '"';
-}
+void PrintTo(const Typing &t, std::ostream *os) { *os << t.locale << " " << t.start.value_or(-1) << " " << t.keys; }
 
 TEST_P(InputTyping, BuildsTheTextAndValue)
 {
@@ -48,75 +37,45 @@ TEST_P(InputTyping, BuildsTheTextAndValue)
     if (typing.start)
         input.setInput(*typing.start);
     type(input, u(typing.keys));
-    EXPECT_EQ(input.inputString(), u(typing.text));
     EXPECT_EQ(input.humanReadableInput(), u(typing.shown));
     EXPECT_DOUBLE_EQ(input.doubleValue(), typing.value);
 }
 
 constexpr std::nullopt_t Empty = std::nullopt;
 
-INSTANTIATE_TEST_SUITE_P(English, InputTyping, ::testing::Values(
-    Typing{"en_US", Empty, "", "", "0", 0},
-    Typing{"en_US", Empty, "00", "0", "0", 0},              // a lone zero is replaced, never doubled
-    Typing{"en_US", Empty, "0075", "75", "75", 75},
-    Typing{"en_US", Empty, "75..", "75.", "75.", 75},       // a trailing separator adds nothing
-    Typing{"en_US", Empty, "75.5.0", "75.50", "75.50", 75.5},
-    Typing{"en_US", Empty, "75.509", "75.50", "75.50", 75.5},
-    Typing{"en_US", Empty, "75.509<", "75.5", "75.5", 75.5},
-    Typing{"en_US", Empty, "75.509<<", "75.", "75.", 75},
-    Typing{"en_US", Empty, "75.509<<<<<<", "", "0", 0},
-    Typing{"en_US", Empty, ".5", "0.5", "0.5", 0.5},
-    Typing{"en_US", Empty, ".05", "0.05", "0.05", 0.05},
-    Typing{"en_US", Empty, "0.", "0.", "0.", 0},
-    Typing{"en_US", Empty, "0.<4", "4", "4", 4},            // the zero left alone is replaced again
-    Typing{"en_US", Empty, "1,2a", "12", "12", 12},
-    Typing{"en_US", Empty, "1234567890123", "123456789012", "123456789012", 123456789012},
-    Typing{"en_US", Empty, "123456789012.345", "123456789012.34", "123456789012.34", 123456789012.34},
-    Typing{"en_US", 0.0, "", "0", "0", 0},
-    Typing{"en_US", 0.0, "3", "3", "3", 3},
-    Typing{"en_US", 0.0, "<", "", "0", 0},
-    Typing{"en_US", 1234.567, "8", "1234.57", "1234.57", 1234.57},
-    Typing{"en_US", 1234.567, "<8", "1234.58", "1234.58", 1234.58},
-    Typing{"en_US", 100.0, "5", "1005", "1005", 1005},
-    Typing{"en_US", -3.456, "", "-3.46", "-3.46", -3.46},
-    // Texts longer than typing builds are not cut; the limits hold at exactly 12 and 15.
-    Typing{"en_US", 1e13, "5", "100000000000005", "100000000000005", 100000000000005},
-    Typing{"en_US", 1e13 + 0.5, "78", "10000000000000.57", "10000000000000.57", 10000000000000.57},
-    Typing{"en_US", 1234567890123.5, "7", "1234567890123.5", "1234567890123.5", 1234567890123.5}));
-
-INSTANTIATE_TEST_SUITE_P(OtherLocales, InputTyping, ::testing::Values(
-    Typing{"de_DE", Empty, "12,5", "12,5", "12,5", 12.5},
-    Typing{"de_DE", Empty, "12.5", "125", "125", 125},
-    Typing{"de_DE", Empty, ",5", "0,5", "0,5", 0.5},
-    Typing{"de_DE", 1234.5, "", "1234,5", "1234,5", 1234.5},
+// The empty buffer shows "0"; the limits are 12 integer digits, 2 fraction digits, 15 characters,
+// compared for equality so that a longer text written by setInput is not cut.
+INSTANTIATE_TEST_SUITE_P(Locales, InputTyping, ::testing::Values(
+    Typing{"en_US", Empty, "00", "0", 0},                   // a lone zero is replaced, never doubled
+    Typing{"en_US", Empty, "75..", "75.", 75},              // a trailing separator adds nothing
+    Typing{"en_US", Empty, "75.5.0", "75.50", 75.5}, Typing{"en_US", Empty, "75.509<", "75.5", 75.5},
+    Typing{"en_US", Empty, "75.509<<<<<<", "0", 0}, Typing{"en_US", Empty, ".05", "0.05", 0.05},
+    Typing{"en_US", Empty, "0.<4", "4", 4},                 // the zero left alone is replaced again
+    Typing{"en_US", Empty, "1234567890123", "123456789012", 123456789012},
+    Typing{"en_US", Empty, "123456789012.345", "123456789012.34", 123456789012.34},
+    Typing{"en_US", 0.0, "3", "3", 3}, Typing{"en_US", 1234.567, "8", "1234.57", 1234.57},
+    Typing{"en_US", 1e13, "5", "100000000000005", 100000000000005},
+    Typing{"en_US", 1234567890123.5, "7", "1234567890123.5", 1234567890123.5},
+    Typing{"de_DE", Empty, "12.5", "125", 125}, Typing{"de_DE", Empty, ",5", "0,5", 0.5},
     // Digits of either script are kept as typed and read alike.
-    Typing{"ar_EG", Empty, "12٫5", "12٫5", "12٫5", 12.5},
-    Typing{"ar_EG", Empty, "١٢٫٥", "١٢٫٥", "١٢٫٥", 12.5},
-    Typing{"ar_EG", Empty, "1,5.", "15", "15", 15},
-    Typing{"ar_EG", Empty, "٫5", "٠٫5", "٠٫5", 0.5},
-    Typing{"ar_EG", 0.0, "3", "3", "3", 3},
-    Typing{"ar_EG", 1234.5, "7", "١٢٣٤٫٥7", "١٢٣٤٫٥7", 1234.57}));
+    Typing{"ar_EG", Empty, "١٢٫٥", "١٢٫٥", 12.5}, Typing{"ar_EG", Empty, "1,5.", "15", 15},
+    Typing{"ar_EG", Empty, "٫5", "٠٫5", 0.5}, Typing{"ar_EG", 0.0, "3", "3", 3},
+    Typing{"ar_EG", 1234.5, "7", "١٢٣٤٫٥7", 1234.57}));
 
-TEST(Input, EmptyBufferIsZeroWithoutReading)
+TEST(Input, ReadsAnUnreadableTextAsZeroAndRemovesWholeCharacters)
 {
-    FXLocale locale(u("en_US"));
+    FXLocale locale(u("ff_Adlm"));
     const FXNumberFormatter formatter(locale);
     FXInput input(formatter);
     EXPECT_EQ(input.formattedNumber(), 0.0);
     input.setInputString(u("12 USD"));
     EXPECT_EQ(input.formattedNumber(), std::nullopt);
     EXPECT_EQ(input.doubleValue(), 0.0);
-}
 
-TEST(Input, RemovesAWholeDigitOutsideTheBasicPlane)
-{
-    FXLocale locale(u("ff_Adlm"));
-    const FXNumberFormatter formatter(locale);
-    FXInput input(formatter);
+    // Adlam digits lie outside the Basic Multilingual Plane: two UTF-16 units each.
     input.setInput(12);
     ASSERT_TRUE(input.inputString().front().isHighSurrogate());
     input.removeLastCharacter();
-    EXPECT_EQ(input.inputString(), formatter.formattedStringForInput(1));
     input.appendNumber(formatter.formattedStringForInput(3));
     EXPECT_EQ(input.doubleValue(), 13);
 }
@@ -126,17 +85,12 @@ TEST(Input, FollowsTheSeparatorOfALiveLocale)
     FXLocale locale(u("en_US"));
     const FXNumberFormatter formatter(locale);
     FXInput input(formatter);
-    type(input, u("12.5"));
+    type(input, u("12"));
     locale.setIdentifier(u("de_DE"));
-    // A text typed under the old separator reads as no number, so as 0; typing goes on.
-    EXPECT_FALSE(input.hasFractionDigits());
-    EXPECT_EQ(input.doubleValue(), 0.0);
-
-    input.setInputString(u("12"));
-    type(input, u("5,5"));
-    EXPECT_EQ(input.inputString(), u("125,5"));
+    type(input, u(",5."));
+    EXPECT_EQ(input.inputString(), u("12,5"));
     EXPECT_EQ(input.fractionDigitsCount(), 1);
-    EXPECT_DOUBLE_EQ(input.doubleValue(), 125.5);
+    EXPECT_DOUBLE_EQ(input.doubleValue(), 12.5);
 }
 
 }
