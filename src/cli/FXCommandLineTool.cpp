@@ -1,16 +1,14 @@
 #include "FXCommandLineTool.h"
 
+#include "FXCoreObjects.h"
 #include "FXCurrencyFilter.h"
-#include "FXCurrencyManager.h"
 #include "FXDispatch.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
+#include "FXLocationManager.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXRatesDownloader.h"
-#include "FXRatesFile.h"
-#include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
 
 #include <QEventLoop>
@@ -33,9 +31,6 @@ const QStringList Flags{Help, ShortHelp, Version, Available, Auto};
 const QStringList ValueOptions{Locale, Filter};
 const QStringList GlobalOptions{Help, ShortHelp, Version, Locale};
 
-// The window's location manager keeps the last country it found here, in the group's defaults.
-const QString LastCountryCodeKey = QStringLiteral("LocationLastCountryCode");
-
 // The shortest text that reads back as the same double, in the C locale's notation, so that
 // scripts can read the rates whatever the user's locale.
 QString exactNumber(double value)
@@ -47,18 +42,14 @@ QString exactNumber(double value)
 
 }
 
-// The program's objects, wired like the window's shared ones but over the stored country instead
-// of the location manager.
+// The program's objects, like the window's shared ones but over the stored country: the tool
+// never locates the computer.
 struct FXCommandLineTool::Objects {
-    FXRatesFile ratesFile;
-    FXRatesTable ratesTable{ratesFile, FXLocale::current()};
-    FXSettingsManager settings{FXUserDefaults::groupUserDefaults(), ratesTable,
-                               FXNotificationCenter::defaultCenter()};
-    FXRatesDownloader downloader;
-    FXCurrencyManager currencies{
-        ratesTable, ratesFile, settings, FXLocale::current(),
-        [] { return FXUserDefaults::groupUserDefaults().stringForKey(LastCountryCodeKey); },
-        downloader, FXNotificationCenter::defaultCenter()};
+    FXCoreObjects core{[] {
+        return FXLocationManager::storedCountryCode(FXUserDefaults::groupUserDefaults());
+    }};
+    FXCurrencyManager &currencies = core.currencies;
+    FXSettingsManager &settings = core.settings;
     // Made only by the commands that convert: restoring the last input costs a conversion.
     std::optional<FXInputManager> inputs;
 
@@ -213,6 +204,17 @@ FXCommandLineTool::Objects &FXCommandLineTool::objects()
     return *m_objects;
 }
 
+FXInputManager &FXCommandLineTool::enterAmount(double amount, const QString &currency)
+{
+    // The same steps as a paste into that currency's row of the converter, so that every amount
+    // reads as the window would show it.
+    FXInputManager &inputs = objects().inputManager();
+    objects().currencies.setUserBaseCurrency(currency);
+    inputs.setInput(amount, currency);
+    inputs.updateInputs();
+    return inputs;
+}
+
 std::optional<QString> FXCommandLineTool::knownCurrency(const QString &text)
 {
     const QString code = text.toUpper();
@@ -265,12 +267,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::convert(const ParsedArguments &arg
     FXCurrencyManager &currencies = objects().currencies;
     if (targets.isEmpty())
         targets = currencies.userPreferredCurrenciesIncludingMain();
-    // The same steps as a paste into the FROM row of the converter, so that every amount reads
-    // as the window would show it.
-    FXInputManager &inputs = objects().inputManager();
-    currencies.setUserBaseCurrency(*from);
-    inputs.setInput(*value, *from);
-    inputs.updateInputs();
+    FXInputManager &inputs = enterAmount(*value, *from);
     for (const QString &target : std::as_const(targets))
         printLine(inputs.humanReadableInputForCurrency(target) + u' ' + target);
     return {};
@@ -297,11 +294,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::summary(const ParsedArguments &arg
                                           "give FROM or fix one with: cambio-cli main CODE"));
     }
 
-    FXInputManager &inputs = objects().inputManager();
-    currencies.setUserBaseCurrency(*from);
-    inputs.setInput(*value, *from);
-    inputs.updateInputs();
-    m_out << inputs.inputSummaryForPasteboard();
+    m_out << enterAmount(*value, *from).inputSummaryForPasteboard();
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+
 #include <memory>
 #include <optional>
 
@@ -15,6 +16,8 @@
 // the window last found) and never touches the window's last input.
 //
 // One tool per process: `run` replaces the process's current locale when asked to.
+class FXInputManager;
+
 class FXCommandLineTool {
 public:
     // Exit statuses.
@@ -67,6 +70,8 @@ private:
 
     // Made on first use, once the locale of the run is settled.
     Objects &objects();
+    // Enters `amount` in `currency` and converts every other currency from it.
+    FXInputManager &enterAmount(double amount, const QString &currency);
     // The currency of the rates table that `text` names, whatever its case.
     std::optional<QString> knownCurrency(const QString &text);
     static Outcome unknownCurrency(const QString &text);

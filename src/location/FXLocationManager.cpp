@@ -18,11 +18,16 @@ FXLocationManager::FXLocationManager(FXUserDefaults &userDefaults,
     , m_locationManager(locationManager)
     , m_geocoder(geocoder)
     , m_center(center)
-    , m_ISOCountryCode(userDefaults.stringForKey(LastCountryCodeKey))
+    , m_ISOCountryCode(storedCountryCode(userDefaults))
     , m_self(std::make_shared<FXLocationManager *>(this))
 {
     m_locationManager.setDelegate(this);
     updateCurrentLocation();
+}
+
+std::optional<QString> FXLocationManager::storedCountryCode(const FXUserDefaults &userDefaults)
+{
+    return userDefaults.stringForKey(LastCountryCodeKey);
 }
 
 FXLocationManager::~FXLocationManager()
@@ -77,7 +82,7 @@ void FXLocationManager::geocoderDidFind(const QList<FXPlacemark> &placemarks)
     if (placemarks.isEmpty() || !placemarks.first().ISOCountryCode)
         return;
     const QString country = *placemarks.first().ISOCountryCode;
-    const std::optional<QString> last = m_userDefaults.stringForKey(LastCountryCodeKey);
+    const std::optional<QString> last = storedCountryCode(m_userDefaults);
     if (last && *last != country) {
         m_ISOCountryCode = country;
         m_center.postNotification(LocationDidChangeNotification, this,

@@ -34,6 +34,10 @@ public:
     FXLocationManager(const FXLocationManager &) = delete;
     FXLocationManager &operator=(const FXLocationManager &) = delete;
 
+    // The country the last fix found, as remembered in the group's store: what a program that
+    // does not locate (cambio-cli) takes as the country in force.
+    static std::optional<QString> storedCountryCode(const FXUserDefaults &userDefaults);
+
     std::optional<QString> ISOCountryCode() const { return m_ISOCountryCode; }
     void setISOCountryCode(const std::optional<QString> &code) { m_ISOCountryCode = code; }
     FXLocationService &locationManager() const { return m_locationManager; }
