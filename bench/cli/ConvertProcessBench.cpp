@@ -3,7 +3,6 @@
 // stored rates file as a run of a user's script would. Printing the version, which reads nothing,
 // gives the part that is only the start of a Qt process.
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -67,14 +66,4 @@ void VersionAsAWholeProcess(benchmark::State &state)
 }
 BENCHMARK(VersionAsAWholeProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-}
-
-int main(int argc, char **argv)
-{
-    // QProcess reports the end of its child through the application's event machinery.
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

@@ -11,7 +11,6 @@
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -56,12 +55,3 @@ void KeystrokeToAllRows(benchmark::State &state)
 }
 
 BENCHMARK(KeystrokeToAllRows)->Arg(5)->Arg(50)->Arg(1000)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -59,5 +59,3 @@ static void BM_CountryCodeAt(benchmark::State &state)
         benchmark::DoNotOptimize(borders->countryCodeAt(point.latitude, point.longitude));
 }
 BENCHMARK(BM_CountryCodeAt)->DenseRange(0, int(std::size(points)) - 1);
-
-BENCHMARK_MAIN();

@@ -64,5 +64,3 @@ void typeLongestAmount(benchmark::State &state)
 BENCHMARK(typeLongestAmount);
 
 }
-
-BENCHMARK_MAIN();
