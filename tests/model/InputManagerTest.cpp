@@ -9,29 +9,20 @@
 
 namespace {
 
-// Currencies as the converter sees them: rates per US dollar, the visible ones and the main one.
-// 1 EUR = 1.10 USD and 1 EUR = 0.85 GBP.
+const QString EUR = QStringLiteral("EUR"), USD = QStringLiteral("USD"), GBP = QStringLiteral("GBP");
+
+// Rates per US dollar with 1 EUR = 1.10 USD = 0.85 GBP; EUR is the main currency.
 class ExampleCurrencies : public FXCurrencySource {
 public:
-    std::optional<QString> main = QStringLiteral("EUR");
-    std::optional<QString> source;
-    QStringList visible{QStringLiteral("EUR"), QStringLiteral("USD"), QStringLiteral("GBP")};
+    std::optional<QString> main = EUR, source;
+    QStringList visible{USD, GBP};   // but the main one
     QHash<QString, std::pair<double, double>> rates{   // from base, to base
-        {QStringLiteral("USD"), {1.0, 1.0}},
-        {QStringLiteral("EUR"), {1 / 1.10, 1.10}},
-        {QStringLiteral("GBP"), {0.85 / 1.10, 1.10 / 0.85}},
-    };
+        {USD, {1.0, 1.0}}, {EUR, {1 / 1.10, 1.10}}, {GBP, {0.85 / 1.10, 1.10 / 0.85}}};
 
     std::optional<QString> defaultCurrency() const override { return main; }
     std::optional<QString> userBaseCurrency() const override { return source ? source : main; }
     void setUserBaseCurrency(const std::optional<QString> &currency) override { source = currency; }
-    QStringList userPreferredCurrencies() const override
-    {
-        QStringList list = visible;
-        if (main)
-            list.removeAll(*main);
-        return list;
-    }
+    QStringList userPreferredCurrencies() const override { return visible; }
     double convertedAmount(double amount, const QString &from, const QString &to) const override
     {
         return (rates.value(from).second * amount) * rates.value(to).first;
@@ -44,162 +35,105 @@ protected:
     FXNumberFormatter formatter{locale};
     FXUserDefaults standardDefaults{home.configHome() + QStringLiteral("/standard.conf")};
     ExampleCurrencies currencies;
+    std::optional<FXInputManager> manager;
 
-    std::unique_ptr<FXInputManager> start()
-    {
-        return std::make_unique<FXInputManager>(currencies, standardDefaults, formatter);
-    }
+    void start() { manager.emplace(currencies, standardDefaults, formatter); }
+    QString shown(const QString &code) { return manager->humanReadableInputForCurrency(code); }
+    QString rows() { return QStringList{shown(EUR), shown(USD), shown(GBP)}.join(u' '); }
 
-    static QString shown(FXInputManager &manager, const char *code)
+    // Digits; "." is the separator and "<" deletes.
+    void type(const QString &currency, const char *keys)
     {
-        return manager.humanReadableInputForCurrency(QString::fromLatin1(code));
-    }
-
-    void type(FXInputManager &manager, const char *keys, const QString &currency)
-    {
+        currencies.setUserBaseCurrency(currency);
+        manager->startOver();
         for (const char *key = keys; *key; ++key) {
             if (*key == '.')
-                manager.appendDelimiterForCurrency(currency);
+                manager->appendDelimiterForCurrency(currency);
             else if (*key == '<')
-                manager.removeLastCharacterForCurrency(currency);
+                manager->removeLastCharacterForCurrency(currency);
             else
-                manager.appendNumber(QString(QChar::fromLatin1(*key)), currency);
+                manager->appendNumber(QString(QChar::fromLatin1(*key)), currency);
         }
     }
 };
 
-const QString EUR = QStringLiteral("EUR");
-const QString USD = QStringLiteral("USD");
-const QString GBP = QStringLiteral("GBP");
-
-struct Rows {
-    const char *eur;
-    const char *usd;
-    const char *gbp;
-};
-
-struct Typing {
-    const char *name;
-    const char *source;   // the selected row
-    const char *keys;     // digits; "." the separator; "<" delete
-    Rows after;
-};
-
+struct Typing { const char *source, *keys, *rows; };
 class InputManagerTyping : public InputManager, public ::testing::WithParamInterface<Typing> {};
 
 }
 
-TEST_F(InputManager, FirstStartShowsOneHundredInTheMainCurrency)
-{
-    auto manager = start();
-    EXPECT_EQ(shown(*manager, "EUR"), u"100");
-    EXPECT_EQ(shown(*manager, "USD"), u"110");
-    EXPECT_EQ(shown(*manager, "GBP"), u"85");
-    EXPECT_EQ(manager->inputs().size(), 3);
-}
-
 TEST_P(InputManagerTyping, ConvertsEveryOtherRowFromTheSource)
 {
-    const Typing &typing = GetParam();
-    auto manager = start();
-    const QString source = QString::fromLatin1(typing.source);
-    currencies.setUserBaseCurrency(source);
-    manager->startOver();
-    type(*manager, typing.keys, source);
-
-    EXPECT_EQ(shown(*manager, "EUR"), QString::fromLatin1(typing.after.eur));
-    EXPECT_EQ(shown(*manager, "USD"), QString::fromLatin1(typing.after.usd));
-    EXPECT_EQ(shown(*manager, "GBP"), QString::fromLatin1(typing.after.gbp));
+    start();
+    if (GetParam().source)
+        type(QString::fromLatin1(GetParam().source), GetParam().keys);
+    EXPECT_EQ(rows(), QString::fromLatin1(GetParam().rows));
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, InputManagerTyping, ::testing::Values(
-    Typing{"MainCurrency", "EUR", "100", {"100", "110", "85"}},
-    Typing{"AnotherRow", "USD", "10", {"9.09", "10", "7.73"}},
-    Typing{"TrailingSeparatorConvertsAsTheInteger", "USD", "10.", {"9.09", "10.", "7.73"}},
-    Typing{"RejectedDigitStillConverts", "EUR", "1.239", {"1.23", "1.35", "1.05"}},
-    Typing{"DeletingEverythingConvertsZero", "GBP", "5<", {"0", "0", "0"}},
-    Typing{"ZeroIsReplacedByTheFirstDigit", "EUR", "07", {"7", "7.7", "5.95"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    Typing{nullptr, "", "100 110 85"},   // a first start shows 100 in the main currency
+    Typing{"USD", "10", "9.09 10 7.73"},
+    Typing{"USD", "10.", "9.09 10. 7.73"},   // the source keeps its trailing separator
+    Typing{"GBP", "5<", "0 0 0"}));
 
-TEST_F(InputManager, StartingOverPutsAZeroInEveryBuffer)
+TEST_F(InputManager, ABufferFirstAskedForShowsZeroUntilTheNextUpdateAndStartingOverZeroesAll)
 {
-    auto manager = start();
-    manager->humanReadableInputForCurrency(QStringLiteral("JPY"));
-    manager->startOver();
-    for (auto it = manager->inputs().cbegin(); it != manager->inputs().cend(); ++it)
-        EXPECT_EQ(it->inputString(), u"0") << it.key().toStdString();
-}
-
-TEST_F(InputManager, ABufferFirstAskedForByTheDisplayShowsZeroUntilTheNextUpdate)
-{
-    auto manager = start();
-    currencies.rates.insert(QStringLiteral("CHF"), {0.8, 1.25});
-    EXPECT_EQ(shown(*manager, "CHF"), u"0");
+    const QString chf = QStringLiteral("CHF");
+    currencies.rates.insert(chf, {0.8, 1.25});
+    start();
+    EXPECT_EQ(shown(chf), u"0");
     manager->updateInputs();
-    EXPECT_EQ(shown(*manager, "CHF"), u"88");
+    EXPECT_EQ(shown(chf), u"88");
+    manager->startOver();
+    EXPECT_EQ(rows() + u' ' + shown(chf), u"0 0 0 0");
 }
 
-TEST_F(InputManager, ARestartRestoresTheSavedInputAndItsCurrency)
+TEST_F(InputManager, ARestartRestoresTheSavedInputEvenOfAnInvisibleCurrency)
 {
-    {
-        auto manager = start();
-        currencies.setUserBaseCurrency(USD);
-        manager->setInput(25, USD);
-        manager->updateInputs();
-        manager->saveCurrentInput();
-    }
+    start();
+    currencies.setUserBaseCurrency(USD);
+    manager->setInput(25, USD);
+    manager->saveCurrentInput();
     currencies.source.reset();
     currencies.visible.removeAll(USD);
 
-    auto restarted = start();
+    start();
     EXPECT_EQ(currencies.userBaseCurrency(), USD);
-    EXPECT_EQ(shown(*restarted, "USD"), u"25");
-    EXPECT_EQ(shown(*restarted, "EUR"), u"22.73");
-    EXPECT_EQ(shown(*restarted, "GBP"), u"19.32");
+    EXPECT_EQ(rows(), u"22.73 25 19.32");
 }
 
-TEST_F(InputManager, ASavedInputWithoutACurrencyStartsLikeTheFirstTime)
+TEST_F(InputManager, ASavedInputNeedsATextCurrencyAndReadsAMissingValueAsZero)
 {
-    for (const QVariant &currency : {QVariant(), QVariant(42), QVariant(QStringList{USD})}) {
-        QVariantMap saved{{QStringLiteral("Value"), 25.0}};
-        if (currency.isValid())
-            saved.insert(QStringLiteral("Currency"), currency);
+    const QString value = QStringLiteral("Value"), currency = QStringLiteral("Currency");
+    const std::tuple<QVariantMap, QString, const char16_t *> cases[] = {
+        {{{value, 25.0}}, EUR, u"100 110 85"},   // the three without a text currency start afresh
+        {{{value, 25.0}, {currency, 42}}, EUR, u"100 110 85"},
+        {{{value, 25.0}, {currency, QStringList{USD}}}, EUR, u"100 110 85"},
+        {{{currency, GBP}}, GBP, u"0 0 0"},
+    };
+    for (const auto &[saved, source, shownRows] : cases) {
         standardDefaults.setObject(saved, QStringLiteral("LastInput"));
         currencies.source.reset();
-
-        auto manager = start();
-        EXPECT_EQ(currencies.userBaseCurrency(), EUR);
-        EXPECT_EQ(shown(*manager, "EUR"), u"100");
+        start();
+        EXPECT_EQ(currencies.userBaseCurrency(), source);
+        EXPECT_EQ(rows(), QString::fromUtf16(shownRows));
     }
-}
-
-TEST_F(InputManager, ASavedInputWithoutAValueStartsAtZero)
-{
-    standardDefaults.setObject(QVariantMap{{QStringLiteral("Currency"), GBP}},
-                               QStringLiteral("LastInput"));
-    auto manager = start();
-    EXPECT_EQ(shown(*manager, "GBP"), u"0");
-    EXPECT_EQ(shown(*manager, "USD"), u"0");
 }
 
 TEST_F(InputManager, TheSummaryHasALinePerVisibleCurrencyButTheMainOne)
 {
-    auto manager = start();
+    start();
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"100 EUR = 110 USD\n100 EUR = 85 GBP\n");
-
-    currencies.setUserBaseCurrency(USD);
-    manager->startOver();
-    type(*manager, "10.", USD);
+    type(USD, "10.");
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"10. USD = 10. USD\n10. USD = 7.73 GBP\n");
-
-    currencies.visible = QStringList{EUR};
+    currencies.visible.clear();
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
 }
 
 TEST_F(InputManager, WithoutAnyMainCurrencyNothingIsConverted)
 {
     currencies.main.reset();
-    auto manager = start();
-    EXPECT_EQ(shown(*manager, "USD"), u"0");
+    start();
+    EXPECT_EQ(shown(USD), u"0");
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
 }
