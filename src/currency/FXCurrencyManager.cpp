@@ -92,8 +92,7 @@ QStringList FXCurrencyManager::userPreferredCurrenciesIncludingMain() const
 
 QStringList FXCurrencyManager::availableAuxCurrencies() const
 {
-    const auto main = defaultCurrency();
-    return without(without(allCurrencies(), without(m_settings.visibleCurrencies(), main)), main);
+    return without(without(allCurrencies(), m_settings.visibleCurrencies()), defaultCurrency());
 }
 
 std::optional<QString> FXCurrencyManager::currencyCodeForCountryCode(const QString &countryCode)
