@@ -29,7 +29,7 @@ void KeystrokeToAllRows(benchmark::State &state)
     FXSettingsManager settings(groupDefaults, table, center);
     FXRatesDownloader downloader;
     FXCurrencyManager currencies(table, file, settings, locale, [] { return std::nullopt; },
-                                 downloader, center);
+                                 downloader, [] { return QUrl(); }, center);
     FXNumberFormatter formatter(locale);
     settings.setLocationBasedCurrencyEnabled(false);
     settings.setDefaultCurrency(QStringLiteral("USD"));

@@ -1,15 +1,14 @@
 #include "FXCommandLineTool.h"
 
-#include "FXCoreObjects.h"
 #include "FXCurrencyFilter.h"
+#include "FXCurrencyManager.h"
 #include "FXDispatch.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
-#include "FXLocationManager.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXUserDefaults.h"
+#include "FXSettingsManager.h"
 
 #include <QEventLoop>
 
@@ -42,33 +41,15 @@ QString exactNumber(double value)
 
 }
 
-// The program's objects, like the window's shared ones but over the stored country: the tool
-// never locates the computer.
-struct FXCommandLineTool::Objects {
-    FXCoreObjects core{[] {
-        return FXLocationManager::storedCountryCode(FXUserDefaults::groupUserDefaults());
-    }};
-    FXCurrencyManager &currencies = core.currencies;
-    FXSettingsManager &settings = core.settings;
-    // Made only by the commands that convert: restoring the last input costs a conversion.
-    std::optional<FXInputManager> inputs;
-
-    FXInputManager &inputManager()
-    {
-        if (!inputs)
-            inputs.emplace(currencies, FXUserDefaults::standardUserDefaults(),
-                           FXNumberFormatter::sharedFormatter());
-        return *inputs;
-    }
-};
-
-FXCommandLineTool::FXCommandLineTool(QTextStream &out, QTextStream &err)
-    : m_out(out)
+FXCommandLineTool::FXCommandLineTool(FXCurrencyManager &currencies, FXSettingsManager &settings,
+                                     InputManagerSource inputs, QTextStream &out, QTextStream &err)
+    : m_currencies(currencies)
+    , m_settings(settings)
+    , m_inputs(std::move(inputs))
+    , m_out(out)
     , m_err(err)
 {
 }
-
-FXCommandLineTool::~FXCommandLineTool() = default;
 
 QString FXCommandLineTool::usage()
 {
@@ -197,19 +178,12 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
     return usageError(QStringLiteral("unknown command: %1 (see cambio-cli --help)").arg(name));
 }
 
-FXCommandLineTool::Objects &FXCommandLineTool::objects()
-{
-    if (!m_objects)
-        m_objects = std::make_unique<Objects>();
-    return *m_objects;
-}
-
 FXInputManager &FXCommandLineTool::enterAmount(double amount, const QString &currency)
 {
     // The same steps as a paste into that currency's row of the converter, so that every amount
     // reads as the window would show it.
-    FXInputManager &inputs = objects().inputManager();
-    objects().currencies.setUserBaseCurrency(currency);
+    FXInputManager &inputs = m_inputs();
+    m_currencies.setUserBaseCurrency(currency);
     inputs.setInput(amount, currency);
     inputs.updateInputs();
     return inputs;
@@ -218,7 +192,7 @@ FXInputManager &FXCommandLineTool::enterAmount(double amount, const QString &cur
 std::optional<QString> FXCommandLineTool::knownCurrency(const QString &text)
 {
     const QString code = text.toUpper();
-    const auto rates = objects().currencies.currencyRates();
+    const auto rates = m_currencies.currencyRates();
     if (!rates || !rates->contains(code))
         return std::nullopt;
     return code;
@@ -264,9 +238,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::convert(const ParsedArguments &arg
         targets.append(*target);
     }
 
-    FXCurrencyManager &currencies = objects().currencies;
     if (targets.isEmpty())
-        targets = currencies.userPreferredCurrenciesIncludingMain();
+        targets = m_currencies.userPreferredCurrenciesIncludingMain();
     FXInputManager &inputs = enterAmount(*value, *from);
     for (const QString &target : std::as_const(targets))
         printLine(inputs.humanReadableInputForCurrency(target) + u' ' + target);
@@ -281,14 +254,13 @@ FXCommandLineTool::Outcome FXCommandLineTool::summary(const ParsedArguments &arg
     const auto value = amount(words[0]);
     if (!value)
         return notAnAmount(words[0]);
-    FXCurrencyManager &currencies = objects().currencies;
     std::optional<QString> from;
     if (words.size() == 2) {
         from = knownCurrency(words[1]);
         if (!from)
             return unknownCurrency(words[1]);
     } else {
-        from = currencies.defaultCurrency();
+        from = m_currencies.defaultCurrency();
         if (!from)
             return failure(QStringLiteral("no main currency is in force; "
                                           "give FROM or fix one with: cambio-cli main CODE"));
@@ -303,14 +275,13 @@ FXCommandLineTool::Outcome FXCommandLineTool::currencies(const ParsedArguments &
     if (!arguments.positionals.isEmpty())
         return usageError(QStringLiteral("currencies takes no currency: "
                                          "currencies [--available] [--filter TEXT]"));
-    const FXCurrencyManager &currencies = objects().currencies;
-    QStringList codes = arguments.flags.contains(Available) ? currencies.availableAuxCurrencies()
-                                                            : currencies.allCurrencies();
+    QStringList codes = arguments.flags.contains(Available) ? m_currencies.availableAuxCurrencies()
+                                                            : m_currencies.allCurrencies();
     if (arguments.values.contains(Filter))
-        codes = FXCurrencyFilter(currencies).filteredCurrencies(codes,
+        codes = FXCurrencyFilter(m_currencies).filteredCurrencies(codes,
                                                                 arguments.values.value(Filter));
     for (const QString &code : std::as_const(codes))
-        printLine(code + u'\t' + currencies.currencyNameForCode(code).value_or(QString()));
+        printLine(code + u'\t' + m_currencies.currencyNameForCode(code).value_or(QString()));
     return {};
 }
 
@@ -321,16 +292,15 @@ FXCommandLineTool::Outcome FXCommandLineTool::visible(const ParsedArguments &arg
         if (Outcome changed = changeVisible(words); changed.status != Success)
             return changed;
     }
-    for (const QString &code : objects().settings.visibleCurrencies())
+    for (const QString &code : m_settings.visibleCurrencies())
         printLine(code);
     return {};
 }
 
 FXCommandLineTool::Outcome FXCommandLineTool::changeVisible(const QStringList &words)
 {
-    FXSettingsManager &settings = objects().settings;
     const QString &action = words[0];
-    const QStringList visible = settings.visibleCurrencies();
+    const QStringList visible = m_settings.visibleCurrencies();
     const auto visibleCode = [&](const QString &text) -> std::optional<QString> {
         const QString code = text.toUpper();
         return visible.contains(code) ? std::optional(code) : std::nullopt;
@@ -345,12 +315,12 @@ FXCommandLineTool::Outcome FXCommandLineTool::changeVisible(const QStringList &w
             return unknownCurrency(words[1]);
         if (visible.contains(*code))
             return usageError(QStringLiteral("already visible: %1").arg(*code));
-        settings.addCurrencyToVisible(*code);
+        m_settings.addCurrencyToVisible(*code);
     } else if (action == u"remove" && words.size() == 2) {
         const auto code = visibleCode(words[1]);
         if (!code)
             return notVisible(words[1]);
-        settings.removeCurrencyFromVisible(*code);
+        m_settings.removeCurrencyFromVisible(*code);
     } else if (action == u"move" && words.size() == 3) {
         const auto code = visibleCode(words[1]);
         if (!code)
@@ -358,9 +328,9 @@ FXCommandLineTool::Outcome FXCommandLineTool::changeVisible(const QStringList &w
         const auto target = visibleCode(words[2]);
         if (!target)
             return notVisible(words[2]);
-        settings.exchangeCurrency(*code, *target);
+        m_settings.exchangeCurrency(*code, *target);
     } else if (action == u"reset" && words.size() == 1) {
-        settings.restoreDefaults();
+        m_settings.restoreDefaults();
     } else {
         return usageError(QStringLiteral("visible takes add CODE, remove CODE, "
                                          "move CODE TARGET or reset"));
@@ -375,18 +345,17 @@ FXCommandLineTool::Outcome FXCommandLineTool::mainCurrency(const ParsedArguments
     if (words.size() > 1 || (automatic && !words.isEmpty()))
         return usageError(QStringLiteral("main takes one currency or --auto: "
                                          "main [CODE | --auto]"));
-    FXSettingsManager &settings = objects().settings;
     if (automatic) {
-        settings.setLocationBasedCurrencyEnabled(true);
-        settings.setDefaultCurrency(std::nullopt);
+        m_settings.setLocationBasedCurrencyEnabled(true);
+        m_settings.setDefaultCurrency(std::nullopt);
     } else if (!words.isEmpty()) {
         const auto code = knownCurrency(words[0]);
         if (!code)
             return unknownCurrency(words[0]);
-        settings.setLocationBasedCurrencyEnabled(false);
-        settings.setDefaultCurrency(*code);
+        m_settings.setLocationBasedCurrencyEnabled(false);
+        m_settings.setDefaultCurrency(*code);
     }
-    if (const auto main = objects().currencies.defaultCurrency())
+    if (const auto main = m_currencies.defaultCurrency())
         printLine(*main);
     return {};
 }
@@ -395,15 +364,13 @@ FXCommandLineTool::Outcome FXCommandLineTool::update(const ParsedArguments &argu
 {
     if (!arguments.positionals.isEmpty())
         return usageError(QStringLiteral("update takes no arguments"));
-    FXCurrencyManager &currencies = objects().currencies;
-    currencies.setRefreshPause(0);
 
     // The refresh blocks the thread it runs on and may need the main thread meanwhile, so the
     // main thread keeps its event loop running until the refresh is over.
     FXRefreshOutcome outcome;
     QEventLoop loop;
     FXDispatch::backgroundAsync([&] {
-        outcome = currencies.refreshRates();
+        outcome = m_currencies.refreshRates();
         FXDispatch::mainAsync([&loop] { loop.quit(); });
     });
     loop.exec();
@@ -411,13 +378,13 @@ FXCommandLineTool::Outcome FXCommandLineTool::update(const ParsedArguments &argu
     if (!outcome.replaced || !outcome.failure.isEmpty())
         return failure(outcome.failure.isEmpty() ? QStringLiteral("the rates were not updated")
                                                  : outcome.failure);
-    printLine(FXLocalizedString::format("Updated %@", currencies.humanReadableUpdateDate()));
+    printLine(FXLocalizedString::format("Updated %@", m_currencies.humanReadableUpdateDate()));
     return {};
 }
 
 FXCommandLineTool::Outcome FXCommandLineTool::rates(const ParsedArguments &arguments)
 {
-    const auto document = objects().currencies.currencyRates();
+    const auto document = m_currencies.currencyRates();
     if (!document)
         return failure(QStringLiteral("no rates: neither the rates file nor the program's own "
                                       "copy can be read"));
@@ -429,7 +396,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::rates(const ParsedArguments &argum
         codes.append(*code);
     }
     if (codes.isEmpty())
-        codes = objects().currencies.allCurrencies();
+        codes = m_currencies.allCurrencies();
 
     const QDateTime date = document->date();
     printLine(date.isValid() ? date.toUTC().toString(Qt::ISODate) : QString());

@@ -6,8 +6,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-
-#include <memory>
+#include <functional>
 #include <optional>
 
 // cambio-cli: converts amounts and edits the currency settings from a terminal, over the same
@@ -16,7 +15,9 @@
 // the window last found) and never touches the window's last input.
 //
 // One tool per process: `run` replaces the process's current locale when asked to.
+class FXCurrencyManager;
 class FXInputManager;
+class FXSettingsManager;
 
 class FXCommandLineTool {
 public:
@@ -25,9 +26,12 @@ public:
     static constexpr int Failure = 1;      // an operation failed: no rates, a refresh that failed
     static constexpr int UsageError = 2;   // unknown command, option or currency; unreadable amount
 
+    // Made only by the commands that convert: restoring the window's last input costs a conversion.
+    using InputManagerSource = std::function<FXInputManager &()>;
+
     // Results go to `out`, one item per line; messages to `err` as "cambio-cli: MESSAGE".
-    FXCommandLineTool(QTextStream &out, QTextStream &err);
-    ~FXCommandLineTool();
+    FXCommandLineTool(FXCurrencyManager &currencies, FXSettingsManager &settings,
+                      InputManagerSource inputs, QTextStream &out, QTextStream &err);
 
     // Runs the command that `arguments` (without the program's name) give; returns the exit status.
     int run(const QStringList &arguments);
@@ -35,7 +39,6 @@ public:
 private:
     static QString usage();
 
-    struct Objects;
     struct Outcome {
         int status = Success;
         QString message;
@@ -68,8 +71,6 @@ private:
     Outcome update(const ParsedArguments &arguments);
     Outcome rates(const ParsedArguments &arguments);
 
-    // Made on first use, once the locale of the run is settled.
-    Objects &objects();
     // Enters `amount` in `currency` and converts every other currency from it.
     FXInputManager &enterAmount(double amount, const QString &currency);
     // The currency of the rates table that `text` names, whatever its case.
@@ -80,7 +81,9 @@ private:
     static Outcome notAnAmount(const QString &text);
     void printLine(const QString &line);
 
+    FXCurrencyManager &m_currencies;
+    FXSettingsManager &m_settings;
+    InputManagerSource m_inputs;
     QTextStream &m_out;
     QTextStream &m_err;
-    std::unique_ptr<Objects> m_objects;
 };

@@ -1,15 +1,17 @@
 #include "FXCommandLineTool.h"
+#include "FXCompositionRoot.h"
 
 #include <QCoreApplication>
-
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
     // The refresh of the rates hands work to the main thread's event loop.
     QCoreApplication application(argc, argv);
+    FXCompositionRoot root(FXCompositionRoot::commandLineOptions());
     QTextStream out(stdout);
     QTextStream err(stderr);
-    FXCommandLineTool tool(out, err);
+    FXCommandLineTool tool(root.currencies(), root.settings(), [&]() -> FXInputManager & {
+        return root.inputs();
+    }, out, err);
     return tool.run(QCoreApplication::arguments().mid(1));
 }

@@ -31,13 +31,14 @@ QStringList without(QStringList list, const std::optional<QString> &removed)
 FXCurrencyManager::FXCurrencyManager(FXRatesTable &ratesTable, FXRatesFile &ratesFile,
                                      FXSettingsManager &settings, const FXLocale &locale,
                                      CountryCodeSource countryCode, FXRatesDownloader &downloader,
-                                     FXNotificationCenter &center)
+                                     RatesServer ratesServer, FXNotificationCenter &center)
     : m_table(ratesTable)
     , m_ratesFile(ratesFile)
     , m_settings(settings)
     , m_locale(locale)
     , m_countryCode(std::move(countryCode))
     , m_downloader(downloader)
+    , m_ratesServer(std::move(ratesServer))
     , m_center(center)
 {
 }
@@ -132,7 +133,7 @@ void FXCurrencyManager::updateCurrencyRates()
 FXRefreshOutcome FXCurrencyManager::refreshRates()
 {
     const FXDownloadResult download =
-        m_downloader.download(FXRatesDownloader::ratesURL(m_settings.userDefaults()));
+        m_downloader.download(m_ratesServer());
     if (!download.isSuccess())
         return {false, download.failureReason()};
 

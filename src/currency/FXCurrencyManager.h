@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -36,11 +37,14 @@ public:
     // Where the country of the computer comes from: the location manager in the window, the stored
     // country in the command-line tool, which never starts locating.
     using CountryCodeSource = std::function<std::optional<QString>()>;
+    // Where new rates come from, asked anew at each refresh: the user may point it elsewhere.
+    using RatesServer = std::function<QUrl()>;
 
     static FXCurrencyManager &sharedManager();
     FXCurrencyManager(FXRatesTable &ratesTable, FXRatesFile &ratesFile, FXSettingsManager &settings,
                       const FXLocale &locale, CountryCodeSource countryCode,
-                      FXRatesDownloader &downloader, FXNotificationCenter &center);
+                      FXRatesDownloader &downloader, RatesServer ratesServer,
+                      FXNotificationCenter &center);
 
     FXSettingsManager &settingsManager() const { return m_settings; }
     const FXRatesTable &ratesTable() const { return m_table; }
@@ -92,8 +96,8 @@ public:
     // The date of the rates in force: a time today, a date and time when older than 12 hours.
     QString humanReadableUpdateDate() const;
 
-    // For tests and the command-line tool: how long a refresh that received data waits before
-    // it ends (so that the window's "Updating…" stays readable), and the clock.
+    QUrl ratesServerURL() const { return m_ratesServer(); }
+    // How long a refresh that received data waits before it ends (none unless set), and the clock.
     void setRefreshPause(int milliseconds) { m_refreshPauseMilliseconds = milliseconds; }
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
@@ -104,12 +108,13 @@ private:
     const FXLocale &m_locale;
     CountryCodeSource m_countryCode;
     FXRatesDownloader &m_downloader;
+    RatesServer m_ratesServer;
     FXNotificationCenter &m_center;
 
     std::optional<QString> m_userBaseCurrency;
     int m_runningRefreshes = 0;   // main thread only
     mutable std::mutex m_dateMutex;
     std::optional<QDateTime> m_lastUpdateDate;
-    int m_refreshPauseMilliseconds = 1000;
+    int m_refreshPauseMilliseconds = 0;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTimeUtc(); };
 };

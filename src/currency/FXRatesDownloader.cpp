@@ -1,7 +1,6 @@
 #include "FXRatesDownloader.h"
 
 #include "FXLocalizedString.h"
-#include "FXUserDefaults.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -67,17 +66,6 @@ FXRatesDownloader::FXRatesDownloader(std::chrono::milliseconds timeout, qint64 m
     : m_timeout(timeout)
     , m_maximumBodySize(maximumBodySize)
 {
-}
-
-QUrl FXRatesDownloader::ratesURL(const FXUserDefaults &groupDefaults)
-{
-    const QString fromEnvironment = qEnvironmentVariable("CAMBIO_RATES_URL").trimmed();
-    if (!fromEnvironment.isEmpty())
-        return QUrl(fromEnvironment);
-    const QString fromDefaults = groupDefaults.stringForKey(QStringLiteral("RatesServerURL")).value_or(QString()).trimmed();
-    if (!fromDefaults.isEmpty())
-        return QUrl(fromDefaults);
-    return QUrl(QStringLiteral("http://localhost:8642/lab/lumenfold/update.php"));
 }
 
 FXDownloadResult FXRatesDownloader::download(const QUrl &url) const

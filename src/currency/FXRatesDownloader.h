@@ -7,8 +7,6 @@
 #include <chrono>
 #include <optional>
 
-class FXUserDefaults;
-
 // What one download gave: the whole body, or why there is none in words a user can read
 // ("connection refused", "HTTP 500", "timed out after 20 s", "response larger than 4 MiB").
 class FXDownloadResult {
@@ -42,11 +40,6 @@ public:
 
     explicit FXRatesDownloader(std::chrono::milliseconds timeout = defaultTimeout,
                                qint64 maximumBodySize = defaultMaximumBodySize);
-
-    // The rates server: the environment variable CAMBIO_RATES_URL, else the group defaults'
-    // "RatesServerURL", else http://localhost:8642/lab/lumenfold/update.php. An empty value counts
-    // as none; a malformed one is kept, and its download fails saying so.
-    static QUrl ratesURL(const FXUserDefaults &groupDefaults);
 
     // Sends the GET and waits, at most the timeout in all, for the whole body of a 2xx answer.
     FXDownloadResult download(const QUrl &url) const;

@@ -34,7 +34,7 @@ public:
 // One instance per process; tests build their own. Main thread only.
 class FXInputManager {
 public:
-    // Made with the currency manager it asks (see the currency layer).
+    // The instance of the composition root (src/app).
     static FXInputManager &sharedManager();
     FXInputManager(FXCurrencySource &currencies, FXUserDefaults &standardDefaults,
                    const FXNumberFormatter &formatter);

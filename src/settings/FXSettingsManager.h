@@ -29,7 +29,7 @@ public:
 // user defaults and every change is written there at once.
 class FXSettingsManager {
 public:
-    // Made together with the rates table whose currency lists it reads (see the currency layer).
+    // The instance of the composition root (src/app).
     static FXSettingsManager &sharedManager();
     FXSettingsManager(FXUserDefaults &userDefaults, const FXCurrencyLists &currencies,
                       FXNotificationCenter &center);

@@ -31,7 +31,7 @@ protected:
     FXRatesDownloader downloader;
     std::optional<QString> country;
     FXCurrencyManager currencies{table, file, settings, locale, [this] { return country; },
-                                 downloader, center};
+                                 downloader, [] { return QUrl(); }, center};
 };
 
 struct MainCurrencyCase { bool locationBased; const char *country, *fixed, *locale, *expected; };

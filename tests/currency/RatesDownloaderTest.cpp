@@ -1,7 +1,7 @@
 #include "FXRatesDownloader.h"
 
-#include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
+#include "ScopedEnvironment.h"
 #include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
@@ -10,30 +10,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// Sets or removes an environment variable for the life of a test.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char *name, const std::optional<QByteArray> &value)
-        : m_name(name)
-        , m_previous(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
-    {
-        set(value);
-    }
-    ~ScopedEnvironment() { set(m_previous); }
-
-private:
-    void set(const std::optional<QByteArray> &value)
-    {
-        if (value)
-            qputenv(m_name, *value);
-        else
-            qunsetenv(m_name);
-    }
-
-    const char *m_name;
-    std::optional<QByteArray> m_previous;
-};
 
 struct Exchange {
     const char *name;
@@ -120,34 +96,5 @@ TEST(RatesDownloader, GoesThroughTheProxyOfTheEnvironment)
     EXPECT_TRUE(proxy.requests().first().startsWith("GET http://rates.invalid/lab/lumenfold/update.php "))
         << proxy.requests().first().constData();
 }
-
-struct Source {
-    const char *name;
-    std::optional<QByteArray> environment;
-    QVariant defaultsValue;
-    const char *url;
-};
-
-void PrintTo(const Source &source, std::ostream *out) { *out << source.name; }
-
-class RatesServerAddress : public ::testing::TestWithParam<Source> {
-protected:
-    TemporaryHome home;
-};
-
-TEST_P(RatesServerAddress, ComesFromTheFirstSourceThatNamesOne)
-{
-    const ScopedEnvironment variable("CAMBIO_RATES_URL", GetParam().environment);
-    FXUserDefaults defaults(home.configHome() + u"/group.conf");
-    defaults.setObject(GetParam().defaultsValue, QStringLiteral("RatesServerURL"));
-
-    EXPECT_EQ(FXRatesDownloader::ratesURL(defaults), QUrl(QString::fromUtf8(GetParam().url)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Sources, RatesServerAddress, ::testing::Values(
-    Source{"environment first", "http://env.example/update.php", QStringLiteral("http://defaults.example/u"),
-           "http://env.example/update.php"},
-    Source{"then the defaults", std::nullopt, QStringLiteral(" http://defaults.example/u "), "http://defaults.example/u"},
-    Source{"then the built-in server", std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}));
 
 }

@@ -37,7 +37,7 @@ protected:
     FXSettingsManager settings{defaults, table, center};
     FXRatesDownloader downloader{300ms, 4096};
     FXCurrencyManager currencies{table, file, settings, locale, [] { return std::nullopt; },
-                                 downloader, center};
+                                 downloader, [this] { return server.url(); }, center};
     QList<bool> updatingWhenAnnounced;
 
     void SetUp() override
@@ -45,8 +45,6 @@ protected:
         QDir().mkpath(home.dataHome());
         ASSERT_TRUE(file.write(FXRatesDocument::fromServerResponse(
             R"({"CHF": {"from_base": 0.8, "to_base": 1.25}})", StoredDate)->propertyList()));
-        defaults.setObject(server.url().toString(), QStringLiteral("RatesServerURL"));
-        currencies.setRefreshPause(0);
         center.addObserver(this, FXRatesDidUpdateNotification, [this](const FXNotification &) {
             updatingWhenAnnounced.append(currencies.isUpdating());
         }, &currencies);
@@ -121,8 +119,7 @@ TEST_F(RatesRefresh, AFailedWriteStillReplacesTheTableButSaysSo)
     FXRatesFile blocked(ratesPath() + QStringLiteral("/CurrencyRates.plist"));
     FXRatesTable blockedTable(blocked, locale);
     FXCurrencyManager manager(blockedTable, blocked, settings, locale, [] { return std::nullopt; },
-                              downloader, center);
-    manager.setRefreshPause(0);
+                              downloader, [this] { return server.url(); }, center);
     server.setResponse({200, NewRates});
 
     const FXRefreshOutcome outcome = manager.refreshRates();

@@ -1,0 +1,164 @@
+#include "FXCompositionRoot.h"
+
+#include "FXBordersGeocoder.h"
+#include "FXCurrencyManager.h"
+#include "FXInputManager.h"
+#include "FXLocale.h"
+#include "FXLocationManager.h"
+#include "FXNotificationCenter.h"
+#include "FXNumberFormatter.h"
+#include "FXQtLocationService.h"
+#include "FXRatesDownloader.h"
+#include "FXRatesFile.h"
+#include "FXRatesTable.h"
+#include "FXSettingsManager.h"
+#include "FXUserDefaults.h"
+
+#include <QtGlobal>
+
+#include <optional>
+
+namespace {
+
+FXCompositionRoot *currentRoot = nullptr;
+
+}
+
+struct FXCompositionRoot::Objects {
+    explicit Objects(const Options &options)
+        : options(options)
+        , currencies(ratesTable, ratesFile, settings, locale, countryCodeSource(), downloader,
+                     [this] { return ratesServerURL(group); }, center)
+    {
+        currencies.setRefreshPause(int(options.refreshPause.count()));
+    }
+
+    FXCurrencyManager::CountryCodeSource countryCodeSource()
+    {
+        if (options.locatesComputer)
+            return [this] { return location().ISOCountryCode(); };
+        return [this] { return FXLocationManager::storedCountryCode(group); };
+    }
+
+    FXLocationManager &location()
+    {
+        if (!locationManager) {
+            locationService = std::make_unique<FXQtLocationService>(
+                FXQtLocationService::createDefaultSource(QStringLiteral("io.github.cambio.Cambio")),
+                FXTimeZoneLocator());
+            locationManager = std::make_unique<FXLocationManager>(group, *locationService, geocoder,
+                                                                  center);
+        }
+        return *locationManager;
+    }
+
+    Options options;
+    FXNotificationCenter &center = FXNotificationCenter::defaultCenter();
+    FXLocale &locale = FXLocale::current();
+    FXUserDefaults &group = FXUserDefaults::groupUserDefaults();
+    FXUserDefaults &standard = FXUserDefaults::standardUserDefaults();
+    FXRatesFile ratesFile;
+    FXRatesTable ratesTable{ratesFile, locale};
+    FXSettingsManager settings{group, ratesTable, center};
+    FXRatesDownloader downloader;
+    FXCurrencyManager currencies;
+    std::optional<FXInputManager> inputs;
+    FXBordersGeocoder geocoder;
+    std::unique_ptr<FXQtLocationService> locationService;
+    std::unique_ptr<FXLocationManager> locationManager;
+};
+
+FXCompositionRoot::FXCompositionRoot(const Options &options)
+    : m_objects(std::make_unique<Objects>(options))
+{
+    Q_ASSERT(!currentRoot);
+    currentRoot = this;
+}
+
+FXCompositionRoot::~FXCompositionRoot()
+{
+    currentRoot = nullptr;
+}
+
+FXCompositionRoot &FXCompositionRoot::current()
+{
+    if (!currentRoot)
+        qFatal("A shared manager was asked for before main() made the program's objects");
+    return *currentRoot;
+}
+
+QUrl FXCompositionRoot::defaultRatesServerURL()
+{
+    return QUrl(QStringLiteral("http://localhost:8642/lab/lumenfold/update.php"));
+}
+
+QUrl FXCompositionRoot::ratesServerURL(const FXUserDefaults &groupDefaults)
+{
+    const QString fromEnvironment = qEnvironmentVariable("CAMBIO_RATES_URL").trimmed();
+    if (!fromEnvironment.isEmpty())
+        return QUrl(fromEnvironment);
+    const QString fromDefaults =
+        groupDefaults.stringForKey(QStringLiteral("RatesServerURL")).value_or(QString()).trimmed();
+    if (!fromDefaults.isEmpty())
+        return QUrl(fromDefaults);
+    return defaultRatesServerURL();
+}
+
+FXNotificationCenter &FXCompositionRoot::notificationCenter()
+{
+    return m_objects->center;
+}
+
+FXUserDefaults &FXCompositionRoot::groupDefaults()
+{
+    return m_objects->group;
+}
+
+FXUserDefaults &FXCompositionRoot::standardDefaults()
+{
+    return m_objects->standard;
+}
+
+FXSettingsManager &FXCompositionRoot::settings()
+{
+    return m_objects->settings;
+}
+
+FXCurrencyManager &FXCompositionRoot::currencies()
+{
+    return m_objects->currencies;
+}
+
+FXInputManager &FXCompositionRoot::inputs()
+{
+    if (!m_objects->inputs) {
+        m_objects->inputs.emplace(m_objects->currencies, m_objects->standard,
+                                  FXNumberFormatter::sharedFormatter());
+    }
+    return *m_objects->inputs;
+}
+
+FXLocationManager &FXCompositionRoot::location()
+{
+    return m_objects->location();
+}
+
+FXSettingsManager &FXSettingsManager::sharedManager()
+{
+    return FXCompositionRoot::current().settings();
+}
+
+FXCurrencyManager &FXCurrencyManager::sharedManager()
+{
+    return FXCompositionRoot::current().currencies();
+}
+
+FXInputManager &FXInputManager::sharedManager()
+{
+    return FXCompositionRoot::current().inputs();
+}
+
+FXLocationManager &FXLocationManager::sharedManager()
+{
+    return FXCompositionRoot::current().location();
+}

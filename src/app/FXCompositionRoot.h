@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+#include <memory>
+
+class FXCurrencyManager;
+class FXInputManager;
+class FXLocationManager;
+class FXNotificationCenter;
+class FXSettingsManager;
+class FXUserDefaults;
+
+// The one place where the program's long-lived objects are made and wired together, and where
+// every sharedManager() finds them. main() makes one root, after the application object and before
+// anything that asks for a shared manager; it lives until main() returns.
+//
+// Threading model:
+// - Every object made here lives on the main thread and is used there. Notifications are posted
+//   and delivered on the main thread; positioning and geocoding answers reach it through Qt's
+//   event loop.
+// - Only the download of new rates runs in the background, on FXDispatch's background queue. It
+//   replaces the rates table whole under the table's lock, then hands its end step to the main
+//   thread (FXDispatch::mainSync): the updating state is cleared and FXRatesDidUpdateNotification
+//   is posted there, with the outcome in its user info.
+// - Changes that another process (cambio-cli, a second window) makes to the shared rates file or
+//   group settings are noticed on the main thread by a file watcher and announced with the same
+//   notifications.
+// - Destroying the root cancels running downloads and waits only as long as the cancelled work
+//   takes to notice; a refresh never keeps the program from quitting.
+class FXCompositionRoot {
+public:
+    struct Options {
+        // The window locates the computer; cambio-cli takes the country the window last found.
+        bool locatesComputer = true;
+        // How long a refresh that received data waits before it ends: the window's "Updating…"
+        // must stay readable, a script wants its answer at once.
+        std::chrono::milliseconds refreshPause{1000};
+        // The window follows what other processes change in the shared files.
+        bool watchesSharedFiles = true;
+    };
+    static Options windowOptions() { return {}; }
+    static Options commandLineOptions() { return {false, std::chrono::milliseconds(0), false}; }
+
+    explicit FXCompositionRoot(const Options &options);
+    ~FXCompositionRoot();
+    FXCompositionRoot(const FXCompositionRoot &) = delete;
+    FXCompositionRoot &operator=(const FXCompositionRoot &) = delete;
+
+    // The root main() made; there must be one.
+    static FXCompositionRoot &current();
+
+    // The rates server: the environment's CAMBIO_RATES_URL, else the group setting
+    // "RatesServerURL", else the rates server of the user's own desktop. An empty value counts as
+    // none; a malformed one is kept, and its download fails saying so.
+    static QUrl ratesServerURL(const FXUserDefaults &groupDefaults);
+    static QUrl defaultRatesServerURL();
+
+    FXNotificationCenter &notificationCenter();
+    FXUserDefaults &groupDefaults();
+    FXUserDefaults &standardDefaults();
+    FXSettingsManager &settings();
+    FXCurrencyManager &currencies();
+    // Made on first use: restoring the last input converts it.
+    FXInputManager &inputs();
+    // Made on first use, which starts locating the computer.
+    FXLocationManager &location();
+
+private:
+    struct Objects;
+    std::unique_ptr<Objects> m_objects;
+};

@@ -1,0 +1,40 @@
+#include "FXCompositionRoot.h"
+
+#include "FXUserDefaults.h"
+#include "ScopedEnvironment.h"
+#include "TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Source {
+    const char *name;
+    std::optional<QByteArray> environment;
+    QVariant defaultsValue;
+    const char *url;
+};
+
+void PrintTo(const Source &source, std::ostream *out) { *out << source.name; }
+
+class RatesServerAddress : public ::testing::TestWithParam<Source> {
+protected:
+    TemporaryHome home;
+};
+
+TEST_P(RatesServerAddress, ComesFromTheFirstSourceThatNamesOne)
+{
+    const ScopedEnvironment variable("CAMBIO_RATES_URL", GetParam().environment);
+    FXUserDefaults defaults(home.configHome() + u"/group.conf");
+    defaults.setObject(GetParam().defaultsValue, QStringLiteral("RatesServerURL"));
+
+    EXPECT_EQ(FXCompositionRoot::ratesServerURL(defaults), QUrl(QString::fromUtf8(GetParam().url)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, RatesServerAddress, ::testing::Values(
+    Source{"environment first", "http://env.example/update.php", QStringLiteral("http://defaults.example/u"),
+           "http://env.example/update.php"},
+    Source{"then the defaults", std::nullopt, QStringLiteral(" http://defaults.example/u "), "http://defaults.example/u"},
+    Source{"then the built-in server", std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}));
+
+}
