@@ -198,6 +198,11 @@ std::optional<QString> FXCommandLineTool::knownCurrency(const QString &text)
     return code;
 }
 
+FXCommandLineTool::Outcome FXCommandLineTool::failureOf(const FXResult &result)
+{
+    return result.isDone() ? Outcome() : failure(result.failureReason());
+}
+
 FXCommandLineTool::Outcome FXCommandLineTool::unknownCurrency(const QString &text)
 {
     return usageError(QStringLiteral("unknown currency: %1").arg(text));
@@ -309,18 +314,19 @@ FXCommandLineTool::Outcome FXCommandLineTool::changeVisible(const QStringList &w
         return usageError(QStringLiteral("not a visible currency: %1").arg(text));
     };
 
+    FXResult result = FXResult::done();
     if (action == u"add" && words.size() == 2) {
         const auto code = knownCurrency(words[1]);
         if (!code)
             return unknownCurrency(words[1]);
         if (visible.contains(*code))
             return usageError(QStringLiteral("already visible: %1").arg(*code));
-        m_settings.addCurrencyToVisible(*code);
+        result = m_settings.addCurrencyToVisible(*code);
     } else if (action == u"remove" && words.size() == 2) {
         const auto code = visibleCode(words[1]);
         if (!code)
             return notVisible(words[1]);
-        m_settings.removeCurrencyFromVisible(*code);
+        result = m_settings.removeCurrencyFromVisible(*code);
     } else if (action == u"move" && words.size() == 3) {
         const auto code = visibleCode(words[1]);
         if (!code)
@@ -328,14 +334,14 @@ FXCommandLineTool::Outcome FXCommandLineTool::changeVisible(const QStringList &w
         const auto target = visibleCode(words[2]);
         if (!target)
             return notVisible(words[2]);
-        m_settings.exchangeCurrency(*code, *target);
+        result = m_settings.exchangeCurrency(*code, *target);
     } else if (action == u"reset" && words.size() == 1) {
-        m_settings.restoreDefaults();
+        result = m_settings.restoreDefaults();
     } else {
         return usageError(QStringLiteral("visible takes add CODE, remove CODE, "
                                          "move CODE TARGET or reset"));
     }
-    return {};
+    return failureOf(result);
 }
 
 FXCommandLineTool::Outcome FXCommandLineTool::mainCurrency(const ParsedArguments &arguments)
@@ -345,15 +351,16 @@ FXCommandLineTool::Outcome FXCommandLineTool::mainCurrency(const ParsedArguments
     if (words.size() > 1 || (automatic && !words.isEmpty()))
         return usageError(QStringLiteral("main takes one currency or --auto: "
                                          "main [CODE | --auto]"));
-    if (automatic) {
-        m_settings.setLocationBasedCurrencyEnabled(true);
-        m_settings.setDefaultCurrency(std::nullopt);
-    } else if (!words.isEmpty()) {
-        const auto code = knownCurrency(words[0]);
-        if (!code)
+    if (automatic || !words.isEmpty()) {
+        const auto code = automatic ? std::nullopt : knownCurrency(words[0]);
+        if (!automatic && !code)
             return unknownCurrency(words[0]);
-        m_settings.setLocationBasedCurrencyEnabled(false);
-        m_settings.setDefaultCurrency(*code);
+        // The switch first: observers of the main currency's change see it already set.
+        FXResult result = m_settings.setLocationBasedCurrencyEnabled(automatic);
+        if (result.isDone())
+            result = m_settings.setDefaultCurrency(code);
+        if (!result.isDone())
+            return failureOf(result);
     }
     if (const auto main = m_currencies.defaultCurrency())
         printLine(*main);

@@ -17,6 +17,7 @@
 // One tool per process: `run` replaces the process's current locale when asked to.
 class FXCurrencyManager;
 class FXInputManager;
+class FXResult;
 class FXSettingsManager;
 
 class FXCommandLineTool {
@@ -59,6 +60,8 @@ private:
 
     static Outcome usageError(const QString &message) { return {UsageError, message}; }
     static Outcome failure(const QString &message) { return {Failure, message}; }
+    // Nothing for a result that is done, else a failure with its reason.
+    static Outcome failureOf(const FXResult &result);
     static Outcome parse(const QStringList &arguments, ParsedArguments &parsed);
 
     Outcome runCommand(const QStringList &arguments);

@@ -1,9 +1,29 @@
 #include "FXUserDefaults.h"
 
+#include "FXLocalizedString.h"
 #include "FXPaths.h"
 
 #include <QDir>
+#include <QSaveFile>
+#include <QLockFile>
 #include <QSettings>
+
+namespace {
+
+// Another process holds the lock only for one read and one write of its own.
+constexpr int EditLockTimeoutMilliseconds = 10'000;
+
+// What the INI file can hold for `value`: an empty list would be written as no value at all.
+QVariant storable(const QVariant &value)
+{
+    const bool isList = value.typeId() == QMetaType::QStringList
+                        || value.typeId() == QMetaType::QVariantList;
+    if (isList && value.toList().isEmpty())
+        return QString();
+    return value;
+}
+
+}
 
 FXUserDefaults &FXUserDefaults::groupUserDefaults()
 {
@@ -47,19 +67,80 @@ QVariant FXUserDefaults::objectForKey(const QString &key) const
     return m_registeredDefaults.value(key);
 }
 
-void FXUserDefaults::setObject(const QVariant &value, const QString &key)
+FXResult FXUserDefaults::setObject(const QVariant &value, const QString &key)
 {
     std::lock_guard lock(m_mutex);
-    if (value.isValid())
-        m_settings->setValue(key, value);
-    else
-        m_settings->remove(key);
-    m_settings->sync();
+    return store(value, key);
 }
 
-void FXUserDefaults::removeObjectForKey(const QString &key)
+FXResult FXUserDefaults::removeObjectForKey(const QString &key)
 {
-    setObject(QVariant(), key);
+    return setObject(QVariant(), key);
+}
+
+FXResult FXUserDefaults::editObject(const QString &key, const Edit &edit)
+{
+    // Not QSettings' own "<file>.lock": QSettings takes that one inside every sync.
+    QLockFile editLock(m_settings->fileName() + QStringLiteral(".edit-lock"));
+    if (!editLock.tryLock(EditLockTimeoutMilliseconds)) {
+        if (editLock.error() == QLockFile::LockFailedError)
+            return FXResult::failed(FXLocalizedString::format(
+                "another program kept %@ locked", m_settings->fileName()));
+        return writeFailure();
+    }
+    std::lock_guard lock(m_mutex);
+    m_settings->sync();
+    const std::optional<QVariant> changed = edit(m_settings->value(key));
+    if (!changed)
+        return FXResult::done();
+    return store(*changed, key);
+}
+
+FXResult FXUserDefaults::store(const QVariant &value, const QString &key)
+{
+    // QSettings keeps the first error it met, also a read of a damaged file that this write is
+    // about to replace: only the status of this write may count.
+    if (m_settings->status() != QSettings::NoError)
+        reopen();
+    const QVariant previous = m_settings->value(key);
+    put(value, key);
+    m_settings->sync();
+    if (m_settings->status() == QSettings::NoError)
+        return FXResult::done();
+    // The value would stay pending (QSettings shares it between every instance over the file)
+    // and reach the file with some later write, after the caller was told that it failed.
+    FXResult failure = writeFailure();
+    put(previous, key);
+    reopen();
+    return failure;
+}
+
+void FXUserDefaults::put(const QVariant &value, const QString &key)
+{
+    if (value.isValid())
+        m_settings->setValue(key, storable(value));
+    else
+        m_settings->remove(key);
+}
+
+void FXUserDefaults::reopen()
+{
+    const QString path = m_settings->fileName();
+    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+FXResult FXUserDefaults::writeFailure() const
+{
+    // QSettings only says that access failed. Starting a write the way it does, and then dropping
+    // it, tells the system's reason ("Is a directory", "File name too long", "Not a directory").
+    const QString path = m_settings->fileName();
+    const QString failure = FXLocalizedString::format("cannot write %@", path);
+    QSaveFile probe(path);
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.cancelWriting();
+        return FXResult::failed(failure);
+    }
+    return FXResult::failed(failure + QStringLiteral(": ") + probe.errorString());
 }
 
 std::optional<QString> FXUserDefaults::stringForKey(const QString &key) const
@@ -88,12 +169,19 @@ double FXUserDefaults::doubleForKey(const QString &key) const
 
 std::optional<QStringList> FXUserDefaults::stringArrayForKey(const QString &key) const
 {
-    const QVariant value = objectForKey(key);
+    return stringArray(objectForKey(key));
+}
+
+std::optional<QStringList> FXUserDefaults::stringArray(const QVariant &value)
+{
     switch (value.typeId()) {
     case QMetaType::QStringList:
         return value.toStringList();
-    // The INI format cannot tell a one-element list from a string.
+    // The INI format cannot tell a one-element list from a string, nor an empty list from an
+    // empty string.
     case QMetaType::QString:
+        if (value.toString().isEmpty())
+            return QStringList();
         return QStringList{value.toString()};
     case QMetaType::QVariantList: {
         QStringList list;

@@ -32,9 +32,9 @@ bool FXSettingsManager::isAutomaticUpdateAllowed() const
     return m_userDefaults.boolForKey(AutomaticUpdateKey);
 }
 
-void FXSettingsManager::setAutomaticUpdateAllowed(bool allowed)
+FXResult FXSettingsManager::setAutomaticUpdateAllowed(bool allowed)
 {
-    m_userDefaults.setBool(allowed, AutomaticUpdateKey);
+    return m_userDefaults.setBool(allowed, AutomaticUpdateKey);
 }
 
 bool FXSettingsManager::isLocationBasedCurrencyEnabled() const
@@ -42,15 +42,19 @@ bool FXSettingsManager::isLocationBasedCurrencyEnabled() const
     return m_userDefaults.boolForKey(LocationBasedCurrencyKey);
 }
 
-void FXSettingsManager::setLocationBasedCurrencyEnabled(bool enabled)
+FXResult FXSettingsManager::setLocationBasedCurrencyEnabled(bool enabled)
 {
-    m_userDefaults.setBool(enabled, LocationBasedCurrencyKey);
+    return m_userDefaults.setBool(enabled, LocationBasedCurrencyKey);
 }
 
 QStringList FXSettingsManager::visibleCurrencies() const
 {
-    return m_userDefaults.stringArrayForKey(VisibleCurrenciesKey)
-        .value_or(m_currencies.mainCurrencies());
+    return visibleCurrencies(m_userDefaults.objectForKey(VisibleCurrenciesKey));
+}
+
+QStringList FXSettingsManager::visibleCurrencies(const QVariant &stored) const
+{
+    return FXUserDefaults::stringArray(stored).value_or(m_currencies.mainCurrencies());
 }
 
 QStringList FXSettingsManager::invisibleCurrencies() const
@@ -66,48 +70,65 @@ std::optional<QString> FXSettingsManager::defaultCurrency() const
     return m_userDefaults.stringForKey(UserBaseCurrencyKey);
 }
 
-void FXSettingsManager::setDefaultCurrency(const std::optional<QString> &currency)
+FXResult FXSettingsManager::setDefaultCurrency(const std::optional<QString> &currency)
 {
-    if (currency)
-        m_userDefaults.setObject(*currency, UserBaseCurrencyKey);
-    else
-        m_userDefaults.removeObjectForKey(UserBaseCurrencyKey);
-    m_center.postNotification(FXSettingsDidChangeNotification, this);
+    const FXResult result = currency ? m_userDefaults.setObject(*currency, UserBaseCurrencyKey)
+                                     : m_userDefaults.removeObjectForKey(UserBaseCurrencyKey);
+    return announced(result);
 }
 
-void FXSettingsManager::addCurrencyToVisible(const QString &currency)
+FXResult FXSettingsManager::addCurrencyToVisible(const QString &currency)
 {
-    QStringList currencies = visibleCurrencies();
-    currencies.prepend(currency);
-    storeVisibleCurrencies(currencies);
+    return editVisibleCurrencies([&](QStringList &currencies) {
+        currencies.prepend(currency);
+        return true;
+    });
 }
 
-void FXSettingsManager::removeCurrencyFromVisible(const QString &currency)
+FXResult FXSettingsManager::removeCurrencyFromVisible(const QString &currency)
 {
-    QStringList currencies = visibleCurrencies();
-    currencies.removeAll(currency);
-    storeVisibleCurrencies(currencies);
+    return editVisibleCurrencies([&](QStringList &currencies) {
+        currencies.removeAll(currency);
+        return true;
+    });
 }
 
-void FXSettingsManager::exchangeCurrency(const QString &currency, const QString &withCurrency)
+FXResult FXSettingsManager::exchangeCurrency(const QString &currency, const QString &withCurrency)
 {
-    QStringList currencies = visibleCurrencies();
-    const qsizetype from = currencies.indexOf(currency);
-    const qsizetype to = currencies.indexOf(withCurrency);
-    if (from < 0 || to < 0)
-        return;
-    currencies.removeAt(from);
-    currencies.insert(to, currency);
-    storeVisibleCurrencies(currencies);
+    return editVisibleCurrencies([&](QStringList &currencies) {
+        const qsizetype from = currencies.indexOf(currency);
+        const qsizetype to = currencies.indexOf(withCurrency);
+        if (from < 0 || to < 0)
+            return false;
+        currencies.removeAt(from);
+        currencies.insert(to, currency);
+        return true;
+    });
 }
 
-void FXSettingsManager::restoreDefaults()
+FXResult FXSettingsManager::restoreDefaults()
 {
-    storeVisibleCurrencies(m_currencies.mainCurrencies());
+    return editVisibleCurrencies([&](QStringList &currencies) {
+        currencies = m_currencies.mainCurrencies();
+        return true;
+    });
 }
 
-void FXSettingsManager::storeVisibleCurrencies(const QStringList &currencies)
+FXResult FXSettingsManager::editVisibleCurrencies(const std::function<bool(QStringList &)> &edit)
 {
-    m_userDefaults.setObject(currencies, VisibleCurrenciesKey);
-    m_center.postNotification(FXSettingsDidChangeNotification, this);
+    bool changed = false;
+    const FXResult result = m_userDefaults.editObject(
+        VisibleCurrenciesKey, [&](const QVariant &stored) -> std::optional<QVariant> {
+            QStringList currencies = visibleCurrencies(stored);
+            changed = edit(currencies);
+            return changed ? std::optional<QVariant>(currencies) : std::nullopt;
+        });
+    return changed ? announced(result) : result;
+}
+
+FXResult FXSettingsManager::announced(const FXResult &result)
+{
+    if (result.isDone())
+        m_center.postNotification(FXSettingsDidChangeNotification, this);
+    return result;
 }

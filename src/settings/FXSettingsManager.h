@@ -1,8 +1,12 @@
 #pragma once
 
+#include "FXResult.h"
+
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
+#include <functional>
 #include <optional>
 
 class FXNotificationCenter;
@@ -26,7 +30,9 @@ public:
 
 // The user's persistent choices: which currencies the converter shows and in what order, the fixed
 // main currency, and the two switches. Keeps no copy: every read goes to the application group's
-// user defaults and every change is written there at once.
+// user defaults and every change is written there at once. Each change says whether it reached
+// the file; only a change that did is announced. Changes of the visible list are made from the
+// list as stored at that moment, so edits of other processes in between are never lost.
 class FXSettingsManager {
 public:
     // The instance of the composition root (src/app).
@@ -38,23 +44,27 @@ public:
     void registerDefaults();
 
     bool isAutomaticUpdateAllowed() const;
-    void setAutomaticUpdateAllowed(bool allowed);
+    FXResult setAutomaticUpdateAllowed(bool allowed);
     bool isLocationBasedCurrencyEnabled() const;
-    void setLocationBasedCurrencyEnabled(bool enabled);
+    FXResult setLocationBasedCurrencyEnabled(bool enabled);
 
     QStringList visibleCurrencies() const;
     QStringList invisibleCurrencies() const;
     std::optional<QString> defaultCurrency() const;
-    void setDefaultCurrency(const std::optional<QString> &currency);
+    FXResult setDefaultCurrency(const std::optional<QString> &currency);
 
-    void addCurrencyToVisible(const QString &currency);
-    void removeCurrencyFromVisible(const QString &currency);
+    FXResult addCurrencyToVisible(const QString &currency);
+    FXResult removeCurrencyFromVisible(const QString &currency);
     // Moves `currency` to the place `withCurrency` holds; nothing when either is not visible.
-    void exchangeCurrency(const QString &currency, const QString &withCurrency);
-    void restoreDefaults();
+    FXResult exchangeCurrency(const QString &currency, const QString &withCurrency);
+    FXResult restoreDefaults();
 
 private:
-    void storeVisibleCurrencies(const QStringList &currencies);
+    // The stored visible list, or the main currencies when none is stored.
+    QStringList visibleCurrencies(const QVariant &stored) const;
+    // `edit` changes the stored list and tells whether it is to be written and announced.
+    FXResult editVisibleCurrencies(const std::function<bool(QStringList &)> &edit);
+    FXResult announced(const FXResult &result);
 
     FXUserDefaults &m_userDefaults;
     const FXCurrencyLists &m_currencies;

@@ -2,8 +2,10 @@
 #include "FXPropertyList.h"
 #include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
+#include "ScopedEnvironment.h"
 #include "TemporaryHome.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -40,13 +42,24 @@ class CommandLine : public TemporaryHomeTest {
 protected:
     Result run(const char *arguments, const QUrl &ratesServer = LoopbackHttpServer::refusingUrl())
     {
+        QProcess process;
+        start(process, arguments, ratesServer);
+        return finish(process, arguments);
+    }
+
+    void start(QProcess &process, const char *arguments,
+               const QUrl &ratesServer = LoopbackHttpServer::refusingUrl())
+    {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
         environment.insert(QStringLiteral("CAMBIO_RATES_URL"), ratesServer.toString());
-        QProcess process;
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(CAMBIO_CLI_PATH),
                       QString::fromUtf8(arguments).split(u' ', Qt::SkipEmptyParts));
+    }
+
+    static Result finish(QProcess &process, const char *arguments)
+    {
         EXPECT_TRUE(process.waitForFinished(30000)) << arguments;
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
@@ -196,4 +209,45 @@ TEST_F(CommandLine, UpdateStoresTheServersRatesOrLeavesThemOnFailure)
     const QRegularExpression updated(QStringLiteral("^Updated \\d{1,2}:\\d\\d\\W[AP]M\n$"));
     EXPECT_TRUE(result.out.contains(updated)) << result.out.toStdString();
     EXPECT_EQ(run("rates").out.section(u'\n', 1), QStringLiteral("EUR 0.25 4\nUSD 1 1\n"));
+}
+
+TEST_F(CommandLine, SettingsThatCannotBeWrittenAreReported)
+{
+    const QString settingsFile = group.filePath();
+    const struct {
+        const char *name;
+        QString configHome;
+    } cases[] = {
+        {"the configuration folder is a file", home.path() + QStringLiteral("/file")},
+        {"the settings file is a folder", home.configHome()},
+        {"the path is too long", home.path() + u'/' + QString(300, u'a')},
+    };
+    QFile(home.path() + QStringLiteral("/file")).open(QIODevice::WriteOnly);
+    QDir().mkpath(settingsFile);
+    for (const auto &unwritable : cases) {
+        const ScopedEnvironment configHome("XDG_CONFIG_HOME", unwritable.configHome.toUtf8());
+        const Result result = run("visible add chf");
+        EXPECT_EQ(result.status, 1) << unwritable.name;
+        EXPECT_TRUE(result.err.startsWith(u"cambio-cli: cannot write ")) << unwritable.name << ": "
+                                                                         << result.err.toStdString();
+        EXPECT_EQ(result.out, QString()) << unwritable.name;
+    }
+}
+
+TEST_F(CommandLine, ConcurrentEditsAreAllKept)
+{
+    const QStringList added = QStringLiteral("AUD CAD CHF CNY DKK HKD INR KRW MXN NOK NZD PLN SEK "
+                                             "SGD THB TRY ZAR BRL CZK HUF").split(u' ');
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const QString &code : added) {
+        processes.push_back(std::make_unique<QProcess>());
+        start(*processes.back(), qPrintable(QStringLiteral("visible add ") + code));
+    }
+    for (auto &process : processes)
+        EXPECT_EQ(finish(*process, "visible add").status, 0);
+
+    const QStringList visible = group.stringArrayForKey(QStringLiteral("VisibleCurrencies")).value();
+    EXPECT_EQ(visible.size(), added.size() + 5);
+    for (const QString &code : added)
+        EXPECT_TRUE(visible.contains(code)) << qPrintable(code);
 }

@@ -4,6 +4,8 @@
 #include "FXUserDefaults.h"
 #include "TemporaryHome.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -79,12 +81,30 @@ TEST_F(SettingsManager, RestoringDefaultsKeepsTheMainCurrencyAndSwitches)
     EXPECT_FALSE(settings.isLocationBasedCurrencyEnabled());
 }
 
-TEST_F(SettingsManager, RemovingEveryCurrencyKeepsTheEmptyList)
+TEST_F(SettingsManager, RemovingEveryCurrencyKeepsTheEmptyListForTheNextStart)
 {
     for (const QString &code : settings.visibleCurrencies())
         settings.removeCurrencyFromVisible(code);
-    EXPECT_EQ(settings.visibleCurrencies(), QStringList{});
-    EXPECT_EQ(settings.invisibleCurrencies(), lists.allCurrencies());
+    FXUserDefaults reopened(storePath());
+    FXSettingsManager again(reopened, lists, center);
+    EXPECT_EQ(again.visibleCurrencies(), QStringList{});
+    EXPECT_EQ(again.invisibleCurrencies(), lists.allCurrencies());
+}
+
+TEST_F(SettingsManager, AFailedWriteIsReportedAndNotAnnounced)
+{
+    // The store's file is a folder: nothing can be written there.
+    ASSERT_TRUE(QDir().mkpath(home.path() + QStringLiteral("/folder.conf")));
+    FXUserDefaults blocked(home.path() + QStringLiteral("/folder.conf"));
+    FXSettingsManager unwritable(blocked, lists, center);
+    center.addObserver(this, FXSettingsDidChangeNotification,
+                       [this](const FXNotification &) { ++posts; }, &unwritable);
+
+    const FXResult result = unwritable.addCurrencyToVisible(QStringLiteral("CHF"));
+    EXPECT_FALSE(result.isDone());
+    EXPECT_TRUE(result.failureReason().contains(u"folder.conf")) << qPrintable(result.failureReason());
+    EXPECT_EQ(posts, 0);
+    EXPECT_EQ(unwritable.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
 }
 
 TEST_P(VisibleCurrencyEdits, RewriteTheWholeList)
