@@ -1,6 +1,9 @@
 #include "FXCurrencyFilter.h"
 
 #include "FXCurrencyManager.h"
+#include "FXICUString.h"
+
+#include <unicode/brkiter.h>
 
 namespace {
 
@@ -11,30 +14,27 @@ QString composed(const QString &text)
     return text.normalized(QString::NormalizationForm_C);
 }
 
-bool startsWithCapitalLetter(QStringView text)
-{
-    if (text.isEmpty())
-        return false;
-    char32_t character = text.front().unicode();
-    if (text.front().isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate())
-        character = QChar::surrogateToUcs4(text[0], text[1]);
-    const QChar::Category category = QChar::category(character);
-    return category == QChar::Letter_Uppercase || category == QChar::Letter_Titlecase;
-}
-
 }
 
 FXCurrencyFilter::FXCurrencyFilter(NameLookup currencyName)
     : m_currencyName(std::move(currencyName))
 {
+    // Word boundaries are the same in every locale but for a few languages' tailorings that no
+    // currency name depends on; the dictionaries of Chinese, Japanese and Thai apply everywhere.
+    UErrorCode status = U_ZERO_ERROR;
+    m_words.reset(icu::BreakIterator::createWordInstance(icu::Locale::getRoot(), status));
+    if (U_FAILURE(status))
+        m_words.reset();
 }
 
 FXCurrencyFilter::FXCurrencyFilter(const FXCurrencyManager &currencies)
-    : m_currencyName([&currencies](const QString &code) {
+    : FXCurrencyFilter([&currencies](const QString &code) {
         return currencies.currencyNameForCode(code);
     })
 {
 }
+
+FXCurrencyFilter::~FXCurrencyFilter() = default;
 
 bool FXCurrencyFilter::isShown(const QString &code, const QString &filterText) const
 {
@@ -47,9 +47,21 @@ bool FXCurrencyFilter::isShown(const QString &code, const QString &filterText) c
     const std::optional<QString> name = m_currencyName(code);
     if (!name)
         return false;
-    const QString composedName = composed(*name);
-    const qsizetype start = composedName.indexOf(text, 0, Qt::CaseInsensitive);
-    return start >= 0 && startsWithCapitalLetter(QStringView(composedName).mid(start));
+    return startsAWord(composed(*name), text);
+}
+
+bool FXCurrencyFilter::startsAWord(const QString &name, const QString &text) const
+{
+    if (!m_words)
+        return name.startsWith(text, Qt::CaseInsensitive);
+    const icu::UnicodeString words = FXICUString::view(name);
+    m_words->setText(words);
+    for (qsizetype at = name.indexOf(text, 0, Qt::CaseInsensitive); at >= 0;
+         at = name.indexOf(text, at + 1, Qt::CaseInsensitive)) {
+        if (m_words->isBoundary(int32_t(at)))
+            return true;
+    }
+    return false;
 }
 
 QStringList FXCurrencyFilter::filteredCurrencies(const QStringList &codes,

@@ -3,19 +3,26 @@
 #include <QString>
 #include <QStringList>
 
+#include <unicode/uversion.h>
+
 #include <functional>
+#include <memory>
 #include <optional>
 
 class FXCurrencyManager;
 
+U_NAMESPACE_BEGIN
+class BreakIterator;
+U_NAMESPACE_END
+
 // The search of the add-currency list: which currency codes a typed search text keeps.
 //
 // A code is kept when the text occurs anywhere in it, ignoring case. Otherwise the currency's name
-// decides, but only at the first occurrence of the text in it (case ignored, diacritics exact), and
-// only when that occurrence starts with a capital letter: in title-case names that is the start of
-// a word, so "fr" finds the Swiss Franc while "ra" does not. A code without a name is found by its
+// decides: the text must occur in it (case ignored, diacritics exact) where a word of the name
+// begins, by the Unicode word boundaries of every script ("fr" finds the Swiss Franc, "ra" does
+// not; "suisse" finds the franc suisse, "円" the 日本円). A code without a name is found by its
 // code alone, and the empty text keeps nothing. Whoever shows the list decides what no search at
-// all shows; this class only answers for a text.
+// all shows; this class only answers for a text. Main thread only.
 class FXCurrencyFilter {
 public:
     using NameLookup = std::function<std::optional<QString>(const QString &code)>;
@@ -23,11 +30,16 @@ public:
     explicit FXCurrencyFilter(NameLookup currencyName);
     // Names from the currency manager, in its current locale.
     explicit FXCurrencyFilter(const FXCurrencyManager &currencies);
+    ~FXCurrencyFilter();
 
     bool isShown(const QString &code, const QString &filterText) const;
     // The shown codes of `codes`, in their order.
     QStringList filteredCurrencies(const QStringList &codes, const QString &filterText) const;
 
 private:
+    bool startsAWord(const QString &name, const QString &text) const;
+
     NameLookup m_currencyName;
+    std::unique_ptr<icu::BreakIterator> m_words;   // none when ICU has no word rules
+
 };

@@ -1,6 +1,7 @@
 #include "FXCurrencyManager.h"
 
 #include "FXDispatch.h"
+#include "FXICUString.h"
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
 #include "FXRatesDownloader.h"
@@ -176,5 +177,5 @@ QString FXCurrencyManager::humanReadableUpdateDate() const
         return date.toString(Qt::ISODate);
     icu::UnicodeString text;
     format->format(UDate(date.toMSecsSinceEpoch()), text);
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
+    return FXICUString::toQString(text);
 }

@@ -1,5 +1,6 @@
 #include "FXRatesTable.h"
 
+#include "FXICUString.h"
 #include "FXLocale.h"
 #include "FXRatesFile.h"
 
@@ -64,9 +65,8 @@ QStringList FXRatesTable::allCurrencies() const
         if (!m_collator)
             return a.compare(b, Qt::CaseInsensitive) < 0;
         UErrorCode status = U_ZERO_ERROR;
-        return m_collator->compare(reinterpret_cast<const UChar *>(a.utf16()), int32_t(a.size()),
-                                   reinterpret_cast<const UChar *>(b.utf16()), int32_t(b.size()),
-                                   status)
+        return m_collator->compare(FXICUString::utf16(a), int32_t(a.size()),
+                                   FXICUString::utf16(b), int32_t(b.size()), status)
                == UCOL_LESS;
     };
     std::sort(codes.begin(), codes.end(), compare);

@@ -110,10 +110,15 @@ QString FXInputManager::inputSummaryForPasteboard()
     if (!source)
         return {};
     const QString sourceAmount = inputForCurrency(*source).humanReadableInput();
+    QStringList rows = m_currencies.userPreferredCurrencies();
+    if (const auto main = m_currencies.defaultCurrency())
+        rows.prepend(*main);
     QString summary;
-    for (const QString &currency : m_currencies.userPreferredCurrencies()) {
-        summary += sourceAmount % u' ' % *source % u" = "
-                   % inputForCurrency(currency).humanReadableInput() % u' ' % currency % u'\n';
+    for (const QString &currency : std::as_const(rows)) {
+        if (currency != *source) {
+            summary += sourceAmount % u' ' % *source % u" = "
+                       % inputForCurrency(currency).humanReadableInput() % u' ' % currency % u'\n';
+        }
     }
     return summary;
 }

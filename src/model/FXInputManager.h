@@ -55,7 +55,8 @@ public:
     // Rewrites every buffer but the source's with the source amount converted into its currency.
     void updateInputs();
     void saveCurrentInput();
-    // One line "SOURCE_AMOUNT SOURCE = AMOUNT CODE" per visible currency but the main one.
+    // One line "SOURCE_AMOUNT SOURCE = AMOUNT CODE" per row of the converter (the main currency,
+    // then the other visible ones) but the source's, in the rows' order.
     QString inputSummaryForPasteboard();
 
     const QHash<QString, FXInput> &inputs() const { return m_inputs; }

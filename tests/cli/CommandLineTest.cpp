@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 100 EUR", "200 USD\n100 EUR\n160 GBP\n30000 JPY\n0.02 BTC\n", 0, ""},
     Command{"convert -- -4 USD EUR", "-2 EUR\n", 0, ""},
     Command{"convert 1.234,5 USD EUR --locale=de_DE", "617,25 EUR\n", 0, ""},
-    Command{"summary 10 gbp", "10 GBP = 6.25 EUR\n10 GBP = 10 GBP\n10 GBP = 1875 JPY\n"
+    Command{"summary 10 gbp", "10 GBP = 12.5 USD\n10 GBP = 6.25 EUR\n10 GBP = 1875 JPY\n"
                               "10 GBP = 0 BTC\n", 0, ""},
     Command{"currencies --available", "CHF\tSwiss Franc\nXQQ\t\n", 0, ""},
     Command{"currencies --filter fr", "CHF\tSwiss Franc\n", 0, ""},

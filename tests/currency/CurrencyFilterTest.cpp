@@ -39,7 +39,11 @@ INSTANTIATE_TEST_SUITE_P(Names, CurrencyFilterSearch, ::testing::Values(
     Search{"en_US", "us", "USD", true},        // by the code
     Search{"en_US", "dollar", "USD", true},
     Search{"en_US", "DOLLAR", "CAD", true},
-    Search{"en_US", "ri", "QAR", false},       // Qatari Riyal: only the first "ri" counts
+    Search{"en_US", "ri", "QAR", true},        // Qatari Riyal: the second word
+    Search{"fr_FR", "euro", "EUR", true},      // euro, all lower case
+    Search{"fr_FR", "suisse", "CHF", true},    // franc suisse
+    Search{"fr_FR", "uisse", "CHF", false},
+    Search{"ja_JP", "\xe5\x86\x86", "JPY", true},      // 円 of 日本円, a word of its own
     Search{"en_US", "", "USD", false},         // the empty text keeps nothing
     Search{"fr_FR", "E\xcc\x81tats", "USD", true}));   // États-Unis, the accent typed apart
 
@@ -48,7 +52,7 @@ TEST(CurrencyFilter, KeepsTheOrderAndCodesWithoutAName)
     const FXCurrencyFilter filter([](const QString &code) -> std::optional<QString> {
         if (code == u"XTS")
             return std::nullopt;
-        return QStringLiteral("\U0001D400 Mark");   // a capital outside the 16-bit range
+        return QStringLiteral("\U0001D400 Mark");   // a letter outside the 16-bit range
     });
     const QStringList codes{QStringLiteral("CCC"), QStringLiteral("XTS"), QStringLiteral("AAA")};
     EXPECT_EQ(filter.filteredCurrencies(codes, QStringLiteral("mark")),

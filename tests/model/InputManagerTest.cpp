@@ -120,12 +120,13 @@ TEST_F(InputManager, ASavedInputNeedsATextCurrencyAndReadsAMissingValueAsZero)
     }
 }
 
-TEST_F(InputManager, TheSummaryHasALinePerVisibleCurrencyButTheMainOne)
+TEST_F(InputManager, TheSummaryHasALinePerRowButTheSources)
 {
     start();
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"100 EUR = 110 USD\n100 EUR = 85 GBP\n");
     type(USD, "10.");
-    EXPECT_EQ(manager->inputSummaryForPasteboard(), u"10. USD = 10. USD\n10. USD = 7.73 GBP\n");
+    EXPECT_EQ(manager->inputSummaryForPasteboard(), u"10. USD = 9.09 EUR\n10. USD = 7.73 GBP\n");
+    currencies.setUserBaseCurrency(EUR);
     currencies.visible.clear();
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
 }
