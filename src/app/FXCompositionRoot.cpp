@@ -2,6 +2,7 @@
 
 #include "FXBordersGeocoder.h"
 #include "FXCurrencyManager.h"
+#include "FXDispatch.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocationManager.h"
@@ -77,6 +78,12 @@ FXCompositionRoot::FXCompositionRoot(const Options &options)
 
 FXCompositionRoot::~FXCompositionRoot()
 {
+    m_objects->currencies.cancelRefreshes();
+    // A cancelled download gives up within a few hundredths of a second. Should the background
+    // work still not end (a disk that hangs), the objects it uses are left alive rather than
+    // keeping the program from quitting.
+    if (!FXDispatch::waitForBackgroundWork(std::chrono::seconds(2)))
+        m_objects.release();
     currentRoot = nullptr;
 }
 

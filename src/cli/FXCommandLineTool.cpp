@@ -13,6 +13,7 @@
 #include <QEventLoop>
 
 #include <array>
+#include <cmath>
 #include <charconv>
 #include <optional>
 
@@ -245,9 +246,30 @@ FXCommandLineTool::Outcome FXCommandLineTool::convert(const ParsedArguments &arg
 
     if (targets.isEmpty())
         targets = m_currencies.userPreferredCurrenciesIncludingMain();
-    FXInputManager &inputs = enterAmount(*value, *from);
-    for (const QString &target : std::as_const(targets))
-        printLine(inputs.humanReadableInputForCurrency(target) + u' ' + target);
+    if (Outcome refused = unconvertible(*value, *from, targets); refused.status != Success)
+        return refused;
+    // The amount as read, not as a row of the window would round it: only what is written is
+    // rounded.
+    const FXNumberFormatter &formatter = FXNumberFormatter::sharedFormatter();
+    for (const QString &target : std::as_const(targets)) {
+        const double converted =
+            target == *from ? *value : m_currencies.convertedAmount(*value, *from, target);
+        printLine(formatter.formattedStringForInput(converted) + u' ' + target);
+    }
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::unconvertible(double amount, const QString &from,
+                                                            const QStringList &targets) const
+{
+    for (const QString &currency : QStringList{from} + targets) {
+        if (!m_currencies.hasRate(currency))
+            return failure(QStringLiteral("no usable rate for %1 in the rates in force").arg(currency));
+    }
+    for (const QString &target : targets) {
+        if (!std::isfinite(m_currencies.convertedAmount(amount, from, target)))
+            return usageError(QStringLiteral("amount too large to convert into %1").arg(target));
+    }
     return {};
 }
 
@@ -271,6 +293,9 @@ FXCommandLineTool::Outcome FXCommandLineTool::summary(const ParsedArguments &arg
                                           "give FROM or fix one with: cambio-cli main CODE"));
     }
 
+    if (Outcome refused = unconvertible(*value, *from, m_currencies.userPreferredCurrenciesIncludingMain());
+        refused.status != Success)
+        return refused;
     m_out << enterAmount(*value, *from).inputSummaryForPasteboard();
     return {};
 }

@@ -74,6 +74,9 @@ private:
     Outcome update(const ParsedArguments &arguments);
     Outcome rates(const ParsedArguments &arguments);
 
+    // Why `amount` in `from` cannot be converted into every one of `targets`, if it cannot: a
+    // currency without a usable rate, or a result beyond the range of numbers.
+    Outcome unconvertible(double amount, const QString &from, const QStringList &targets) const;
     // Enters `amount` in `currency` and converts every other currency from it.
     FXInputManager &enterAmount(double amount, const QString &currency);
     // The currency of the rates table that `text` names, whatever its case.

@@ -3,6 +3,7 @@
 #include "FXDispatch.h"
 #include "FXICUString.h"
 #include "FXLocale.h"
+#include "FXLocalizedString.h"
 #include "FXNotificationCenter.h"
 #include "FXRatesDownloader.h"
 #include "FXRatesFile.h"
@@ -10,7 +11,6 @@
 
 #include <unicode/datefmt.h>
 
-#include <QThread>
 
 namespace {
 
@@ -119,41 +119,71 @@ QString FXCurrencyManager::currentDecimalSeparator() const
     return m_locale.decimalSeparator();
 }
 
+QVariantMap FXRefreshOutcome::userInfo() const
+{
+    QVariantMap info{{FXRatesUpdateSucceededKey, failure.isEmpty()}};
+    if (!failure.isEmpty())
+        info.insert(FXRatesUpdateFailureReasonKey, failure);
+    return info;
+}
+
 void FXCurrencyManager::updateCurrencyRates()
 {
     ++m_runningRefreshes;
     FXDispatch::backgroundAsync([this] {
-        refreshRates();
-        FXDispatch::mainSync([this] {
+        const FXRefreshOutcome outcome = refreshRates();
+        if (m_cancelled)
+            return;
+        FXDispatch::mainSync([&] {
             --m_runningRefreshes;
-            m_center.postNotification(FXRatesDidUpdateNotification, this);
+            m_center.postNotification(FXRatesDidUpdateNotification, this, outcome.userInfo());
         });
     });
 }
 
+void FXCurrencyManager::cancelRefreshes()
+{
+    {
+        std::lock_guard lock(m_pauseMutex);
+        m_cancelled = true;
+    }
+    m_pauseEnds.notify_all();
+}
+
 FXRefreshOutcome FXCurrencyManager::refreshRates()
 {
-    const FXDownloadResult download =
-        m_downloader.download(m_ratesServer());
-    if (!download.isSuccess())
-        return {false, download.failureReason()};
+    const QUrl url = m_ratesServer();
+    const FXDownloadResult download = m_downloader.download(url, m_cancelled);
+    if (!download.isSuccess()) {
+        return {false, FXLocalizedString::format("cannot update the rates from %@",
+                                                 url.toDisplayString())
+                           + QStringLiteral(": ") + download.failureReason()};
+    }
 
     FXRefreshOutcome outcome;
     const QDateTime now = m_now();
-    if (auto document = FXRatesDocument::fromServerResponse(download.body(), now)) {
+    FXServerRates answer =
+        FXRatesDocument::fromServerResponse(download.body(), now, m_table.currencyRates().get());
+    if (!answer.document) {
+        outcome.failure = FXLocalizedString::format("cannot update the rates from %@",
+                                                    url.toDisplayString())
+                          + QStringLiteral(": ") + answer.failure;
+    } else if (!m_cancelled) {
         {
             std::lock_guard lock(m_dateMutex);
             m_lastUpdateDate = now;
         }
-        auto replacement = std::make_shared<const FXRatesDocument>(std::move(*document));
-        if (!m_ratesFile.write(replacement->propertyList()))
-            outcome.failure = QStringLiteral("the new rates could not be stored");
+        auto replacement = std::make_shared<const FXRatesDocument>(std::move(*answer.document));
+        if (!m_ratesFile.write(replacement->propertyList())) {
+            outcome.failure = FXLocalizedString::format("the new rates could not be stored in %@",
+                                                        m_ratesFile.path().value_or(QString()));
+        }
         m_table.setCurrencyRates(std::move(replacement));
         outcome.replaced = true;
-    } else {
-        outcome.failure = QStringLiteral("the server's answer holds no rates");
     }
-    QThread::msleep(m_refreshPauseMilliseconds);
+    std::unique_lock lock(m_pauseMutex);
+    m_pauseEnds.wait_for(lock, std::chrono::milliseconds(m_refreshPauseMilliseconds),
+                         [this] { return m_cancelled.load(); });
     return outcome;
 }
 

@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantMap>
 
+#include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -20,13 +23,19 @@ class FXRatesFile;
 class FXSettingsManager;
 
 // Posted on the main thread, with the currency manager as the object, when a refresh of the rates
-// has ended, whether or not it changed them.
+// has ended, whether or not it changed them, and when another process changed the stored rates.
+// User info: FXRatesUpdateSucceededKey (bool), and FXRatesUpdateFailureReasonKey (text) when the
+// refresh failed.
 inline const QString FXRatesDidUpdateNotification = QStringLiteral("FXRatesDidUpdateNotification");
+inline const QString FXRatesUpdateSucceededKey = QStringLiteral("succeeded");
+inline const QString FXRatesUpdateFailureReasonKey = QStringLiteral("failureReason");
 
 // How one refresh of the rates ended.
 struct FXRefreshOutcome {
     bool replaced = false;   // the table in force is the new one
     QString failure;         // why not, or why the new table could not be stored; empty when fine
+
+    QVariantMap userInfo() const;
 };
 
 // Knows the currencies: the rates in force and their conversion, which currencies the converter
@@ -55,6 +64,7 @@ public:
     QStringList allCurrencies() const { return m_table.allCurrencies(); }
     QStringList mainCurrencies() const { return m_table.mainCurrencies(); }
     static QString baseCurrency() { return FXRatesTable::baseCurrency(); }
+    bool hasRate(const QString &currency) const { return m_table.hasRate(currency); }
     double convertedAmount(double amount, const QString &fromCurrency,
                            const QString &toCurrency) const override
     {
@@ -89,6 +99,9 @@ public:
     void updateCurrencyRates();
     // One whole refresh, blocking: download, read, store. Any thread but the main one.
     FXRefreshOutcome refreshRates();
+    // For quitting: running refreshes stop soon, store nothing more and are not announced, and
+    // no later refresh downloads anything.
+    void cancelRefreshes();
     // True from the start of a refresh until the last of the running ones has been announced.
     bool isUpdating() const { return m_runningRefreshes > 0; }
     // When this run last received usable rates; none before the first success.
@@ -113,6 +126,9 @@ private:
 
     std::optional<QString> m_userBaseCurrency;
     int m_runningRefreshes = 0;   // main thread only
+    std::atomic<bool> m_cancelled{false};
+    std::mutex m_pauseMutex;
+    std::condition_variable m_pauseEnds;   // woken by cancelRefreshes()
     mutable std::mutex m_dateMutex;
     std::optional<QDateTime> m_lastUpdateDate;
     int m_refreshPauseMilliseconds = 0;

@@ -1,8 +1,11 @@
 #include "FXRatesDocument.h"
 
+#include "FXLocalizedString.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -35,12 +38,11 @@ double numberValue(const QVariant &value)
     return ok ? number : 0.0;
 }
 
-bool isUsable(const FXRate &rate)
-{
-    return std::isfinite(rate.fromBase) && std::isfinite(rate.toBase) && rate.fromBase > 0.0
-           && rate.toBase > 0.0;
 }
 
+bool FXRate::isUsable() const
+{
+    return std::isfinite(fromBase) && std::isfinite(toBase) && fromBase > 0.0 && toBase > 0.0;
 }
 
 FXRatesDocument::FXRatesDocument(const QVariantMap &propertyList)
@@ -59,19 +61,44 @@ void FXRatesDocument::readRates(const QVariantMap &rates)
     }
 }
 
-std::optional<FXRatesDocument> FXRatesDocument::fromServerResponse(const QByteArray &body,
-                                                                   const QDateTime &date)
+FXServerRates FXRatesDocument::fromServerResponse(const QByteArray &body, const QDateTime &date,
+                                                  const FXRatesDocument *inForce)
 {
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(body, &error);
-    if (error.error != QJsonParseError::NoError || !json.isObject())
-        return std::nullopt;
+    if (error.error != QJsonParseError::NoError)
+        return {std::nullopt, FXLocalizedString::format("the answer is not JSON: %@", error.errorString())};
+    if (!json.isObject())
+        return {std::nullopt, FXLocalizedString::text("the answer is not a JSON object of rates")};
+
+    FXRatesDocument answer;
+    answer.readRates(json.object().toVariantMap());
     FXRatesDocument document;
     document.m_date = date;
-    document.readRates(json.object().toVariantMap());
-    if (std::none_of(document.m_rates.cbegin(), document.m_rates.cend(), isUsable))
-        return std::nullopt;
-    return document;
+    for (auto it = answer.m_rates.cbegin(); it != answer.m_rates.cend(); ++it) {
+        if (isCurrencyCode(it.key()) && it->isUsable())
+            document.m_rates.insert(it.key(), *it);
+    }
+    if (document.m_rates.isEmpty())
+        return {std::nullopt, FXLocalizedString::text("the answer holds no usable rate")};
+    if (inForce) {
+        for (auto it = inForce->m_rates.cbegin(); it != inForce->m_rates.cend(); ++it) {
+            if (!document.m_rates.contains(it.key()))
+                document.m_rates.insert(it.key(), *it);
+        }
+    }
+    return {std::move(document), QString()};
+}
+
+bool FXRatesDocument::isCurrencyCode(const QString &code)
+{
+    return code.size() == 3
+           && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
+}
+
+bool FXRatesDocument::isUsable() const
+{
+    return rate(QStringLiteral("USD")).isUsable();
 }
 
 QVariantMap FXRatesDocument::propertyList() const

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr std::chrono::milliseconds CancellationCheckInterval{50};
+
 QString sizeText(qint64 bytes)
 {
     constexpr qint64 kibibyte = 1024;
@@ -42,8 +44,17 @@ QString networkFailureReason(const QNetworkReply &reply)
     case QNetworkReply::RemoteHostClosedError:
         return FXLocalizedString::text("connection closed before the whole response arrived");
     default:
-        return reply.errorString();
+        break;
     }
+    // Some of QtNetwork's messages end with an empty reason ("Decompression failed: ").
+    QString message = reply.errorString().trimmed();
+    if (!message.endsWith(u':'))
+        return message;
+    const QByteArray encoding = reply.rawHeader("Content-Encoding");
+    if (!encoding.isEmpty())
+        return FXLocalizedString::format("the answer's %@ compression is damaged", QString::fromLatin1(encoding));
+    message.chop(1);
+    return message;
 }
 
 }
@@ -68,7 +79,7 @@ FXRatesDownloader::FXRatesDownloader(std::chrono::milliseconds timeout, qint64 m
 {
 }
 
-FXDownloadResult FXRatesDownloader::download(const QUrl &url) const
+FXDownloadResult FXRatesDownloader::download(const QUrl &url, const std::atomic<bool> &cancelled) const
 {
     if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https"))
         return FXDownloadResult::failure(FXLocalizedString::format("not an HTTP address: %@", url.toString()));
@@ -109,6 +120,14 @@ FXDownloadResult FXRatesDownloader::download(const QUrl &url) const
         else
             body += reply->readAll();
     });
+
+    // The program may be quitting: it must never wait for the network.
+    QTimer cancellationCheck;
+    QObject::connect(&cancellationCheck, &QTimer::timeout, reply, [&] {
+        if (cancelled.load())
+            abandon(FXLocalizedString::text("cancelled"));
+    });
+    cancellationCheck.start(CancellationCheckInterval);
 
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);

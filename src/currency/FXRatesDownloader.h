@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <chrono>
 #include <optional>
 
@@ -42,9 +43,12 @@ public:
                                qint64 maximumBodySize = defaultMaximumBodySize);
 
     // Sends the GET and waits, at most the timeout in all, for the whole body of a 2xx answer.
-    FXDownloadResult download(const QUrl &url) const;
+    // Gives up soon after `cancelled` becomes true.
+    FXDownloadResult download(const QUrl &url, const std::atomic<bool> &cancelled = notCancelled) const;
 
 private:
+    static inline const std::atomic<bool> notCancelled{false};
+
     std::chrono::milliseconds m_timeout;
     qint64 m_maximumBodySize;
 };

@@ -73,6 +73,12 @@ QStringList FXRatesTable::allCurrencies() const
     return codes;
 }
 
+bool FXRatesTable::hasRate(const QString &currency) const
+{
+    const auto document = currencyRates();
+    return document && document->rate(currency).isUsable();
+}
+
 double FXRatesTable::rateFromBaseForCurrency(const QString &currency) const
 {
     const auto document = currencyRates();

@@ -37,6 +37,9 @@ public:
     // Every code of the document, in the current locale's case-insensitive order.
     QStringList allCurrencies() const override;
 
+    // Whether `currency` has a usable rate in the table in force: converting into or out of any
+    // other currency reads 0.
+    bool hasRate(const QString &currency) const;
     double rateFromBaseForCurrency(const QString &currency) const;
     double rateToBaseForCurrency(const QString &currency) const;
     // (toBase(from) * amount) * fromBase(to), in exactly this order; 0 for an unknown currency.

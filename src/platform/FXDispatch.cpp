@@ -1,8 +1,21 @@
 #include "FXDispatch.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QThread>
 #include <QThreadPool>
+
+namespace {
+
+// Never destroyed: Qt's own global pool is joined when the process exits, which a stuck task
+// would turn into a hang at quit.
+QThreadPool &backgroundPool()
+{
+    static auto *pool = new QThreadPool;
+    return *pool;
+}
+
+}
 
 namespace FXDispatch {
 
@@ -23,7 +36,18 @@ void mainSync(const Block &block)
 
 void backgroundAsync(Block block)
 {
-    QThreadPool::globalInstance()->start(std::move(block));
+    backgroundPool().start(std::move(block));
+}
+
+bool waitForBackgroundWork(std::chrono::milliseconds timeout)
+{
+    const QDeadlineTimer deadline(timeout);
+    while (!backgroundPool().waitForDone(10)) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
 }
 
 bool isMainThread()

@@ -1,8 +1,12 @@
 #include "FXCompositionRoot.h"
 
 #include "FXUserDefaults.h"
+#include "LoopbackHttpServer.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryHome.h"
+
+#include <QDir>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -38,3 +42,23 @@ INSTANTIATE_TEST_SUITE_P(Sources, RatesServerAddress, ::testing::Values(
     Source{"then the built-in server", std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}));
 
 }
+
+TEST(CompositionRoot, QuittingNeverWaitsForTheRatesServer)
+{
+    const TemporaryHome home;
+    LoopbackHttpServer server;
+    server.setResponse({.stalls = true});
+    const ScopedEnvironment ratesServer("CAMBIO_RATES_URL", server.url().toString().toUtf8());
+
+    QProcess program;
+    program.start(QStringLiteral(QUIT_DURING_REFRESH_PATH), QStringList());
+    // The download alone would wait 20 s for the stalled server.
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(server.requests().size(), 1);
+    const QStringList stored = QDir(home.dataHome() + QStringLiteral("/io.github.cambio.Cambio.group"))
+                                   .entryList(QDir::Files | QDir::Hidden);
+    EXPECT_TRUE(stored.isEmpty() || stored == QStringList{u"CurrencyRates.plist"_qs}) << qPrintable(stored.join(u' '));
+}
+

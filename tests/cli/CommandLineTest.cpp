@@ -71,14 +71,15 @@ protected:
                + QStringLiteral("/CurrencyRates.plist");
     }
 
-    // USD, EUR at two dollars, GBP, JPY, BTC, CHF and a code that no locale names.
+    // USD, EUR at two dollars, GBP, JPY, BTC, CHF, a code that no locale names and one whose
+    // rates are unusable.
     void plantRates()
     {
         const QVariantMap rates{
             {QStringLiteral("USD"), rate(1, 1)},         {QStringLiteral("EUR"), rate(0.5, 2)},
             {QStringLiteral("GBP"), rate(0.8, 1.25)},    {QStringLiteral("JPY"), rate(150, 0.1)},
             {QStringLiteral("BTC"), rate(0.0001, 1e4)},  {QStringLiteral("CHF"), rate(0.9, 1.1)},
-            {QStringLiteral("XQQ"), rate(1e-05, 1e5)},
+            {QStringLiteral("XQQ"), rate(1e-05, 1e5)},   {QStringLiteral("XZZ"), rate(0, 0)},
         };
         const QDateTime date(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
         ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(
@@ -129,13 +130,16 @@ TEST_P(CommandOutput, PrintsOrRefuses)
 INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 100 eur usd gbp", "200 USD\n160 GBP\n", 0, ""},
     Command{"convert 1,234.5 USD EUR", "617.25 EUR\n", 0, ""},
-    Command{"convert 0.125 USD EUR", "0.06 EUR\n", 0, ""},   // rounded like an input buffer
+    Command{"convert 0.125 USD EUR", "0.06 EUR\n", 0, ""},   // only what is written is rounded
+    Command{"convert 0.125 EUR USD", "0.25 USD\n", 0, ""},
+    Command{"convert 100 usd chf", "90 CHF\n", 0, ""},        // a currency that no row shows
+    Command{"convert 1 USD XZZ", "", 1, "no usable rate for XZZ in the rates in force"},
     Command{"convert 100 EUR", "200 USD\n100 EUR\n160 GBP\n30000 JPY\n0.02 BTC\n", 0, ""},
-    Command{"convert -- -4 USD EUR", "-2 EUR\n", 0, ""},
+    Command{"convert -4 USD EUR", "-2 EUR\n", 0, ""},
     Command{"convert 1.234,5 USD EUR --locale=de_DE", "617,25 EUR\n", 0, ""},
     Command{"summary 10 gbp", "10 GBP = 12.5 USD\n10 GBP = 6.25 EUR\n10 GBP = 1875 JPY\n"
                               "10 GBP = 0 BTC\n", 0, ""},
-    Command{"currencies --available", "CHF\tSwiss Franc\nXQQ\t\n", 0, ""},
+    Command{"currencies --available", "CHF\tSwiss Franc\nXQQ\t\nXZZ\t\n", 0, ""},
     Command{"currencies --filter fr", "CHF\tSwiss Franc\n", 0, ""},
     Command{"currencies --available --filter=q", "XQQ\t\n", 0, ""},
     Command{"rates xqq chf", "2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 0.9 1.1\n", 0, ""},
@@ -198,7 +202,8 @@ TEST_F(CommandLine, UpdateStoresTheServersRatesOrLeavesThemOnFailure)
     server.setResponse({500, "{}"});
     const Result failed = run("update", server.url());
     EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.err, QStringLiteral("cambio-cli: HTTP 500\n"));
+    EXPECT_EQ(failed.err, u"cambio-cli: cannot update the rates from " + server.url().toString()
+                              + u": HTTP 500\n");
     EXPECT_EQ(contents(ratesPath()), planted);
 
     server.setResponse({200, R"({"USD": {"from_base": 1, "to_base": 1},
@@ -208,7 +213,9 @@ TEST_F(CommandLine, UpdateStoresTheServersRatesOrLeavesThemOnFailure)
     // A refresh of a moment ago shows as a time without a date.
     const QRegularExpression updated(QStringLiteral("^Updated \\d{1,2}:\\d\\d\\W[AP]M\n$"));
     EXPECT_TRUE(result.out.contains(updated)) << result.out.toStdString();
-    EXPECT_EQ(run("rates").out.section(u'\n', 1), QStringLiteral("EUR 0.25 4\nUSD 1 1\n"));
+    // The server's rates and the last known ones of the currencies it left out.
+    EXPECT_EQ(run("rates eur usd chf").out.section(u'\n', 1),
+              QStringLiteral("EUR 0.25 4\nUSD 1 1\nCHF 0.9 1.1\n"));
 }
 
 TEST_F(CommandLine, SettingsThatCannotBeWrittenAreReported)

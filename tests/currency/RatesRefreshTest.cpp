@@ -21,9 +21,12 @@ namespace {
 
 const QByteArray NewRates =
     R"({"EUR": {"from_base": 0.5, "to_base": 2.0}, "GBP": {"from_base": 0.25, "to_base": 4.0}})";
+const QByteArray StoredRates =
+    R"({"USD": {"from_base": 1, "to_base": 1}, "CHF": {"from_base": 0.8, "to_base": 1.25}})";
 const QDateTime StoredDate(QDate(2026, 9, 29), QTime(0, 0), Qt::UTC);
 
-// A currency manager over a planted rates file holding only CHF, refreshing from a loopback server.
+// A currency manager over a planted rates file holding USD and CHF, refreshing from a loopback
+// server.
 class RatesRefresh : public TemporaryHomeTest {
 protected:
     QString ratesPath() const { return home.dataHome() + QStringLiteral("/CurrencyRates.plist"); }
@@ -39,14 +42,16 @@ protected:
     FXCurrencyManager currencies{table, file, settings, locale, [] { return std::nullopt; },
                                  downloader, [this] { return server.url(); }, center};
     QList<bool> updatingWhenAnnounced;
+    QVariantMap lastAnnouncement;
 
     void SetUp() override
     {
         QDir().mkpath(home.dataHome());
-        ASSERT_TRUE(file.write(FXRatesDocument::fromServerResponse(
-            R"({"CHF": {"from_base": 0.8, "to_base": 1.25}})", StoredDate)->propertyList()));
-        center.addObserver(this, FXRatesDidUpdateNotification, [this](const FXNotification &) {
+        ASSERT_TRUE(file.write(FXRatesDocument::fromServerResponse(StoredRates, StoredDate, nullptr)
+                                   .document->propertyList()));
+        center.addObserver(this, FXRatesDidUpdateNotification, [this](const FXNotification &note) {
             updatingWhenAnnounced.append(currencies.isUpdating());
+            lastAnnouncement = note.userInfo;
         }, &currencies);
     }
 
@@ -59,9 +64,15 @@ protected:
     }
 };
 
-class RatesRefreshFailure
-    : public RatesRefresh,
-      public ::testing::WithParamInterface<std::optional<LoopbackResponse>> {};
+struct FailedAnswer {
+    const char *name;
+    LoopbackResponse response;
+    const char *reason;   // how the announced reason ends
+};
+
+void PrintTo(const FailedAnswer &answer, std::ostream *out) { *out << answer.name; }
+
+class RatesRefreshFailure : public RatesRefresh, public ::testing::WithParamInterface<FailedAnswer> {};
 
 }
 
@@ -74,20 +85,17 @@ TEST_F(RatesRefresh, ReplacesTheTableAndTheFileAndAnnouncesTheEnd)
     currencies.updateCurrencyRates();
     ASSERT_TRUE(waitForAnnouncements(1));
     EXPECT_EQ(updatingWhenAnnounced, QList<bool>{false});
-    EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"EUR"_qs, u"GBP"_qs}));
+    EXPECT_EQ(lastAnnouncement, (QVariantMap{{FXRatesUpdateSucceededKey, true}}));
+    EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"CHF"_qs, u"EUR"_qs, u"GBP"_qs, u"USD"_qs}));
     EXPECT_EQ(currencies.lastUpdateDate(), now);
     const FXRatesDocument stored(file.read().value_or(QVariantMap()));
     EXPECT_EQ(stored.rate(QStringLiteral("GBP")).toBase, 4.0);
     EXPECT_EQ(stored.date().toSecsSinceEpoch(), now.toSecsSinceEpoch());
 }
 
-TEST_P(RatesRefreshFailure, ChangesNothingButIsAnnounced)
+TEST_P(RatesRefreshFailure, ChangesNothingButIsAnnouncedWithTheReason)
 {
-    if (GetParam())
-        server.setResponse(*GetParam());
-    else
-        defaults.setObject(LoopbackHttpServer::refusingUrl().toString(),
-                           QStringLiteral("RatesServerURL"));
+    server.setResponse(GetParam().response);
     const auto storedBytes = [this] {
         QFile stored(ratesPath());
         return stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray();
@@ -97,21 +105,47 @@ TEST_P(RatesRefreshFailure, ChangesNothingButIsAnnounced)
     currencies.updateCurrencyRates();
     ASSERT_TRUE(waitForAnnouncements(1));
     EXPECT_EQ(updatingWhenAnnounced, QList<bool>{false});
-    EXPECT_EQ(currencies.allCurrencies(), QStringList{u"CHF"_qs});
+    EXPECT_FALSE(lastAnnouncement.value(FXRatesUpdateSucceededKey).toBool());
+    const QString reason = lastAnnouncement.value(FXRatesUpdateFailureReasonKey).toString();
+    EXPECT_TRUE(reason.startsWith(u"cannot update the rates from " + server.url().toString()));
+    EXPECT_TRUE(reason.endsWith(QString::fromUtf8(GetParam().reason))) << qPrintable(reason);
+    EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"CHF"_qs, u"USD"_qs}));
     EXPECT_FALSE(currencies.lastUpdateDate());
     EXPECT_EQ(storedBytes(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, RatesRefreshFailure, ::testing::Values(
-    std::nullopt,   // the connection is refused
-    LoopbackResponse{500, NewRates},
-    LoopbackResponse{200, "<html>maintenance</html>"},
-    LoopbackResponse{200, "[1, 2, 3]"},
-    LoopbackResponse{200, "{}"},
-    LoopbackResponse{200, R"({"EUR": {"from_base": 0, "to_base": 2}, "X": 1})"},   // no usable rate
-    LoopbackResponse{.stalls = true},
-    LoopbackResponse{200, QByteArray(8192, ' ') + NewRates},   // past the size limit
-    LoopbackResponse{200, NewRates, true, 20}));               // cut short
+    FailedAnswer{"server error", {500, NewRates}, ": HTTP 500"},
+    FailedAnswer{"not JSON", {200, "<html>maintenance</html>"}, "not JSON: illegal value"},
+    FailedAnswer{"array", {200, "[1, 2, 3]"}, "not a JSON object of rates"},
+    FailedAnswer{"empty object", {200, "{}"}, "holds no usable rate"},
+    FailedAnswer{"no usable rate", {200, R"({"EUR": {"from_base": 0, "to_base": 2}, "X": 1})"},
+                 "holds no usable rate"}),
+    [](const auto &info) { return testing::PrintToString(info.index); });
+
+TEST_F(RatesRefresh, TakesTheSoundEntriesOfAnAnswerAndKeepsTheRest)
+{
+    // Every entry but EUR is unsound; USD and CHF are missing or unusable in the answer.
+    server.setResponse({200, R"({
+        "EUR": {"from_base": 0.5, "to_base": 2},
+        "CHF": {"from_base": null, "to_base": true},
+        "GBP": {"from_base": 0, "to_base": 2},
+        "JPY": {"from_base": -150, "to_base": -0.0067},
+        "NOK": {"from_base": "ten", "to_base": 0.1},
+        "SEK": {"to_base": 0.1},
+        "usd": {"from_base": 1, "to_base": 1},
+        "Date": {"from_base": 1, "to_base": 1},
+        "../x": {"from_base": 1, "to_base": 1},
+        "\u001b[31m": {"from_base": 1, "to_base": 1}})"});
+
+    const FXRefreshOutcome outcome = currencies.refreshRates();
+    EXPECT_TRUE(outcome.replaced) << qPrintable(outcome.failure);
+    EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"CHF"_qs, u"EUR"_qs, u"USD"_qs}));
+    EXPECT_EQ(currencies.ratesTable().rateToBaseForCurrency(u"CHF"_qs), 1.25);
+    EXPECT_EQ(currencies.ratesTable().rateToBaseForCurrency(u"EUR"_qs), 2.0);
+    const FXRatesDocument stored(file.read().value_or(QVariantMap()));
+    EXPECT_EQ(stored.codes().size(), 3);
+}
 
 TEST_F(RatesRefresh, AFailedWriteStillReplacesTheTableButSaysSo)
 {
@@ -125,7 +159,7 @@ TEST_F(RatesRefresh, AFailedWriteStillReplacesTheTableButSaysSo)
     const FXRefreshOutcome outcome = manager.refreshRates();
     EXPECT_TRUE(outcome.replaced);
     EXPECT_FALSE(outcome.failure.isEmpty());
-    EXPECT_EQ(manager.allCurrencies(), (QStringList{u"EUR"_qs, u"GBP"_qs}));
+    EXPECT_EQ(manager.ratesTable().rateToBaseForCurrency(u"GBP"_qs), 4.0);
 }
 
 TEST_F(RatesRefresh, OverlappingRefreshesKeepUpdatingUntilTheLastEnds)

@@ -82,7 +82,7 @@ private:
                            + "Content-Type: application/json\r\nConnection: close\r\n";
         if (response.announcesLength)
             reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-        reply += "\r\n";
+        reply += response.headers + "\r\n";
         reply += response.closesAfter ? response.body.first(*response.closesAfter) : response.body;
         socket->write(reply);
         // Closes once everything written has gone out.

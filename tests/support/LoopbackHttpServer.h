@@ -18,6 +18,8 @@ struct LoopbackResponse {
     std::optional<qsizetype> closesAfter{};
     // Reads the request and never answers, keeping the connection open.
     bool stalls = false;
+    // More header lines, each ending in CRLF.
+    QByteArray headers{};
 };
 
 // A scripted HTTP/1.1 server for tests, on 127.0.0.1 at a port of the system's choosing. It runs in

@@ -1,0 +1,17 @@
+// Starts a refresh of the rates and quits while it is under way, as the window does when it is
+// closed in the middle of one.
+
+#include "FXCompositionRoot.h"
+#include "FXCurrencyManager.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    FXCompositionRoot root(FXCompositionRoot::windowOptions());
+    root.currencies().updateCurrencyRates();
+    QTimer::singleShot(100, &application, &QCoreApplication::quit);
+    return application.exec();
+}
