@@ -11,6 +11,7 @@
 #include "FXSettingsManager.h"
 
 #include <QEventLoop>
+#include <QFileDevice>
 
 #include <array>
 #include <cmath>
@@ -99,10 +100,16 @@ const QList<FXCommandLineTool::CommandEntry> &FXCommandLineTool::commands()
 
 int FXCommandLineTool::run(const QStringList &arguments)
 {
-    const Outcome outcome = runCommand(arguments);
+    Outcome outcome = runCommand(arguments);
+    m_out.flush();
+    // A result that did not reach its reader (a full disk, a closed pipe) is no result.
+    if (m_out.status() != QTextStream::Ok && outcome.status == Success) {
+        const auto *device = qobject_cast<const QFileDevice *>(m_out.device());
+        outcome = failure(QStringLiteral("cannot write the output")
+                          + (device ? QStringLiteral(": ") + device->errorString() : QString()));
+    }
     if (!outcome.message.isEmpty())
         m_err << QStringLiteral("cambio-cli: ") << outcome.message << '\n';
-    m_out.flush();
     m_err.flush();
     return outcome.status;
 }

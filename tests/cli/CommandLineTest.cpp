@@ -258,3 +258,13 @@ TEST_F(CommandLine, ConcurrentEditsAreAllKept)
     for (const QString &code : added)
         EXPECT_TRUE(visible.contains(code)) << qPrintable(code);
 }
+
+TEST_F(CommandLine, OutputThatCannotBeWrittenIsAFailure)
+{
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    start(process, "currencies");
+    const Result result = finish(process, "currencies");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.startsWith(u"cambio-cli: cannot write the output")) << qPrintable(result.err);
+}
