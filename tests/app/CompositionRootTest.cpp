@@ -2,6 +2,7 @@
 
 #include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
+#include "ReadableName.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryHome.h"
 
@@ -39,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Sources, RatesServerAddress, ::testing::Values(
     Source{"environment first", "http://env.example/update.php", QStringLiteral("http://defaults.example/u"),
            "http://env.example/update.php"},
     Source{"then the defaults", std::nullopt, QStringLiteral(" http://defaults.example/u "), "http://defaults.example/u"},
-    Source{"then the built-in server", std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}));
+    Source{"then the built-in server", std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}), ReadableName());
 
 }
 

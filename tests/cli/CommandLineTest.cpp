@@ -2,6 +2,7 @@
 #include "FXPropertyList.h"
 #include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
+#include "ReadableName.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryHome.h"
 
@@ -155,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 100 USD --auto", "", 2, "convert takes no option --auto"},
     Command{"convert --bogus 100 USD", "", 2, "unknown option: --bogus"},
     Command{"currencies --filter", "", 2, "--filter needs a value"},
-    Command{"main --auto=yes", "", 2, "--auto takes no value"}));
+    Command{"main --auto=yes", "", 2, "--auto takes no value"}), ReadableName());
 
 // The window's own last input lives in the standard domain, which no command may write.
 TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)

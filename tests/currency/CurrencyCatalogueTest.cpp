@@ -6,6 +6,7 @@
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
+#include "ReadableName.h"
 #include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,13 @@ protected:
 
 struct MainCurrencyCase { bool locationBased; const char *country, *fixed, *locale, *expected; };
 
+void PrintTo(const MainCurrencyCase &c, std::ostream *out)
+{
+    const auto text = [](const char *value) { return value ? value : "none"; };
+    *out << (c.locationBased ? "located " : "fixed ") << text(c.country) << ' ' << text(c.fixed)
+         << ' ' << c.locale;
+}
+
 class MainCurrencyPrecedence : public CurrencyCatalogue,
                                public ::testing::WithParamInterface<MainCurrencyCase> {};
 
@@ -58,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MainCurrencyPrecedence, ::testing::Values(
     MainCurrencyCase{true, "JP", nullptr, "de_CH", "CHF"},    // nothing fixed: the locale's
     MainCurrencyCase{false, nullptr, "GBP", "en_US", "GBP"},
     MainCurrencyCase{false, nullptr, nullptr, "de_DE", "EUR"},
-    MainCurrencyCase{false, nullptr, nullptr, "de", nullptr}));
+    MainCurrencyCase{false, nullptr, nullptr, "de", nullptr}), ReadableName());
 
 TEST_F(CurrencyCatalogue, TheMainCurrencyLeadsTheRowsAndLeavesEveryOtherList)
 {

@@ -1,6 +1,7 @@
 #include "FXCurrencyFilter.h"
 
 #include "FXLocale.h"
+#include "ReadableName.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Names, CurrencyFilterSearch, ::testing::Values(
     Search{"fr_FR", "uisse", "CHF", false},
     Search{"ja_JP", "\xe5\x86\x86", "JPY", true},      // 円 of 日本円, a word of its own
     Search{"en_US", "", "USD", false},         // the empty text keeps nothing
-    Search{"fr_FR", "E\xcc\x81tats", "USD", true}));   // États-Unis, the accent typed apart
+    Search{"fr_FR", "E\xcc\x81tats", "USD", true}), ReadableName());   // États-Unis, the accent typed apart
 
 TEST(CurrencyFilter, KeepsTheOrderAndCodesWithoutAName)
 {

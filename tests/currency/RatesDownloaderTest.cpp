@@ -1,6 +1,7 @@
 #include "FXRatesDownloader.h"
 
 #include "LoopbackHttpServer.h"
+#include "ReadableName.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryHome.h"
 
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Scripted, RatesDownload, ::testing::Values(
     Exchange{"larger than the default limit", unannounced(QByteArray(4 * 1024 * 1024 + 1, 'x')), std::nullopt,
              "response larger than 4 MiB", 10s, FXRatesDownloader::defaultMaximumBodySize},
     Exchange{"body cut short", {.body = QByteArray(1000, 'x'), .closesAfter = 400}, std::nullopt,
-             "connection closed before the whole response arrived"}));
+             "connection closed before the whole response arrived"}), ReadableName());
 
 TEST(RatesDownloader, ReportsARefusedConnection)
 {

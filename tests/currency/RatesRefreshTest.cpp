@@ -7,6 +7,7 @@
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
+#include "ReadableName.h"
 #include "TemporaryHome.h"
 
 #include <QCoreApplication>
@@ -121,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, RatesRefreshFailure, ::testing::Values(
     FailedAnswer{"empty object", {200, "{}"}, "holds no usable rate"},
     FailedAnswer{"no usable rate", {200, R"({"EUR": {"from_base": 0, "to_base": 2}, "X": 1})"},
                  "holds no usable rate"}),
-    [](const auto &info) { return testing::PrintToString(info.index); });
+    ReadableName());
 
 TEST_F(RatesRefresh, TakesTheSoundEntriesOfAnAnswerAndKeepsTheRest)
 {

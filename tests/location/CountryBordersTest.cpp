@@ -1,5 +1,6 @@
 #include "FXBordersGeocoder.h"
 #include "FXCountryBorders.h"
+#include "ReadableName.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(World, BundledBorders, ::testing::Values(
     Place{"Sark, part of Guernsey", 49.4300, -2.3600, "GG"},
     Place{"Ceuta", 35.8894, -5.3213, "ES"},
     Place{"Mid-Atlantic", 15.0, -40.0, nullptr},
-    Place{"No number", std::numeric_limits<double>::quiet_NaN(), 13.0, nullptr}));
+    Place{"No number", std::numeric_limits<double>::quiet_NaN(), 13.0, nullptr}), ReadableName());
 
 TEST(BordersGeocoder, AnswersLaterWithThePlacemarkFound)
 {

@@ -1,4 +1,5 @@
 #include "FXQtLocationService.h"
+#include "ReadableName.h"
 #include "TimeZoneData.h"
 
 #include <QBuffer>
@@ -98,4 +99,4 @@ INSTANTIATE_TEST_SUITE_P(Sources, QtLocationServiceRequest, ::testing::Values(
     Request{"NoSourceAndAZoneWithoutPlace", Source::None, "Etc/UTC", "error"},
     Request{"SilentSourceTimesOut", Source::EmptyLog, "Europe/Paris", "fix 48.867"},
     // The user said no: the time zone must not locate the computer behind their back.
-    Request{"RefusingSource", Source::Refusing, "Europe/Paris", "status 2"}));
+    Request{"RefusingSource", Source::Refusing, "Europe/Paris", "status 2"}), ReadableName());

@@ -2,6 +2,7 @@
 
 #include "FXNotificationCenter.h"
 #include "FXUserDefaults.h"
+#include "ReadableName.h"
 #include "TemporaryHome.h"
 
 #include <QDir>
@@ -37,6 +38,11 @@ protected:
 };
 
 struct VisibleEdit { const char *before, *edit, *after; int posts; };
+
+void PrintTo(const VisibleEdit &edit, std::ostream *out)
+{
+    *out << (edit.before ? edit.before : "nothing stored") << ' ' << edit.edit;
+}
 class VisibleCurrencyEdits : public SettingsManager,
                              public ::testing::WithParamInterface<VisibleEdit> {};
 
@@ -131,4 +137,4 @@ INSTANTIATE_TEST_SUITE_P(Edits, VisibleCurrencyEdits, ::testing::Values(
     VisibleEdit{"EUR USD EUR GBP", "remove EUR", "USD GBP", 1},         // every copy
     VisibleEdit{"A B C D", "exchange A C", "B C A D", 1},
     VisibleEdit{"A B C D", "exchange D B", "A D B C", 1},
-    VisibleEdit{nullptr, "exchange CHF USD", "USD EUR GBP JPY BTC", 0}));   // CHF is not visible
+    VisibleEdit{nullptr, "exchange CHF USD", "USD EUR GBP JPY BTC", 0}), ReadableName());   // CHF is not visible
