@@ -234,11 +234,13 @@ TEST_F(CommandLine, SettingsThatCannotBeWrittenAreReported)
     QDir().mkpath(settingsFile);
     for (const auto &unwritable : cases) {
         const ScopedEnvironment configHome("XDG_CONFIG_HOME", unwritable.configHome.toUtf8());
-        const Result result = run("visible add chf");
-        EXPECT_EQ(result.status, 1) << unwritable.name;
-        EXPECT_TRUE(result.err.startsWith(u"cambio-cli: cannot write ")) << unwritable.name << ": "
-                                                                         << result.err.toStdString();
-        EXPECT_EQ(result.out, QString()) << unwritable.name;
+        for (const char *command : {"visible add chf", "main chf", "main --auto"}) {
+            const Result result = run(command);
+            EXPECT_EQ(result.status, 1) << unwritable.name << ": " << command;
+            EXPECT_TRUE(result.err.startsWith(u"cambio-cli: cannot write "))
+                << unwritable.name << ": " << command << ": " << result.err.toStdString();
+            EXPECT_EQ(result.out, QString()) << unwritable.name << ": " << command;
+        }
     }
 }
 

@@ -57,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Scripted, RatesDownload, ::testing::Values(
     Exchange{"any 2xx status", answer(203, rates), rates},
     Exchange{"body ending where the connection closes", unannounced(rates), rates},
     Exchange{"body of exactly the limit", unannounced(QByteArray(1024, 'x')), QByteArray(1024, 'x')},
+    Exchange{"announced body of exactly the limit", answer(200, QByteArray(1024, 'x')), QByteArray(1024, 'x')},
     Exchange{"server error", answer(500, "oops"), std::nullopt, "HTTP 500"},
     Exchange{"not found", answer(404, "no"), std::nullopt, "HTTP 404"},
     Exchange{"redirect without a place to go", answer(302, ""), std::nullopt, "HTTP 302"},

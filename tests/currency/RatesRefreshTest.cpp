@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,7 @@ protected:
                                  downloader, [this] { return server.url(); }, center};
     QList<bool> updatingWhenAnnounced;
     QVariantMap lastAnnouncement;
+    bool announcedOnTheMainThread = true;
 
     void SetUp() override
     {
@@ -53,6 +55,7 @@ protected:
         center.addObserver(this, FXRatesDidUpdateNotification, [this](const FXNotification &note) {
             updatingWhenAnnounced.append(currencies.isUpdating());
             lastAnnouncement = note.userInfo;
+            announcedOnTheMainThread &= QThread::currentThread() == qApp->thread();
         }, &currencies);
     }
 
@@ -87,6 +90,7 @@ TEST_F(RatesRefresh, ReplacesTheTableAndTheFileAndAnnouncesTheEnd)
     ASSERT_TRUE(waitForAnnouncements(1));
     EXPECT_EQ(updatingWhenAnnounced, QList<bool>{false});
     EXPECT_EQ(lastAnnouncement, (QVariantMap{{FXRatesUpdateSucceededKey, true}}));
+    EXPECT_TRUE(announcedOnTheMainThread);
     EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"CHF"_qs, u"EUR"_qs, u"GBP"_qs, u"USD"_qs}));
     EXPECT_EQ(currencies.lastUpdateDate(), now);
     const FXRatesDocument stored(file.read().value_or(QVariantMap()));
