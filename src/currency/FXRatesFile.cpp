@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
+#include <sys/stat.h>
+
 std::optional<QString> FXRatesFile::defaultPath()
 {
     const auto container = FXPaths::applicationGroupContainer();
@@ -25,10 +29,11 @@ std::optional<QVariantMap> FXRatesFile::read()
     if (!m_path)
         return std::nullopt;
     std::lock_guard lock(m_mutex);
-    if (!QFileInfo::exists(*m_path) && QFile::copy(m_seedPath, *m_path)) {
-        // The copy takes the read-only mode of the program's resource.
-        QFile::setPermissions(*m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                           | QFile::ReadOther);
+    // Only an empty place takes the seed: a dangling link, say, is the user's and stays.
+    struct stat entry {};
+    if (::lstat(QFile::encodeName(*m_path).constData(), &entry) != 0 && errno == ENOENT) {
+        if (const auto &seed = loadSeed())
+            FXPropertyList::writeDictionaryToFile(*seed, *m_path);
     }
 
     const FileState state = currentState();
@@ -45,6 +50,11 @@ std::optional<QVariantMap> FXRatesFile::read()
 const std::optional<QVariantMap> &FXRatesFile::seed()
 {
     std::lock_guard lock(m_mutex);
+    return loadSeed();
+}
+
+const std::optional<QVariantMap> &FXRatesFile::loadSeed()
+{
     if (!m_seed)
         m_seed = FXPropertyList::readDictionaryFromFile(m_seedPath);
     return *m_seed;

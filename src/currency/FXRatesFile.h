@@ -21,12 +21,16 @@ public:
 
     std::optional<QString> path() const { return m_path; }
 
-    // The stored document. On the very first read the seed is copied into place; an existing file
-    // is never replaced by it, even when it cannot be read.
+    // The stored document. On the very first read the seed is stored in its place, in the binary
+    // form that later reads take quickly; anything already at the path, even something that cannot
+    // be read, is never replaced by it. Only a regular file is read (a link to one is followed),
+    // of at most FXPropertyList::maximumFileSize bytes.
     std::optional<QVariantMap> read();
     // The seed document, read once.
     const std::optional<QVariantMap> &seed();
-    // Replaces the stored document whole: a crash or a full disk leaves the old one in place.
+    // Replaces the stored document whole: a crash or a full disk leaves the old one in place. A
+    // link at the path is replaced by the file, its target left alone. True only when the path
+    // then holds the document.
     bool write(const QVariantMap &document);
 
 private:
@@ -36,6 +40,7 @@ private:
         bool operator==(const FileState &) const = default;
     };
     FileState currentState() const;
+    const std::optional<QVariantMap> &loadSeed();   // with m_mutex held
 
     std::mutex m_mutex;
     std::optional<QString> m_path;

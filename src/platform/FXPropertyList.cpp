@@ -1,49 +1,72 @@
 #include "FXPropertyList.h"
 
+#include "FXPropertyListBinaryCheck.h"
+#include "FXPropertyListXmlReader.h"
+
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTimeZone>
 #include <QVariantList>
 
 #include <plist/plist.h>
 
-#include <clocale>
+#include <cerrno>
 #include <cstdlib>
 #include <limits>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
-constexpr int maximumDepth = 256;
-
-// libplist counts dates in seconds from 2001-01-01 00:00 UTC.
-constexpr qint64 referenceDateInUnixSeconds = 978307200;
+// A value may sit this many levels below the root dictionary, and no deeper.
+constexpr int maximumDepth = FXPropertyListBinaryCheck::maximumDepth;
 
 struct PlistDeleter {
     void operator()(plist_t node) const { plist_free(node); }
 };
 using PlistPointer = std::unique_ptr<void, PlistDeleter>;
 
-// libplist reads reals with strtod, which follows LC_NUMERIC: under a locale with a decimal comma
-// "3.6725" would read as 3. The C locale is put in force on this thread alone while libplist runs,
-// which leaves the process's locale and every other thread alone.
-class CLocaleOnThisThread {
-public:
-    CLocaleOnThisThread() : m_previous(uselocale(cLocale())) {}
-    ~CLocaleOnThisThread() { uselocale(m_previous); }
-    CLocaleOnThisThread(const CLocaleOnThisThread &) = delete;
-    CLocaleOnThisThread &operator=(const CLocaleOnThisThread &) = delete;
+// libplist hands a date out only as 32-bit seconds from 2001, which end in January 2069, and takes
+// one in only that way. The text of its XML form holds the whole year, and so dates travel as that
+// text both ways.
+std::optional<QDateTime> dateFromNode(plist_t node)
+{
+    char *xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(node, &xml, &length);
+    const std::unique_ptr<char, decltype(&plist_to_xml_free)> ownedXml(xml, &plist_to_xml_free);
+    const QLatin1StringView text(xml, xml ? qsizetype(length) : 0);
+    const qsizetype start = text.indexOf(QLatin1StringView("<date>"));
+    const qsizetype end = text.indexOf(QLatin1StringView("</date>"));
+    if (start < 0 || end < start)
+        return std::nullopt;
+    return FXPropertyListXmlReader::dateFromText(QString(text.sliced(start + 6, end - start - 6)));
+}
 
-private:
-    static locale_t cLocale()
-    {
-        static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-        return locale;
-    }
-
-    locale_t m_previous;
-};
+PlistPointer dateNode(const QDateTime &date)
+{
+    if (!date.isValid())
+        return nullptr;
+    // Rounded down, not towards zero, so that a date before 1970 never moves later.
+    const qint64 milliseconds = date.toMSecsSinceEpoch();
+    const qint64 seconds = milliseconds / 1000 - (milliseconds % 1000 < 0 ? 1 : 0);
+    const QDateTime second = QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc());
+    // Four-digit years only: libplist writes a shorter year without its leading zeros.
+    if (second.date().year() < 1000 || second.date().year() > 9999)
+        return nullptr;
+    const QByteArray xml = "<plist><date>" + second.toString(Qt::ISODate).toLatin1() + "</date></plist>";
+    plist_t node = nullptr;
+    plist_from_xml(xml.constData(), uint32_t(xml.size()), &node);
+    PlistPointer owned(node);
+    if (!node || plist_get_node_type(node) != PLIST_DATE)
+        return nullptr;
+    return owned;
+}
 
 std::optional<QVariant> variantFromNode(plist_t node, int depth);
 
@@ -61,7 +84,7 @@ std::optional<QVariant> listFromArray(plist_t array, int depth)
         plist_array_next_item(array, iterator, &item);
         if (!item)
             return list;
-        std::optional<QVariant> converted = variantFromNode(item, depth);
+        std::optional<QVariant> converted = variantFromNode(item, depth + 1);
         if (!converted)
             return std::nullopt;
         list.append(std::move(*converted));
@@ -82,24 +105,16 @@ std::optional<QVariantMap> mapFromDictionary(plist_t dictionary, int depth)
         const std::unique_ptr<char, decltype(&std::free)> ownedKey(key, &std::free);
         if (!value)
             return map;
-        std::optional<QVariant> converted = variantFromNode(value, depth);
+        std::optional<QVariant> converted = variantFromNode(value, depth + 1);
         if (!key || !converted)
             return std::nullopt;
         map.insert(QString::fromUtf8(key), std::move(*converted));
     }
 }
 
-QDateTime dateFromNode(plist_t node)
-{
-    int32_t seconds = 0;
-    int32_t microseconds = 0;
-    plist_get_date_val(node, &seconds, &microseconds);
-    return QDateTime::fromSecsSinceEpoch(referenceDateInUnixSeconds + seconds, QTimeZone::utc());
-}
-
 std::optional<QVariant> variantFromNode(plist_t node, int depth)
 {
-    if (depth >= maximumDepth)
+    if (depth > maximumDepth)
         return std::nullopt;
     switch (plist_get_node_type(node)) {
     case PLIST_BOOLEAN: {
@@ -129,16 +144,30 @@ std::optional<QVariant> variantFromNode(plist_t node, int depth)
         return QVariant(QByteArray(bytes, static_cast<qsizetype>(length)));
     }
     case PLIST_DATE:
-        return QVariant(dateFromNode(node));
+        if (std::optional<QDateTime> date = dateFromNode(node))
+            return QVariant(*date);
+        return std::nullopt;
     case PLIST_ARRAY:
-        return listFromArray(node, depth + 1);
+        return listFromArray(node, depth);
     case PLIST_DICT:
-        if (std::optional<QVariantMap> map = mapFromDictionary(node, depth + 1))
+        if (std::optional<QVariantMap> map = mapFromDictionary(node, depth))
             return QVariant(std::move(*map));
         return std::nullopt;
     default:
         return std::nullopt;
     }
+}
+
+std::optional<QVariantMap> readBinary(const QByteArray &data)
+{
+    if (data.size() > std::numeric_limits<uint32_t>::max() || !FXPropertyListBinaryCheck::isReadable(data))
+        return std::nullopt;
+    plist_t root = nullptr;
+    plist_from_bin(data.constData(), static_cast<uint32_t>(data.size()), &root);
+    const PlistPointer ownedRoot(root);
+    if (!root || plist_get_node_type(root) != PLIST_DICT)
+        return std::nullopt;
+    return mapFromDictionary(root, 0);
 }
 
 PlistPointer nodeFromVariant(const QVariant &value, int depth);
@@ -147,7 +176,7 @@ PlistPointer arrayFromList(const QVariantList &list, int depth)
 {
     PlistPointer array(plist_new_array());
     for (const QVariant &item : list) {
-        PlistPointer node = nodeFromVariant(item, depth);
+        PlistPointer node = nodeFromVariant(item, depth + 1);
         if (!node)
             return nullptr;
         plist_array_append_item(array.get(), node.release());
@@ -160,7 +189,7 @@ PlistPointer dictionaryFromMap(const Map &map, int depth)
 {
     PlistPointer dictionary(plist_new_dict());
     for (auto entry = map.cbegin(); entry != map.cend(); ++entry) {
-        PlistPointer node = nodeFromVariant(entry.value(), depth);
+        PlistPointer node = nodeFromVariant(entry.value(), depth + 1);
         if (!node || entry.key().contains(QChar::Null))
             return nullptr;
         plist_dict_set_item(dictionary.get(), entry.key().toUtf8().constData(), node.release());
@@ -168,21 +197,9 @@ PlistPointer dictionaryFromMap(const Map &map, int depth)
     return dictionary;
 }
 
-PlistPointer dateNode(const QDateTime &date)
-{
-    if (!date.isValid())
-        return nullptr;
-    const qint64 milliseconds = date.toMSecsSinceEpoch() - referenceDateInUnixSeconds * 1000;
-    // Rounded down, not towards zero, so that a date before 2001 never moves later.
-    const qint64 seconds = milliseconds >= 0 ? milliseconds / 1000 : -((-milliseconds + 999) / 1000);
-    if (seconds < std::numeric_limits<int32_t>::min() || seconds > std::numeric_limits<int32_t>::max())
-        return nullptr;
-    return PlistPointer(plist_new_date(static_cast<int32_t>(seconds), 0));
-}
-
 PlistPointer nodeFromVariant(const QVariant &value, int depth)
 {
-    if (depth >= maximumDepth)
+    if (depth > maximumDepth)
         return nullptr;
     switch (value.metaType().id()) {
     case QMetaType::Bool:
@@ -214,67 +231,145 @@ PlistPointer nodeFromVariant(const QVariant &value, int depth)
         return dateNode(value.toDateTime());
     case QMetaType::QVariantList:
     case QMetaType::QStringList:
-        return arrayFromList(value.toList(), depth + 1);
+        return arrayFromList(value.toList(), depth);
     case QMetaType::QVariantMap:
-        return dictionaryFromMap(value.toMap(), depth + 1);
+        return dictionaryFromMap(value.toMap(), depth);
     case QMetaType::QVariantHash:
-        return dictionaryFromMap(value.toHash(), depth + 1);
+        return dictionaryFromMap(value.toHash(), depth);
     default:
         return nullptr;
     }
+}
+
+// O_NONBLOCK: opening a FIFO must not wait for a writer; a regular file ignores the flag.
+std::optional<QByteArray> regularFileContents(const QString &path)
+{
+    if (path.startsWith(u':')) {
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly) || resource.size() > FXPropertyList::maximumFileSize)
+            return std::nullopt;
+        return resource.readAll();
+    }
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0)
+        return std::nullopt;
+    const auto closeDescriptor = qScopeGuard([descriptor] { ::close(descriptor); });
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > FXPropertyList::maximumFileSize)
+        return std::nullopt;
+
+    // One byte more than the file holds shows whether it grew since; it may never pass the limit.
+    QByteArray contents(qsizetype(status.st_size) + 1, Qt::Uninitialized);
+    qsizetype length = 0;
+    for (;;) {
+        if (length == contents.size()) {
+            if (length > FXPropertyList::maximumFileSize)
+                return std::nullopt;
+            contents.resize(std::min<qsizetype>(2 * length, FXPropertyList::maximumFileSize + 1));
+        }
+        const ssize_t read = ::read(descriptor, contents.data() + length, size_t(contents.size() - length));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            return std::nullopt;
+        if (read == 0)
+            break;
+        length += read;
+    }
+    contents.truncate(length);
+    return contents;
+}
+
+// A new file beside `path`, created like any new file (0666 less the umask), open for writing.
+int createFileBeside(const QByteArray &path, QByteArray *name)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        *name = path + ".new-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        const int descriptor = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+    return -1;
+}
+
+bool writeAll(int descriptor, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
 }
 
 }
 
 std::optional<QVariantMap> FXPropertyList::readDictionary(const QByteArray &data)
 {
-    if (data.isEmpty() || data.size() > std::numeric_limits<uint32_t>::max())
+    if (FXPropertyListBinaryCheck::isBinary(data))
+        return readBinary(data);
+    const std::optional<QVariant> root = FXPropertyListXmlReader::read(data, maximumDepth);
+    if (!root || root->typeId() != QMetaType::QVariantMap)
         return std::nullopt;
-
-    const CLocaleOnThisThread cLocale;
-    plist_t root = nullptr;
-    plist_from_memory(data.constData(), static_cast<uint32_t>(data.size()), &root);
-    const PlistPointer ownedRoot(root);
-    if (!root || plist_get_node_type(root) != PLIST_DICT)
-        return std::nullopt;
-    return mapFromDictionary(root, 0);
+    return root->toMap();
 }
 
 std::optional<QVariantMap> FXPropertyList::readDictionaryFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> contents = regularFileContents(path);
+    if (!contents)
         return std::nullopt;
-    return readDictionary(file.readAll());
+    return readDictionary(*contents);
 }
 
-std::optional<QByteArray> FXPropertyList::xmlData(const QVariantMap &dictionary)
+std::optional<QByteArray> FXPropertyList::binaryData(const QVariantMap &dictionary)
 {
-    const CLocaleOnThisThread cLocale;
     const PlistPointer root = dictionaryFromMap(dictionary, 0);
     if (!root)
         return std::nullopt;
 
-    char *xml = nullptr;
+    char *bytes = nullptr;
     uint32_t length = 0;
-    plist_to_xml(root.get(), &xml, &length);
-    if (!xml)
+    plist_to_bin(root.get(), &bytes, &length);
+    if (!bytes)
         return std::nullopt;
-    QByteArray result(xml, static_cast<qsizetype>(length));
-    plist_to_xml_free(xml);
+    QByteArray result(bytes, static_cast<qsizetype>(length));
+    plist_to_bin_free(bytes);
     return result;
 }
 
 bool FXPropertyList::writeDictionaryToFile(const QVariantMap &dictionary, const QString &path)
 {
-    const std::optional<QByteArray> xml = xmlData(dictionary);
-    if (!xml)
+    const std::optional<QByteArray> bytes = binaryData(dictionary);
+    if (!bytes)
         return false;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QByteArray target = QFile::encodeName(path);
+    std::optional<mode_t> keptMode;   // a replaced file's permissions stay
+    struct stat existing {};
+    if (::lstat(target.constData(), &existing) == 0) {
+        if (S_ISREG(existing.st_mode))
+            keptMode = existing.st_mode & 07777;
+        else if (!S_ISLNK(existing.st_mode))
+            return false;
+    } else if (errno != ENOENT) {
         return false;
-    // A short write (a full disk) is remembered, and commit() then throws the temporary file away.
-    file.write(*xml);
-    return file.commit();
+    }
+
+    QByteArray temporary;
+    const int descriptor = createFileBeside(target, &temporary);
+    if (descriptor < 0)
+        return false;
+    // The document reaches the disk before it takes the old one's place: after a crash the path
+    // holds either the old document or the new one, never a part.
+    const bool written = writeAll(descriptor, *bytes) && (!keptMode || ::fchmod(descriptor, *keptMode) == 0)
+                         && ::fsync(descriptor) == 0;
+    if (::close(descriptor) == 0 && written && ::rename(temporary.constData(), target.constData()) == 0)
+        return true;
+    ::unlink(temporary.constData());
+    return false;
 }

@@ -14,28 +14,39 @@
 // and dates QDateTime in UTC. A document whose root is not a dictionary, that is damaged, nested
 // deeper than 256 levels or holds a value of another kind (a keyed archive's UID) reads as none.
 //
-// Writing produces the XML form and takes the same types, plus int, uint, qulonglong up to the
-// largest qlonglong, float, QStringList and QVariantHash. Any other value (an invalid QVariant, the
-// JSON null, a QDate, a string holding U+0000, a date before 1932-12-14 or after 2069-01-19) fails
-// the whole write: a document is never written with some of its values silently missing.
+// Writing takes the same types, plus int, uint, qulonglong up to the largest qlonglong, float,
+// QStringList and QVariantHash. Any other value (an invalid QVariant, the JSON null, a QDate, a
+// string holding U+0000, a date outside the years 1000 to 9999) fails the whole write: a document
+// is never written with some of its values silently missing.
 //
 // Dates are kept to the whole second, earlier second for a fraction: the XML form holds no more.
 //
-// libplist itself recurses through nesting where it reads the binary form and where it frees a
-// document: one nested a hundred thousand levels deep, which nothing of ours writes, exhausts the
-// stack inside libplist before the limit above applies.
+// Neither form ever reaches libplist's recursive code unchecked: a binary document's object graph
+// is walked beforehand without recursion and refused when it is too deep, loops back on itself or
+// would unfold (an object may be referred to many times) into more than a few MiB of values; the
+// XML form is read here with QXmlStreamReader, which keeps its own stack.
 //
 // Every function may run on any thread, at the same time as others: libplist keeps no shared state
-// between calls, and the numbers are read and written in the C locale on the calling thread only.
+// between calls, and no number is read or written through the C library's locale.
 class FXPropertyList {
 public:
     FXPropertyList() = delete;
 
+    // Larger files are not read: the rates document takes a few tens of KiB.
+    static constexpr qint64 maximumFileSize = 4 * 1024 * 1024;
+
     static std::optional<QVariantMap> readDictionary(const QByteArray &data);
+    // Reads a regular file, also through a symbolic link, of at most maximumFileSize bytes.
+    // Anything else at `path` (a device, a FIFO, a folder) reads as none at once, without waiting
+    // for a writer and without reading endless bytes. Paths starting with ':' name Qt resources.
     static std::optional<QVariantMap> readDictionaryFromFile(const QString &path);
 
-    static std::optional<QByteArray> xmlData(const QVariantMap &dictionary);
-    // Writes the XML form to a temporary file beside `path` that replaces `path` only once it is
-    // complete, so that a crash or a full disk leaves the old file as it was.
+    // The binary form, the one to store: it reads several times faster than the XML form.
+    static std::optional<QByteArray> binaryData(const QVariantMap &dictionary);
+    // Writes the binary form to a temporary file beside `path` that then takes the place of the
+    // directory entry `path`, so that a crash or a full disk leaves the old file as it was. A
+    // symbolic link at `path` is replaced, never followed: its target is left alone. Fails without
+    // touching anything when `path` is something other than a file or a link (a device, a FIFO,
+    // a folder). True only when `path` then names a file that holds the document.
     static bool writeDictionaryToFile(const QVariantMap &dictionary, const QString &path);
 };

@@ -10,6 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QString EUR = QStringLiteral("EUR"), GBP = QStringLiteral("GBP");
@@ -68,11 +73,15 @@ TEST_F(RatesTable, ListsCurrenciesInCaseInsensitiveOrder)
     EXPECT_EQ(table.allCurrencies(), (QStringList{u"aud"_qs, u"BTC"_qs, u"EUR"_qs, u"usd"_qs}));
 }
 
-TEST_F(RatesTable, TheSeedIsCopiedOnFirstStartAndNeverAgain)
+TEST_F(RatesTable, TheSeedIsStoredInTheQuickFormOnFirstStartAndNeverAgain)
 {
     ASSERT_FALSE(QFile::exists(ratesPath()));
     EXPECT_GT(table.allCurrencies().size(), 150);
-    EXPECT_TRUE(QFileInfo(ratesPath()).isWritable());
+    // The bits, not isWritable(): to root every file is writable.
+    EXPECT_TRUE(QFile::permissions(ratesPath()) & QFile::WriteOwner);
+    QFile stored(ratesPath());
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(stored.read(8) == "bplist00");
 
     plant({{EUR, rate(0.8, 1.25)}});
     FXRatesFile laterFile(ratesPath());
@@ -92,6 +101,25 @@ TEST_F(RatesTable, AnUnreadableFileIsKeptWhileTheSeedServesAndReadAgainOnceMende
     EXPECT_EQ(planted.readAll(), garbage);
     plant({{EUR, rate(0.5, 2.0)}});
     EXPECT_EQ(table.rateFromBaseForCurrency(EUR), 0.5);
+}
+
+// Whatever stands at the path and cannot be read, the seed serves at once and nothing is replaced.
+TEST_F(RatesTable, ASpecialFileOrADanglingLinkAtThePathIsLeftAloneWhileTheSeedServes)
+{
+    const QByteArray path = QFile::encodeName(ratesPath());
+    const std::pair<const char *, std::function<int()>> entries[] = {
+        {"a FIFO", [&] { return ::mkfifo(path.constData(), 0644); }},
+        {"a link to the zero device", [&] { return ::symlink("/dev/zero", path.constData()); }},
+        {"a dangling link", [&] { return ::symlink("missing.plist", path.constData()); }}};
+    for (const auto &[name, make] : entries) {
+        QFile::remove(ratesPath());
+        ASSERT_EQ(make(), 0) << name;
+        const QFileInfo before(ratesPath());
+        FXRatesFile entryFile(ratesPath());
+        EXPECT_GT(FXRatesTable(entryFile, locale).allCurrencies().size(), 150) << name;
+        EXPECT_EQ(QFileInfo(ratesPath()).isSymLink(), before.isSymLink()) << name;
+        EXPECT_EQ(QFileInfo(ratesPath()).isFile(), before.isFile()) << name;
+    }
 }
 
 TEST(RatesTableWithoutContainer, TheSeedServes)

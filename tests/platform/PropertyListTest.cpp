@@ -12,6 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,18 +35,22 @@ void expectSameDocument(const std::optional<QVariantMap> &read, const QVariantMa
     EXPECT_EQ(QDebug::toString(*read).toStdString(), QDebug::toString(expected).toStdString());
 }
 
-QByteArray binaryForm(const QByteArray &xml)
+// libplist's own conversion from one form into the other, not the code under test.
+QByteArray converted(const QByteArray &document, bool toBinary)
 {
     plist_t root = nullptr;
-    plist_from_memory(xml.constData(), static_cast<uint32_t>(xml.size()), &root);
+    plist_from_memory(document.constData(), static_cast<uint32_t>(document.size()), &root);
     char *bytes = nullptr;
     uint32_t length = 0;
-    plist_to_bin(root, &bytes, &length);
+    toBinary ? plist_to_bin(root, &bytes, &length) : plist_to_xml(root, &bytes, &length);
     QByteArray result(bytes, static_cast<qsizetype>(length));
-    plist_to_bin_free(bytes);
+    toBinary ? plist_to_bin_free(bytes) : plist_to_xml_free(bytes);
     plist_free(root);
     return result;
 }
+
+QByteArray binaryForm(const QByteArray &xml) { return converted(xml, true); }
+QByteArray xmlForm(const QByteArray &binary) { return converted(binary, false); }
 
 TEST(PropertyList, ReadsBackWhatItWroteInBothForms)
 {
@@ -54,14 +62,15 @@ TEST(PropertyList, ReadsBackWhatItWroteInBothForms)
         {QDateTime(QDate(2026, 3, 29), QTime(3, 30), QTimeZone(7200)), utc(2026, 3, 29, 1, 30)}};
     for (const QVariant &same : QVariantList{false, std::numeric_limits<qlonglong>::min(), 0.1 + 0.2, 1.2017405e-05,
                                              2.0, QStringLiteral("<a>&amp;</a> € 🙂"), QByteArray("\0\x01\xff", 3),
-                                             utc(2026, 9, 29), utc(2069, 1, 19, 3, 14, 7),
-                                             utc(1932, 12, 13, 20, 45, 52)})
+                                             utc(2026, 9, 29), utc(2069, 1, 19, 3, 14, 8), utc(2100, 1, 1),
+                                             utc(9999, 12, 31, 23, 59, 59), utc(1932, 12, 13, 20, 45, 51),
+                                             utc(1000, 1, 1)})
         trips.emplace_back(same, same);
     for (const auto &[written, read] : trips) {
         const QVariantMap expected{{QStringLiteral("value"), read}};
-        const std::optional<QByteArray> xml = FXPropertyList::xmlData({{QStringLiteral("value"), written}});
-        ASSERT_TRUE(xml) << qPrintable(QDebug::toString(expected));
-        for (const QByteArray &form : {*xml, binaryForm(*xml)})
+        const std::optional<QByteArray> binary = FXPropertyList::binaryData({{QStringLiteral("value"), written}});
+        ASSERT_TRUE(binary) << qPrintable(QDebug::toString(expected));
+        for (const QByteArray &form : {xmlForm(*binary), *binary})
             expectSameDocument(FXPropertyList::readDictionary(form), expected);
     }
 }
@@ -84,24 +93,96 @@ QVariant nestedLists(int depth)
 TEST(PropertyList, RefusesToWriteWhatItCannotKeep)
 {
     for (const QVariant &value : QVariantList{QVariant(), QDate(2026, 9, 29), std::numeric_limits<qulonglong>::max(),
-                                              QDateTime(), utc(1932, 12, 13, 20, 45, 51), utc(2069, 1, 19, 3, 14, 8),
+                                              QDateTime(), utc(999, 12, 31, 23, 59, 59), utc(10000, 1, 1),
                                               QString(QChar::Null), QVariantMap{{QString(QChar::Null), 1}},
                                               nestedLists(300)})
-        EXPECT_FALSE(FXPropertyList::xmlData(buried(value))) << qPrintable(QDebug::toString(value).left(200));
+        EXPECT_FALSE(FXPropertyList::binaryData(buried(value))) << qPrintable(QDebug::toString(value).left(200));
 }
+
+const QByteArray header = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">";
 
 TEST(PropertyList, ReadsNoneFromWhatIsNoDictionary)
 {
-    const QByteArray header = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">";
-    const QByteArray tooDeep = header + "<dict><key>a</key>" + QByteArray("<array>").repeated(5000)
-                               + QByteArray("</array>").repeated(5000) + "</dict></plist>";
     const QByteArray keyedArchive =
-        binaryForm(*FXPropertyList::xmlData({{QStringLiteral("a"), 1}})).replace("\x10\x01", 2, "\x80\x01", 2);
+        FXPropertyList::binaryData({{QStringLiteral("a"), 1}})->replace("\x10\x01", 2, "\x80\x01", 2);
+    const QByteArray nullInKey =
+        FXPropertyList::binaryData({{QStringLiteral("ab"), 1}})->replace("\x52" "ab", 3, "\x52" "a\0", 3);
     for (const QByteArray &data : QByteArrayList{QByteArray(), R"({"EUR": {"from_base": 0.8}})",
                                                  header + "<dict><key>a</key><real>1</real></plist>",
                                                  header + "<array><real>1</real></array></plist>", keyedArchive,
-                                                 tooDeep, binaryForm(tooDeep)})
+                                                 header + "<dict>words<key>a</key><true/></dict></plist>",
+                                                 header + "<dict><key>a</key><real>1,5</real></dict></plist>",
+                                                 header + "<dict/><dict/></plist>", nullInKey})
         EXPECT_FALSE(FXPropertyList::readDictionary(data)) << data.left(60).toStdString();
+}
+
+TEST(PropertyList, ReadsDatesOfAnyFourDigitYearInBothForms)
+{
+    const std::pair<const char *, QDateTime> dates[] = {
+        {"2069-01-19T03:14:08Z", utc(2069, 1, 19, 3, 14, 8)},   // past 32-bit seconds from 2001
+        {"2100-01-01T00:00:00Z", utc(2100, 1, 1)},
+        {"1900-06-01T12:00:00Z", utc(1900, 6, 1, 12)},
+        {"2026-09-29T12:00:00", utc(2026, 9, 29, 12)}};         // no zone: UTC, as libplist takes it
+    for (const auto &[text, date] : dates) {
+        const QByteArray xml = header + "<dict><key>Date</key><date>" + text + "</date></dict></plist>";
+        for (const QByteArray &form : {xml, binaryForm(xml)})
+            expectSameDocument(FXPropertyList::readDictionary(form), {{QStringLiteral("Date"), date}});
+    }
+}
+
+QByteArray nestedXml(int levels, bool closed = true)
+{
+    return header + "<dict><key>a</key>" + QByteArray("<array>").repeated(levels)
+           + (closed ? QByteArray("</array>").repeated(levels) + "</dict></plist>" : QByteArray());
+}
+
+QByteArray bigEndian(quint64 value, int width)
+{
+    QByteArray bytes(width, '\0');
+    for (int i = width - 1; i >= 0; --i, value >>= 8)
+        bytes[i] = char(value & 0xff);
+    return bytes;
+}
+
+// A binary document made by hand (libplist's own writer recurses): object 0 is the dictionary
+// {"a": object 2}; objects 2 and on are arrays, the one at `i` holding the indexes members(i).
+QByteArray binaryArrays(int count, const std::function<QList<int>(int)> &members)
+{
+    QList<QByteArray> objects{"\xD1" + bigEndian(1, 4) + bigEndian(2, 4), "\x51" "a"};
+    for (int i = 2; i < count + 2; ++i) {
+        const QList<int> indexes = members(i);
+        QByteArray array(1, char(0xA0 | indexes.size()));
+        for (int index : indexes)
+            array += bigEndian(quint64(index), 4);
+        objects.append(array);
+    }
+    QByteArray document("bplist00");
+    QByteArray table;
+    for (const QByteArray &object : objects) {
+        table += bigEndian(quint64(document.size()), 4);
+        document += object;
+    }
+    return document + table + QByteArray(6, '\0') + char(4) + char(4) + bigEndian(quint64(objects.size()), 8)
+           + bigEndian(0, 8) + bigEndian(quint64(document.size()), 8);
+}
+
+// A value may sit 256 levels below the root. Deeper documents read as none without harm, also
+// those that would exhaust the stack inside libplist or unfold into endless values.
+TEST(PropertyList, ReadsNestingTo256LevelsAndNoneDeeperWithoutHarm)
+{
+    for (const QByteArray &form : {nestedXml(256), binaryForm(nestedXml(256))})
+        EXPECT_TRUE(FXPropertyList::readDictionary(form));
+    const int deep = 200000;
+    const std::pair<const char *, QByteArray> refused[] = {
+        {"257 levels", nestedXml(257)},
+        {"257 levels, binary", binaryForm(nestedXml(257))},
+        {"200000 levels", nestedXml(deep)},
+        {"200000 levels, never closed", nestedXml(deep, false)},
+        {"200000 levels, binary", binaryArrays(deep, [&](int i) { return i + 1 < deep + 2 ? QList{i + 1} : QList<int>{}; })},
+        {"an array holding itself", binaryArrays(1, [](int i) { return QList{i}; })},
+        {"2^40 values from 40 arrays", binaryArrays(40, [](int i) { return i < 41 ? QList{i + 1, i + 1} : QList<int>{}; })}};
+    for (const auto &[name, data] : refused)
+        EXPECT_FALSE(FXPropertyList::readDictionary(data)) << name;
 }
 
 // Each rate's inverse is rounded on its own, so the product misses 1 by at most 4.4e-8: a number
@@ -152,7 +233,7 @@ TEST(PropertyListSeed, ReadsAndWritesNumbersTheSameUnderADecimalCommaLocale)
     ASSERT_TRUE(inCLocale);
     const locale_t previous = uselocale(decimalComma);
     const std::optional<QVariantMap> read = FXPropertyList::readDictionaryFromFile(seedPath);
-    const std::optional<QByteArray> written = read ? FXPropertyList::xmlData(*read) : std::nullopt;
+    const std::optional<QByteArray> written = read ? FXPropertyList::binaryData(*read) : std::nullopt;
     EXPECT_EQ(uselocale(previous), decimalComma);
     freelocale(decimalComma);
     expectSameDocument(read, *inCLocale);
@@ -160,20 +241,97 @@ TEST(PropertyListSeed, ReadsAndWritesNumbersTheSameUnderADecimalCommaLocale)
     expectSameDocument(FXPropertyList::readDictionary(*written), *inCLocale);
 }
 
-TEST(PropertyListFile, ReplacesTheOldFileOnlyWhenWholeAndFailsWhereNoFileCanBe)
-{
+// What may stand at a path in the tests of files, made in a temporary folder.
+class PropertyListFile : public ::testing::Test {
+protected:
+    QString pathOf(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
+    QByteArray encoded(const char *name) const { return QFile::encodeName(pathOf(name)); }
+
+    void plantFile(const char *name, const QByteArray &bytes) const
+    {
+        QFile file(pathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void plantLink(const char *name, const QString &target) const
+    {
+        ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), encoded(name).constData()), 0);
+    }
+    void plantFifo(const char *name) const { ASSERT_EQ(::mkfifo(encoded(name).constData(), 0644), 0); }
+
+    bool isKind(const char *name, mode_t kind) const
+    {
+        struct stat status {};
+        return ::lstat(encoded(name).constData(), &status) == 0 && (status.st_mode & S_IFMT) == kind;
+    }
+
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("CurrencyRates.plist"));
     const QVariantMap document{{QStringLiteral("m"), 2.5}};
-    ASSERT_TRUE(FXPropertyList::writeDictionaryToFile({{QStringLiteral("n"), 1LL}}, path));
-    ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(document, path));
-    EXPECT_EQ(FXPropertyList::readDictionaryFromFile(path), document);
-    EXPECT_FALSE(FXPropertyList::writeDictionaryToFile(buried(QVariant()), path));
-    EXPECT_EQ(FXPropertyList::readDictionaryFromFile(path), document);
+    const QByteArray stored = *FXPropertyList::binaryData(document);
+};
+
+// Users link their dotfiles, so a link to a file is read; a device or a FIFO never is: it would
+// never end, or never begin.
+TEST_F(PropertyListFile, ReadsOnlyRegularFilesUpToTheLimit)
+{
+    plantFile("file", stored);
+    plantLink("link to a file", pathOf("file"));
+    plantFifo("fifo");
+    plantLink("link to a fifo", pathOf("fifo"));
+    plantLink("link to the zero device", QStringLiteral("/dev/zero"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+    const QByteArray xml = xmlForm(stored);
+    plantFile("past the limit", xml + QByteArray(FXPropertyList::maximumFileSize + 1 - xml.size(), ' '));
+    plantFile("at the limit", xml + QByteArray(FXPropertyList::maximumFileSize - xml.size(), ' '));
+
+    const std::pair<const char *, bool> reads[] = {
+        {"file", true}, {"link to a file", true}, {"at the limit", true}, {"fifo", false}, {"link to a fifo", false},
+        {"link to the zero device", false}, {"folder", false}, {"past the limit", false}, {"missing", false}};
+    for (const auto &[name, readable] : reads)
+        EXPECT_EQ(FXPropertyList::readDictionaryFromFile(pathOf(name)), readable ? std::optional(document) : std::nullopt)
+            << name;
+}
+
+// The new document always takes the place of the entry at the path itself: a link there is
+// replaced, its target kept as it was; a FIFO or a folder is never replaced, and the write fails.
+TEST_F(PropertyListFile, ReplacesTheEntryAtThePathAndNeverWhatALinkPointsTo)
+{
+    plantFile("target", "kept");
+    plantLink("link to a file", pathOf("target"));
+    plantFifo("fifo");
+    plantLink("link to a fifo", pathOf("fifo"));
+    plantLink("dangling link", pathOf("missing"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+
+    for (const char *name : {"nothing yet", "link to a file", "link to a fifo", "dangling link"}) {
+        EXPECT_TRUE(FXPropertyList::writeDictionaryToFile(document, pathOf(name))) << name;
+        EXPECT_TRUE(isKind(name, S_IFREG)) << name;
+        EXPECT_EQ(FXPropertyList::readDictionaryFromFile(pathOf(name)), document) << name;
+    }
+    QFile target(pathOf("target"));
+    EXPECT_TRUE(target.open(QIODevice::ReadOnly) && target.readAll() == "kept");
+    EXPECT_TRUE(isKind("fifo", S_IFIFO));
+    EXPECT_FALSE(QFile::exists(pathOf("missing")));
+
+    for (const char *name : {"fifo", "folder", "missing folder/file"})
+        EXPECT_FALSE(FXPropertyList::writeDictionaryToFile(document, pathOf(name))) << name;
+    EXPECT_TRUE(isKind("fifo", S_IFIFO));
+    EXPECT_TRUE(isKind("folder", S_IFDIR));
+}
+
+TEST_F(PropertyListFile, KeepsTheOldFileAndItsPermissionsUntilTheNewOneIsWhole)
+{
+    plantFile("file", stored);
+    ASSERT_TRUE(QFile::setPermissions(pathOf("file"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    EXPECT_FALSE(FXPropertyList::writeDictionaryToFile(buried(QVariant()), pathOf("file")));
+    EXPECT_EQ(FXPropertyList::readDictionaryFromFile(pathOf("file")), document);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
-    EXPECT_FALSE(FXPropertyList::readDictionaryFromFile(folder.filePath(QStringLiteral("missing.plist"))));
-    EXPECT_FALSE(FXPropertyList::writeDictionaryToFile(document, folder.filePath(QStringLiteral("missing/x.plist"))));
+    const QVariantMap replacement{{QStringLiteral("n"), 1LL}};
+    EXPECT_TRUE(FXPropertyList::writeDictionaryToFile(replacement, pathOf("file")));
+    EXPECT_EQ(FXPropertyList::readDictionaryFromFile(pathOf("file")), replacement);
+    EXPECT_EQ(QFile::permissions(pathOf("file")) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 }
 
 }
