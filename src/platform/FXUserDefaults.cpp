@@ -10,8 +10,9 @@
 
 namespace {
 
-// Another process holds the lock only for one read and one write of its own.
-constexpr int EditLockTimeoutMilliseconds = 10'000;
+// Another process holds either lock only for one read or write of its own.
+constexpr int EditLockTimeoutMilliseconds = 30'000;
+constexpr int ReadLockTimeoutMilliseconds = 2'000;
 
 // What the INI file can hold for `value`: an empty list would be written as no value at all.
 QVariant storable(const QVariant &value)
@@ -43,9 +44,9 @@ QString FXUserDefaults::filePathForDomain(const QString &domain)
 }
 
 FXUserDefaults::FXUserDefaults(const QString &filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
     QDir().mkpath(QFileInfo(filePath).absolutePath());
+    open(filePath);
 }
 
 FXUserDefaults::~FXUserDefaults() = default;
@@ -58,9 +59,7 @@ QString FXUserDefaults::filePath() const
 QVariant FXUserDefaults::objectForKey(const QString &key) const
 {
     std::lock_guard lock(m_mutex);
-    // Picks up what another process wrote since our last look (QSettings compares the file's
-    // size and time and rereads it only when it changed).
-    m_settings->sync();
+    syncFromFile();
     const QVariant stored = m_settings->value(key);
     if (stored.isValid())
         return stored;
@@ -89,11 +88,23 @@ FXResult FXUserDefaults::editObject(const QString &key, const Edit &edit)
         return writeFailure();
     }
     std::lock_guard lock(m_mutex);
-    m_settings->sync();
+    syncFromFile();
     const std::optional<QVariant> changed = edit(m_settings->value(key));
     if (!changed)
         return FXResult::done();
     return store(*changed, key);
+}
+
+void FXUserDefaults::syncFromFile() const
+{
+    // Picks up what another process wrote since our last look: QSettings compares the file's size
+    // and time with those it noted and rereads it only when they changed. It notes them after
+    // reading, though, so a write by another process in between would leave it believing that it
+    // holds the newer file. Reading under the lock file that QSettings' own writes hold keeps the
+    // notes and the contents together. Never held for a write: QSettings takes it itself then.
+    QLockFile readLock(m_settings->fileName() + QStringLiteral(".lock"));
+    readLock.tryLock(ReadLockTimeoutMilliseconds);
+    m_settings->sync();
 }
 
 FXResult FXUserDefaults::store(const QVariant &value, const QString &key)
@@ -125,8 +136,15 @@ void FXUserDefaults::put(const QVariant &value, const QString &key)
 
 void FXUserDefaults::reopen()
 {
-    const QString path = m_settings->fileName();
-    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    open(m_settings->fileName());
+}
+
+void FXUserDefaults::open(const QString &filePath)
+{
+    // QSettings reads the file as it is made (see syncFromFile()).
+    QLockFile readLock(filePath + QStringLiteral(".lock"));
+    readLock.tryLock(ReadLockTimeoutMilliseconds);
+    m_settings = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
 }
 
 FXResult FXUserDefaults::writeFailure() const

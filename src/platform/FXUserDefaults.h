@@ -72,6 +72,8 @@ public:
     void registerDefaults(const QVariantMap &defaults);
 
 private:
+    // Rereads the file when another process changed it (m_mutex held).
+    void syncFromFile() const;
     // Writes `value` under `key` (m_mutex held) and tells whether it reached the file.
     FXResult store(const QVariant &value, const QString &key);
     // Sets or removes `key` in QSettings' memory.
@@ -79,6 +81,7 @@ private:
     FXResult writeFailure() const;
     // A fresh QSettings over the same file, without pending values or a remembered error.
     void reopen();
+    void open(const QString &filePath);
 
     mutable std::mutex m_mutex;
     std::unique_ptr<QSettings> m_settings;
