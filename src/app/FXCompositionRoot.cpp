@@ -13,6 +13,7 @@
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
 #include "FXSettingsManager.h"
+#include "FXSharedFilesWatcher.h"
 #include "FXUserDefaults.h"
 
 #include <QtGlobal>
@@ -32,6 +33,10 @@ struct FXCompositionRoot::Objects {
                      [this] { return ratesServerURL(group); }, center)
     {
         currencies.setRefreshPause(int(options.refreshPause.count()));
+        if (options.watchesSharedFiles) {
+            sharedFilesWatcher = std::make_unique<FXSharedFilesWatcher>(ratesTable, ratesFile,
+                                                                        currencies, settings, center);
+        }
     }
 
     FXCurrencyManager::CountryCodeSource countryCodeSource()
@@ -63,6 +68,7 @@ struct FXCompositionRoot::Objects {
     FXSettingsManager settings{group, ratesTable, center};
     FXRatesDownloader downloader;
     FXCurrencyManager currencies;
+    std::unique_ptr<FXSharedFilesWatcher> sharedFilesWatcher;
     std::optional<FXInputManager> inputs;
     FXBordersGeocoder geocoder;
     std::unique_ptr<FXQtLocationService> locationService;

@@ -4,7 +4,6 @@
 #include "FXPropertyList.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 
@@ -36,15 +35,9 @@ std::optional<QVariantMap> FXRatesFile::read()
             FXPropertyList::writeDictionaryToFile(*seed, *m_path);
     }
 
-    const FileState state = currentState();
-    if (m_unreadableState == state)
-        return std::nullopt;
-    auto document = FXPropertyList::readDictionaryFromFile(*m_path);
-    if (document)
-        m_unreadableState.reset();
-    else
-        m_unreadableState = state;
-    return document;
+    // Taken before reading: should the file change during the read, it counts as changed since.
+    m_knownState = currentState();
+    return FXPropertyList::readDictionaryFromFile(*m_path);
 }
 
 const std::optional<QVariantMap> &FXRatesFile::seed()
@@ -66,14 +59,23 @@ bool FXRatesFile::write(const QVariantMap &document)
         return false;
     std::lock_guard lock(m_mutex);
     const bool written = FXPropertyList::writeDictionaryToFile(document, *m_path);
-    if (written)
-        m_unreadableState.reset();
+    m_knownState = currentState();
     return written;
+}
+
+bool FXRatesFile::hasChanged()
+{
+    if (!m_path)
+        return false;
+    std::lock_guard lock(m_mutex);
+    return m_knownState != currentState();
 }
 
 FXRatesFile::FileState FXRatesFile::currentState() const
 {
-    const QFileInfo info(*m_path);
-    return FileState{info.exists() ? info.size() : -1,
-                     info.lastModified()};
+    struct stat status {};
+    if (::stat(QFile::encodeName(*m_path).constData(), &status) != 0)
+        return FileState();
+    return FileState{true, quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+                     qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 #include <QVariantMap>
 
@@ -10,6 +9,9 @@
 // The rates document "CurrencyRates.plist" in the application group container, shared by the
 // window and the command-line tool, and the seed copy the program carries for the first start.
 // Reads happen on the main thread and writes on the refresh's background thread.
+//
+// It remembers the file as it was at its last read or write, so that a change made by another
+// process can be told from its own.
 class FXRatesFile {
 public:
     // The document's place in the container; none when the container cannot be made.
@@ -28,15 +30,23 @@ public:
     std::optional<QVariantMap> read();
     // The seed document, read once.
     const std::optional<QVariantMap> &seed();
+    // Whether the file is no longer the one of the last read or write: another process replaced,
+    // changed or removed it since.
+    bool hasChanged();
     // Replaces the stored document whole: a crash or a full disk leaves the old one in place. A
     // link at the path is replaced by the file, its target left alone. True only when the path
     // then holds the document.
     bool write(const QVariantMap &document);
 
 private:
+    // What tells one file from another at the path: a new file has a new inode, a rewritten one a
+    // new time.
     struct FileState {
+        bool exists = false;
+        quint64 device = 0;
+        quint64 inode = 0;
         qint64 size = -1;
-        QDateTime modified;
+        qint64 modifiedNanoseconds = 0;
         bool operator==(const FileState &) const = default;
     };
     FileState currentState() const;
@@ -46,6 +56,5 @@ private:
     std::optional<QString> m_path;
     QString m_seedPath;
     std::optional<std::optional<QVariantMap>> m_seed;
-    // The file as it was when it last failed to read: unchanged, it would fail again.
-    std::optional<FileState> m_unreadableState;
+    std::optional<FileState> m_knownState;   // at the last read or write
 };

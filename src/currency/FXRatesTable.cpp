@@ -21,15 +21,33 @@ std::shared_ptr<const FXRatesDocument> FXRatesTable::currencyRates() const
     std::lock_guard lock(m_mutex);
     if (m_document)
         return m_document;
-    if (const auto stored = m_file.read()) {
-        m_document = std::make_shared<const FXRatesDocument>(*stored);
-        return m_document;
+    // A file that could not serve is read again only once it changed: every conversion asks.
+    if (!m_servesSeed || m_file.hasChanged()) {
+        if (const auto stored = m_file.read()) {
+            auto document = std::make_shared<const FXRatesDocument>(*stored);
+            if (document->isUsable()) {
+                m_document = std::move(document);
+                m_servesSeed = false;
+                return m_document;
+            }
+        }
+        m_servesSeed = true;
     }
     if (!m_seed) {
         if (const auto &seed = m_file.seed())
             m_seed = std::make_shared<const FXRatesDocument>(*seed);
     }
     return m_seed;
+}
+
+bool FXRatesTable::reloadIfChanged()
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_file.hasChanged())
+        return false;
+    m_document.reset();
+    m_servesSeed = false;
+    return true;
 }
 
 void FXRatesTable::setCurrencyRates(std::shared_ptr<const FXRatesDocument> document)

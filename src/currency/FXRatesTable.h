@@ -21,8 +21,9 @@ U_NAMESPACE_END
 //
 // The document is read from the rates file on first use and then kept; a refresh replaces it whole
 // from a background thread, and a reader always gets either the old or the new document. While the
-// file cannot be read the seed document serves, so that conversions never silently become 0, and
-// every later use tries the file again.
+// file cannot serve (it cannot be read, or holds no usable rate of the base currency: an empty
+// table, say) the seed document does, so that conversions never silently become 0, and the file is
+// tried again once it changed.
 class FXRatesTable : public FXCurrencyLists {
 public:
     FXRatesTable(FXRatesFile &file, const FXLocale &locale);
@@ -31,6 +32,9 @@ public:
     // The document in force; null only when neither the file nor the seed can be read.
     std::shared_ptr<const FXRatesDocument> currencyRates() const;
     void setCurrencyRates(std::shared_ptr<const FXRatesDocument> document);
+    // Drops the document in force when another process changed the file since it was read or
+    // written here, so that the next use reads the file again. True when it did.
+    bool reloadIfChanged();
 
     static QString baseCurrency() { return QStringLiteral("USD"); }
     QStringList mainCurrencies() const override;
@@ -52,6 +56,7 @@ private:
     mutable std::mutex m_mutex;
     mutable std::shared_ptr<const FXRatesDocument> m_document;
     mutable std::shared_ptr<const FXRatesDocument> m_seed;
+    mutable bool m_servesSeed = false;   // the file could not serve at its last read
     mutable std::unique_ptr<icu::Collator> m_collator;
     mutable quint64 m_collatorGeneration = 0;
 };

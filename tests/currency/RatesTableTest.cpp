@@ -17,7 +17,13 @@
 
 namespace {
 
-const QString EUR = QStringLiteral("EUR"), GBP = QStringLiteral("GBP");
+const QString EUR = QStringLiteral("EUR"), GBP = QStringLiteral("GBP"), USD = QStringLiteral("USD");
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QVariantMap rate(const QVariant &fromBase, const QVariant &toBase)
 {
@@ -48,7 +54,7 @@ protected:
 
 TEST_F(RatesTable, ConvertsThroughTheBaseCurrencyInTheStoredOrder)
 {
-    plant({{EUR, rate(0.8, 1.25)}, {GBP, rate(0.8, 1.25)},
+    plant({{USD, rate(1, 1)}, {EUR, rate(0.8, 1.25)}, {GBP, rate(0.8, 1.25)},
            {QStringLiteral("AAA"), rate(1.0, 0.1)}, {QStringLiteral("BBB"), rate(10.0, 1.0)},
            {QStringLiteral("TXT"), rate(QStringLiteral("1.5abc"), QStringLiteral(" 2e-1"))},
            {QStringLiteral("NON"), QVariantMap()}});
@@ -68,9 +74,9 @@ TEST_F(RatesTable, ConvertsThroughTheBaseCurrencyInTheStoredOrder)
 
 TEST_F(RatesTable, ListsCurrenciesInCaseInsensitiveOrder)
 {
-    plant({{QStringLiteral("usd"), rate(1, 1)}, {EUR, rate(1, 1)},
+    plant({{USD, rate(1, 1)}, {QStringLiteral("eur"), rate(1, 1)},
            {QStringLiteral("BTC"), rate(1, 1)}, {QStringLiteral("aud"), rate(1, 1)}});
-    EXPECT_EQ(table.allCurrencies(), (QStringList{u"aud"_qs, u"BTC"_qs, u"EUR"_qs, u"usd"_qs}));
+    EXPECT_EQ(table.allCurrencies(), (QStringList{u"aud"_qs, u"BTC"_qs, u"eur"_qs, u"USD"_qs}));
 }
 
 TEST_F(RatesTable, TheSeedIsStoredInTheQuickFormOnFirstStartAndNeverAgain)
@@ -83,24 +89,35 @@ TEST_F(RatesTable, TheSeedIsStoredInTheQuickFormOnFirstStartAndNeverAgain)
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     EXPECT_TRUE(stored.read(8) == "bplist00");
 
-    plant({{EUR, rate(0.8, 1.25)}});
+    plant({{USD, rate(1, 1)}, {EUR, rate(0.8, 1.25)}});
     FXRatesFile laterFile(ratesPath());
-    EXPECT_EQ(FXRatesTable(laterFile, locale).allCurrencies(), QStringList{EUR});
+    EXPECT_EQ(FXRatesTable(laterFile, locale).allCurrencies(), (QStringList{EUR, USD}));
 }
 
-TEST_F(RatesTable, AnUnreadableFileIsKeptWhileTheSeedServesAndReadAgainOnceMended)
+TEST_F(RatesTable, AFileThatCannotServeIsKeptWhileTheSeedServesAndReadAgainOnceMended)
 {
-    const QByteArray garbage("<?xml version=\"1.0\"?><plist><dict><key>Curr");
-    QFile planted(ratesPath());
-    ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
-    planted.write(garbage);
-    planted.close();
-
-    EXPECT_GT(table.allCurrencies().size(), 150);
-    ASSERT_TRUE(planted.open(QIODevice::ReadOnly));
-    EXPECT_EQ(planted.readAll(), garbage);
-    plant({{EUR, rate(0.5, 2.0)}});
-    EXPECT_EQ(table.rateFromBaseForCurrency(EUR), 0.5);
+    const struct {
+        const char *name;
+        std::function<void()> plantIt;
+    } unusable[] = {
+        {"damaged", [&] {
+             QFile planted(ratesPath());
+             ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
+             planted.write("<?xml version=\"1.0\"?><plist><dict><key>Curr");
+         }},
+        {"an empty table", [&] { plant({}); }},
+        {"no rate of the base currency", [&] { plant({{EUR, rate(0.5, 2.0)}}); }},
+    };
+    for (const auto &file : unusable) {
+        file.plantIt();
+        const QByteArray planted = contents(ratesPath());
+        FXRatesFile plantedFile(ratesPath());
+        FXRatesTable plantedTable(plantedFile, locale);
+        EXPECT_GT(plantedTable.allCurrencies().size(), 150) << file.name;
+        EXPECT_EQ(contents(ratesPath()), planted) << file.name;
+        plant({{USD, rate(1, 1)}, {EUR, rate(0.25, 4.0)}});
+        EXPECT_EQ(plantedTable.rateFromBaseForCurrency(EUR), 0.25) << file.name;
+    }
 }
 
 // Whatever stands at the path and cannot be read, the seed serves at once and nothing is replaced.
