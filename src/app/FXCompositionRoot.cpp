@@ -8,7 +8,6 @@
 #include "FXLocationManager.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXQtLocationService.h"
 #include "FXRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
@@ -41,7 +40,7 @@ struct FXCompositionRoot::Objects {
 
     FXCurrencyManager::CountryCodeSource countryCodeSource()
     {
-        if (options.locatesComputer)
+        if (options.locationService)
             return [this] { return location().ISOCountryCode(); };
         return [this] { return FXLocationManager::storedCountryCode(group); };
     }
@@ -49,9 +48,8 @@ struct FXCompositionRoot::Objects {
     FXLocationManager &location()
     {
         if (!locationManager) {
-            locationService = std::make_unique<FXQtLocationService>(
-                FXQtLocationService::createDefaultSource(QStringLiteral("io.github.cambio.Cambio")),
-                FXTimeZoneLocator());
+            Q_ASSERT(options.locationService);
+            locationService = options.locationService();
             locationManager = std::make_unique<FXLocationManager>(group, *locationService, geocoder,
                                                                   center);
         }
@@ -71,7 +69,7 @@ struct FXCompositionRoot::Objects {
     std::unique_ptr<FXSharedFilesWatcher> sharedFilesWatcher;
     std::optional<FXInputManager> inputs;
     FXBordersGeocoder geocoder;
-    std::unique_ptr<FXQtLocationService> locationService;
+    std::unique_ptr<FXLocationService> locationService;
     std::unique_ptr<FXLocationManager> locationManager;
 };
 

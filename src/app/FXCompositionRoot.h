@@ -4,11 +4,13 @@
 #include <QUrl>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class FXCurrencyManager;
 class FXInputManager;
 class FXLocationManager;
+class FXLocationService;
 class FXNotificationCenter;
 class FXSettingsManager;
 class FXUserDefaults;
@@ -33,16 +35,19 @@ class FXUserDefaults;
 class FXCompositionRoot {
 public:
     struct Options {
-        // The window locates the computer; cambio-cli takes the country the window last found.
-        bool locatesComputer = true;
+        // Makes the positioning that locates the computer. Without one the computer is never
+        // located and the country in force is the one last found: cambio-cli's case.
+        std::function<std::unique_ptr<FXLocationService>()> locationService;
         // How long a refresh that received data waits before it ends: the window's "Updating…"
         // must stay readable, a script wants its answer at once.
-        std::chrono::milliseconds refreshPause{1000};
+        std::chrono::milliseconds refreshPause{0};
         // The window follows what other processes change in the shared files.
-        bool watchesSharedFiles = true;
+        bool watchesSharedFiles = false;
     };
-    static Options windowOptions() { return {}; }
-    static Options commandLineOptions() { return {false, std::chrono::milliseconds(0), false}; }
+    // The window's: the platform's positioning, a readable pause, the shared files watched.
+    // Defined apart (cambio_composition_window), so that only the window links Qt Positioning.
+    static Options windowOptions();
+    static Options commandLineOptions() { return {}; }
 
     explicit FXCompositionRoot(const Options &options);
     ~FXCompositionRoot();
