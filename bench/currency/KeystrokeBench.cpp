@@ -6,7 +6,7 @@
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXRatesDownloader.h"
+#include "FXHttpRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
@@ -27,7 +27,7 @@ void KeystrokeToAllRows(benchmark::State &state)
     FXRatesFile file(home.filePath(QStringLiteral("CurrencyRates.plist")));
     FXRatesTable table(file, locale);
     FXSettingsManager settings(groupDefaults, table, center);
-    FXRatesDownloader downloader;
+    FXHttpRatesDownloader downloader;
     FXCurrencyManager currencies(table, file, settings, locale, [] { return std::nullopt; },
                                  downloader, [] { return QUrl(); }, center);
     FXNumberFormatter formatter(locale);

@@ -8,7 +8,7 @@
 #include "FXLocationManager.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXRatesDownloader.h"
+#include "FXLoadedRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
 #include "FXSettingsManager.h"
@@ -28,7 +28,9 @@ FXCompositionRoot *currentRoot = nullptr;
 struct FXCompositionRoot::Objects {
     explicit Objects(const Options &options)
         : options(options)
-        , currencies(ratesTable, ratesFile, settings, locale, countryCodeSource(), downloader,
+        , downloader(options.ratesDownloader ? options.ratesDownloader()
+                                             : std::make_unique<FXLoadedRatesDownloader>())
+        , currencies(ratesTable, ratesFile, settings, locale, countryCodeSource(), *downloader,
                      [this] { return ratesServerURL(group); }, center)
     {
         currencies.setRefreshPause(int(options.refreshPause.count()));
@@ -64,7 +66,7 @@ struct FXCompositionRoot::Objects {
     FXRatesFile ratesFile;
     FXRatesTable ratesTable{ratesFile, locale};
     FXSettingsManager settings{group, ratesTable, center};
-    FXRatesDownloader downloader;
+    std::unique_ptr<FXRatesDownloader> downloader;
     FXCurrencyManager currencies;
     std::unique_ptr<FXSharedFilesWatcher> sharedFilesWatcher;
     std::optional<FXInputManager> inputs;

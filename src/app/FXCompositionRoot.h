@@ -12,6 +12,7 @@ class FXInputManager;
 class FXLocationManager;
 class FXLocationService;
 class FXNotificationCenter;
+class FXRatesDownloader;
 class FXSettingsManager;
 class FXUserDefaults;
 
@@ -43,9 +44,13 @@ public:
         std::chrono::milliseconds refreshPause{0};
         // The window follows what other processes change in the shared files.
         bool watchesSharedFiles = false;
+        // Makes the downloader of new rates. Without one the network module is loaded at the
+        // first download, so that a program that mostly converts starts without QtNetwork.
+        std::function<std::unique_ptr<FXRatesDownloader>()> ratesDownloader;
     };
-    // The window's: the platform's positioning, a readable pause, the shared files watched.
-    // Defined apart (cambio_composition_window), so that only the window links Qt Positioning.
+    // The window's: the platform's positioning, a readable pause, the shared files watched, the
+    // network at hand. Defined apart (cambio_composition_window), so that only the window links
+    // Qt Positioning and QtNetwork.
     static Options windowOptions();
     static Options commandLineOptions() { return {}; }
 

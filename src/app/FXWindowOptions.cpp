@@ -1,5 +1,6 @@
 #include "FXCompositionRoot.h"
 
+#include "FXHttpRatesDownloader.h"
 #include "FXQtLocationService.h"
 
 FXCompositionRoot::Options FXCompositionRoot::windowOptions()
@@ -12,5 +13,6 @@ FXCompositionRoot::Options FXCompositionRoot::windowOptions()
     };
     options.refreshPause = std::chrono::seconds(1);
     options.watchesSharedFiles = true;
+    options.ratesDownloader = [] { return std::make_unique<FXHttpRatesDownloader>(); };
     return options;
 }

@@ -36,7 +36,7 @@ std::optional<QVariantMap> FXRatesFile::read()
     }
 
     // Taken before reading: should the file change during the read, it counts as changed since.
-    m_knownState = currentState();
+    m_knownState = FXFileState::of(*m_path);
     return FXPropertyList::readDictionaryFromFile(*m_path);
 }
 
@@ -59,7 +59,7 @@ bool FXRatesFile::write(const QVariantMap &document)
         return false;
     std::lock_guard lock(m_mutex);
     const bool written = FXPropertyList::writeDictionaryToFile(document, *m_path);
-    m_knownState = currentState();
+    m_knownState = FXFileState::of(*m_path);
     return written;
 }
 
@@ -68,14 +68,5 @@ bool FXRatesFile::hasChanged()
     if (!m_path)
         return false;
     std::lock_guard lock(m_mutex);
-    return m_knownState != currentState();
-}
-
-FXRatesFile::FileState FXRatesFile::currentState() const
-{
-    struct stat status {};
-    if (::stat(QFile::encodeName(*m_path).constData(), &status) != 0)
-        return FileState();
-    return FileState{true, quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
-                     qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
+    return m_knownState != FXFileState::of(*m_path);
 }

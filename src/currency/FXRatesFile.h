@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FXFileState.h"
+
 #include <QString>
 #include <QVariantMap>
 
@@ -39,22 +41,11 @@ public:
     bool write(const QVariantMap &document);
 
 private:
-    // What tells one file from another at the path: a new file has a new inode, a rewritten one a
-    // new time.
-    struct FileState {
-        bool exists = false;
-        quint64 device = 0;
-        quint64 inode = 0;
-        qint64 size = -1;
-        qint64 modifiedNanoseconds = 0;
-        bool operator==(const FileState &) const = default;
-    };
-    FileState currentState() const;
     const std::optional<QVariantMap> &loadSeed();   // with m_mutex held
 
     std::mutex m_mutex;
     std::optional<QString> m_path;
     QString m_seedPath;
     std::optional<std::optional<QVariantMap>> m_seed;
-    std::optional<FileState> m_knownState;   // at the last read or write
+    std::optional<FXFileState> m_knownState;   // at the last read or write
 };

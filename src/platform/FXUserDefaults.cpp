@@ -1,6 +1,7 @@
 #include "FXUserDefaults.h"
 
 #include "FXLocalizedString.h"
+#include "FXFileState.h"
 #include "FXPaths.h"
 
 #include <QDir>
@@ -98,12 +99,23 @@ FXResult FXUserDefaults::editObject(const QString &key, const Edit &edit)
 void FXUserDefaults::syncFromFile() const
 {
     // Picks up what another process wrote since our last look: QSettings compares the file's size
-    // and time with those it noted and rereads it only when they changed. It notes them after
-    // reading, though, so a write by another process in between would leave it believing that it
-    // holds the newer file. Reading under the lock file that QSettings' own writes hold keeps the
-    // notes and the contents together. Never held for a write: QSettings takes it itself then.
-    QLockFile readLock(m_settings->fileName() + QStringLiteral(".lock"));
-    readLock.tryLock(ReadLockTimeoutMilliseconds);
+    // and time with those it noted and rereads it only when they changed.
+    const FXFileState before = FXFileState::of(m_settings->fileName());
+    m_settings->sync();
+    if (FXFileState::of(m_settings->fileName()) != before)
+        rereadUnderWritersLock();
+}
+
+void FXUserDefaults::rereadUnderWritersLock() const
+{
+    // QSettings notes the file's size and time after reading it, not before: a write by another
+    // process in between leaves it believing that it holds the newer file, which it would then
+    // never read. So a file that changed across a read is read again under the lock file that
+    // QSettings' own writes hold, after giving it a time that differs from the one noted. (Never
+    // held for a write of ours: QSettings takes it itself then.)
+    QLockFile writersLock(m_settings->fileName() + QStringLiteral(".lock"));
+    writersLock.tryLock(ReadLockTimeoutMilliseconds);
+    FXFileState::touch(m_settings->fileName());
     m_settings->sync();
 }
 
@@ -141,10 +153,11 @@ void FXUserDefaults::reopen()
 
 void FXUserDefaults::open(const QString &filePath)
 {
-    // QSettings reads the file as it is made (see syncFromFile()).
-    QLockFile readLock(filePath + QStringLiteral(".lock"));
-    readLock.tryLock(ReadLockTimeoutMilliseconds);
+    // QSettings reads the file as it is made.
+    const FXFileState before = FXFileState::of(filePath);
     m_settings = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+    if (FXFileState::of(filePath) != before)
+        rereadUnderWritersLock();
 }
 
 FXResult FXUserDefaults::writeFailure() const

@@ -74,6 +74,7 @@ public:
 private:
     // Rereads the file when another process changed it (m_mutex held).
     void syncFromFile() const;
+    void rereadUnderWritersLock() const;
     // Writes `value` under `key` (m_mutex held) and tells whether it reached the file.
     FXResult store(const QVariant &value, const QString &key);
     // Sets or removes `key` in QSettings' memory.

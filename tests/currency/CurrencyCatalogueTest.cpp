@@ -2,7 +2,7 @@
 
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
-#include "FXRatesDownloader.h"
+#include "FXHttpRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
@@ -29,7 +29,7 @@ protected:
     FXRatesFile file{home.dataHome() + QStringLiteral("/CurrencyRates.plist")};
     FXRatesTable table{file, locale};
     FXSettingsManager settings{defaults, table, center};
-    FXRatesDownloader downloader;
+    FXHttpRatesDownloader downloader;
     std::optional<QString> country;
     FXCurrencyManager currencies{table, file, settings, locale, [this] { return country; },
                                  downloader, [] { return QUrl(); }, center};

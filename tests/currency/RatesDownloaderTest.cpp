@@ -1,4 +1,4 @@
-#include "FXRatesDownloader.h"
+#include "FXHttpRatesDownloader.h"
 
 #include "LoopbackHttpServer.h"
 #include "ReadableName.h"
@@ -33,7 +33,7 @@ TEST_P(RatesDownload, GivesTheBodyOrTheReason)
     const Exchange &exchange = GetParam();
     server.setResponse(exchange.response);
 
-    const FXDownloadResult result = FXRatesDownloader(exchange.timeout, exchange.maximumBodySize).download(server.url());
+    const FXDownloadResult result = FXHttpRatesDownloader(exchange.timeout, exchange.maximumBodySize).download(server.url());
 
     ASSERT_EQ(result.isSuccess(), exchange.body.has_value()) << qPrintable(result.failureReason());
     EXPECT_EQ(result.body(), exchange.body.value_or(QByteArray()));
@@ -68,13 +68,13 @@ INSTANTIATE_TEST_SUITE_P(Scripted, RatesDownload, ::testing::Values(
     Exchange{"stall", {.stalls = true}, std::nullopt, "timed out after 0.3 s", 300ms},
     Exchange{"too large, size unannounced", unannounced(QByteArray(1025, 'x')), std::nullopt, "response larger than 1 KiB"},
     Exchange{"larger than the default limit", unannounced(QByteArray(4 * 1024 * 1024 + 1, 'x')), std::nullopt,
-             "response larger than 4 MiB", 10s, FXRatesDownloader::defaultMaximumBodySize},
+             "response larger than 4 MiB", 10s, FXHttpRatesDownloader::defaultMaximumBodySize},
     Exchange{"body cut short", {.body = QByteArray(1000, 'x'), .closesAfter = 400}, std::nullopt,
              "connection closed before the whole response arrived"}), ReadableName());
 
 TEST(RatesDownloader, ReportsARefusedConnection)
 {
-    const FXDownloadResult result = FXRatesDownloader().download(LoopbackHttpServer::refusingUrl());
+    const FXDownloadResult result = FXHttpRatesDownloader().download(LoopbackHttpServer::refusingUrl());
     EXPECT_FALSE(result.isSuccess());
     EXPECT_EQ(result.failureReason(), QStringLiteral("connection refused"));
 }
@@ -82,7 +82,7 @@ TEST(RatesDownloader, ReportsARefusedConnection)
 TEST(RatesDownloader, RefusesAddressesThatAreNotHttp)
 {
     for (const char *address : {"", "ftp://127.0.0.1/rates.json", "file:///etc/passwd", "localhost:8642/lab"}) {
-        const FXDownloadResult result = FXRatesDownloader().download(QUrl(QString::fromUtf8(address)));
+        const FXDownloadResult result = FXHttpRatesDownloader().download(QUrl(QString::fromUtf8(address)));
         EXPECT_FALSE(result.isSuccess()) << address;
         EXPECT_TRUE(result.failureReason().startsWith(u"not an HTTP address")) << address;
     }
@@ -97,7 +97,7 @@ TEST(RatesDownloader, GoesThroughTheProxyOfTheEnvironment)
     const ScopedEnvironment noProxyUpper("NO_PROXY", std::nullopt);
 
     const FXDownloadResult result =
-        FXRatesDownloader().download(QUrl(QStringLiteral("http://rates.invalid/lab/lumenfold/update.php")));
+        FXHttpRatesDownloader().download(QUrl(QStringLiteral("http://rates.invalid/lab/lumenfold/update.php")));
 
     EXPECT_TRUE(result.isSuccess()) << qPrintable(result.failureReason());
     ASSERT_EQ(proxy.requests().size(), 1);

@@ -2,7 +2,7 @@
 
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
-#include "FXRatesDownloader.h"
+#include "FXHttpRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
@@ -40,7 +40,7 @@ protected:
     FXRatesFile file{ratesPath()};
     FXRatesTable table{file, locale};
     FXSettingsManager settings{defaults, table, center};
-    FXRatesDownloader downloader{300ms, 4096};
+    FXHttpRatesDownloader downloader{300ms, 4096};
     FXCurrencyManager currencies{table, file, settings, locale, [] { return std::nullopt; },
                                  downloader, [this] { return server.url(); }, center};
     QList<bool> updatingWhenAnnounced;

@@ -3,7 +3,7 @@
 #include "FXCurrencyManager.h"
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
-#include "FXRatesDownloader.h"
+#include "FXHttpRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
@@ -62,7 +62,7 @@ protected:
     FXRatesFile file{ratesPath()};
     FXRatesTable table{file, locale};
     FXSettingsManager settings{defaults, table, center};
-    FXRatesDownloader downloader;
+    FXHttpRatesDownloader downloader;
     FXCurrencyManager currencies{table, file, settings, locale, [] { return std::nullopt; },
                                  downloader, [] { return QUrl(); }, center};
     std::optional<FXSharedFilesWatcher> watcher;

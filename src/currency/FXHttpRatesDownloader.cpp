@@ -1,4 +1,4 @@
-#include "FXRatesDownloader.h"
+#include "FXHttpRatesDownloader.h"
 
 #include "FXLocalizedString.h"
 
@@ -59,27 +59,13 @@ QString networkFailureReason(const QNetworkReply &reply)
 
 }
 
-FXDownloadResult FXDownloadResult::success(QByteArray body)
-{
-    FXDownloadResult result;
-    result.m_body = std::move(body);
-    return result;
-}
-
-FXDownloadResult FXDownloadResult::failure(QString reason)
-{
-    FXDownloadResult result;
-    result.m_failureReason = std::move(reason);
-    return result;
-}
-
-FXRatesDownloader::FXRatesDownloader(std::chrono::milliseconds timeout, qint64 maximumBodySize)
+FXHttpRatesDownloader::FXHttpRatesDownloader(std::chrono::milliseconds timeout, qint64 maximumBodySize)
     : m_timeout(timeout)
     , m_maximumBodySize(maximumBodySize)
 {
 }
 
-FXDownloadResult FXRatesDownloader::download(const QUrl &url, const std::atomic<bool> &cancelled) const
+FXDownloadResult FXHttpRatesDownloader::download(const QUrl &url, const std::atomic<bool> &cancelled) const
 {
     if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https"))
         return FXDownloadResult::failure(FXLocalizedString::format("not an HTTP address: %@", url.toString()));
