@@ -3,20 +3,23 @@
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
 
-#include <unicode/dcfmtsym.h>
+#include <algorithm>
 
 namespace {
 
 constexpr qsizetype MaxFractionDigits = 2;
+const QString LatinDigits = QStringLiteral("0123456789");
+
+QChar decimalSeparatorOf(const icu::DecimalFormatSymbols &symbols)
+{
+    // Every locale's decimal separator is a single UTF-16 unit.
+    return QChar(symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol).charAt(0));
+}
 
 // The locale's own digits when they differ from 0 to 9. Digits outside the Basic Multilingual
 // Plane are left out: the edit check walks single UTF-16 units.
-QString nativeDigits(const icu::Locale &locale)
+QString ownDigits(const icu::DecimalFormatSymbols &symbols)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::DecimalFormatSymbols symbols(locale, status);
-    if (U_FAILURE(status))
-        return QString();
     const icu::UnicodeString zero = symbols.getSymbol(icu::DecimalFormatSymbols::kZeroDigitSymbol);
     if (zero.length() != 1 || zero.charAt(0) == u'0')
         return QString();
@@ -45,30 +48,43 @@ FXCurrencyInputFormatter::~FXCurrencyInputFormatter()
 
 void FXCurrencyInputFormatter::localeDidChange()
 {
-    // Every locale's decimal separator is a single UTF-16 unit.
-    m_decimalSeparator = m_locale.decimalSeparator().front();
-    m_allowedCharacters = QStringLiteral("0123456789") + nativeDigits(m_locale.icuLocale())
-        + m_decimalSeparator;
+    const icu::DecimalFormatSymbols symbols = m_locale.numberSymbols();
+    m_decimalSeparator = decimalSeparatorOf(symbols);
+    m_latinDecimalSeparator = decimalSeparatorOf(m_locale.latinNumberSymbols());
+    m_ownDigits = ownDigits(symbols);
+    m_allowedCharacters = LatinDigits + m_ownDigits;
+    if (m_latinDecimalSeparator != m_decimalSeparator)
+        m_allowedCharacters += m_latinDecimalSeparator;
+    m_allowedCharacters += m_decimalSeparator;
 }
 
 bool FXCurrencyInputFormatter::isPartialStringValid(const QString &partialString,
                                                     QString *newString) const
 {
+    // The text follows the locale's own notation once it holds one of its own digits or its own
+    // separator, and the notation of the digits 0 to 9 otherwise, as the number reader does.
+    const auto isOwn = [this](QChar character) {
+        return m_ownDigits.contains(character)
+            || (character == m_decimalSeparator && character != m_latinDecimalSeparator);
+    };
+    const bool isOwnNotation = std::any_of(partialString.begin(), partialString.end(), isOwn);
+    const QChar separator = isOwnNotation ? m_decimalSeparator : m_latinDecimalSeparator;
+
     bool isValid = true;
     qsizetype separatorPosition = -1;
     QString result;
     result.reserve(partialString.size());
     for (qsizetype position = 0; position < partialString.size(); ++position) {
         const QChar character = partialString.at(position);
-        if (!m_allowedCharacters.contains(character)) {
-            isValid = false;
-        } else if (character == m_decimalSeparator) {
+        if (character == separator) {
             if (separatorPosition < 0) {
                 separatorPosition = position;
                 result += character;
             } else {
                 isValid = false;
             }
+        } else if (!LatinDigits.contains(character) && !m_ownDigits.contains(character)) {
+            isValid = false;
         } else if (separatorPosition < 0 || position <= separatorPosition + MaxFractionDigits) {
             // Refused characters use up fraction places too: "1.ab5" becomes "1.".
             result += character;

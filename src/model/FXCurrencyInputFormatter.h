@@ -9,11 +9,12 @@ class FXNotificationCenter;
 // decimal separator of the locale, with at most two digits after the separator. A refused edit is
 // replaced by a cleaned copy of itself, so a paste of "1,234.56" leaves "1234.56" in the field.
 //
-// It follows the locale's decimal separator for its whole life, through the locale's change
-// notification on `center`. The digits it accepts are 0 to 9 and, under a locale that writes
-// numbers in its own script (Arabic-Indic in ar_EG), that script's digits too: amounts written
-// into the fields come in those digits and must survive an edit. Both objects must outlive it.
-// Main thread only.
+// It follows the locale for its whole life, through the locale's change notification on
+// `center`. Under a locale that writes numbers in its own digits (Arabic-Indic in ar_EG) a field
+// holds either what the locale writes, its own digits (and 0 to 9, which keystrokes add) with its
+// own separator "٫", or the digits 0 to 9 with the separator the locale uses with them, ".":
+// every text it keeps reads as the amount it shows. Both objects must outlive it. Main thread
+// only.
 class FXCurrencyInputFormatter {
 public:
     FXCurrencyInputFormatter(const FXLocale &locale, FXNotificationCenter &center);
@@ -26,7 +27,7 @@ public:
     // the offending characters. Integer digits are not limited here.
     bool isPartialStringValid(const QString &partialString, QString *newString) const;
 
-    // The digits, then the decimal separator as the last character.
+    // The digits, then the decimal separators, the locale's own one last.
     QString allowedCharacters() const { return m_allowedCharacters; }
     QChar decimalSeparator() const { return m_decimalSeparator; }
 
@@ -36,5 +37,7 @@ private:
     const FXLocale &m_locale;
     FXNotificationCenter &m_center;
     QChar m_decimalSeparator;
+    QChar m_latinDecimalSeparator;   // the one used with the digits 0 to 9
+    QString m_ownDigits;             // empty when the locale's own digits are 0 to 9
     QString m_allowedCharacters;
 };

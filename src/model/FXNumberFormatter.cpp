@@ -1,8 +1,8 @@
 #include "FXNumberFormatter.h"
 
 #include "FXLocale.h"
+#include "FXNumberNotation.h"
 
-#include <unicode/decimfmt.h>
 #include <unicode/numberformatter.h>
 
 #include <cmath>
@@ -11,7 +11,10 @@ struct FXNumberFormatter::Conventions {
     quint64 generation = 0;
     QString decimalSeparator;
     icu::number::LocalizedNumberFormatter writer;
-    std::unique_ptr<icu::DecimalFormat> reader;   // none when ICU has no decimal format for the locale
+    // Built by the first reading, since writing needs neither: the locale's notation in the
+    // digits 0 to 9, and its own when its own digits are others.
+    std::optional<FXNumberNotation> latinNotation;
+    std::optional<FXNumberNotation> ownNotation;
 };
 
 FXNumberFormatter &FXNumberFormatter::sharedFormatter()
@@ -27,7 +30,7 @@ FXNumberFormatter::FXNumberFormatter(const FXLocale &locale)
 
 FXNumberFormatter::~FXNumberFormatter() = default;
 
-const FXNumberFormatter::Conventions &FXNumberFormatter::conventions() const
+FXNumberFormatter::Conventions &FXNumberFormatter::conventions() const
 {
     // The generation is read before the locale's data: a replacement in between is then seen as
     // a newer generation at the next call, never hidden under the old one.
@@ -38,51 +41,41 @@ const FXNumberFormatter::Conventions &FXNumberFormatter::conventions() const
     auto conventions = std::make_unique<Conventions>();
     conventions->generation = generation;
     conventions->decimalSeparator = m_locale.decimalSeparator();
-    const icu::Locale locale = m_locale.icuLocale();
     // Half-even is also the rounding of ICU's defaults, spelled out because amounts depend on it.
     // Negative amounts that round to zero are written "0", not "-0".
-    conventions->writer = icu::number::NumberFormatter::withLocale(locale)
+    conventions->writer = icu::number::NumberFormatter::withLocale(m_locale.icuLocale())
                               .precision(icu::number::Precision::maxFraction(2))
                               .roundingMode(UNUM_ROUND_HALFEVEN)
                               .grouping(UNUM_GROUPING_OFF)
                               .sign(UNUM_SIGN_NEGATIVE);
-
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::NumberFormat> format(
-        icu::NumberFormat::createInstance(locale, UNUM_DECIMAL, status));
-    if (U_SUCCESS(status) && dynamic_cast<icu::DecimalFormat *>(format.get())) {
-        conventions->reader.reset(static_cast<icu::DecimalFormat *>(format.release()));
-        // Strict: grouping separators only where the locale puts them, no surrounding text.
-        // Without exponents "1E5" is a letter in an amount, not a hundred thousand.
-        conventions->reader->setLenient(false);
-        conventions->reader->setParseNoExponent(true);
-    }
     m_conventions = std::move(conventions);
     return *m_conventions;
 }
 
 std::optional<double> FXNumberFormatter::read(const QString &text) const
 {
-    const icu::DecimalFormat *reader = conventions().reader.get();
-    const QString trimmed = text.trimmed();
-    if (!reader || trimmed.isEmpty())
-        return std::nullopt;
-
-    const icu::UnicodeString source(false, trimmed.utf16(), int32_t(trimmed.size()));
-    icu::Formattable result;
-    icu::ParsePosition position(0);
-    reader->parse(source, result, position);
-    // ICU stops at the first character it cannot take and reports what came before it: only a
-    // text that was read to its end is a number.
-    if (position.getIndex() != source.length())
-        return std::nullopt;
-    UErrorCode status = U_ZERO_ERROR;
-    const double value = result.getDouble(status);
-    // The locale's "NaN" and "∞" read as numbers to ICU, and so do digit strings beyond the range
-    // of a double; none of them is an amount.
-    if (U_FAILURE(status) || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    Conventions &conventions = this->conventions();
+    if (!conventions.latinNotation) {
+        const icu::Locale locale = m_locale.icuLocale();
+        icu::Locale latinLocale = locale;
+        UErrorCode status = U_ZERO_ERROR;
+        latinLocale.setKeywordValue("numbers", "latn", status);
+        const icu::DecimalFormatSymbols symbols = m_locale.numberSymbols();
+        const icu::DecimalFormatSymbols latinSymbols = m_locale.latinNumberSymbols();
+        conventions.latinNotation.emplace(latinLocale, latinSymbols);
+        if (symbols.getSymbol(icu::DecimalFormatSymbols::kZeroDigitSymbol) != u"0")
+            conventions.ownNotation.emplace(locale, symbols);
+    }
+    // A text in the locale's own digits is read with its own symbols. Any other is read with the
+    // symbols of the digits 0 to 9, or else with its own: "12٫5" in ar_EG is what typing digits
+    // 0 to 9 into an amount written in Arabic-Indic digits gives. No locale gives the separators
+    // of the digits 0 to 9 another meaning in its own notation, so the order changes no amount.
+    const FXNumberNotation *own = conventions.ownNotation ? &*conventions.ownNotation : nullptr;
+    if (own && own->hasDigitsOfItsOwn(text))
+        return own->read(text);
+    if (const auto value = conventions.latinNotation->read(text))
+        return value;
+    return own ? own->read(text) : std::nullopt;
 }
 
 std::optional<double> FXNumberFormatter::formattedNumberForInput(const QString &text) const

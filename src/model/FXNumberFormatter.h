@@ -11,15 +11,19 @@ class FXLocale;
 // buffers and pasted or edited text back, all in the conventions of one locale.
 //
 // Amounts are written without grouping separators and with at most two fraction digits. Text is
-// read whole: it must be a decimal number in the locale's conventions (optional minus sign, digits
-// optionally grouped, optional decimal separator with fraction digits) or it reads as nothing.
-// White space around the number is ignored, since copied text often ends with a line break.
+// read whole: it must
+// be a decimal number in one of the locale's notations (optional minus sign, digits optionally
+// grouped, optional decimal separator with fraction digits) or it reads as nothing. A locale
+// whose own digits are not 0 to 9 has two notations: text in the digits 0 to 9 is read with the
+// separators the locale uses with them ("12,500" is twelve thousand five hundred in ar_EG), text
+// in its own digits with its own separators. Digits of other scripts count by their value. White
+// space around the number is ignored, since copied text often ends with a line break.
 //
-// The ICU formatters behind the conversions are costly to build, so each instance keeps the ones
-// of its locale and rebuilds them when the locale is replaced; what the operations answer is the
-// same as with formatters built afresh for every call.
+// What the ICU objects behind the conversions cost is paid once per locale: each instance keeps
+// them and rebuilds them when the locale is replaced; what the operations answer is the same as
+// with objects built afresh for every call.
 //
-// Main thread only: the cached formatters are rebuilt inside const calls without any locking.
+// Main thread only: the cached objects are rebuilt inside const calls without any locking.
 class FXNumberFormatter {
 public:
     // Bound to FXLocale::current(), whose replacements it follows.
@@ -43,9 +47,9 @@ public:
 
 private:
     struct Conventions;
-    const Conventions &conventions() const;
+    Conventions &conventions() const;
     std::optional<double> read(const QString &text) const;
 
     const FXLocale &m_locale;
-    mutable std::unique_ptr<Conventions> m_conventions;   // built for the locale's generation it holds
+    mutable std::unique_ptr<Conventions> m_conventions;   // for the locale's generation it holds
 };

@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-#include <unicode/dcfmtsym.h>
+#include <unicode/numsys.h>
 #include <unicode/region.h>
 #include <unicode/ucurr.h>
 #include <unicode/uloc.h>
@@ -49,30 +49,44 @@ std::optional<QString> currencyName(const icu::Locale &locale, const QString &co
     return result;
 }
 
+// ICU sets every symbol to its last-resort value before it loads the locale's own, and falls back
+// to its root locale for a locale it has no data for: the symbols are usable whatever the status.
+icu::DecimalFormatSymbols numberSymbolsOf(const icu::Locale &locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    return icu::DecimalFormatSymbols(locale, status);
+}
+
+icu::DecimalFormatSymbols latinNumberSymbolsOf(const icu::Locale &locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::NumberingSystem> latin(
+        icu::NumberingSystem::createInstanceByName("latn", status));
+    return U_SUCCESS(status) ? icu::DecimalFormatSymbols(locale, *latin, status)
+                             : icu::DecimalFormatSymbols(locale, status);
+}
+
 }
 
 struct FXLocale::Data {
     QString identifier;
     icu::Locale locale;
-    QString decimalSeparator;
-    QString groupingSeparator;
-    QString minusSign;
+    icu::DecimalFormatSymbols symbols;
+    icu::DecimalFormatSymbols latinSymbols;
 
     explicit Data(const QString &id)
         : identifier(id)
         , locale(id.toUtf8().constData())
+        , symbols(numberSymbolsOf(locale))
+        , latinSymbols(symbols.getSymbol(icu::DecimalFormatSymbols::kZeroDigitSymbol) == u"0"
+                           ? symbols
+                           : latinNumberSymbolsOf(locale))
     {
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::DecimalFormatSymbols symbols(locale, status);
-        if (U_FAILURE(status)) {
-            decimalSeparator = QStringLiteral(".");
-            groupingSeparator = QStringLiteral(",");
-            minusSign = QStringLiteral("-");
-            return;
-        }
-        decimalSeparator = fromIcu(symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol));
-        groupingSeparator = fromIcu(symbols.getSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol));
-        minusSign = fromIcu(symbols.getSymbol(icu::DecimalFormatSymbols::kMinusSignSymbol));
+    }
+
+    QString symbol(icu::DecimalFormatSymbols::ENumberFormatSymbol which) const
+    {
+        return fromIcu(symbols.getSymbol(which));
     }
 };
 
@@ -153,17 +167,27 @@ icu::Locale FXLocale::icuLocale() const
 
 QString FXLocale::decimalSeparator() const
 {
-    return data()->decimalSeparator;
+    return data()->symbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol);
 }
 
 QString FXLocale::groupingSeparator() const
 {
-    return data()->groupingSeparator;
+    return data()->symbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol);
 }
 
 QString FXLocale::minusSign() const
 {
-    return data()->minusSign;
+    return data()->symbol(icu::DecimalFormatSymbols::kMinusSignSymbol);
+}
+
+icu::DecimalFormatSymbols FXLocale::numberSymbols() const
+{
+    return data()->symbols;
+}
+
+icu::DecimalFormatSymbols FXLocale::latinNumberSymbols() const
+{
+    return data()->latinSymbols;
 }
 
 std::optional<QString> FXLocale::currencyCode() const

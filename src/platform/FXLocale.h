@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <unicode/dcfmtsym.h>
 #include <unicode/locid.h>
 
 #include <atomic>
@@ -49,6 +50,11 @@ public:
     QString decimalSeparator() const;
     QString groupingSeparator() const;
     QString minusSign() const;
+    // The symbols of numbers as the locale writes them, in its own digits (Arabic-Indic in ar_EG),
+    // and as it writes them in the digits 0 to 9 (in ar_EG "." and "," as separators). The two
+    // are the same for a locale whose own digits are 0 to 9.
+    icu::DecimalFormatSymbols numberSymbols() const;
+    icu::DecimalFormatSymbols latinNumberSymbols() const;
 
     // The currency of the locale's region; none for a locale without a region or currency.
     std::optional<QString> currencyCode() const;

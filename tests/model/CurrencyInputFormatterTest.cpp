@@ -1,19 +1,22 @@
 #include "FXCurrencyInputFormatter.h"
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
+#include "FXNumberFormatter.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
 // What the field holds after the edit: the proposed text when it is accepted, else its cleaned copy.
-struct Edit { const char *locale; const char *proposed; const char *kept; };
+struct Edit { const char *locale; const char *name; const char *proposed; const char *kept; };
 class FieldEdit : public ::testing::TestWithParam<Edit> {};
 void PrintTo(const Edit &e, std::ostream *os) { *os << e.locale << " \"" << e.proposed << '"'; }
 
-TEST_P(FieldEdit, KeepsTheFieldAnAmount)
+TEST_P(FieldEdit, KeepsTheFieldAnAmountThatReads)
 {
     FXNotificationCenter center;
     FXLocale locale(u(GetParam().locale), &center);
@@ -22,17 +25,32 @@ TEST_P(FieldEdit, KeepsTheFieldAnAmount)
     const bool accepted = formatter.isPartialStringValid(u(GetParam().proposed), &replacement);
     EXPECT_EQ(accepted, u(GetParam().kept) == u(GetParam().proposed));
     EXPECT_EQ(replacement, u(GetParam().kept));
+    // What the field keeps reads as a number once it holds a digit: the converter takes the
+    // field's amount from it.
+    if (std::any_of(replacement.begin(), replacement.end(), [](QChar c) { return c.isDigit(); })) {
+        EXPECT_TRUE(FXNumberFormatter(locale).formattedNumberForPasteboard(replacement));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, FieldEdit, ::testing::Values(
-    Edit{"en_US", "", ""}, Edit{"en_US", "12.55", "12.55"}, Edit{"en_US", ".", "."},
-    Edit{"en_US", "12345678901234567890.1", "12345678901234567890.1"},   // integer digits are not limited here
-    Edit{"en_US", "12.555", "12.55"}, Edit{"en_US", "12.5.", "12.5"}, Edit{"en_US", "1,234.5", "1234.5"},
-    Edit{"en_US", "-5", "5"}, Edit{"en_US", "1.ab5", "1."},   // refused characters use up fraction places
-    Edit{"en_US", "١٢", ""}, Edit{"de_DE", "12.5", "125"}, Edit{"fr_FR", "1\u202f234,56", "1234,56"},
-    // Amounts are written into the fields in the locale's own digits and must survive an edit.
-    Edit{"ar_EG", "١٢٣٫٤٥", "١٢٣٫٤٥"}, Edit{"ar_EG", "12٫5", "12٫5"}, Edit{"ar_EG", "١٢٣٫٤٥6", "١٢٣٫٤٥"},
-    Edit{"ar_EG", "12,5", "125"}));
+    Edit{"en_US", "Empty", "", ""}, Edit{"en_US", "TwoFractionDigits", "12.55", "12.55"},
+    Edit{"en_US", "SeparatorAlone", ".", "."},
+    Edit{"en_US", "IntegerDigitsUnlimited", "12345678901234567890.1", "12345678901234567890.1"},
+    Edit{"en_US", "ThirdFractionDigit", "12.555", "12.55"},
+    Edit{"en_US", "SecondSeparator", "12.5.", "12.5"},
+    Edit{"en_US", "Grouping", "1,234.5", "1234.5"}, Edit{"en_US", "Minus", "-5", "5"},
+    Edit{"en_US", "RefusedCharactersUseFractionPlaces", "1.ab5", "1."},
+    Edit{"en_US", "ArabicIndicDigits", "١٢", ""}, Edit{"de_DE", "FullStop", "12.5", "125"},
+    Edit{"fr_FR", "NarrowNoBreakSpace", "1\u202f234,56", "1234,56"},
+    // In its own digits with its own separator, or in the digits 0 to 9 with theirs; the digits
+    // 0 to 9 also mix with its own, as keystrokes add them to what the converter wrote.
+    Edit{"ar_EG", "OwnDigits", "١٢٣٫٤٥", "١٢٣٫٤٥"},
+    Edit{"ar_EG", "LatinDigitsOwnSeparator", "12٫5", "12٫5"},
+    Edit{"ar_EG", "LatinDigitsLatinSeparator", "12.5", "12.5"},
+    Edit{"ar_EG", "OwnDigitsLatinSeparator", "١٢.٥", "١٢٥"},
+    Edit{"ar_EG", "ThirdFractionDigit", "١٢٣٫٤٥6", "١٢٣٫٤٥"},
+    Edit{"ar_EG", "LatinGrouping", "12,5", "125"}),
+    [](const auto &info) { return std::string(info.param.locale) + "_" + info.param.name; });
 
 TEST(FieldEdit, FollowsItsLocaleUntilDestroyed)
 {

@@ -1,6 +1,12 @@
 #include "FXLocale.h"
 #include "FXNumberFormatter.h"
 
+#include <QFile>
+#include <QHash>
+#include <QStringList>
+
+#include <unicode/numberformatter.h>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -29,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumberWriting, ::testing::Values(
     Writing{"de_DE", -3.456, "-3,46"}, Writing{"fr_FR", 1234567.891, "1234567,89"},
     Writing{"ar_EG", 1234.5, "١٢٣٤٫٥"}, Writing{"ar_EG", -3.456, "\u061c-٣٫٤٦"}));
 
-struct Reading { const char *locale; const char *text; std::optional<double> value; };
+struct Reading { const char *locale; const char *name; const char *text; std::optional<double> value; };
 class NumberReading : public ::testing::TestWithParam<Reading> {};
 void PrintTo(const Reading &r, std::ostream *os) { *os << r.locale << " \"" << r.text << '"'; }
 
@@ -44,16 +50,42 @@ TEST_P(NumberReading, ReadsTheWholeTextOrNothing)
 constexpr std::nullopt_t None = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberReading, ::testing::Values(
-    Reading{"en_US", "12.", 12}, Reading{"en_US", ".5", 0.5}, Reading{"en_US", "1,234.56", 1234.56},
-    Reading{"en_US", "-7", -7}, Reading{"en_US", " 12.5\n", 12.5},
-    Reading{"en_US", "1.234,56", None}, Reading{"en_US", "12 USD", None}, Reading{"en_US", "", None},
-    Reading{"en_US", ".", None}, Reading{"en_US", "-", None}, Reading{"en_US", "12.5.", None},
-    Reading{"en_US", "1,23", None}, Reading{"en_US", "1E5", None}, Reading{"en_US", "$12", None},
-    Reading{"en_US", "NaN", None}, Reading{"en_US", "∞", None},
-    Reading{"de_DE", "1.234,56", 1234.56}, Reading{"de_DE", "12,", 12}, Reading{"de_DE", "12.5", None},
-    Reading{"fr_FR", "1\u202f234,56", 1234.56}, Reading{"fr_FR", "1 234,56", 1234.56},
-    Reading{"ar_EG", "١٬٢٣٤٫٥", 1234.5}, Reading{"ar_EG", "١2٫5", 12.5}, Reading{"ar_EG", "\u061c-٣٫٤٦", -3.46},
-    Reading{"C", "1,234.5", 1234.5}, Reading{"C.UTF-8", "12.5", 12.5}));
+    Reading{"en_US", "TrailingSeparator", "12.", 12}, Reading{"en_US", "NoIntegerDigit", ".5", 0.5},
+    Reading{"en_US", "Grouped", "1,234.56", 1234.56}, Reading{"en_US", "Negative", "-7", -7},
+    Reading{"en_US", "MinusSignProper", "\u22127", -7},
+    Reading{"en_US", "WhiteSpaceAround", " 12.5\n", 12.5},
+    Reading{"en_US", "OtherLocalesSeparators", "1.234,56", None},
+    Reading{"en_US", "CurrencyCode", "12 USD", None},
+    Reading{"en_US", "Empty", "", None}, Reading{"en_US", "MinusAlone", "-", None},
+    Reading{"en_US", "SecondSeparator", "12.5.", None},
+    Reading{"en_US", "ShortGroup", "1,23", None},
+    Reading{"en_US", "LongLeadingGroup", "1234,567", None},
+    Reading{"en_US", "Exponent", "1E5", None},
+    Reading{"en_US", "DigitsOfAnotherScript", "1२.5", 12.5},
+    Reading{"de_DE", "Grouped", "1.234,56", 1234.56},
+    Reading{"de_DE", "TrailingSeparator", "12,", 12},
+    Reading{"de_DE", "FullStopAsDecimal", "12.5", None},
+    Reading{"de_CH", "TypedApostrophe", "1'234.5", 1234.5},
+    Reading{"fr_FR", "NarrowNoBreakSpace", "1\u202f234,56", 1234.56},
+    Reading{"fr_FR", "TypedSpace", "1 234,56", 1234.56},
+    Reading{"hi_IN", "IndianGrouping", "12,34,567.5", 1234567.5},
+    Reading{"hi_IN", "WesternGrouping", "1,234,567", None},
+    // Locales with their own digits read them with their own separators, and the digits 0 to 9
+    // with the separators they use with those.
+    Reading{"ar_EG", "OwnDigits", "١٬٢٣٤٫٥", 1234.5},
+    Reading{"ar_EG", "OwnNegative", "\u061c-٣٫٤٦", -3.46},
+    Reading{"ar_EG", "MixedDigitsAsTyped", "١2٫5", 12.5},
+    Reading{"ar_EG", "LatinDigitsOwnSeparator", "12٫5", 12.5},
+    Reading{"ar_EG", "LatinGrouping", "12,500", 12500},
+    Reading{"ar_EG", "LatinGroupedFraction", "1,234.5", 1234.5},
+    Reading{"ar_EG", "OwnDigitsLatinSeparator", "١٢.٥", None},
+    Reading{"ar_KW", "ThreeDecimals", "12.750", 12.75},
+    Reading{"fa_IR", "LatinGrouping", "250,000", 250000},
+    // ٫ is the Arabic decimal separator, never a grouping separator; and Arabic-Indic digits are
+    // not those of ar_AE.
+    Reading{"ar_AE", "ArabicIndicDigits", "٢٫٦٧٥", None},
+    Reading{"C", "AsEnglish", "1,234.5", 1234.5}),
+    [](const auto &info) { return std::string(info.param.locale) + "_" + info.param.name; });
 
 TEST(NumberFormatting, ReadsBackWhatItWritesAndNothingBeyondADouble)
 {
@@ -85,6 +117,117 @@ TEST(NumberFormatting, FollowsALiveLocaleAfterItCachedItsFormatters)
     current.setIdentifier(u("de_DE"));
     EXPECT_EQ(FXNumberFormatter::sharedFormatter().formattedStringForInput(0.5), u("0,5"));
     current.setIdentifier(original);
+}
+
+// How a locale writes numbers in the digits 0 to 9, by CLDR.
+struct LatinNotation { QString decimal, grouping, minus; int primary = 0, secondary = 0; };
+
+LatinNotation latinNotation(const char *decimal, const char *grouping, const char *minus = "-")
+{
+    return {u(decimal), u(grouping), u(minus), 3, 3};
+}
+
+// Babel's CLDR (tests/tools/cldr-latin-number-symbols), by locale.
+QHash<QString, LatinNotation> cldrLatinNotations()
+{
+    QFile file(QStringLiteral(CAMBIO_MODEL_TEST_DATA "/cldr-latin-number-symbols.tsv"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const auto symbol = [](const QString &codePoints) {
+        QString text;
+        for (const QString &codePoint : codePoints.split(u' '))
+            text += QChar::fromUcs4(codePoint.toUInt(nullptr, 16));
+        return text;
+    };
+    QHash<QString, LatinNotation> notations;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(u'\t');
+        if (line.startsWith(u'#') || fields.size() != 6)
+            continue;
+        notations.insert(fields[0], {symbol(fields[1]), symbol(fields[2]), symbol(fields[3]),
+                                     fields[4].toInt(), fields[5].toInt()});
+    }
+    return notations;
+}
+
+// Where ICU 72's CLDR 42 differs from Babel 2.10's CLDR 41, with ICU's values: locales whose
+// symbols CLDR 42 changed, then locales it added. Each applies to the locale and its regions.
+const std::pair<const char *, LatinNotation> Cldr42Changes[] = {
+    {"az_Cyrl", latinNotation(",", ".")}, {"de_AT", latinNotation(",", "\u00a0")},
+    {"fr_MA", latinNotation(",", ".")}, {"fur", latinNotation(",", ".")},
+    {"ksh", latinNotation(",", "\u00a0", "\u2212")}, {"os", latinNotation(",", "\u00a0")},
+    {"wae", latinNotation(",", "\u2019")},
+    {"bgc", latinNotation(".", ",")}, {"bho", latinNotation(".", ",")},
+    {"cv", latinNotation(",", "\u00a0")}, {"raj", latinNotation(".", ",")},
+};
+
+std::optional<LatinNotation> expectedLatinNotation(const QHash<QString, LatinNotation> &cldr,
+                                                   const QString &id)
+{
+    for (const auto &[changed, notation] : Cldr42Changes) {
+        if (id == u(changed) || id.startsWith(u(changed) + u'_'))
+            return notation;
+    }
+    if (cldr.contains(id))
+        return cldr.value(id);
+    return std::nullopt;
+}
+
+QString grouped(QString digits, const LatinNotation &notation)
+{
+    if (notation.primary == 0)
+        return digits;
+    QString text = digits.right(notation.primary);
+    digits.chop(notation.primary);
+    while (!digits.isEmpty()) {
+        text.prepend(digits.right(notation.secondary) + notation.grouping);
+        digits.chop(notation.secondary);
+    }
+    return text;
+}
+
+// Texts in the digits 0 to 9 are built from CLDR's symbols as Babel has them, which shares no code
+// with ICU; texts in a locale's own digits are those ICU writes, grouped, and those Cambio writes.
+TEST(NumberReadingInEveryLocale, ReadsTheDigitsZeroToNineByCldrAndTheLocalesOwnAsWritten)
+{
+    const QHash<QString, LatinNotation> cldr = cldrLatinNotations();
+    ASSERT_GT(cldr.size(), 700);
+    int32_t count = 0;
+    const icu::Locale *locales = icu::Locale::getAvailableLocales(count);
+    for (int32_t i = 0; i < count; ++i) {
+        const QString id = QString::fromLatin1(locales[i].getName());
+        const auto latin = expectedLatinNotation(cldr, id);
+        if (!latin) {
+            ADD_FAILURE() << "no CLDR symbols for " << id.toStdString();
+            continue;
+        }
+        FXLocale locale(id);
+        const FXNumberFormatter formatter(locale);
+        const auto read = [&](const QString &text) {
+            return formatter.formattedNumberForPasteboard(text);
+        };
+        const QString minus = latin->minus;
+        EXPECT_EQ(read(minus + grouped(u("1234567"), *latin) + latin->decimal + u("25")), -1234567.25)
+            << id.toStdString();
+        EXPECT_EQ(read(grouped(u("12500"), *latin)), 12500) << id.toStdString();
+        EXPECT_EQ(read(u("12") + latin->decimal + u("75")), 12.75) << id.toStdString();
+
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::UnicodeString own = icu::number::NumberFormatter::withLocale(locales[i])
+                                           .formatDouble(-1234567.25, status).toString(status);
+        const QString ownText(reinterpret_cast<const QChar *>(own.getBuffer()), own.length());
+        EXPECT_EQ(read(ownText), -1234567.25) << id.toStdString();
+        EXPECT_EQ(read(formatter.formattedStringForInput(-3.46)), -3.46) << id.toStdString();
+
+        // The reader tries the digits 0 to 9 first; that is only sound while no locale uses their
+        // separators the other way round in its own notation.
+        const icu::DecimalFormatSymbols ownSymbols = locale.numberSymbols();
+        const icu::DecimalFormatSymbols latinSymbols = locale.latinNumberSymbols();
+        using Symbols = icu::DecimalFormatSymbols;
+        EXPECT_NE(ownSymbols.getSymbol(Symbols::kDecimalSeparatorSymbol),
+                  latinSymbols.getSymbol(Symbols::kGroupingSeparatorSymbol)) << id.toStdString();
+        EXPECT_NE(ownSymbols.getSymbol(Symbols::kGroupingSeparatorSymbol),
+                  latinSymbols.getSymbol(Symbols::kDecimalSeparatorSymbol)) << id.toStdString();
+    }
 }
 
 }
