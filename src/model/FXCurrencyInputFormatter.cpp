@@ -2,12 +2,12 @@
 
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
+#include "FXNumberFormatter.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr qsizetype MaxFractionDigits = 2;
 const QString LatinDigits = QStringLiteral("0123456789");
 
 QChar decimalSeparatorOf(const icu::DecimalFormatSymbols &symbols)
@@ -85,7 +85,8 @@ bool FXCurrencyInputFormatter::isPartialStringValid(const QString &partialString
             }
         } else if (!LatinDigits.contains(character) && !m_ownDigits.contains(character)) {
             isValid = false;
-        } else if (separatorPosition < 0 || position <= separatorPosition + MaxFractionDigits) {
+        } else if (separatorPosition < 0
+                   || position <= separatorPosition + FXNumberFormatter::maximumFractionDigits) {
             // Refused characters use up fraction places too: "1.ab5" becomes "1.".
             result += character;
         } else {

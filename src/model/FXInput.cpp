@@ -5,11 +5,10 @@
 namespace {
 
 // Twelve integer digits and two fraction digits around one separator: the longest amount that
-// typing builds. The limits are compared for equality, so a longer text written by setInput is
+// typing builds. The lengths are compared for equality, so a longer text written by setInput is
 // left as it is rather than cut.
 constexpr qsizetype MaxIntegerLength = 12;
-constexpr qsizetype MaxFractionDigits = 2;
-constexpr qsizetype MaxLength = 15;
+constexpr qsizetype MaxLength = MaxIntegerLength + 1 + FXNumberFormatter::maximumFractionDigits;
 
 }
 
@@ -85,7 +84,10 @@ void FXInput::appendCharacter(const QString &character)
     const qsizetype length = m_inputString.size();
     const qsizetype separator = m_inputString.indexOf(delimiter);
     if (separator >= 0) {
-        if (length == MaxLength || length - separator - delimiter.size() == MaxFractionDigits)
+        // Two or more, not exactly two: a small amount is written with more fraction digits than
+        // typing may add, and typing must not make it longer.
+        if (length == MaxLength
+            || length - separator - delimiter.size() >= FXNumberFormatter::maximumFractionDigits)
             return;
     } else if (length == MaxIntegerLength && character != delimiter) {
         return;

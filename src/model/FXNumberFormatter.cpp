@@ -6,11 +6,21 @@
 #include <unicode/numberformatter.h>
 
 #include <cmath>
+#include <string>
+
+namespace {
+
+// A satoshi, the smallest amount of bitcoin: no amount of any currency needs more digits.
+constexpr int SmallAmountMaximumFractionDigits = 8;
+constexpr int SmallAmountDigits = 2;   // significant ones
+
+}
 
 struct FXNumberFormatter::Conventions {
     quint64 generation = 0;
     QString decimalSeparator;
-    icu::number::LocalizedNumberFormatter writer;
+    icu::number::LocalizedNumberFormatter amounts;
+    icu::number::LocalizedNumberFormatter smallAmounts;   // those that round to zero as amounts
     // Built by the first reading, since writing needs neither: the locale's notation in the
     // digits 0 to 9, and its own when its own digits are others.
     std::optional<FXNumberNotation> latinNotation;
@@ -41,13 +51,18 @@ FXNumberFormatter::Conventions &FXNumberFormatter::conventions() const
     auto conventions = std::make_unique<Conventions>();
     conventions->generation = generation;
     conventions->decimalSeparator = m_locale.decimalSeparator();
-    // Half-even is also the rounding of ICU's defaults, spelled out because amounts depend on it.
-    // Negative amounts that round to zero are written "0", not "-0".
-    conventions->writer = icu::number::NumberFormatter::withLocale(m_locale.icuLocale())
-                              .precision(icu::number::Precision::maxFraction(2))
-                              .roundingMode(UNUM_ROUND_HALFEVEN)
-                              .grouping(UNUM_GROUPING_OFF)
-                              .sign(UNUM_SIGN_NEGATIVE);
+    // The locale's symbols are handed over because ICU would otherwise load them again for each
+    // of the first amounts it writes. Half-even is also the rounding of ICU's defaults, spelled
+    // out because amounts depend on it. Negative amounts that round to zero are written "0".
+    const auto writer = icu::number::NumberFormatter::withLocale(m_locale.icuLocale())
+                            .symbols(m_locale.numberSymbols())
+                            .roundingMode(UNUM_ROUND_HALFEVEN)
+                            .grouping(UNUM_GROUPING_OFF)
+                            .sign(UNUM_SIGN_NEGATIVE);
+    using icu::number::Precision;
+    conventions->amounts = writer.precision(Precision::maxFraction(maximumFractionDigits));
+    conventions->smallAmounts = writer.precision(
+        Precision::maxFraction(SmallAmountMaximumFractionDigits).withMaxDigits(SmallAmountDigits));
     m_conventions = std::move(conventions);
     return *m_conventions;
 }
@@ -85,10 +100,14 @@ std::optional<double> FXNumberFormatter::formattedNumberForInput(const QString &
 
 QString FXNumberFormatter::formattedStringForInput(double value) const
 {
+    const Conventions &conventions = this->conventions();
+    if (!isWritableAmount(value))
+        value = 0.0;
     UErrorCode status = U_ZERO_ERROR;
-    const icu::UnicodeString text = conventions()
-                                        .writer.formatDouble(std::isfinite(value) ? value : 0.0, status)
-                                        .toString(status);
+    icu::number::FormattedNumber written = conventions.amounts.formatDouble(value, status);
+    if (value != 0.0 && written.toDecimalNumber<std::string>(status) == "0")
+        written = conventions.smallAmounts.formatDouble(value, status);
+    const icu::UnicodeString text = written.toString(status);
     if (U_FAILURE(status))
         return QString();
     return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
@@ -97,6 +116,11 @@ QString FXNumberFormatter::formattedStringForInput(double value) const
 std::optional<double> FXNumberFormatter::formattedNumberForPasteboard(const QString &text) const
 {
     return read(text);
+}
+
+bool FXNumberFormatter::isWritableAmount(double value)
+{
+    return std::isfinite(value);
 }
 
 QString FXNumberFormatter::decimalSeparator() const

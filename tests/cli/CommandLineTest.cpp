@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert -4 USD EUR", "-2 EUR\n", 0, ""},
     Command{"convert 1.234,5 USD EUR --locale=de_DE", "617,25 EUR\n", 0, ""},
     Command{"summary 10 gbp", "10 GBP = 12.5 USD\n10 GBP = 6.25 EUR\n10 GBP = 1875 JPY\n"
-                              "10 GBP = 0 BTC\n", 0, ""},
+                              "10 GBP = 0.0012 BTC\n", 0, ""},
     Command{"currencies --available", "CHF\tSwiss Franc\nXQQ\t\nXZZ\t\n", 0, ""},
     Command{"currencies --filter fr", "CHF\tSwiss Franc\n", 0, ""},
     Command{"currencies --available --filter=q", "XQQ\t\n", 0, ""},
@@ -172,7 +172,7 @@ TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)
     EXPECT_EQ(run("visible remove JPY").out, QStringLiteral("USD\nEUR\nGBP\nCHF\nBTC\n"));
     EXPECT_EQ(group.stringArrayForKey(QStringLiteral("VisibleCurrencies")),
               QStringLiteral("USD EUR GBP CHF BTC").split(u' '));
-    EXPECT_EQ(run("convert 1 EUR").out, QStringLiteral("2 USD\n1 EUR\n1.6 GBP\n1.8 CHF\n0 BTC\n"));
+    EXPECT_EQ(run("convert 1 EUR").out, QStringLiteral("2 USD\n1 EUR\n1.6 GBP\n1.8 CHF\n0.0002 BTC\n"));
     EXPECT_EQ(run("summary 4").out.section(u'\n', 0, 0), QStringLiteral("4 USD = 2 EUR"));
     EXPECT_EQ(run("visible reset").out, QStringLiteral("USD\nEUR\nGBP\nJPY\nBTC\n"));
     EXPECT_EQ(contents(standard.filePath()), before);

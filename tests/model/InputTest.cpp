@@ -24,9 +24,14 @@ void type(FXInput &input, const QString &keys)
     }
 }
 
-struct Typing { const char *locale; std::optional<double> start; const char *keys; const char *shown; double value; };
+struct Typing {
+    const char *locale, *name;
+    std::optional<double> start;   // the amount written before the keys, if any
+    const char *keys, *shown;
+    double value;
+};
 class InputTyping : public ::testing::TestWithParam<Typing> {};
-void PrintTo(const Typing &t, std::ostream *os) { *os << t.locale << " " << t.start.value_or(-1) << " " << t.keys; }
+void PrintTo(const Typing &t, std::ostream *os) { *os << t.locale << " \"" << t.keys << '"'; }
 
 TEST_P(InputTyping, BuildsTheTextAndValue)
 {
@@ -44,23 +49,30 @@ TEST_P(InputTyping, BuildsTheTextAndValue)
 constexpr std::nullopt_t Empty = std::nullopt;
 
 // The empty buffer shows "0"; the limits are 12 integer digits, 2 fraction digits, 15 characters,
-// compared for equality so that a longer text written by setInput is not cut.
+// the lengths compared for equality so that a longer text written by setInput is not cut.
 INSTANTIATE_TEST_SUITE_P(Locales, InputTyping, ::testing::Values(
-    Typing{"en_US", Empty, "00", "0", 0},                   // a lone zero is replaced, never doubled
-    Typing{"en_US", Empty, "75..", "75.", 75},              // a trailing separator adds nothing
-    Typing{"en_US", Empty, "75.5.0", "75.50", 75.5}, Typing{"en_US", Empty, "75.509<", "75.5", 75.5},
-    Typing{"en_US", Empty, "75.509<<<<<<", "0", 0}, Typing{"en_US", Empty, ".05", "0.05", 0.05},
-    Typing{"en_US", Empty, "0.<4", "4", 4},                 // the zero left alone is replaced again
-    Typing{"en_US", Empty, "1234567890123", "123456789012", 123456789012},
-    Typing{"en_US", Empty, "123456789012.345", "123456789012.34", 123456789012.34},
-    Typing{"en_US", 0.0, "3", "3", 3}, Typing{"en_US", 1234.567, "8", "1234.57", 1234.57},
-    Typing{"en_US", 1e13, "5", "100000000000005", 100000000000005},
-    Typing{"en_US", 1234567890123.5, "7", "1234567890123.5", 1234567890123.5},
-    Typing{"de_DE", Empty, "12.5", "125", 125}, Typing{"de_DE", Empty, ",5", "0,5", 0.5},
+    Typing{"en_US", "LoneZeroReplaced", Empty, "00", "0", 0},
+    Typing{"en_US", "SecondSeparatorIgnored", Empty, "75..", "75.", 75},
+    Typing{"en_US", "ThirdFractionDigitRefused", Empty, "75.509<", "75.5", 75.5},
+    Typing{"en_US", "RemovedToEmpty", Empty, "75.509<<<<<<", "0", 0},
+    Typing{"en_US", "SeparatorFirst", Empty, ".05", "0.05", 0.05},
+    Typing{"en_US", "ZeroLeftAloneReplaced", Empty, "0.<4", "4", 4},
+    Typing{"en_US", "ThirteenthDigitRefused", Empty, "1234567890123", "123456789012", 123456789012},
+    Typing{"en_US", "LongestAmount", Empty, "123456789012.345", "123456789012.34", 123456789012.34},
+    Typing{"en_US", "WrittenZeroReplaced", 0.0, "3", "3", 3},
+    Typing{"en_US", "WrittenFractionFull", 1234.567, "8", "1234.57", 1234.57},
+    Typing{"en_US", "WrittenSmallAmountFull", 0.000876, "5", "0.00088", 0.00088},
+    Typing{"en_US", "WrittenLongIntegerGrows", 1e13, "5", "100000000000005", 100000000000005},
+    Typing{"en_US", "WrittenLongFractionGrows", 1234567890123.5, "7", "1234567890123.5", 1234567890123.5},
+    Typing{"de_DE", "FullStopIgnored", Empty, "12.5", "125", 125},
+    Typing{"de_DE", "CommaSeparator", Empty, ",5", "0,5", 0.5},
     // Digits of either script are kept as typed and read alike.
-    Typing{"ar_EG", Empty, "١٢٫٥", "١٢٫٥", 12.5}, Typing{"ar_EG", Empty, "1,5.", "15", 15},
-    Typing{"ar_EG", Empty, "٫5", "٠٫5", 0.5}, Typing{"ar_EG", 0.0, "3", "3", 3},
-    Typing{"ar_EG", 1234.5, "7", "١٢٣٤٫٥7", 1234.57}));
+    Typing{"ar_EG", "OwnDigits", Empty, "١٢٫٥", "١٢٫٥", 12.5},
+    Typing{"ar_EG", "LatinSeparatorsIgnored", Empty, "1,5.", "15", 15},
+    Typing{"ar_EG", "SeparatorFirst", Empty, "٫5", "٠٫5", 0.5},
+    Typing{"ar_EG", "WrittenZeroReplaced", 0.0, "3", "3", 3},
+    Typing{"ar_EG", "LatinDigitAfterOwn", 1234.5, "7", "١٢٣٤٫٥7", 1234.57}),
+    [](const auto &info) { return std::string(info.param.locale) + "_" + info.param.name; });
 
 TEST(Input, ReadsAnUnreadableTextAsZeroAndRemovesWholeCharacters)
 {
