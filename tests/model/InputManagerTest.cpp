@@ -74,7 +74,15 @@ INSTANTIATE_TEST_SUITE_P(Examples, InputManagerTyping, ::testing::Values(
     Typing{nullptr, "", "100 110 85"},   // a first start shows 100 in the main currency
     Typing{"USD", "10", "9.09 10 7.73"},
     Typing{"USD", "10.", "9.09 10. 7.73"},   // the source keeps its trailing separator
-    Typing{"GBP", "5<", "0 0 0"}));
+    Typing{"GBP", "5<", "0 0 0"}),
+    [](const auto &info) {   // "USD_10dot" for 10 and the separator typed into the dollar row
+        if (!info.param.source)
+            return std::string("FirstStart");
+        std::string name = std::string(info.param.source) + '_';
+        for (const char *key = info.param.keys; *key; ++key)
+            name += *key == '.' ? "dot" : *key == '<' ? "delete" : std::string(1, *key);
+        return name;
+    });
 
 TEST_F(InputManager, ABufferFirstAskedForShowsZeroUntilTheNextUpdateAndStartingOverZeroesAll)
 {

@@ -36,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocaleSeparators, ::testing::Values(
     Separators{"de_DE", u",", u".", "EUR"},
     Separators{"fr_FR", u",", u"\u202f", "EUR"},
     Separators{"ar_EG", u"\u066b", u"\u066c", "EGP"},
-    Separators{"de", u",", u".", nullptr}));   // a language without a region has no currency
+    Separators{"de", u",", u".", nullptr}),   // a language without a region has no currency
+    [](const auto &info) { return std::string(info.param.locale); });
 
 TEST(Locale, PosixAndBcp47NamesMapToIcuIdentifiers)
 {
