@@ -2,6 +2,8 @@
 
 #include "FXNumberFormatter.h"
 
+#include <algorithm>
+
 namespace {
 
 // Twelve integer digits and two fraction digits around one separator: the longest amount that
@@ -9,6 +11,13 @@ namespace {
 // left as it is rather than cut.
 constexpr qsizetype MaxIntegerLength = 12;
 constexpr qsizetype MaxLength = MaxIntegerLength + 1 + FXNumberFormatter::maximumFractionDigits;
+
+// The limits count characters: a digit outside the Basic Multilingual Plane (Adlam, or a
+// mathematical digit) takes two UTF-16 units.
+qsizetype characterCount(QStringView text)
+{
+    return std::count_if(text.begin(), text.end(), [](QChar unit) { return !unit.isLowSurrogate(); });
+}
 
 }
 
@@ -41,7 +50,8 @@ bool FXInput::hasFractionDigits() const
 qsizetype FXInput::fractionDigitsCount() const
 {
     const QString delimiter = numberDelimiter();
-    return m_inputString.size() - m_inputString.indexOf(delimiter) - delimiter.size();
+    const qsizetype fractionStart = m_inputString.indexOf(delimiter) + delimiter.size();
+    return characterCount(QStringView(m_inputString).sliced(fractionStart));
 }
 
 std::optional<double> FXInput::formattedNumber() const
@@ -81,13 +91,11 @@ void FXInput::appendNumber(const QString &character)
 void FXInput::appendCharacter(const QString &character)
 {
     const QString delimiter = numberDelimiter();
-    const qsizetype length = m_inputString.size();
-    const qsizetype separator = m_inputString.indexOf(delimiter);
-    if (separator >= 0) {
+    const qsizetype length = characterCount(m_inputString);
+    if (m_inputString.contains(delimiter)) {
         // Two or more, not exactly two: a small amount is written with more fraction digits than
         // typing may add, and typing must not make it longer.
-        if (length == MaxLength
-            || length - separator - delimiter.size() >= FXNumberFormatter::maximumFractionDigits)
+        if (length == MaxLength || fractionDigitsCount() >= FXNumberFormatter::maximumFractionDigits)
             return;
     } else if (length == MaxIntegerLength && character != delimiter) {
         return;

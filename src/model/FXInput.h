@@ -40,8 +40,9 @@ public:
     // Appends `character` only when it starts with a decimal digit of any script.
     void appendNumber(const QString &character);
     // Appends `character` within the typing limits: 12 integer digits before a separator, 2 digits
-    // after it (none after a small amount written with more), 15 characters in all; a lone zero
-    // is replaced by what follows it unless that is the separator.
+    // after it (none after a small amount written with more), 15 characters in all, whatever
+    // UTF-16 units they take; a lone zero is replaced by what follows it unless that is the
+    // separator.
     void appendCharacter(const QString &character);
     // Adds the separator once, after a zero when nothing was typed yet.
     void appendDelimiter();
