@@ -14,7 +14,6 @@
 #include <QFileDevice>
 
 #include <array>
-#include <cmath>
 #include <charconv>
 #include <optional>
 
@@ -274,7 +273,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::unconvertible(double amount, const
             return failure(QStringLiteral("no usable rate for %1 in the rates in force").arg(currency));
     }
     for (const QString &target : targets) {
-        if (!std::isfinite(m_currencies.convertedAmount(amount, from, target)))
+        if (!FXNumberFormatter::isWritableAmount(m_currencies.convertedAmount(amount, from, target)))
             return usageError(QStringLiteral("amount too large to convert into %1").arg(target));
     }
     return {};
