@@ -1,0 +1,81 @@
+#pragma once
+
+#include "FXRateMap.h"
+
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class FXAlarm;
+class FXClock;
+class FXHttpFetcher;
+
+// Writes one line of the server's log: "ecb: HTTP 503".
+using FXLogger = std::function<void(const QString &line)>;
+
+// What the server knows of one live source.
+struct FXSourceState {
+    FXRateMap rates;            // the last known rate of every currency the source ever gave
+    QDateTime dataDate;         // what its last good answer's data stands for
+    QDateTime lastSuccess;      // when that answer came
+    QDateTime lastFailure;
+    QString lastError;
+    QDateTime nextFetch;        // invalid while a fetch is under way or when none is planned
+    int consecutiveFailures = 0;
+};
+
+// One live source of rates (the central bank, the currency API): fetches its answer at start and
+// then on its schedule, trying its addresses in turn, and keeps what the answers gave. A failed,
+// stalled or unreadable answer is logged with its reason and changes nothing; the next attempt
+// comes after a back-off. A currency missing from a good answer keeps its last known rate.
+class FXLiveSource : public QObject {
+    Q_OBJECT
+
+public:
+    using Reader = std::function<FXReadResult(const QByteArray &body)>;
+    // The next regular fetch after a good answer at `now`.
+    using Schedule = std::function<QDateTime(const QDateTime &now, const FXDatedRates &answer)>;
+
+    FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedule schedule, FXClock &clock,
+                 FXHttpFetcher &fetcher, FXLogger log, QObject *parent = nullptr);
+    ~FXLiveSource() override;
+
+    QString name() const { return m_name; }
+    QList<QUrl> urls() const { return m_urls; }
+    const FXSourceState &state() const { return m_state; }
+    bool isFetching() const { return m_fetching; }
+
+    // Takes back the rates and dates of an earlier run.
+    void restore(const FXRateMap &rates, const QDateTime &dataDate, const QDateTime &lastSuccess);
+    // Fetches now; with `keepScheduling` also plans every later fetch.
+    void start(bool keepScheduling = true);
+
+signals:
+    // A good answer has changed state().
+    void updated();
+    // An attempt has ended, well or not.
+    void attemptFinished();
+
+private:
+    void fetch();
+    void tryAddress(qsizetype index);
+    void succeed(const FXDatedRates &answer);
+    void fail(const QString &reason);
+    void planFetch(const QDateTime &when);
+
+    QString m_name;
+    QList<QUrl> m_urls;
+    Reader m_reader;
+    Schedule m_schedule;
+    FXClock &m_clock;
+    FXHttpFetcher &m_fetcher;
+    FXLogger m_log;
+
+    FXSourceState m_state;
+    bool m_fetching = false;
+    bool m_keepScheduling = true;
+    std::unique_ptr<FXAlarm> m_nextFetch;
+};

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "FXHttpFetcher.h"
+#include "FXLiveSource.h"
+#include "FXRateMap.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QUrl>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class FXClock;
+
+struct FXServiceSettings {
+    QList<QUrl> ecbUrls;    // none: the central bank is not asked
+    QList<QUrl> apiUrls;    // tried in turn; none: the currency API is not asked
+    QString baseFile;       // the program's copy of the seed when empty
+    QString stateDirectory;
+    std::chrono::seconds maximumAge{3 * 24 * 3600};
+    std::chrono::milliseconds fetchTimeout = FXHttpFetcher::defaultTimeout;
+};
+
+// The table the server hands out at one moment. Built whole and then put in place of the previous
+// one, so that no answer ever shows half of an update.
+struct FXServedTable {
+    FXRateMap rates;
+    QDateTime date;     // what its newest data stands for
+    QByteArray json;    // the body of the update path
+};
+
+// The rates that the server serves: the base table, overlaid by the currency API's rates,
+// overlaid by the central bank's for the currencies it covers. Keeps the live sources fetching on
+// their schedules, saves what they gave after every good answer, and tells whether the table is
+// still current: it is not once no live source has answered for longer than the maximum age,
+// counted from the latest live answer or from the base table's own date when that is later (a
+// table written by --once elsewhere is as fresh as its file).
+class FXRatesService : public QObject {
+    Q_OBJECT
+
+public:
+    static void logToStandardError(const QString &line);
+
+    FXRatesService(FXServiceSettings settings, FXClock &clock, FXLogger log = &logToStandardError,
+                   QObject *parent = nullptr);
+    ~FXRatesService() override;
+
+    // Reads the base table and the saved state. False, logged, when the base table cannot be read.
+    bool load();
+    // Fetches every live source now; with `keepScheduling` false once only, for --once.
+    void start(bool keepScheduling = true);
+
+    std::shared_ptr<const FXServedTable> table() const { return m_table; }
+    // Why the table must not be passed off as current; none while it may be.
+    std::optional<QString> stalenessReason() const;
+    // Whether the first attempt of some live source is still under way.
+    bool isStarting() const;
+    bool isFetching() const;
+    // Whether a live source has answered well since start().
+    bool hasAnsweredSinceStart() const { return m_answeredSinceStart; }
+    // The earliest planned fetch; invalid when none is planned.
+    QDateTime nextFetch() const;
+    // Each source's state, for /healthz.
+    QJsonObject health() const;
+
+signals:
+    void tableChanged();
+    // The first attempt of every live source has ended.
+    void startFinished();
+    void attemptFinished();
+
+private:
+    FXLiveSource *addSource(const QString &name, const QList<QUrl> &urls, FXLiveSource::Reader reader,
+                            FXLiveSource::Schedule schedule);
+    QDateTime lastLiveSuccess() const;
+    void rebuildTable();
+    void saveState();
+
+    FXServiceSettings m_settings;
+    FXClock &m_clock;
+    FXLogger m_log;
+    QNetworkAccessManager m_network;
+    FXHttpFetcher m_fetcher;
+    FXDatedRates m_base;
+    QList<FXLiveSource *> m_sources;   // children, in rising precedence
+    std::shared_ptr<const FXServedTable> m_table;
+    bool m_started = false;
+    bool m_answeredSinceStart = false;
+};

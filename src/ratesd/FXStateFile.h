@@ -1,0 +1,34 @@
+#pragma once
+
+#include "FXRateMap.h"
+
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+// What the server keeps across restarts of each live source: its rates, the date of their data and
+// when they came. The served table and its date follow from these and the base table, so that the
+// last good table is served again at once after a restart.
+struct FXSavedSource {
+    FXRateMap rates;
+    QDateTime dataDate;
+    QDateTime lastSuccess;
+};
+
+// The state file, state.json in the server's state folder ($XDG_STATE_HOME/cambio-ratesd). It is
+// replaced whole on every write, so that a crash or a full disk leaves the previous one.
+class FXStateFile {
+public:
+    explicit FXStateFile(QString directory);
+
+    static QString defaultDirectory();
+    QString path() const;
+
+    // By source name; empty when there is no file yet. None, with the reason, when it cannot be read.
+    std::optional<QHash<QString, FXSavedSource>> read(QString *failureReason = nullptr) const;
+    bool write(const QHash<QString, FXSavedSource> &sources, QString *failureReason = nullptr) const;
+
+private:
+    QString m_directory;
+};

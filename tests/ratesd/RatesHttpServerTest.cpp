@@ -1,0 +1,197 @@
+#include "RatesServiceSupport.h"
+
+#include "FXRatesHttpServer.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace {
+
+struct Answer {
+    int status = 0;
+    QByteArray body;
+    QHash<QByteArray, QByteArray> headers;   // names in lower case
+};
+
+struct Exchange {
+    const char *name;
+    const char *method;
+    const char *path;
+    const char *ifModifiedSince;
+    int status;
+    bool hasBody;
+    const char *header;   // "Name: value" that the answer must carry, or ""
+};
+
+void PrintTo(const Exchange &exchange, std::ostream *out) { *out << exchange.name; }
+
+}
+
+// The server, its service on the bank's fixture alone and a client, all on the test's thread.
+class RatesHttpServerTest : public RatesServiceTest {
+protected:
+    void serve(const FXServiceSettings &settings, std::chrono::milliseconds holdLimit = std::chrono::seconds(15))
+    {
+        service = makeService(settings);
+        server = std::make_unique<FXRatesHttpServer>(*service, clock, holdLimit);
+        auto *socket = new QTcpServer(server.get());
+        ASSERT_TRUE(socket->listen(QHostAddress::LocalHost, 0));
+        server->bind(socket);
+        port = socket->serverPort();
+    }
+
+    FXServiceSettings ecbOnly() const
+    {
+        FXServiceSettings ecbOnly = settings();
+        ecbOnly.apiUrls.clear();
+        return ecbOnly;
+    }
+
+    Answer request(const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince = {})
+    {
+        QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)));
+        if (!ifModifiedSince.isEmpty())
+            request.setRawHeader("If-Modified-Since", ifModifiedSince);
+        // As a custom verb, HEAD would have the client wait for a body.
+        QNetworkReply *reply = method == "HEAD" ? client.head(request) : client.sendCustomRequest(request, method);
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        Answer answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(), {}};
+        for (const auto &[name, value] : reply->rawHeaderPairs())
+            answer.headers.insert(name.toLower(), value);
+        reply->deleteLater();
+        return answer;
+    }
+
+    std::unique_ptr<FXRatesService> service;
+    std::unique_ptr<FXRatesHttpServer> server;
+    quint16 port = 0;
+    QNetworkAccessManager client;
+};
+
+class HttpExchange : public RatesHttpServerTest, public ::testing::WithParamInterface<Exchange> {};
+
+TEST_P(HttpExchange, AnswersAsHttpSays)
+{
+    serve(ecbOnly());
+    service->start();
+    settle(*service);
+    const Exchange &exchange = GetParam();
+    const Answer answer = request(exchange.method, QString::fromLatin1(exchange.path), exchange.ifModifiedSince);
+    EXPECT_EQ(answer.status, exchange.status);
+    EXPECT_EQ(!answer.body.isEmpty(), exchange.hasBody);
+    if (*exchange.header) {
+        const QList<QByteArray> header = QByteArray(exchange.header).split(':');
+        EXPECT_EQ(answer.headers.value(header[0].toLower()), header.mid(1).join(':').trimmed());
+    }
+    if (exchange.status == 200 && QByteArray(exchange.path).startsWith("/lab/")) {
+        EXPECT_EQ(answer.headers.value("content-length").toLongLong(), service->table()->json.size());
+        if (exchange.hasBody) {
+            EXPECT_EQ(answer.body, service->table()->json);
+        }
+    }
+}
+
+// The bank's fixture is of Friday 2026-12-04, published at 15:00 UTC.
+INSTANTIATE_TEST_SUITE_P(Requests, HttpExchange, ::testing::Values(
+    Exchange{"Get", "GET", "/lab/lumenfold/update.php", "", 200, true, "Last-Modified: Fri, 04 Dec 2026 15:00:00 GMT"},
+    Exchange{"GetCacheControl", "GET", "/lab/lumenfold/update.php", "", 200, true, "Cache-Control: public, max-age=300"},
+    Exchange{"GetWithQuery", "GET", "/lab/lumenfold/update.php?client=1", "", 200, true, "Content-Type: application/json"},
+    Exchange{"Head", "HEAD", "/lab/lumenfold/update.php", "", 200, false, "Last-Modified: Fri, 04 Dec 2026 15:00:00 GMT"},
+    Exchange{"NotModified", "GET", "/lab/lumenfold/update.php", "Fri, 04 Dec 2026 15:00:00 GMT", 304, false, ""},
+    Exchange{"ModifiedSince", "GET", "/lab/lumenfold/update.php", "Fri, 04 Dec 2026 14:59:59 GMT", 200, true, ""},
+    Exchange{"Post", "POST", "/lab/lumenfold/update.php", "", 405, true, "Allow: GET, HEAD"},
+    Exchange{"Delete", "DELETE", "/healthz", "", 405, true, "Allow: GET, HEAD"},
+    Exchange{"OtherPath", "GET", "/lab/lumenfold/", "", 404, true, "Content-Type: application/json"},
+    Exchange{"TrailingSlash", "GET", "/lab/lumenfold/update.php/", "", 404, true, ""},
+    Exchange{"HeadOtherPath", "HEAD", "/index.html", "", 404, false, ""},
+    Exchange{"Health", "GET", "/healthz", "", 200, true, "Cache-Control: no-store"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(RatesHttpServerTest, HealthTellsEachSourcesState)
+{
+    serve(settings());
+    api.setResponse({502, {}});
+    service->start();
+    settle(*service);
+    clock.advanceTo(clock.now().addSecs(10));
+    const QJsonObject health = QJsonDocument::fromJson(request("GET", FXRatesHttpServer::healthPath()).body).object();
+    const QJsonObject sources = health.value(u"sources").toObject();
+    EXPECT_EQ(health.value(u"status").toString(), QStringLiteral("current"));
+    EXPECT_EQ(sources.value(u"ecb").toObject().value(u"currencies").toInt(), 15);
+    EXPECT_EQ(sources.value(u"ecb").toObject().value(u"age").toInt(), 10);
+    EXPECT_EQ(sources.value(u"ecb").toObject().value(u"lastSuccess").toString(), QStringLiteral("2026-12-06T12:00:00Z"));
+    EXPECT_EQ(sources.value(u"api").toObject().value(u"lastError").toString(), QStringLiteral("HTTP 502"));
+    EXPECT_TRUE(sources.value(u"api").toObject().value(u"lastSuccess").isNull());
+    EXPECT_EQ(sources.value(u"base").toObject().value(u"currencies").toInt(), 5);
+}
+
+TEST_F(RatesHttpServerTest, AStaleTableIsRefusedWithItsReason)
+{
+    serve(ecbOnly());
+    service->start();
+    settle(*service);
+    ecb.setResponse({503, {}});
+    advance(*service, clock.now().addSecs(3 * 86400 + 60));
+
+    const Answer update = request("GET", FXRatesHttpServer::updatePath());
+    EXPECT_EQ(update.status, 503);
+    EXPECT_EQ(QJsonDocument::fromJson(update.body).object().value(u"error").toString(),
+              QStringLiteral("no rates source has answered since 2026-12-06T12:00:00Z (more than 3 days)"));
+    EXPECT_EQ(update.headers.value("cache-control"), "no-store");
+    const qint64 retryAfter = update.headers.value("retry-after").toLongLong();
+    EXPECT_TRUE(retryAfter > 0 && retryAfter <= 3600) << retryAfter;
+
+    const Answer health = request("GET", FXRatesHttpServer::healthPath());
+    EXPECT_EQ(health.status, 503);
+    EXPECT_EQ(QJsonDocument::fromJson(health.body).object().value(u"status").toString(), QStringLiteral("stale"));
+}
+
+// Without this a new user's first refresh would meet the old base table's 503.
+TEST_F(RatesHttpServerTest, TheFirstRequestWaitsForTheFirstFetches)
+{
+    LoopbackHttpServer stalling;
+    stalling.setResponse({200, {}, true, {}, true});
+    FXServiceSettings slowApi = settings();
+    slowApi.ecbUrls.clear();
+    slowApi.apiUrls.prepend(stalling.url());
+    slowApi.fetchTimeout = std::chrono::milliseconds(500);
+    serve(slowApi);
+    service->start();
+    EXPECT_TRUE(service->stalenessReason());
+
+    const Answer answer = request("GET", FXRatesHttpServer::updatePath());
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_EQ(FXRates::fromJson(QJsonDocument::fromJson(answer.body).object()).value(QStringLiteral("AED")),
+              FXRates::fromBase(3.6725));
+}
+
+TEST_F(RatesHttpServerTest, AHeldRequestIsAnsweredAtTheHoldLimit)
+{
+    LoopbackHttpServer stalling;
+    stalling.setResponse({200, {}, true, {}, true});
+    FXServiceSettings stalled = settings();
+    stalled.ecbUrls = {stalling.url()};
+    stalled.apiUrls.clear();
+    stalled.fetchTimeout = std::chrono::seconds(20);
+    serve(stalled, std::chrono::milliseconds(200));
+    service->start();
+    // A client that gives up while it waits leaves nothing behind to answer.
+    QTcpSocket impatient;
+    impatient.connectToHost(QHostAddress::LocalHost, port);
+    ASSERT_TRUE(impatient.waitForConnected());
+    impatient.write("GET /lab/lumenfold/update.php HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    ASSERT_TRUE(impatient.waitForBytesWritten());
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    impatient.abort();
+
+    EXPECT_EQ(request("GET", FXRatesHttpServer::updatePath()).status, 503);
+    EXPECT_TRUE(service->isStarting());
+}

@@ -1,0 +1,186 @@
+#include "RatesServiceSupport.h"
+
+#include "FXBaseRates.h"
+#include "TemporaryHome.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// Runs the built cambio-ratesd, and cambio-cli against it, in a home of the test's own.
+class RatesServerProcess : public RatesServiceTest {
+protected:
+    QStringList loopbackSources() const
+    {
+        return {QStringLiteral("--ecb-url"), ecb.url(QStringLiteral("/eurofxref-daily.xml")).toString(),
+                QStringLiteral("--api-url"), api.url(QStringLiteral("/usd.json")).toString(),
+                QStringLiteral("--state-dir"), folder.filePath(QStringLiteral("state"))};
+    }
+
+    // Waits until the server's log has a line matching `pattern`; its first group.
+    QString waitForLog(QProcess &process, const QString &pattern)
+    {
+        const QRegularExpression expression(pattern);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        for (bool running = true; running && elapsed.elapsed() < 20000;) {
+            running = process.waitForReadyRead(100) || process.state() != QProcess::NotRunning;
+            m_log += QString::fromUtf8(process.readAllStandardError());
+            const QRegularExpressionMatch match = expression.match(m_log);
+            if (match.hasMatch())
+                return match.captured(1);
+        }
+        ADD_FAILURE() << "no " << pattern.toStdString() << " in " << m_log.toStdString();
+        return {};
+    }
+
+    static QByteArray get(quint16 port, const QString &path = QStringLiteral("/lab/lumenfold/update.php"))
+    {
+        QNetworkAccessManager client;
+        QNetworkReply *reply = client.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path))));
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        EXPECT_EQ(reply->error(), QNetworkReply::NoError) << reply->errorString().toStdString();
+        return reply->readAll();
+    }
+
+    static int finish(QProcess &process, int timeout = 20000)
+    {
+        EXPECT_TRUE(process.state() == QProcess::NotRunning || process.waitForFinished(timeout));
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    TemporaryHome home;
+    QString m_log;
+};
+
+// A loopback socket listening the way systemd hands one over.
+class ListeningSocket {
+public:
+    ListeningSocket()
+        : m_descriptor(socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        EXPECT_EQ(bind(m_descriptor, reinterpret_cast<sockaddr *>(&address), length), 0);
+        EXPECT_EQ(listen(m_descriptor, 16), 0);
+        getsockname(m_descriptor, reinterpret_cast<sockaddr *>(&address), &length);
+        m_port = ntohs(address.sin_port);
+    }
+    ~ListeningSocket() { close(); }
+
+    int descriptor() const { return m_descriptor; }
+    quint16 port() const { return m_port; }
+    void close()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+        m_descriptor = -1;
+    }
+
+private:
+    int m_descriptor;
+    quint16 m_port = 0;
+};
+
+}
+
+TEST_F(RatesServerProcess, TakesAPassedSocketAndExitsWhenIdle)
+{
+    ListeningSocket socket;
+    // A launcher in the manner of systemd: the socket as descriptor 3, LISTEN_PID naming the
+    // process that execs the server.
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{QStringLiteral("-c"),
+                   QStringLiteral("export LISTEN_PID=$$ LISTEN_FDS=1; exec \"$0\" \"$@\" 3<&%1").arg(socket.descriptor()),
+                   QStringLiteral(CAMBIO_RATESD_PATH), QStringLiteral("--idle-exit"), QStringLiteral("1"),
+                   QStringLiteral("--listen"), QStringLiteral("127.0.0.1:1"), QStringLiteral("--base"), basePath,
+                   QStringLiteral("--max-age"), QString::number(365 * 86400)}
+                      + loopbackSources());
+    ASSERT_TRUE(process.waitForStarted());
+    waitForLog(process, QStringLiteral("listening on the passed socket, http://127.0.0.1:%1/").arg(socket.port()));
+    socket.close();
+
+    const QByteArray body = get(socket.port());
+    EXPECT_TRUE(body.startsWith("{\"AED\":")) << body.constData();
+    waitForLog(process, QStringLiteral("(no request for 1 s; exiting)"));
+    EXPECT_EQ(finish(process), 0);
+    EXPECT_TRUE(m_log.contains(u"--listen does not apply"));
+}
+
+TEST_F(RatesServerProcess, OnceWritesTheTableOrFailsWithoutTouchingIt)
+{
+    const QString output = folder.filePath(QStringLiteral("rates.json"));
+    QProcess process;
+    process.start(QStringLiteral(CAMBIO_RATESD_PATH), loopbackSources() + QStringList{QStringLiteral("--once"), output});
+    EXPECT_EQ(finish(process), 0) << process.readAllStandardError().constData();
+    const auto written = FXBaseRates::read(output);
+    ASSERT_TRUE(written.isSuccess());
+    EXPECT_NEAR(written.rates().rates.value(QStringLiteral("EUR")).toBase, 1.0867, 1e-12);
+
+    QFile::remove(output);
+    const QString refusing = LoopbackHttpServer::refusingUrl().toString();
+    process.start(QStringLiteral(CAMBIO_RATESD_PATH),
+                  {QStringLiteral("--ecb-url"), refusing, QStringLiteral("--api-url"), refusing,
+                   QStringLiteral("--state-dir"), folder.filePath(QStringLiteral("state")), QStringLiteral("--once"), output});
+    EXPECT_EQ(finish(process), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("no live source answered"));
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+TEST_F(RatesServerProcess, CambioCliUpdatesFromIt)
+{
+    QProcess server;
+    server.start(QStringLiteral(CAMBIO_RATESD_PATH), loopbackSources() + QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")});
+    const QString port = waitForLog(server, QStringLiteral("listening on http://127.0.0.1:(\\d+)/"));
+
+    // "localhost", as in the clients' default address, also reaches a server on 127.0.0.1.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    environment.insert(QStringLiteral("CAMBIO_RATES_URL"), QStringLiteral("http://localhost:%1/lab/lumenfold/update.php").arg(port));
+    QProcess cli;
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(CAMBIO_CLI_PATH), {QStringLiteral("update")});
+    EXPECT_EQ(finish(cli), 0) << cli.readAllStandardError().constData();
+    EXPECT_TRUE(cli.readAllStandardOutput().startsWith("Updated "));
+    cli.start(QStringLiteral(CAMBIO_CLI_PATH), {QStringLiteral("rates"), QStringLiteral("EUR"), QStringLiteral("BTC")});
+    EXPECT_EQ(finish(cli), 0);
+    const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines[1].startsWith(u"EUR 0.92021717125241")) << lines[1].toStdString();
+    EXPECT_EQ(lines[2], QStringLiteral("BTC 1.05e-05 95238.09523809524"));
+    server.kill();
+    server.waitForFinished();
+}
+
+TEST_F(RatesServerProcess, RefusesAnAddressInUseOrABadOption)
+{
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::LocalHost, 0));
+    QProcess process;
+    process.start(QStringLiteral(CAMBIO_RATESD_PATH),
+                  loopbackSources() + QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(taken.serverPort())});
+    EXPECT_EQ(finish(process), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(taken.serverPort()).toUtf8()));
+
+    process.start(QStringLiteral(CAMBIO_RATESD_PATH), {QStringLiteral("--max-age"), QStringLiteral("soon")});
+    EXPECT_EQ(finish(process), 2);
+    EXPECT_EQ(process.readAllStandardError(),
+              "cambio-ratesd: --max-age needs a whole number of seconds above 0: soon (see cambio-ratesd --help)\n");
+}

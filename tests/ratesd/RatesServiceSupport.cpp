@@ -1,0 +1,76 @@
+#include "RatesServiceSupport.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+QByteArray fixture(const char *name)
+{
+    QFile file(QStringLiteral(CAMBIO_RATESD_FIXTURES "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+RatesServiceTest::RatesServiceTest()
+    : basePath(folder.filePath(QStringLiteral("base.json")))
+    , clock(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC))
+{
+    ecb.setResponse({200, fixture("eurofxref-daily.xml")});
+    api.setResponse({200, fixture("usd.json")});
+    QFile base(basePath);
+    EXPECT_TRUE(base.open(QIODevice::WriteOnly));
+    base.write(R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.5, "to_base": 2},
+                   "JPY": {"from_base": 100, "to_base": 0.01}, "BTC": {"from_base": 0.0001, "to_base": 10000},
+                   "XAG": {"from_base": 0.03, "to_base": 33.3}})");
+    base.close();
+    // The base table dates from a month before the clock.
+    EXPECT_TRUE(base.open(QIODevice::ReadWrite));
+    base.setFileTime(QDateTime(QDate(2026, 11, 6), QTime(12, 0), Qt::UTC), QFileDevice::FileModificationTime);
+}
+
+FXServiceSettings RatesServiceTest::settings() const
+{
+    FXServiceSettings settings;
+    settings.ecbUrls = {ecb.url(QStringLiteral("/eurofxref-daily.xml"))};
+    settings.apiUrls = {api.url(QStringLiteral("/usd.json"))};
+    settings.baseFile = basePath;
+    settings.stateDirectory = folder.filePath(QStringLiteral("state"));
+    settings.fetchTimeout = std::chrono::seconds(2);
+    return settings;
+}
+
+std::unique_ptr<FXRatesService> RatesServiceTest::makeService(const FXServiceSettings &settings)
+{
+    auto service = std::make_unique<FXRatesService>(settings, clock, [this](const QString &line) { log.append(line); });
+    EXPECT_TRUE(service->load());
+    return service;
+}
+
+std::unique_ptr<FXRatesService> RatesServiceTest::startedService(const FXServiceSettings &settings)
+{
+    auto service = makeService(settings);
+    service->start();
+    settle(*service);
+    return service;
+}
+
+void RatesServiceTest::settle(const FXRatesService &service)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (service.isFetching() && elapsed.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_FALSE(service.isFetching());
+}
+
+void RatesServiceTest::advance(const FXRatesService &service, const QDateTime &until)
+{
+    for (QDateTime next = clock.nextAlarm(); next.isValid() && next <= until; next = clock.nextAlarm()) {
+        clock.advanceTo(next);
+        settle(service);
+    }
+    clock.advanceTo(until);
+}
+
+bool RatesServiceTest::logContains(const QString &text) const
+{
+    return std::any_of(log.cbegin(), log.cend(), [&](const QString &line) { return line.contains(text); });
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "FXClock.h"
+#include "FXRatesService.h"
+#include "LoopbackHttpServer.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+QByteArray fixture(const char *name);
+
+// A rates service whose two live sources are loopback servers answering with the fixtures, over a
+// small base table of its own, on a manual clock that starts on Sunday 2026-12-06 at noon UTC.
+class RatesServiceTest : public ::testing::Test {
+protected:
+    RatesServiceTest();
+
+    // Both sources on, the base table, a state folder of the test's own, two-second fetches.
+    FXServiceSettings settings() const;
+    std::unique_ptr<FXRatesService> makeService(const FXServiceSettings &settings);
+    // Starts the service and waits until its first fetches have ended.
+    std::unique_ptr<FXRatesService> startedService(const FXServiceSettings &settings);
+
+    // Runs the event loop until no fetch is under way.
+    static void settle(const FXRatesService &service);
+    // Moves the clock to `until`, letting every fetch that comes due on the way end.
+    void advance(const FXRatesService &service, const QDateTime &until);
+    bool logContains(const QString &text) const;
+
+    LoopbackHttpServer ecb;
+    LoopbackHttpServer api;
+    QTemporaryDir folder;
+    QString basePath;
+    FXManualClock clock;
+    QStringList log;
+};
