@@ -102,6 +102,10 @@ void FXInput::appendCharacter(const QString &character)
     }
     if (isLoneZero() && character != delimiter)
         m_inputString.clear();
+    // Only an amount written whole is long enough to pass the range of a double when a digit is
+    // added; it would then read as no number at all, that is 0.
+    if (length > MaxLength && !m_formatter->formattedNumberForInput(m_inputString + character))
+        return;
     m_inputString += character;
 }
 
@@ -125,6 +129,12 @@ void FXInput::removeLastCharacter()
     const bool isPair = length > 1 && m_inputString.at(length - 1).isLowSurrogate()
         && m_inputString.at(length - 2).isHighSurrogate();
     m_inputString.chop(isPair ? 2 : 1);
+    // What is left of a negative amount without its digits ("-", or the minus sign with its
+    // direction mark) is no amount: the buffer is empty then, and reads and shows 0.
+    const bool hasDigit = std::any_of(m_inputString.cbegin(), m_inputString.cend(),
+                                      [](QChar c) { return c.isDigit() || c.isSurrogate(); });
+    if (!hasDigit)
+        m_inputString.clear();
 }
 
 bool FXInput::isLoneZero() const

@@ -66,6 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, InputTyping, ::testing::Values(
     Typing{"en_US", "WrittenZeroReplaced", 0.0, "3", "3", 3},
     Typing{"en_US", "WrittenFractionFull", 1234.567, "8", "1234.57", 1234.57},
     Typing{"en_US", "WrittenSmallAmountFull", 0.000876, "5", "0.00088", 0.00088},
+    Typing{"en_US", "WrittenNegativeRemovedToEmpty", -3.0, "<", "0", 0},
     Typing{"en_US", "WrittenLongIntegerGrows", 1e13, "5", "100000000000005", 100000000000005},
     Typing{"en_US", "WrittenLongFractionGrows", 1234567890123.5, "7", "1234567890123.5", 1234567890123.5},
     Typing{"de_DE", "FullStopIgnored", Empty, "12.5", "125", 125},
@@ -111,4 +112,17 @@ TEST(Input, FollowsTheSeparatorOfALiveLocale)
     EXPECT_DOUBLE_EQ(input.doubleValue(), 12.5);
 }
 
+}
+
+TEST(Input, TakesNoDigitThatWouldPassTheRangeOfNumbers)
+{
+    FXLocale locale(u("en_US"));
+    const FXNumberFormatter formatter(locale);
+    FXInput input(formatter);
+    input.setInput(1e307);
+    input.appendNumber(u("9"));
+    const QString largest = input.inputString();
+    input.appendNumber(u("9"));
+    EXPECT_EQ(input.inputString(), largest);
+    EXPECT_DOUBLE_EQ(input.doubleValue(), 1e307 * 10 + 9);
 }
