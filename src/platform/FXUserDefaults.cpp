@@ -45,23 +45,32 @@ QString FXUserDefaults::filePathForDomain(const QString &domain)
 }
 
 FXUserDefaults::FXUserDefaults(const QString &filePath)
+    : m_filePath(filePath)
 {
     QDir().mkpath(QFileInfo(filePath).absolutePath());
-    open(filePath);
 }
 
 FXUserDefaults::~FXUserDefaults() = default;
 
 QString FXUserDefaults::filePath() const
 {
-    return m_settings->fileName();
+    return m_filePath;
+}
+
+QSettings &FXUserDefaults::settings() const
+{
+    // Made on first use: a program that never reads its settings (cambio-cli --version) does not
+    // read the file.
+    if (!m_settings)
+        open();
+    return *m_settings;
 }
 
 QVariant FXUserDefaults::objectForKey(const QString &key) const
 {
     std::lock_guard lock(m_mutex);
     syncFromFile();
-    const QVariant stored = m_settings->value(key);
+    const QVariant stored = settings().value(key);
     if (stored.isValid())
         return stored;
     return m_registeredDefaults.value(key);
@@ -81,16 +90,16 @@ FXResult FXUserDefaults::removeObjectForKey(const QString &key)
 FXResult FXUserDefaults::editObject(const QString &key, const Edit &edit)
 {
     // Not QSettings' own "<file>.lock": QSettings takes that one inside every sync.
-    QLockFile editLock(m_settings->fileName() + QStringLiteral(".edit-lock"));
+    QLockFile editLock(m_filePath + QStringLiteral(".edit-lock"));
     if (!editLock.tryLock(EditLockTimeoutMilliseconds)) {
         if (editLock.error() == QLockFile::LockFailedError)
             return FXResult::failed(FXLocalizedString::format(
-                "another program kept %@ locked", m_settings->fileName()));
+                "another program kept %@ locked", m_filePath));
         return writeFailure();
     }
     std::lock_guard lock(m_mutex);
     syncFromFile();
-    const std::optional<QVariant> changed = edit(m_settings->value(key));
+    const std::optional<QVariant> changed = edit(settings().value(key));
     if (!changed)
         return FXResult::done();
     return store(*changed, key);
@@ -100,9 +109,9 @@ void FXUserDefaults::syncFromFile() const
 {
     // Picks up what another process wrote since our last look: QSettings compares the file's size
     // and time with those it noted and rereads it only when they changed.
-    const FXFileState before = FXFileState::of(m_settings->fileName());
-    m_settings->sync();
-    if (FXFileState::of(m_settings->fileName()) != before)
+    const FXFileState before = FXFileState::of(m_filePath);
+    settings().sync();
+    if (FXFileState::of(m_filePath) != before)
         rereadUnderWritersLock();
 }
 
@@ -113,22 +122,22 @@ void FXUserDefaults::rereadUnderWritersLock() const
     // never read. So a file that changed across a read is read again under the lock file that
     // QSettings' own writes hold, after giving it a time that differs from the one noted. (Never
     // held for a write of ours: QSettings takes it itself then.)
-    QLockFile writersLock(m_settings->fileName() + QStringLiteral(".lock"));
+    QLockFile writersLock(m_filePath + QStringLiteral(".lock"));
     writersLock.tryLock(ReadLockTimeoutMilliseconds);
-    FXFileState::touch(m_settings->fileName());
-    m_settings->sync();
+    FXFileState::touch(m_filePath);
+    settings().sync();
 }
 
 FXResult FXUserDefaults::store(const QVariant &value, const QString &key)
 {
     // QSettings keeps the first error it met, also a read of a damaged file that this write is
     // about to replace: only the status of this write may count.
-    if (m_settings->status() != QSettings::NoError)
+    if (settings().status() != QSettings::NoError)
         reopen();
-    const QVariant previous = m_settings->value(key);
+    const QVariant previous = settings().value(key);
     put(value, key);
-    m_settings->sync();
-    if (m_settings->status() == QSettings::NoError)
+    settings().sync();
+    if (settings().status() == QSettings::NoError)
         return FXResult::done();
     // The value would stay pending (QSettings shares it between every instance over the file)
     // and reach the file with some later write, after the caller was told that it failed.
@@ -141,22 +150,22 @@ FXResult FXUserDefaults::store(const QVariant &value, const QString &key)
 void FXUserDefaults::put(const QVariant &value, const QString &key)
 {
     if (value.isValid())
-        m_settings->setValue(key, storable(value));
+        settings().setValue(key, storable(value));
     else
-        m_settings->remove(key);
+        settings().remove(key);
 }
 
 void FXUserDefaults::reopen()
 {
-    open(m_settings->fileName());
+    open();
 }
 
-void FXUserDefaults::open(const QString &filePath)
+void FXUserDefaults::open() const
 {
     // QSettings reads the file as it is made.
-    const FXFileState before = FXFileState::of(filePath);
-    m_settings = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
-    if (FXFileState::of(filePath) != before)
+    const FXFileState before = FXFileState::of(m_filePath);
+    m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+    if (FXFileState::of(m_filePath) != before)
         rereadUnderWritersLock();
 }
 
@@ -164,7 +173,7 @@ FXResult FXUserDefaults::writeFailure() const
 {
     // QSettings only says that access failed. Starting a write the way it does, and then dropping
     // it, tells the system's reason ("Is a directory", "File name too long", "Not a directory").
-    const QString path = m_settings->fileName();
+    const QString &path = m_filePath;
     const QString failure = FXLocalizedString::format("cannot write %@", path);
     QSaveFile probe(path);
     if (probe.open(QIODevice::WriteOnly)) {

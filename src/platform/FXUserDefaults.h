@@ -82,9 +82,11 @@ private:
     FXResult writeFailure() const;
     // A fresh QSettings over the same file, without pending values or a remembered error.
     void reopen();
-    void open(const QString &filePath);
+    void open() const;
+    QSettings &settings() const;
 
     mutable std::mutex m_mutex;
-    std::unique_ptr<QSettings> m_settings;
+    QString m_filePath;
+    mutable std::unique_ptr<QSettings> m_settings;
     QVariantMap m_registeredDefaults;
 };
