@@ -4,6 +4,8 @@
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
 
+#include <unicode/dcfmtsym.h>
+
 #include <algorithm>
 
 namespace {

@@ -1,8 +1,11 @@
 #include "FXNumberFormatter.h"
 
+#include "FXICUString.h"
 #include "FXLocale.h"
 #include "FXNumberNotation.h"
 
+#include <unicode/dcfmtsym.h>
+#include <unicode/locid.h>
 #include <unicode/numberformatter.h>
 
 #include <cmath>
@@ -110,7 +113,7 @@ QString FXNumberFormatter::formattedStringForInput(double value) const
     const icu::UnicodeString text = written.toString(status);
     if (U_FAILURE(status))
         return QString();
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
+    return FXICUString::toQString(text);
 }
 
 std::optional<double> FXNumberFormatter::formattedNumberForPasteboard(const QString &text) const

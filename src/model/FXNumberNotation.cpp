@@ -1,8 +1,12 @@
 #include "FXNumberNotation.h"
 
+#include "FXICUString.h"
+
 #include <QStringList>
 #include <QVarLengthArray>
 
+#include <unicode/dcfmtsym.h>
+#include <unicode/locid.h>
 #include <unicode/numberformatter.h>
 
 #include <algorithm>
@@ -15,8 +19,7 @@ using Symbols = icu::DecimalFormatSymbols;
 
 QString symbol(const Symbols &symbols, Symbols::ENumberFormatSymbol which)
 {
-    const icu::UnicodeString &text = symbols.getSymbol(which);
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
+    return FXICUString::toQString(symbols.getSymbol(which));
 }
 
 bool isBidiMark(QChar character)
@@ -74,8 +77,7 @@ FXNumberNotation::FXNumberNotation(const icu::Locale &locale, const Symbols &sym
                                            .toString(status);
     const QStringList groups = m_groupingSeparator.isEmpty() || U_FAILURE(status)
         ? QStringList()
-        : QString(reinterpret_cast<const QChar *>(written.getBuffer()), written.length())
-              .split(m_groupingSeparator);
+        : FXICUString::toQString(written).split(m_groupingSeparator);
     if (groups.size() > 1) {
         m_primaryGroupingSize = int(codePointCount(groups.last()));
         const QString &secondGroup = groups.at(groups.size() - 2);

@@ -3,11 +3,15 @@
 #include <QString>
 #include <QStringView>
 
-#include <unicode/dcfmtsym.h>
-#include <unicode/locid.h>
+#include <unicode/uversion.h>
 
 #include <optional>
 #include <span>
+
+U_NAMESPACE_BEGIN
+class DecimalFormatSymbols;
+class Locale;
+U_NAMESPACE_END
 
 // One way in which a locale writes numbers: its ten digits, its separators and minus sign, and
 // the sizes of its digit groups. A locale whose own digits are not 0 to 9 has two: ar_EG writes

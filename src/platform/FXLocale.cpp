@@ -1,20 +1,18 @@
 #include "FXLocale.h"
 
+#include "FXICUString.h"
 #include "FXNotificationCenter.h"
 
 #include <QtGlobal>
 
+#include <unicode/dcfmtsym.h>
+#include <unicode/locid.h>
 #include <unicode/numsys.h>
 #include <unicode/region.h>
 #include <unicode/ucurr.h>
 #include <unicode/uloc.h>
 
 namespace {
-
-QString fromIcu(const icu::UnicodeString &text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
-}
 
 std::optional<QString> currencyOfLocale(const char *localeId)
 {
@@ -38,7 +36,7 @@ std::optional<QString> currencyName(const icu::Locale &locale, const QString &co
     UErrorCode status = U_ZERO_ERROR;
     UBool isChoiceFormat = false;
     int32_t length = 0;
-    const UChar *name = ucurr_getName(reinterpret_cast<const UChar *>(code.utf16()),
+    const UChar *name = ucurr_getName(FXICUString::utf16(code),
                                       locale.getName(), style, &isChoiceFormat, &length, &status);
     if (U_FAILURE(status) || !name)
         return std::nullopt;
@@ -86,7 +84,7 @@ struct FXLocale::Data {
 
     QString symbol(icu::DecimalFormatSymbols::ENumberFormatSymbol which) const
     {
-        return fromIcu(symbols.getSymbol(which));
+        return FXICUString::toQString(symbols.getSymbol(which));
     }
 };
 

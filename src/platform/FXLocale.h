@@ -2,8 +2,7 @@
 
 #include <QString>
 
-#include <unicode/dcfmtsym.h>
-#include <unicode/locid.h>
+#include <unicode/uversion.h>
 
 #include <atomic>
 #include <memory>
@@ -11,6 +10,11 @@
 #include <optional>
 
 class FXNotificationCenter;
+
+U_NAMESPACE_BEGIN
+class DecimalFormatSymbols;
+class Locale;
+U_NAMESPACE_END
 
 // Posted by FXLocale::setIdentifier on its centre, with the locale as the object, when the locale
 // in force changed.
