@@ -42,8 +42,14 @@ struct FXCompositionRoot::Objects {
 
     FXCurrencyManager::CountryCodeSource countryCodeSource()
     {
-        if (options.locationService)
-            return [this] { return location().ISOCountryCode(); };
+        // Until the window makes the location manager, its country would be the stored one: the
+        // question alone does not start locating.
+        if (options.locationService) {
+            return [this] {
+                return locationManager ? locationManager->ISOCountryCode()
+                                       : FXLocationManager::storedCountryCode(group);
+            };
+        }
         return [this] { return FXLocationManager::storedCountryCode(group); };
     }
 

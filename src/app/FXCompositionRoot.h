@@ -75,7 +75,8 @@ public:
     FXCurrencyManager &currencies();
     // Made on first use: restoring the last input converts it.
     FXInputManager &inputs();
-    // Made on first use, which starts locating the computer.
+    // Made on first use, which starts locating the computer. Until then the currencies take the
+    // country found at the last start, as the location manager would.
     FXLocationManager &location();
 
 private:
