@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+class FXCurrencyManager;
+class FXFlagCache;
+class FXInputManager;
+class FXLocale;
+class FXLocationManager;
+class FXNotificationCenter;
+class FXNumberFormatter;
+class FXSettingsManager;
+class FXUserDefaults;
+
+// What the converter window works with: the core's objects and the window's flag cache, handed in
+// by whoever makes the window (the application from the composition root, tests with their own).
+// All of them outlive the window.
+struct FXConverterServices {
+    FXNotificationCenter &center;
+    const FXLocale &locale;
+    const FXNumberFormatter &numberFormatter;
+    FXSettingsManager &settings;
+    FXCurrencyManager &currencies;
+    FXInputManager &inputs;
+    // The window's own store: its frame.
+    FXUserDefaults &standardDefaults;
+    FXFlagCache &flags;
+    // Made on first use, which starts locating the computer.
+    std::function<FXLocationManager &()> location;
+};

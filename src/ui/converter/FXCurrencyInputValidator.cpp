@@ -1,0 +1,18 @@
+#include "FXCurrencyInputValidator.h"
+
+FXCurrencyInputValidator::FXCurrencyInputValidator(const FXLocale &locale,
+                                                   FXNotificationCenter &center, QObject *parent)
+    : QValidator(parent)
+    , m_formatter(locale, center)
+{
+}
+
+QValidator::State FXCurrencyInputValidator::validate(QString &input, int &position) const
+{
+    QString cleaned;
+    if (m_formatter.isPartialStringValid(input, &cleaned))
+        return Acceptable;
+    input = cleaned;
+    position = int(cleaned.size());
+    return Acceptable;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "FXCurrencyInputFormatter.h"
+
+#include <QValidator>
+
+// The edit check of an amount field, as Qt's line edits take it: the core's formatter decides, and
+// a refused edit leaves its cleaned copy in the field with the caret at its end. Texts the program
+// writes into the field do not pass through it (see FXTableTextField::setAmount).
+class FXCurrencyInputValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    FXCurrencyInputValidator(const FXLocale &locale, FXNotificationCenter &center,
+                             QObject *parent = nullptr);
+
+    State validate(QString &input, int &position) const override;
+
+private:
+    FXCurrencyInputFormatter m_formatter;
+};

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "FXConverterServices.h"
+#include "FXTableTextField.h"
+#include "FXTableView.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+class FXMainTemplateButton;
+class FXStatusLine;
+struct FXNotification;
+class QAction;
+class QMenu;
+class QMessageBox;
+class QVariantAnimation;
+
+// The contents of the converter window: the table of currencies, the status line and the toolbar.
+// It turns what the user types (into the table or into an amount field) into edits of the input
+// manager and keeps every row in step, tells the currency manager which currency the user
+// converts from, starts rates refreshes and shows how they went, answers the clipboard commands,
+// rebuilds the rows when the settings or the locale change, and offers to switch the main
+// currency when the computer's country changes.
+//
+// It keeps no amounts of its own: only the list of rows it shows and whether the next character
+// typed into the table starts a new amount.
+class FXMainViewController : public QWidget, private FXTableViewDelegate {
+    Q_OBJECT
+
+public:
+    explicit FXMainViewController(const FXConverterServices &services, QWidget *parent = nullptr);
+    ~FXMainViewController() override;
+
+    // The rows: the main currency, then the other visible ones.
+    QStringList currencies() const { return m_currencies; }
+    void setCurrencies(const QStringList &currencies);
+
+    FXTableView *ratesTableView() const { return m_table; }
+    FXStatusLine *statusTextField() const { return m_status; }
+    FXMainTemplateButton *menuButton() const { return m_menuButton; }
+
+    // The height given to the table for `rows` rows: a row more adds 46 pixels up to eleven rows;
+    // from then on the table scrolls.
+    static int tableHeightForRowCount(qsizetype rows);
+    // The height the table is given (or is being animated to) for the rows it shows now.
+    int tableHeightConstant() const { return m_tableHeightConstant; }
+
+    // Shows every row's amount anew.
+    void updateUI();
+    // Shows "Updating…" and starts a refresh of the rates.
+    void updateCurrencyRates();
+
+    // The commands of the edit menu, with their shortcuts: Copy, Copy All, Paste, Reset Amounts.
+    QList<QAction *> editActions() const;
+    QAction *refreshAction() const { return m_refreshAction; }
+    // The application's menu, behind the toolbar's menu button.
+    void setApplicationMenu(QMenu *menu);
+
+    void copy();
+    void copyAll();
+    void paste();
+    // Every amount back to zero.
+    void deleteAmounts();
+    void contextCopy();
+    void contextPaste();
+    void contextDelete();
+    void resetInputAction();
+    void updateCurrencyRatesAction();
+    void copyString(const QString &text);
+    // Makes `text` (read as a number; no number, or no text, is 0) the amount of `currency`.
+    void pasteString(const std::optional<QString> &text, const QString &currency);
+    // The currency that a command of the table's context menu acts on.
+    std::optional<QString> currencyShowingMenu() const;
+    // Enables the commands as the selection and the clipboard allow.
+    void validateActions();
+
+    // Refreshes rates older than five minutes, and asks for a location fix.
+    void applicationDidBecomeActive();
+    // Offers to make the currency of the country the computer is now in the main currency.
+    void locationDidChange();
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    // Once the first frame is painted: starts the rates refresh and the locating of the computer.
+    void viewDidAppear();
+
+    int numberOfRows(const FXTableView &table) const override;
+    int heightOfRow(const FXTableView &table, int row) const override;
+    FXRatesRowView *rowViewForRow(FXTableView &table, int row) override;
+    void willDisplayCell(FXTableView &table, FXRatesCellView &cell, int row) override;
+    void selectionDidChange(FXTableView &table) override;
+
+    void didReceiveInput(const FXNotification &notification);
+    void ratesDidUpdate(const FXNotification &notification);
+    void rowsDidChange();
+    void controlTextDidChange(FXRatesCellView &cell);
+    bool moveBetweenRows(FXTableTextField &field, FXTableTextField::Command command);
+    void showContextMenu(const QPoint &globalPosition);
+    void updateTableHeight();
+    // The row whose amount field is being edited, or -1.
+    int editedRow() const;
+    void showFailure(const QString &reason);
+    QAction *makeCommand(const QString &title, const QKeySequence &shortcut,
+                         void (FXMainViewController::*command)());
+
+    const FXConverterServices &m_services;
+    QStringList m_currencies;
+    bool m_shouldStartOver = false;
+    FXTableView *m_table;
+    FXStatusLine *m_status;
+    FXMainTemplateButton *m_refreshButton;
+    FXMainTemplateButton *m_resetButton;
+    FXMainTemplateButton *m_menuButton;
+    int m_tableHeightConstant = 0;
+    QVariantAnimation *m_heightAnimation;
+    // The last amount typed into a field reaches the user defaults a moment after the typing stops.
+    QTimer m_saveInput;
+    bool m_appeared = false;
+    QElapsedTimer m_sinceRefreshStarted;
+    QPointer<QMessageBox> m_locationAlert;
+
+    QAction *m_copyAction;
+    QAction *m_copyAllAction;
+    QAction *m_pasteAction;
+    QAction *m_deleteAction;
+    QAction *m_refreshAction;
+    QAction *m_contextCopyAction;
+    QAction *m_contextPasteAction;
+    QAction *m_contextDeleteAction;
+};

@@ -1,0 +1,74 @@
+#include "FXStatusLine.h"
+
+#include "FXLocalizedString.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSvgRenderer>
+#include <QPainter>
+
+namespace {
+
+QPixmap warningImage(int size, qreal scale)
+{
+    QImage image(qRound(size * scale), qRound(size * scale), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QSvgRenderer(QStringLiteral(":/icons/warning.svg")).render(&painter);
+    painter.end();
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+}
+
+}
+
+FXStatusLine::FXStatusLine(QWidget *parent)
+    : QWidget(parent)
+    , m_text(new QLabel(this))
+    , m_warning(new QLabel(this))
+{
+    QFont small = m_text->font();
+    small.setPixelSize(11);
+    m_text->setFont(small);
+    QPalette colours = m_text->palette();
+    colours.setColor(QPalette::WindowText, QColor(110, 110, 110));
+    m_text->setPalette(colours);
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setMinimumWidth(40);
+
+    m_warning->setFixedSize(14, 14);
+    m_warning->setAccessibleName(FXLocalizedString::text("Rates not updated"));
+    m_warning->hide();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(5);
+    layout->addWidget(m_text, 0, Qt::AlignVCenter);
+    layout->addWidget(m_warning, 0, Qt::AlignVCenter);
+    layout->addStretch(1);
+}
+
+QString FXStatusLine::text() const
+{
+    return m_text->text();
+}
+
+void FXStatusLine::setText(const QString &text)
+{
+    m_text->setText(text);
+}
+
+void FXStatusLine::setFailureReason(const QString &reason)
+{
+    // The core's reasons start in lower case, to fit inside its own sentences.
+    QString shown = reason;
+    if (!shown.isEmpty())
+        shown[0] = shown[0].toUpper();
+    m_text->setAccessibleDescription(shown);
+    m_warning->setToolTip(shown);
+    m_warning->setAccessibleDescription(shown);
+    if (!reason.isEmpty() && m_warning->pixmap().isNull())
+        m_warning->setPixmap(warningImage(m_warning->width(), devicePixelRatioF()));
+    m_warning->setVisible(!reason.isEmpty());
+}

@@ -1,0 +1,128 @@
+#include "FXTableTextField.h"
+
+#include "FXCurrencyInputValidator.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace {
+
+// Focus that comes and goes with the window or a popup menu does not begin or end an edit.
+bool isEditingFocus(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}
+
+FXTableTextField::FXTableTextField(FXCurrencyInputValidator *validator, QWidget *parent)
+    : QLineEdit(parent)
+    , m_validator(validator)
+{
+    m_validator->setParent(this);
+    setValidator(m_validator);
+    setFrame(false);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    // Clicks give the field the keyboard; Tab reaches it through the table, which moves row by row.
+    setFocusPolicy(Qt::ClickFocus);
+    // Until the field is being edited, a right click opens the table's menu for the row.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::transparent);
+    // Selected text is marked green and keeps its own colour.
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Highlight, QColor(135, 196, 138));
+        colours.setColor(group, QPalette::HighlightedText, colours.color(group, QPalette::Text));
+    }
+    setPalette(colours);
+}
+
+void FXTableTextField::setAmount(const QString &text)
+{
+    if (text == this->text())
+        return;
+    setValidator(nullptr);
+    setText(text);
+    setValidator(m_validator);
+}
+
+void FXTableTextField::activateWithCharacterOffset(int offset)
+{
+    setFocus(Qt::OtherFocusReason);
+    const int length = int(text().size());
+    setCursorPosition(qMax(0, length - offset));
+}
+
+bool FXTableTextField::perform(Command command)
+{
+    return m_commandHandler && m_commandHandler(*this, command);
+}
+
+bool FXTableTextField::event(QEvent *event)
+{
+    // Tab and Backtab would move the keyboard along the window's focus chain before keyPressEvent.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Backtab
+                      || (key->key() == Qt::Key_Tab && key->modifiers() & Qt::ShiftModifier))) {
+            if (perform(Command::InsertBacktab))
+                return true;
+        } else if (plain && key->key() == Qt::Key_Tab) {
+            if (perform(Command::InsertTab))
+                return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void FXTableTextField::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+        if (perform(Command::MoveUp))
+            return;
+        break;
+    case Qt::Key_Down:
+        if (perform(Command::MoveDown))
+            return;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        if (perform(Command::EndEditing))
+            return;
+        break;
+    default:
+        break;
+    }
+    QLineEdit::keyPressEvent(event);
+    // Keys the field has no use for (an arrow at its end) must not scroll the table under it.
+    event->accept();
+}
+
+void FXTableTextField::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (!isEditingFocus(event->reason()))
+        return;
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    emit didBeginEditing();
+    // An amount of zero turns into an empty field, ready for the first digit.
+    if (text() == u"0") {
+        setAmount(QString());
+        end(false);
+    }
+}
+
+void FXTableTextField::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (!isEditingFocus(event->reason()))
+        return;
+    setContextMenuPolicy(Qt::NoContextMenu);
+    if (text().isEmpty())
+        setAmount(QStringLiteral("0"));
+    emit didEndEditing();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+class FXCurrencyInputValidator;
+
+// The amount field of a converter row. It looks like text (no frame, no focus ring, its selection
+// marked green), empties a "0" when it takes the keyboard and puts the "0" back when it is left
+// empty. Tab, Backtab and the up and down arrows are first offered to its command handler, which
+// moves between rows; Return and Escape hand the keyboard back to the table.
+class FXTableTextField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    enum class Command { MoveUp, MoveDown, InsertTab, InsertBacktab, EndEditing };
+    // Answers whether it performed the command; otherwise the field does what it always does.
+    using CommandHandler = std::function<bool(FXTableTextField &field, Command command)>;
+
+    FXTableTextField(FXCurrencyInputValidator *validator, QWidget *parent = nullptr);
+
+    void setCommandHandler(CommandHandler handler) { m_commandHandler = std::move(handler); }
+
+    // Shows an amount the program wrote. The edit check is for what the user types; a written
+    // amount is shown as it is.
+    void setAmount(const QString &text);
+    // Takes the keyboard with the caret `offset` characters before the end of the text (at its
+    // start when the text is shorter).
+    void activateWithCharacterOffset(int offset);
+
+signals:
+    void didBeginEditing();
+    void didEndEditing();
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool perform(Command command);
+
+    FXCurrencyInputValidator *m_validator;
+    CommandHandler m_commandHandler;
+};

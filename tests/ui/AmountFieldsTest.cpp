@@ -1,0 +1,139 @@
+// Typing into the rows' amount fields, and moving between them from the keyboard.
+
+#include "ConverterHarness.h"
+#include "TableDriver.h"
+
+#include <QApplication>
+#include <QTest>
+
+class AmountFieldsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyOtherRowFollowsEachKeystroke();
+    void anEmptiedFieldShowsZeroWhenLeft();
+    void editsKeepOnlyAnAmount();
+    void movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data();
+    void movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd();
+};
+
+void AmountFieldsTest::everyOtherRowFollowsEachKeystroke()
+{
+    ConverterHarness core;
+    FXMainViewController controller(core.services);
+    controller.show();
+    QVERIFY(QTest::qWaitForWindowActive(&controller));
+    TableDriver table(controller);
+    FXTableTextField *euros = table.field(1);
+
+    table.clickField(1);
+    QTest::keyClick(euros, Qt::Key_A, Qt::ControlModifier);
+    QStringList dollars;
+    for (const QChar key : QStringLiteral("12.5")) {
+        QTest::keyClicks(euros, key);
+        dollars.append(table.shown(0));
+        QCOMPARE(table.shown(2), core.amount(QStringLiteral("GBP")));
+    }
+    // The field keeps its text and caret; the separator just typed stays visible.
+    QTest::keyClick(euros, Qt::Key_Left);
+    QTest::keyClicks(euros, QStringLiteral("0"));
+    QCOMPARE(euros->text(), QStringLiteral("12.05"));
+    QCOMPARE(euros->cursorPosition(), 4);
+    QCOMPARE(dollars[0], core.numberFormatter.formattedStringForInput(
+                             core.currencies.convertedAmount(1, QStringLiteral("EUR"), QStringLiteral("USD"))));
+    QCOMPARE(dollars[1], dollars[2]);   // "12" and "12." are the same amount
+    QVERIFY(dollars[1] != dollars[3]);
+    QCOMPARE(table.shown(0), core.amount(QStringLiteral("USD")));
+    // The amount typed is there again at the next start.
+    QTRY_COMPARE(core.standardDefaults.dictionaryForKey(QStringLiteral("LastInput")),
+                 std::optional(QVariantMap({{QStringLiteral("Currency"), QStringLiteral("EUR")},
+                                            {QStringLiteral("Value"), 12.05}})));
+}
+
+void AmountFieldsTest::anEmptiedFieldShowsZeroWhenLeft()
+{
+    ConverterHarness core;
+    FXMainViewController controller(core.services);
+    controller.show();
+    QVERIFY(QTest::qWaitForWindowActive(&controller));
+    TableDriver table(controller);
+
+    table.clickField(1);
+    QTest::keyClick(table.field(1), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(table.field(1), Qt::Key_Backspace);
+    QCOMPARE(table.field(1)->text(), QString());
+    QCOMPARE(table.shown(0), QStringLiteral("0"));
+
+    table.clickBeside(0);
+    QCOMPARE(table.field(1)->text(), QStringLiteral("0"));
+
+    // A field that shows zero is empty as soon as it takes the keyboard.
+    table.clickField(1);
+    QCOMPARE(table.field(1)->text(), QString());
+}
+
+void AmountFieldsTest::editsKeepOnlyAnAmount()
+{
+    ConverterHarness core;
+    FXMainViewController controller(core.services);
+    controller.show();
+    QVERIFY(QTest::qWaitForWindowActive(&controller));
+    TableDriver table(controller);
+
+    table.clickField(2);
+    QTest::keyClick(table.field(2), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(table.field(2), QStringLiteral("1a2.345"));
+
+    QCOMPARE(table.field(2)->text(), QStringLiteral("12.34"));
+    QCOMPARE(core.amount(QStringLiteral("GBP")), QStringLiteral("12.34"));
+}
+
+void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("caretFromEnd");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");   // -1: the keyboard leaves the table
+    QTest::addColumn<int>("caretFromEndAfter");
+    QTest::newRow("down") << 1 << 2 << int(Qt::Key_Down) << 2 << 2;
+    QTest::newRow("up") << 2 << 0 << int(Qt::Key_Up) << 1 << 0;
+    QTest::newRow("tab") << 1 << 3 << int(Qt::Key_Tab) << 2 << 3;
+    QTest::newRow("backtab") << 2 << 1 << int(Qt::Key_Backtab) << 1 << 1;
+    QTest::newRow("up in the main currency stays there") << 0 << 1 << int(Qt::Key_Up) << 0 << 1;
+    QTest::newRow("further than a shorter text goes to its start")
+        << 3 << 8 << int(Qt::Key_Down) << 4 << 8;
+    QTest::newRow("tab at the last row leaves the table") << 4 << 0 << int(Qt::Key_Tab) << -1 << 0;
+}
+
+void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd()
+{
+    QFETCH(int, from);
+    QFETCH(int, caretFromEnd);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    QFETCH(int, caretFromEndAfter);
+    ConverterHarness core;
+    FXMainViewController controller(core.services);
+    controller.show();
+    QVERIFY(QTest::qWaitForWindowActive(&controller));
+    TableDriver table(controller);
+
+    table.clickField(from);
+    FXTableTextField *field = table.field(from);
+    field->setCursorPosition(int(field->text().size()) - caretFromEnd);
+    QTest::keyClick(field, Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+
+    if (to < 0) {
+        QVERIFY(!table.table().isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(QApplication::focusWidget());
+        return;
+    }
+    FXTableTextField *target = table.field(to);
+    QVERIFY(target->hasFocus());
+    QCOMPARE(table.table().selectedRow(), to);
+    QCOMPARE(target->cursorPosition(), qMax(0, int(target->text().size()) - caretFromEndAfter));
+    QVERIFY(!target->hasSelectedText());
+}
+
+QTEST_MAIN(AmountFieldsTest)
+#include "AmountFieldsTest.moc"

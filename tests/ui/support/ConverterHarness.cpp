@@ -1,0 +1,72 @@
+#include "ConverterHarness.h"
+
+#include "FXDispatch.h"
+#include "LoopbackHttpServer.h"
+
+#include <QDir>
+
+namespace {
+
+// The rates file's folder, as the program's own is made on first use.
+QString ratesPath(const TemporaryHome &home)
+{
+    QDir().mkpath(home.dataHome());
+    return home.dataHome() + QStringLiteral("/CurrencyRates.plist");
+}
+
+FXInputManager &makeInputs(std::optional<FXInputManager> &storage, FXCurrencyManager &currencies,
+                           FXUserDefaults &defaults, const FXNumberFormatter &formatter,
+                           FXSettingsManager &settings, const ConverterHarness::Setup &setup,
+                           FXUserDefaults &groupDefaults)
+{
+    // The settings are in place before the input manager reads the rows.
+    groupDefaults.setObject(setup.lastCountry, QStringLiteral("LocationLastCountryCode"));
+    settings.setDefaultCurrency(setup.mainCurrency);
+    if (!setup.visible.isEmpty())
+        groupDefaults.setObject(QStringList(setup.mainCurrency) + setup.visible,
+                                QStringLiteral("VisibleCurrencies"));
+    return storage.emplace(currencies, defaults, formatter);
+}
+
+}
+
+ConverterHarness::ConverterHarness()
+    : ConverterHarness(Setup{})
+{
+}
+
+ConverterHarness::ConverterHarness(const Setup &setup)
+    : locale(QString::fromLatin1(setup.locale), &center)
+    , groupDefaults(home.configHome() + QStringLiteral("/group.conf"))
+    , standardDefaults(home.configHome() + QStringLiteral("/standard.conf"))
+    , ratesFile(ratesPath(home))
+    , currencies(ratesTable, ratesFile, settings, locale,
+                 [this] { return locationManager ? locationManager->ISOCountryCode()
+                                                 : FXLocationManager::storedCountryCode(groupDefaults); },
+                 downloader, [url = LoopbackHttpServer::refusingUrl()] { return url; }, center)
+    , inputs(makeInputs(inputsStorage, currencies, standardDefaults, numberFormatter, settings, setup,
+                        groupDefaults))
+    , services{
+          .center = center,
+          .locale = locale,
+          .numberFormatter = numberFormatter,
+          .settings = settings,
+          .currencies = currencies,
+          .inputs = inputs,
+          .standardDefaults = standardDefaults,
+          .flags = flags,
+          .location = [this]() -> FXLocationManager & {
+              if (!locationManager)
+                  locationManager.emplace(groupDefaults, locationSystem, locationSystem, center);
+              return *locationManager;
+          },
+      }
+{
+}
+
+ConverterHarness::~ConverterHarness()
+{
+    // A refresh still under way must not outlive the objects it reports to.
+    currencies.cancelRefreshes();
+    FXDispatch::waitForBackgroundWork(std::chrono::seconds(5));
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "FXConverterServices.h"
+#include "FXCurrencyManager.h"
+#include "FXFlagCache.h"
+#include "FXInputManager.h"
+#include "FXLocale.h"
+#include "FXLocationManager.h"
+#include "FXNotificationCenter.h"
+#include "FXNumberFormatter.h"
+#include "FXHttpRatesDownloader.h"
+#include "FXRatesFile.h"
+#include "FXRatesTable.h"
+#include "FXSettingsManager.h"
+#include "FXUserDefaults.h"
+#include "TemporaryHome.h"
+
+#include <QStringList>
+
+#include <optional>
+
+// Plays the computer's positioning and geocoding: every fix is found in the country it is told.
+class FakeLocationSystem : public FXLocationService, public FXReverseGeocoder {
+public:
+    void startUpdatingLocation() override { ++fixesAskedFor; }
+    void stopUpdatingLocation() override {}
+    void reverseGeocodeLocation(const FXLocation &, CompletionHandler handler) override
+    {
+        handler({FXPlacemark{m_country}}, std::nullopt);
+    }
+    // The computer is found in `country`.
+    void find(const QString &country)
+    {
+        m_country = country;
+        delegate()->locationManager(*this, FXLocation{}, std::nullopt);
+    }
+
+    int fixesAskedFor = 0;
+
+private:
+    QString m_country;
+};
+
+// What a converter window works with, over the seed rates in a temporary home, with the locale and
+// the settings as the test says, rates refreshes that never reach the network (the server refuses)
+// and the computer located where the test says.
+class ConverterHarness {
+public:
+    struct Setup {
+        const char *locale = "en_US";
+        // The rows after the main currency; the settings' default when empty.
+        QStringList visible{};
+        QString mainCurrency = QStringLiteral("USD");
+        // The country found at the last start.
+        QString lastCountry = QStringLiteral("US");
+    };
+
+    ConverterHarness();
+    explicit ConverterHarness(const Setup &setup);
+    ~ConverterHarness();
+    ConverterHarness(const ConverterHarness &) = delete;
+    ConverterHarness &operator=(const ConverterHarness &) = delete;
+
+    // The converter's amount for `currency`, as the core writes it.
+    QString amount(const QString &currency) { return inputs.humanReadableInputForCurrency(currency); }
+
+    TemporaryHome home;
+    FXNotificationCenter center;
+    FXLocale locale;
+    FXNumberFormatter numberFormatter{locale};
+    FXUserDefaults groupDefaults;
+    FXUserDefaults standardDefaults;
+    FXRatesFile ratesFile;
+    FXRatesTable ratesTable{ratesFile, locale};
+    FXSettingsManager settings{groupDefaults, ratesTable, center};
+    FXHttpRatesDownloader downloader;
+    FXCurrencyManager currencies;
+    FakeLocationSystem locationSystem;
+    std::optional<FXLocationManager> locationManager;
+    std::optional<FXInputManager> inputsStorage;
+    FXInputManager &inputs;
+    FXFlagCache flags;
+    FXConverterServices services;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FXMainViewController.h"
+#include "FXRatesCellView.h"
+#include "FXTableTextField.h"
+#include "FXTableView.h"
+
+#include <QLabel>
+#include <QTest>
+
+// Drives a converter's table the way a person does, and reads what the person would see.
+class TableDriver {
+public:
+    explicit TableDriver(FXMainViewController &controller)
+        : m_controller(controller)
+        , m_table(*controller.ratesTableView())
+    {
+    }
+
+    FXTableView &table() const { return m_table; }
+    FXRatesCellView *cell(int row) const { return m_table.viewAtRow(row); }
+    FXTableTextField *field(int row) const { return cell(row)->inputTextField(); }
+    // The amount row `row` shows.
+    QString shown(int row) const { return field(row)->text(); }
+
+    void clickField(int row) const { QTest::mouseClick(field(row), Qt::LeftButton, {}, QPoint(5, 5)); }
+    // A click on the row's flag, beside its amount field.
+    void clickBeside(int row) const
+    {
+        QLabel *flag = cell(row)->flagImageView();
+        QTest::mouseClick(flag, Qt::LeftButton, {}, flag->rect().center());
+    }
+    // Selects `row` with the keyboard on the table: a click in its field, then Return.
+    void selectForTyping(int row) const
+    {
+        if (row == 0) {
+            clickBeside(0);
+        } else {
+            clickField(row);
+            QTest::keyClick(field(row), Qt::Key_Return);
+        }
+    }
+    void typeIntoTable(const QString &keys) const { QTest::keyClicks(&m_table, keys); }
+
+private:
+    FXMainViewController &m_controller;
+    FXTableView &m_table;
+};
