@@ -1,0 +1,187 @@
+#include "FXApplicationDelegate.h"
+
+#include "FXCurrencyManager.h"
+#include "FXFlagCache.h"
+#include "FXLocalizedString.h"
+#include "FXMainTemplateButton.h"
+#include "FXMainViewController.h"
+#include "FXMainWindowController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QTranslator>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace {
+
+// What the process holds in memory now, in KiB; 0 where the system does not tell.
+long residentKibibytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    // Files of /proc tell no size, so they are read whole.
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+}
+
+FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services, QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_window(std::make_unique<FXMainWindowController>(services))
+    , m_menu(std::make_unique<QMenu>())
+{
+    FXMainViewController *content = m_window->contentViewController();
+    m_menu->addActions(content->editActions());
+    m_menu->addSeparator();
+    m_menu->addAction(content->refreshAction());
+    m_menu->addSeparator();
+    // Preferences and feedback come with later versions; their places are kept.
+    m_preferences = m_menu->addAction(FXLocalizedString::text("Preferences…"));
+    m_preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    m_preferences->setEnabled(false);
+    m_feedback = m_menu->addAction(FXLocalizedString::text("Send Feedback…"));
+    m_feedback->setEnabled(false);
+    m_menu->addSeparator();
+    m_about = m_menu->addAction(FXLocalizedString::text("About Cambio"));
+    connect(m_about, &QAction::triggered, this, &FXApplicationDelegate::orderFrontAboutPanel);
+    m_menu->addSeparator();
+    m_quit = m_menu->addAction(FXLocalizedString::text("Quit Cambio"));
+    m_quit->setShortcut(QKeySequence::Quit);
+    connect(m_quit, &QAction::triggered, this, &FXApplicationDelegate::terminate);
+    for (QAction *action : {m_preferences, m_feedback, m_quit}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_window->addAction(action);
+    }
+    content->setApplicationMenu(m_menu.get());
+    // F10 opens the application menu, as the menu bar it stands for would.
+    auto *openMenu = new QShortcut(QKeySequence(Qt::Key_F10), m_window.get());
+    connect(openMenu, &QShortcut::activated, content->menuButton(), &QToolButton::showMenu);
+
+    connect(m_window.get(), &FXMainWindowController::windowWillClose, qApp,
+            &QCoreApplication::quit, Qt::QueuedConnection);
+    // Quitting otherwise than by closing the window (the system ends the session) keeps the frame
+    // too.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (m_window->isVisible())
+            m_window->saveFrame();
+    });
+}
+
+FXApplicationDelegate::~FXApplicationDelegate() = default;
+
+void FXApplicationDelegate::installTranslators(QCoreApplication &application)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QLocale(), QStringLiteral("cambio"), QStringLiteral("_"),
+                         QStringLiteral(":/i18n"))
+        || translator->load(QStringLiteral(":/i18n/cambio_en"))) {
+        application.installTranslator(translator);
+    }
+    // Qt's own texts (the edit menu of an amount field), where the system has them.
+    auto *qtTranslator = new QTranslator(&application);
+    if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        application.installTranslator(qtTranslator);
+    }
+}
+
+void FXApplicationDelegate::applicationDidFinishLaunching()
+{
+    showMainWindow();
+}
+
+void FXApplicationDelegate::showMainWindow()
+{
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void FXApplicationDelegate::orderFrontAboutPanel()
+{
+    auto *panel = new QMessageBox(m_window.get());
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setWindowTitle(FXLocalizedString::text("About Cambio"));
+    panel->setIconPixmap(QApplication::windowIcon().pixmap(64));
+    panel->setText(QStringLiteral("Cambio"));
+    panel->setInformativeText(
+        FXLocalizedString::format("Version %@", QCoreApplication::applicationVersion())
+        + u'\n'
+        + FXLocalizedString::format("Rates of %@",
+                                    m_services.currencies.humanReadableUpdateDate()));
+    panel->setStandardButtons(QMessageBox::Ok);
+    panel->open();
+}
+
+void FXApplicationDelegate::terminate()
+{
+    m_window->close();
+}
+
+void FXApplicationDelegate::quitAfterFirstPaint(const QString &screenshotPath)
+{
+    m_quitsAfterFirstPaint = true;
+    m_screenshotPath = screenshotPath;
+    m_window->installEventFilter(this);
+}
+
+bool FXApplicationDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_quitsAfterFirstPaint && watched == m_window.get() && event->type() == QEvent::Paint) {
+        m_quitsAfterFirstPaint = false;
+        // Once this paint has reached the screen.
+        QMetaObject::invokeMethod(this, &FXApplicationDelegate::didPaintFirstFrame,
+                                  Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FXApplicationDelegate::didPaintFirstFrame()
+{
+    std::printf("first-paint rss_kib=%ld\n", residentKibibytes());
+    std::fflush(stdout);
+    if (m_screenshotPath.isEmpty()) {
+        QCoreApplication::quit();
+        return;
+    }
+    // The refresh starts once the first frame is on screen, that is, in a moment.
+    QTimer::singleShot(100, this, &FXApplicationDelegate::takeScreenshot);
+}
+
+void FXApplicationDelegate::takeScreenshot()
+{
+    // The flags and the end of the first refresh arrive a moment after the first frame; the
+    // picture waits for them.
+    if (m_services.flags.isRendering() || m_services.currencies.isUpdating()) {
+        QTimer::singleShot(50, this, &FXApplicationDelegate::takeScreenshot);
+        return;
+    }
+    m_window->repaint();
+    QPixmap picture;
+    if (QScreen *screen = m_window->screen())
+        picture = screen->grabWindow(m_window->winId());
+    if (picture.isNull())
+        picture = m_window->grab();
+    const bool saved = picture.save(m_screenshotPath);
+    if (!saved)
+        std::fprintf(stderr, "cambio: cannot write %s\n", qPrintable(m_screenshotPath));
+    QCoreApplication::exit(saved ? 0 : 1);
+}

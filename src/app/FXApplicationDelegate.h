@@ -1,0 +1,64 @@
+#pragma once
+
+#include "FXConverterServices.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class FXMainWindowController;
+class QAction;
+class QCoreApplication;
+class QMenu;
+
+// The application around the converter window: the application menu behind the toolbar's menu
+// button (the edit commands, Refresh Rates, Preferences…, Send Feedback…, About Cambio, Quit)
+// with their shortcuts, the translations, and the end of the program when the window closes.
+class FXApplicationDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FXApplicationDelegate(const FXConverterServices &services, QObject *parent = nullptr);
+    ~FXApplicationDelegate() override;
+
+    // Installs the translations of the user's language, English when there are none; a text
+    // without a translation shows as its key.
+    static void installTranslators(QCoreApplication &application);
+
+    // Shows the converter window.
+    void applicationDidFinishLaunching();
+    // Brings the window to the front: a second start of the program asks for this.
+    void showMainWindow();
+    // Once the window's first frame is painted: prints the resident memory ("first-paint
+    // rss_kib=N") and quits, or, given a `screenshotPath`, saves a picture of the window there as
+    // soon as its flags are drawn and the first refresh has ended. For start-up measures and
+    // screenshots.
+    void quitAfterFirstPaint(const QString &screenshotPath = QString());
+
+    FXMainWindowController *mainWindow() const { return m_window.get(); }
+    QMenu *applicationMenu() const { return m_menu.get(); }
+    QAction *preferencesAction() const { return m_preferences; }
+    QAction *quitAction() const { return m_quit; }
+
+    void orderFrontAboutPanel();
+    // Closes the window, which ends the program.
+    void terminate();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void didPaintFirstFrame();
+    void takeScreenshot();
+
+    const FXConverterServices &m_services;
+    std::unique_ptr<FXMainWindowController> m_window;
+    std::unique_ptr<QMenu> m_menu;
+    QAction *m_preferences;
+    QAction *m_feedback;
+    QAction *m_about;
+    QAction *m_quit;
+    bool m_quitsAfterFirstPaint = false;
+    QString m_screenshotPath;
+};

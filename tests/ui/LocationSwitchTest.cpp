@@ -1,0 +1,91 @@
+// The offer to make the currency of the computer's new country the main currency.
+
+#include "ConverterHarness.h"
+#include "FXApplicationDelegate.h"
+#include "TableDriver.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+class LocationSwitchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
+    void aNewCountryOffersItsCurrency_data();
+    void aNewCountryOffersItsCurrency();
+    void becomingActiveAsksForAFixWhenTheCurrencyFollowsTheCountry_data();
+    void becomingActiveAsksForAFixWhenTheCurrencyFollowsTheCountry();
+};
+
+void LocationSwitchTest::aNewCountryOffersItsCurrency_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("button");   // empty: no offer
+    QTest::addColumn<QString>("mainCurrency");
+    QTest::newRow("change") << "CH" << "Change" << "CHF";
+    QTest::newRow("cancel") << "CH" << "Cancel" << "USD";
+    QTest::newRow("a country without a currency") << "AQ" << QString() << "USD";
+    QTest::newRow("a country of the main currency") << "EC" << QString() << "USD";
+}
+
+void LocationSwitchTest::aNewCountryOffersItsCurrency()
+{
+    QFETCH(QString, country);
+    QFETCH(QString, button);
+    QFETCH(QString, mainCurrency);
+    ConverterHarness core({.lastCountry = QStringLiteral("US")});
+    FXMainViewController controller(core.services);
+    controller.show();
+    QVERIFY(QTest::qWaitForWindowActive(&controller));
+    // Once the window is on screen, it follows the location manager, which starts locating.
+    QTRY_VERIFY(core.locationManager.has_value());
+
+    core.locationSystem.find(country);
+
+    auto *alert = controller.findChild<QMessageBox *>();
+    if (button.isEmpty()) {
+        QVERIFY(!alert);
+    } else {
+        QVERIFY(alert);
+        QCOMPARE(alert->windowModality(), Qt::WindowModal);
+        QCOMPARE(alert->text(), QStringLiteral("Make CHF your main currency?"));
+        QPushButton *pressed = nullptr;
+        for (QAbstractButton *candidate : alert->buttons()) {
+            if (candidate->text() == button)
+                pressed = qobject_cast<QPushButton *>(candidate);
+        }
+        QVERIFY(pressed);
+        QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Change"));
+        QTest::mouseClick(pressed, Qt::LeftButton);
+    }
+
+    QTRY_COMPARE(core.currencies.defaultCurrency(), std::optional(mainCurrency));
+    QCOMPARE(controller.currencies().value(0), mainCurrency);
+    QCOMPARE(TableDriver(controller).cell(0)->currency(), mainCurrency);
+}
+
+void LocationSwitchTest::becomingActiveAsksForAFixWhenTheCurrencyFollowsTheCountry_data()
+{
+    QTest::addColumn<bool>("follows");
+    QTest::newRow("following the country") << true;
+    QTest::newRow("a fixed main currency only") << false;
+}
+
+void LocationSwitchTest::becomingActiveAsksForAFixWhenTheCurrencyFollowsTheCountry()
+{
+    QFETCH(bool, follows);
+    ConverterHarness core;
+    core.settings.setLocationBasedCurrencyEnabled(follows);
+    FXMainViewController controller(core.services);
+    core.services.location();
+    const int fixes = core.locationSystem.fixesAskedFor;
+
+    controller.applicationDidBecomeActive();
+
+    QCOMPARE(core.locationSystem.fixesAskedFor - fixes, follows ? 1 : 0);
+}
+
+QTEST_MAIN(LocationSwitchTest)
+#include "LocationSwitchTest.moc"

@@ -1,0 +1,214 @@
+// The converter window as a whole: its frame, its chrome, its status line, its menu, what screen
+// readers find in it, and its texts.
+
+#include "ConverterHarness.h"
+#include "FXApplicationDelegate.h"
+#include "FXLocalizedString.h"
+#include "FXMainTemplateButton.h"
+#include "FXMainWindowController.h"
+#include "FXStatusLine.h"
+#include "FXWindowButton.h"
+#include "TableDriver.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+struct Readable {
+    QAccessible::Role role;
+    QString name;
+    QString value;
+    QString description;
+};
+
+// Everything a screen reader finds under `interface`.
+void collect(QAccessibleInterface *interface, QList<Readable> &found)
+{
+    if (!interface || interface->state().invisible)
+        return;
+    found.append({interface->role(), interface->text(QAccessible::Name),
+                  interface->text(QAccessible::Value), interface->text(QAccessible::Description)});
+    for (int i = 0; i < interface->childCount(); ++i)
+        collect(interface->child(i), found);
+}
+
+std::optional<Readable> findNamed(const QList<Readable> &found, const QString &name)
+{
+    for (const Readable &readable : found) {
+        if (readable.name == name)
+            return readable;
+    }
+    return std::nullopt;
+}
+
+}
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theFrameIsSavedAndBroughtBackOntoAScreen_data();
+    void theFrameIsSavedAndBroughtBackOntoAScreen();
+    void theWindowButtonsStandAtTheirPlaces();
+    void screenReadersFindEveryControlAndAmount();
+    void aFailedRefreshTellsWhy();
+    void theApplicationMenuHoldsEveryCommand();
+    void textsComeFromTheTranslations_data();
+    void textsComeFromTheTranslations();
+};
+
+void WindowTest::theFrameIsSavedAndBroughtBackOntoAScreen_data()
+{
+    QTest::addColumn<QPoint>("place");
+    QTest::addColumn<bool>("onScreen");
+    QTest::newRow("on the screen") << QPoint(120, 40) << true;
+    QTest::newRow("on a screen that is gone") << QPoint(5000, 4000) << false;
+}
+
+void WindowTest::theFrameIsSavedAndBroughtBackOntoAScreen()
+{
+    QFETCH(QPoint, place);
+    QFETCH(bool, onScreen);
+    ConverterHarness core;
+    {
+        FXMainWindowController window(core.services);
+        window.show();
+        window.move(place);
+        QSignalSpy closing(&window, &FXMainWindowController::windowWillClose);
+        window.close();
+        QCOMPARE(closing.size(), 1);
+        QCOMPARE(window.savedFrame().value_or(QRect()).topLeft(), place);
+    }
+
+    FXMainWindowController next(core.services);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (onScreen)
+        QCOMPARE(next.pos(), place);
+    else
+        QVERIFY(screen.contains(next.frameGeometry()));
+}
+
+void WindowTest::theWindowButtonsStandAtTheirPlaces()
+{
+    ConverterHarness core;
+    FXMainWindowController window(core.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(window.closeButton()->x(), 10);
+    QCOMPARE(window.minimizeButton()->x(), 30);
+    QCOMPARE(window.zoomButton()->x(), 50);
+    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+    QTest::mouseClick(window.closeButton(), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}
+
+void WindowTest::screenReadersFindEveryControlAndAmount()
+{
+    ConverterHarness core;
+    FXApplicationDelegate application(core.services);
+    application.applicationDidFinishLaunching();
+    FXMainWindowController &window = *application.mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(window.contentViewController()->statusTextField()->text().startsWith(u"Updated"));
+
+    QList<Readable> found;
+    collect(QAccessible::queryAccessibleInterface(&window), found);
+
+    for (const char *control : {"Currencies", "Menu", "Refresh Rates", "Reset Amounts", "Close",
+                                "Minimize", "Zoom"}) {
+        QVERIFY2(findNamed(found, QString::fromLatin1(control)), control);
+    }
+    // Every row's amount is read where it stands, without moving the keyboard there.
+    const auto euros = findNamed(found, QStringLiteral("Euro (EUR)"));
+    QVERIFY(euros);
+    QCOMPARE(euros->role, QAccessible::EditableText);
+    QCOMPARE(euros->value, QStringLiteral("88.02"));
+    QVERIFY(findNamed(found, QStringLiteral("Bitcoin (BTC)")));
+    const QString status = window.contentViewController()->statusTextField()->text();
+    const auto line = findNamed(found, status);
+    QVERIFY(line);
+    QVERIFY(line->description.contains(QStringLiteral("connection refused"), Qt::CaseInsensitive));
+}
+
+void WindowTest::aFailedRefreshTellsWhy()
+{
+    ConverterHarness core;
+    FXMainViewController controller(core.services);
+    FXStatusLine *status = controller.statusTextField();
+    controller.show();
+    QCOMPARE(status->text(), QStringLiteral("Updating…"));
+
+    QTRY_COMPARE(status->text(),
+                 QStringLiteral("Updated ") + core.currencies.humanReadableUpdateDate());
+    QVERIFY(status->warningSign()->isVisible());
+    QVERIFY(status->warningSign()->toolTip().startsWith(QStringLiteral("Cannot update the rates from")));
+    QVERIFY(status->warningSign()->toolTip().endsWith(QStringLiteral("connection refused")));
+    QCOMPARE(status->warningSign()->accessibleDescription(), status->warningSign()->toolTip());
+}
+
+void WindowTest::theApplicationMenuHoldsEveryCommand()
+{
+    ConverterHarness core;
+    FXApplicationDelegate application(core.services);
+    QStringList items;
+    for (const QAction *action : application.applicationMenu()->actions()) {
+        if (!action->isSeparator())
+            items.append(action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
+    }
+    QCOMPARE(items, QStringList({u"Copy (off)"_qs, u"Copy All"_qs, u"Paste (off)"_qs,
+                                 u"Reset Amounts (off)"_qs, u"Refresh Rates"_qs,
+                                 u"Preferences… (off)"_qs, u"Send Feedback… (off)"_qs,
+                                 u"About Cambio"_qs, u"Quit Cambio"_qs}));
+    QCOMPARE(application.quitAction()->shortcut(), QKeySequence(QKeySequence::Quit));
+    QCOMPARE(application.preferencesAction()->shortcut(), QKeySequence(u"Ctrl+,"_qs));
+    QCOMPARE(application.mainWindow()->contentViewController()->menuButton()->menu(),
+             application.applicationMenu());
+}
+
+void WindowTest::textsComeFromTheTranslations_data()
+{
+    QTest::addColumn<QString>("language");   // empty: no translations installed
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("German status") << "de" << QByteArray("Updating…") << QString() << "Wird aktualisiert…";
+    QTest::newRow("German format") << "de" << QByteArray("LocationChangedAlertMessage") << "CHF"
+                                   << "CHF zur Hauptwährung machen?";
+    QTest::newRow("English for a named key") << "fr" << QByteArray("LocationChangedAlertMessage")
+                                             << "CHF" << "Make CHF your main currency?";
+    QTest::newRow("the key without translations") << QString() << QByteArray("Updated %@") << "10:42"
+                                                  << "Updated 10:42";
+}
+
+void WindowTest::textsComeFromTheTranslations()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, key);
+    QFETCH(QString, argument);
+    QFETCH(QString, text);
+    QLocale::setDefault(QLocale(language));
+    if (!language.isEmpty())
+        FXApplicationDelegate::installTranslators(*qApp);
+
+    const QString shown = argument.isEmpty() ? FXLocalizedString::text(key.constData())
+                                             : FXLocalizedString::format(key.constData(), argument);
+
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(shown, text);
+}
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
