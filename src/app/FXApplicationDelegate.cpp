@@ -61,7 +61,8 @@ FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services
     connect(m_about, &QAction::triggered, this, &FXApplicationDelegate::orderFrontAboutPanel);
     m_menu->addSeparator();
     m_quit = m_menu->addAction(FXLocalizedString::text("Quit Cambio"));
-    m_quit->setShortcut(QKeySequence::Quit);
+    // Not QKeySequence::Quit, which only some desktops' themes bind.
+    m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_quit, &QAction::triggered, this, &FXApplicationDelegate::terminate);
     for (QAction *action : {m_preferences, m_feedback, m_quit}) {
         action->setShortcutContext(Qt::WindowShortcut);

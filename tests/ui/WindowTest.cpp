@@ -61,6 +61,7 @@ private slots:
     void screenReadersFindEveryControlAndAmount();
     void aFailedRefreshTellsWhy();
     void theApplicationMenuHoldsEveryCommand();
+    void theKeyboardAloneGoesFromStartToQuit();
     void textsComeFromTheTranslations_data();
     void textsComeFromTheTranslations();
 };
@@ -168,10 +169,39 @@ void WindowTest::theApplicationMenuHoldsEveryCommand()
                                  u"Reset Amounts (off)"_qs, u"Refresh Rates"_qs,
                                  u"Preferences… (off)"_qs, u"Send Feedback… (off)"_qs,
                                  u"About Cambio"_qs, u"Quit Cambio"_qs}));
-    QCOMPARE(application.quitAction()->shortcut(), QKeySequence(QKeySequence::Quit));
+    QCOMPARE(application.quitAction()->shortcut(), QKeySequence(u"Ctrl+Q"_qs));
     QCOMPARE(application.preferencesAction()->shortcut(), QKeySequence(u"Ctrl+,"_qs));
     QCOMPARE(application.mainWindow()->contentViewController()->menuButton()->menu(),
              application.applicationMenu());
+}
+
+void WindowTest::theKeyboardAloneGoesFromStartToQuit()
+{
+    ConverterHarness core;
+    FXApplicationDelegate application(core.services);
+    application.applicationDidFinishLaunching();
+    FXMainWindowController &window = *application.mainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    FXMainViewController &content = *window.contentViewController();
+    TableDriver table(content);
+    const auto focused = [] { return QApplication::focusWidget(); };
+    QCOMPARE(focused(), content.ratesTableView());
+
+    // Tab goes into the first row and on through every row, then to the toolbar and round again.
+    QStringList path;
+    for (int key = 0; key < 9; ++key) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        path.append(focused()->accessibleName());
+    }
+    QCOMPARE(path, QStringList({u"US Dollar (USD)"_qs, u"Euro (EUR)"_qs, u"British Pound (GBP)"_qs,
+                                u"Japanese Yen (JPY)"_qs, u"Bitcoin (BTC)"_qs, u"Refresh Rates"_qs,
+                                u"Reset Amounts"_qs, u"Menu"_qs, u"US Dollar (USD)"_qs}));
+    QTest::keyClicks(focused(), QStringLiteral("25"));
+    QCOMPARE(table.shown(0), QStringLiteral("25"));
+    QCOMPARE(table.shown(1), core.amount(QStringLiteral("EUR")));
+
+    QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!window.isVisible());
 }
 
 void WindowTest::textsComeFromTheTranslations_data()

@@ -278,8 +278,11 @@ void FXTableView::activateRow(int row)
 {
     scrollRowToVisible(row);
     layoutRows();
-    if (FXRatesCellView *cell = viewAtRow(row))
+    if (FXRatesCellView *cell = viewAtRow(row)) {
         cell->activateWithCharacterOffset(0);
+        // Entering the rows from elsewhere, the amount is selected: what is typed replaces it.
+        cell->inputTextField()->selectAll();
+    }
 }
 
 void FXTableView::keyPressEvent(QKeyEvent *event)

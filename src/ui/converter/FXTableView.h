@@ -102,7 +102,7 @@ private:
     void recycle(int row);
     void updateSelectionMarks();
     bool holdsFocus(const FXRatesRowView *rowView) const;
-    // Gives the keyboard to the amount field of `row`, with the caret at the end.
+    // Gives the keyboard to the amount field of `row`, with its amount selected.
     void activateRow(int row);
 
     FXNotificationCenter &m_center;
