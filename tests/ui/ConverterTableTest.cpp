@@ -16,7 +16,7 @@ private slots:
     void heightFollowsTheRows();
     void typingIntoTheTable_data();
     void typingIntoTheTable();
-    void typingWithoutASelectedRowChangesNothing();
+    void typingWithoutASelectedRowChangesNothingButDownSelects();
     void clicksSelectRowsOnlyThroughFieldsAndTheHeader();
     void rowsAreMadeForWhatIsOnScreen();
 };
@@ -103,7 +103,7 @@ void ConverterTableTest::typingIntoTheTable()
     QCOMPARE(table.shown(0) == QStringLiteral("100"), settingsChangeFirst);
 }
 
-void ConverterTableTest::typingWithoutASelectedRowChangesNothing()
+void ConverterTableTest::typingWithoutASelectedRowChangesNothingButDownSelects()
 {
     ConverterHarness core;
     FXMainViewController controller(core.services);
@@ -118,6 +118,10 @@ void ConverterTableTest::typingWithoutASelectedRowChangesNothing()
 
     QCOMPARE(posted, 0);
     QCOMPARE(table.shown(0), QStringLiteral("100"));
+
+    QTest::keyClick(&table.table(), Qt::Key_Down);
+    table.typeIntoTable(QStringLiteral("5"));
+    QCOMPARE(table.shown(0), QStringLiteral("5"));
     core.center.removeObserver(&posted);
 }
 

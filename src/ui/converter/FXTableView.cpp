@@ -288,6 +288,12 @@ void FXTableView::activateRow(int row)
 void FXTableView::keyPressEvent(QKeyEvent *event)
 {
     if (m_selectedRow < 0) {
+        // As in any list: with nothing selected, Down selects the first row and Up the last.
+        if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && numberOfRows() > 0) {
+            selectRow(event->key() == Qt::Key_Down ? 0 : numberOfRows() - 1);
+            event->accept();
+            return;
+        }
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
