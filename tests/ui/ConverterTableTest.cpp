@@ -16,7 +16,7 @@ private slots:
     void heightFollowsTheRows();
     void typingIntoTheTable_data();
     void typingIntoTheTable();
-    void typingWithoutASelectedRowChangesNothingButDownSelects();
+    void typingWithoutASelectedRowChangesNothingAndArrowsSelect();
     void clicksSelectRowsOnlyThroughFieldsAndTheHeader();
     void rowsAreMadeForWhatIsOnScreen();
 };
@@ -103,7 +103,7 @@ void ConverterTableTest::typingIntoTheTable()
     QCOMPARE(table.shown(0) == QStringLiteral("100"), settingsChangeFirst);
 }
 
-void ConverterTableTest::typingWithoutASelectedRowChangesNothingButDownSelects()
+void ConverterTableTest::typingWithoutASelectedRowChangesNothingAndArrowsSelect()
 {
     ConverterHarness core;
     FXMainViewController controller(core.services);
@@ -122,6 +122,11 @@ void ConverterTableTest::typingWithoutASelectedRowChangesNothingButDownSelects()
     QTest::keyClick(&table.table(), Qt::Key_Down);
     table.typeIntoTable(QStringLiteral("5"));
     QCOMPARE(table.shown(0), QStringLiteral("5"));
+    QTest::keyClick(&table.table(), Qt::Key_Down);
+    QCOMPARE(table.table().selectedRow(), 1);
+    QTest::keyClick(&table.table(), Qt::Key_Up);
+    QTest::keyClick(&table.table(), Qt::Key_Up);
+    QCOMPARE(table.table().selectedRow(), 0);
     core.center.removeObserver(&posted);
 }
 

@@ -287,13 +287,19 @@ void FXTableView::activateRow(int row)
 
 void FXTableView::keyPressEvent(QKeyEvent *event)
 {
+    // As in any list, Up and Down move the selection, and select the last or first row when
+    // nothing is selected.
+    if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && numberOfRows() > 0
+        && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        const bool down = event->key() == Qt::Key_Down;
+        const int row = m_selectedRow < 0 ? (down ? 0 : numberOfRows() - 1)
+                                          : qBound(0, m_selectedRow + (down ? 1 : -1), numberOfRows() - 1);
+        selectRow(row);
+        scrollRowToVisible(row);
+        event->accept();
+        return;
+    }
     if (m_selectedRow < 0) {
-        // As in any list: with nothing selected, Down selects the first row and Up the last.
-        if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && numberOfRows() > 0) {
-            selectRow(event->key() == Qt::Key_Down ? 0 : numberOfRows() - 1);
-            event->accept();
-            return;
-        }
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
