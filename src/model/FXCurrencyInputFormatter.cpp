@@ -61,7 +61,38 @@ void FXCurrencyInputFormatter::localeDidChange()
 }
 
 bool FXCurrencyInputFormatter::isPartialStringValid(const QString &partialString,
-                                                    QString *newString) const
+                                                    QString *newString,
+                                                    const QString &currentString) const
+{
+    // An amount the program wrote may hold what typing may not: a minus sign in front (with the
+    // direction marks some locales write around it) and more than two fraction digits (0.00088).
+    // An edit of it keeps the sign, and may remove fraction digits but never add one beyond those
+    // it held: otherwise the first keystroke would cut the amount to "0.00" or turn its sign.
+    const qsizetype signLength = std::find_if(currentString.cbegin(), currentString.cend(),
+                                              [this](QChar c) { return isAmountCharacter(c); })
+                                 - currentString.cbegin();
+    const QString sign = currentString.left(signLength);
+    const bool keepsSign = !sign.isEmpty() && partialString.startsWith(sign)
+                           && partialString.size() > sign.size();
+    const QString amount = keepsSign ? partialString.mid(sign.size()) : partialString;
+    const qsizetype fractionLimit = std::max<qsizetype>(FXNumberFormatter::maximumFractionDigits,
+                                                        fractionDigits(currentString.mid(signLength)));
+
+    QString cleaned;
+    const bool isValid = isAmount(amount, fractionLimit, &cleaned);
+    // A sign left alone is no amount: its characters are refused, and the field empties.
+    if (newString)
+        *newString = keepsSign ? sign + cleaned : cleaned;
+    return isValid;
+}
+
+bool FXCurrencyInputFormatter::isAmountCharacter(QChar character) const
+{
+    return LatinDigits.contains(character) || m_ownDigits.contains(character)
+           || character == m_decimalSeparator || character == m_latinDecimalSeparator;
+}
+
+QChar FXCurrencyInputFormatter::separatorFor(const QString &text) const
 {
     // The text follows the locale's own notation once it holds one of its own digits or its own
     // separator, and the notation of the digits 0 to 9 otherwise, as the number reader does.
@@ -69,33 +100,40 @@ bool FXCurrencyInputFormatter::isPartialStringValid(const QString &partialString
         return m_ownDigits.contains(character)
             || (character == m_decimalSeparator && character != m_latinDecimalSeparator);
     };
-    const bool isOwnNotation = std::any_of(partialString.begin(), partialString.end(), isOwn);
-    const QChar separator = isOwnNotation ? m_decimalSeparator : m_latinDecimalSeparator;
+    return std::any_of(text.begin(), text.end(), isOwn) ? m_decimalSeparator
+                                                         : m_latinDecimalSeparator;
+}
 
+qsizetype FXCurrencyInputFormatter::fractionDigits(const QString &text) const
+{
+    const qsizetype separator = text.indexOf(separatorFor(text));
+    return separator < 0 ? 0 : text.size() - separator - 1;
+}
+
+bool FXCurrencyInputFormatter::isAmount(const QString &text, qsizetype fractionLimit,
+                                        QString *cleaned) const
+{
+    const QChar separator = separatorFor(text);
     bool isValid = true;
     qsizetype separatorPosition = -1;
-    QString result;
-    result.reserve(partialString.size());
-    for (qsizetype position = 0; position < partialString.size(); ++position) {
-        const QChar character = partialString.at(position);
+    cleaned->reserve(text.size());
+    for (qsizetype position = 0; position < text.size(); ++position) {
+        const QChar character = text.at(position);
         if (character == separator) {
             if (separatorPosition < 0) {
                 separatorPosition = position;
-                result += character;
+                *cleaned += character;
             } else {
                 isValid = false;
             }
         } else if (!LatinDigits.contains(character) && !m_ownDigits.contains(character)) {
             isValid = false;
-        } else if (separatorPosition < 0
-                   || position <= separatorPosition + FXNumberFormatter::maximumFractionDigits) {
+        } else if (separatorPosition < 0 || position <= separatorPosition + fractionLimit) {
             // Refused characters use up fraction places too: "1.ab5" becomes "1.".
-            result += character;
+            *cleaned += character;
         } else {
             isValid = false;
         }
     }
-    if (newString)
-        *newString = result;
     return isValid;
 }

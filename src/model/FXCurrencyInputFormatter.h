@@ -24,8 +24,11 @@ public:
 
     // Called with the whole text the field would hold after a keystroke, paste or deletion. True
     // accepts it unchanged; false refuses it and sets `newString` (when given) to the text without
-    // the offending characters. Integer digits are not limited here.
-    bool isPartialStringValid(const QString &partialString, QString *newString) const;
+    // the offending characters. Integer digits are not limited here. `currentString`, the text
+    // the field holds before the edit, may be an amount the program wrote there: its minus sign
+    // stays, and its fraction digits beyond two may be removed but not added to.
+    bool isPartialStringValid(const QString &partialString, QString *newString,
+                              const QString &currentString = QString()) const;
 
     // The digits, then the decimal separators, the locale's own one last.
     QString allowedCharacters() const { return m_allowedCharacters; }
@@ -34,6 +37,13 @@ public:
     void localeDidChange();
 
 private:
+    bool isAmountCharacter(QChar character) const;
+    // The decimal separator of the notation `text` is written in.
+    QChar separatorFor(const QString &text) const;
+    qsizetype fractionDigits(const QString &text) const;
+    // The edit check of a text without sign: adds to `cleaned` what of it may stay.
+    bool isAmount(const QString &text, qsizetype fractionLimit, QString *cleaned) const;
+
     const FXLocale &m_locale;
     FXNotificationCenter &m_center;
     QChar m_decimalSeparator;

@@ -12,7 +12,13 @@ namespace {
 QString u(const char *text) { return QString::fromUtf8(text); }
 
 // What the field holds after the edit: the proposed text when it is accepted, else its cleaned copy.
-struct Edit { const char *locale; const char *name; const char *proposed; const char *kept; };
+struct Edit {
+    const char *locale;
+    const char *name;
+    const char *proposed;
+    const char *kept;
+    const char *before = "";   // what the field held, maybe an amount the program wrote
+};
 class FieldEdit : public ::testing::TestWithParam<Edit> {};
 void PrintTo(const Edit &e, std::ostream *os) { *os << e.locale << " \"" << e.proposed << '"'; }
 
@@ -22,7 +28,8 @@ TEST_P(FieldEdit, KeepsTheFieldAnAmountThatReads)
     FXLocale locale(u(GetParam().locale), &center);
     const FXCurrencyInputFormatter formatter(locale, center);
     QString replacement;
-    const bool accepted = formatter.isPartialStringValid(u(GetParam().proposed), &replacement);
+    const bool accepted =
+        formatter.isPartialStringValid(u(GetParam().proposed), &replacement, u(GetParam().before));
     EXPECT_EQ(accepted, u(GetParam().kept) == u(GetParam().proposed));
     EXPECT_EQ(replacement, u(GetParam().kept));
     // What the field keeps reads as a number once it holds a digit: the converter takes the
@@ -49,7 +56,15 @@ INSTANTIATE_TEST_SUITE_P(Locales, FieldEdit, ::testing::Values(
     Edit{"ar_EG", "LatinDigitsLatinSeparator", "12.5", "12.5"},
     Edit{"ar_EG", "OwnDigitsLatinSeparator", "١٢.٥", "١٢٥"},
     Edit{"ar_EG", "ThirdFractionDigit", "١٢٣٫٤٥6", "١٢٣٫٤٥"},
-    Edit{"ar_EG", "LatinGrouping", "12,5", "125"}),
+    Edit{"ar_EG", "LatinGrouping", "12,5", "125"},
+    // Amounts the program wrote: the sign stays, fraction digits go but are never added.
+    Edit{"en_US", "WrittenSmallAmountShortened", "0.001", "0.001", "0.0012"},
+    Edit{"en_US", "WrittenSmallAmountNotLengthened", "0.00125", "0.0012", "0.0012"},
+    Edit{"en_US", "WrittenNegativeEdited", "-2.", "-2.", "-2.5"},
+    Edit{"en_US", "WrittenNegativeDownToItsSign", "-", "", "-2"},
+    Edit{"en_US", "TypedMinusStillRefused", "-12.5", "12.5", "12.5"},
+    Edit{"fa_IR", "WrittenNegativeWithDirectionMark", "\u200e\u2212\u06f2", "\u200e\u2212\u06f2",
+         "\u200e\u2212\u06f2\u06f5"}),
     [](const auto &info) { return std::string(info.param.locale) + "_" + info.param.name; });
 
 TEST(FieldEdit, FollowsItsLocaleUntilDestroyed)

@@ -13,6 +13,7 @@ private slots:
     void everyOtherRowFollowsEachKeystroke();
     void anEmptiedFieldShowsZeroWhenLeft();
     void editsKeepOnlyAnAmount();
+    void anEditOfAWrittenSmallAmountKeepsItsDigits();
     void movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data();
     void movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd();
 };
@@ -86,6 +87,26 @@ void AmountFieldsTest::editsKeepOnlyAnAmount()
 
     QCOMPARE(table.field(2)->text(), QStringLiteral("12.34"));
     QCOMPARE(core.amount(QStringLiteral("GBP")), QStringLiteral("12.34"));
+}
+
+void AmountFieldsTest::anEditOfAWrittenSmallAmountKeepsItsDigits()
+{
+    ConverterHarness core;
+    FXMainViewController controller(core.services);
+    controller.show();
+    QVERIFY(QTest::qWaitForWindowActive(&controller));
+    TableDriver table(controller);
+    FXTableTextField *bitcoins = table.field(4);
+    QCOMPARE(bitcoins->text(), QStringLiteral("0.0012"));
+
+    table.clickField(4);
+    QTest::keyClick(bitcoins, Qt::Key_End);
+    QTest::keyClick(bitcoins, Qt::Key_Backspace);
+    QCOMPARE(bitcoins->text(), QStringLiteral("0.001"));
+    QVERIFY(table.shown(0) != QStringLiteral("0"));
+    // Typing adds no fraction digit beyond those the amount had.
+    QTest::keyClicks(bitcoins, QStringLiteral("5"));
+    QCOMPARE(bitcoins->text(), QStringLiteral("0.001"));
 }
 
 void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data()

@@ -10,9 +10,10 @@ FXCurrencyInputValidator::FXCurrencyInputValidator(const FXLocale &locale,
 QValidator::State FXCurrencyInputValidator::validate(QString &input, int &position) const
 {
     QString cleaned;
-    if (m_formatter.isPartialStringValid(input, &cleaned))
-        return Acceptable;
-    input = cleaned;
-    position = int(cleaned.size());
+    if (!m_formatter.isPartialStringValid(input, &cleaned, m_currentText)) {
+        input = cleaned;
+        position = int(cleaned.size());
+    }
+    m_currentText = input;
     return Acceptable;
 }

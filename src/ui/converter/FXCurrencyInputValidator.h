@@ -6,7 +6,8 @@
 
 // The edit check of an amount field, as Qt's line edits take it: the core's formatter decides, and
 // a refused edit leaves its cleaned copy in the field with the caret at its end. Texts the program
-// writes into the field do not pass through it (see FXTableTextField::setAmount).
+// writes into the field do not pass through it (see FXTableTextField::setAmount), but are told to
+// it: the check of an edit depends on the amount it starts from.
 class FXCurrencyInputValidator : public QValidator {
     Q_OBJECT
 
@@ -15,7 +16,10 @@ public:
                              QObject *parent = nullptr);
 
     State validate(QString &input, int &position) const override;
+    // The text the field holds now, written by the program.
+    void setCurrentText(const QString &text) { m_currentText = text; }
 
 private:
     FXCurrencyInputFormatter m_formatter;
+    mutable QString m_currentText;   // the field's text before the edit being checked
 };

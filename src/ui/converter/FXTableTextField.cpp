@@ -44,6 +44,7 @@ void FXTableTextField::setAmount(const QString &text)
         return;
     setValidator(nullptr);
     setText(text);
+    m_validator->setCurrentText(text);
     setValidator(m_validator);
 }
 
