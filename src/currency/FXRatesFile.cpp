@@ -28,9 +28,12 @@ std::optional<QVariantMap> FXRatesFile::read()
     if (!m_path)
         return std::nullopt;
     std::lock_guard lock(m_mutex);
-    // Only an empty place takes the seed: a dangling link, say, is the user's and stays.
+    // Only an empty place takes the seed: a dangling link, say, is the user's and stays. One try
+    // per run: a place that cannot take it (a folder that cannot be written) would fail again.
     struct stat entry {};
-    if (::lstat(QFile::encodeName(*m_path).constData(), &entry) != 0 && errno == ENOENT) {
+    if (!m_seedingTried && ::lstat(QFile::encodeName(*m_path).constData(), &entry) != 0
+        && errno == ENOENT) {
+        m_seedingTried = true;
         if (const auto &seed = loadSeed())
             FXPropertyList::writeDictionaryToFile(*seed, *m_path);
     }

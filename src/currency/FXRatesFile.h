@@ -48,4 +48,5 @@ private:
     QString m_seedPath;
     std::optional<std::optional<QVariantMap>> m_seed;
     std::optional<FXFileState> m_knownState;   // at the last read or write
+    bool m_seedingTried = false;
 };
