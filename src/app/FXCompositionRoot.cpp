@@ -28,9 +28,7 @@ FXCompositionRoot *currentRoot = nullptr;
 struct FXCompositionRoot::Objects {
     explicit Objects(const Options &options)
         : options(options)
-        , downloader(options.ratesDownloader ? options.ratesDownloader()
-                                             : std::make_unique<FXLoadedRatesDownloader>())
-        , currencies(ratesTable, ratesFile, settings, locale, countryCodeSource(), *downloader,
+        , currencies(ratesTable, ratesFile, settings, locale, countryCodeSource(), downloader,
                      [this] { return ratesServerURL(group); }, center)
     {
         currencies.setRefreshPause(int(options.refreshPause.count()));
@@ -72,7 +70,7 @@ struct FXCompositionRoot::Objects {
     FXRatesFile ratesFile;
     FXRatesTable ratesTable{ratesFile, locale};
     FXSettingsManager settings{group, ratesTable, center};
-    std::unique_ptr<FXRatesDownloader> downloader;
+    FXLoadedRatesDownloader downloader;
     FXCurrencyManager currencies;
     std::unique_ptr<FXSharedFilesWatcher> sharedFilesWatcher;
     std::optional<FXInputManager> inputs;

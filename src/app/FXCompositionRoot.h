@@ -12,7 +12,6 @@ class FXInputManager;
 class FXLocationManager;
 class FXLocationService;
 class FXNotificationCenter;
-class FXRatesDownloader;
 class FXSettingsManager;
 class FXUserDefaults;
 
@@ -24,10 +23,11 @@ class FXUserDefaults;
 // - Every object made here lives on the main thread and is used there. Notifications are posted
 //   and delivered on the main thread; positioning and geocoding answers reach it through Qt's
 //   event loop.
-// - Only the download of new rates runs in the background, on FXDispatch's background queue. It
-//   replaces the rates table whole under the table's lock, then hands its end step to the main
-//   thread (FXDispatch::mainSync): the updating state is cleared and FXRatesDidUpdateNotification
-//   is posted there, with the outcome in its user info.
+// - Only the download of new rates runs in the background, on FXDispatch's background queue, with
+//   QtNetwork loaded at the first download (the module cambio-network), so that programs start
+//   without it. It replaces the rates table whole under the table's lock, then hands its end step
+//   to the main thread (FXDispatch::mainSync): the updating state is cleared and
+//   FXRatesDidUpdateNotification is posted there, with the outcome in its user info.
 // - Changes that another process (cambio-cli, a second window) makes to the shared rates file or
 //   group settings are noticed on the main thread by a file watcher and announced with the same
 //   notifications.
@@ -44,13 +44,9 @@ public:
         std::chrono::milliseconds refreshPause{0};
         // The window follows what other processes change in the shared files.
         bool watchesSharedFiles = false;
-        // Makes the downloader of new rates. Without one the network module is loaded at the
-        // first download, so that a program that mostly converts starts without QtNetwork.
-        std::function<std::unique_ptr<FXRatesDownloader>()> ratesDownloader;
     };
-    // The window's: the platform's positioning, a readable pause, the shared files watched, the
-    // network at hand. Defined apart (cambio_composition_window), so that only the window links
-    // Qt Positioning and QtNetwork.
+    // The window's: the platform's positioning, a readable pause, the shared files watched.
+    // Defined apart (cambio_composition_window), so that only the window links Qt Positioning.
     static Options windowOptions();
     static Options commandLineOptions() { return {}; }
 

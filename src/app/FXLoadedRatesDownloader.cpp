@@ -27,9 +27,10 @@ const FXRatesDownloader *FXLoadedRatesDownloader::loaded(QString *failure) const
 {
     std::call_once(m_loading, [this] {
         using Create = FXRatesDownloader *(*)();
-        const QString folder = QCoreApplication::applicationDirPath();
-        const QStringList places{folder + QStringLiteral("/cambio-network"),
-                                 folder + QStringLiteral("/../lib/cambio/cambio-network")};
+        // Installed beside the program's lib folder; run from the build tree, where it was built.
+        const QStringList places{
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/cambio/cambio-network"),
+            QStringLiteral(CAMBIO_NETWORK_MODULE_BUILD_PATH)};
         for (const QString &path : places) {
             auto library = std::make_unique<QLibrary>(path);
             if (!library->load()) {

@@ -10,9 +10,10 @@
 class QLibrary;
 
 // The HTTP downloader of the module "cambio-network", loaded at the first download: a program
-// that mostly converts (cambio-cli) then starts without QtNetwork and the libraries it brings.
-// The module is looked for beside the program, then in ../lib/cambio. A module that cannot be
-// loaded fails every download, saying why.
+// that mostly converts (cambio-cli), or shows its window first, starts without QtNetwork and the
+// libraries it brings.
+// The module is looked for in the program's ../lib/cambio, then where the build put it. A module
+// that cannot be loaded fails every download, saying why.
 class FXLoadedRatesDownloader : public FXRatesDownloader {
 public:
     FXLoadedRatesDownloader();

@@ -1,6 +1,5 @@
 #include "FXCompositionRoot.h"
 
-#include "FXHttpRatesDownloader.h"
 #include "FXQtLocationService.h"
 
 FXCompositionRoot::Options FXCompositionRoot::windowOptions()
@@ -13,6 +12,5 @@ FXCompositionRoot::Options FXCompositionRoot::windowOptions()
     };
     options.refreshPause = std::chrono::seconds(1);
     options.watchesSharedFiles = true;
-    options.ratesDownloader = [] { return std::make_unique<FXHttpRatesDownloader>(); };
     return options;
 }

@@ -6,6 +6,7 @@
 #include "FXLocalizedString.h"
 #include "FXMainTemplateButton.h"
 #include "FXMainWindowController.h"
+#include "FXSingleInstance.h"
 #include "FXStatusLine.h"
 #include "FXWindowButton.h"
 #include "TableDriver.h"
@@ -17,7 +18,14 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QTranslator>
 
 namespace {
@@ -62,6 +70,7 @@ private slots:
     void aFailedRefreshTellsWhy();
     void theApplicationMenuHoldsEveryCommand();
     void theKeyboardAloneGoesFromStartToQuit();
+    void aSecondStartRaisesTheFirst();
     void textsComeFromTheTranslations_data();
     void textsComeFromTheTranslations();
 };
@@ -202,6 +211,26 @@ void WindowTest::theKeyboardAloneGoesFromStartToQuit()
 
     QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!window.isVisible());
+}
+
+void WindowTest::aSecondStartRaisesTheFirst()
+{
+    const QTemporaryDir folder;
+    const QString socket = folder.filePath(QStringLiteral("instance"));
+    // A socket that a crashed start left behind: bound, never closed properly, nobody listening.
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, QFile::encodeName(socket).constData());
+    const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QCOMPARE(::bind(left, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    ::close(left);
+
+    FXSingleInstance first(socket);
+    QVERIFY(!first.askRunningInstanceToActivate());
+    QVERIFY(first.listen());
+    QSignalSpy raised(&first, &FXSingleInstance::activationRequested);
+    QVERIFY(FXSingleInstance(socket).askRunningInstanceToActivate());
+    QTRY_COMPARE(raised.count(), 1);
 }
 
 void WindowTest::textsComeFromTheTranslations_data()
