@@ -1,17 +1,7 @@
 #include "TemporaryHome.h"
 
-#include <QtGlobal>
-
 TemporaryHome::TemporaryHome()
-    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME"))
-    , m_oldDataHome(qgetenv("XDG_DATA_HOME"))
+    : m_configHome("XDG_CONFIG_HOME", configHome().toUtf8())
+    , m_dataHome("XDG_DATA_HOME", dataHome().toUtf8())
 {
-    qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
-    qputenv("XDG_DATA_HOME", dataHome().toUtf8());
-}
-
-TemporaryHome::~TemporaryHome()
-{
-    qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
-    qputenv("XDG_DATA_HOME", m_oldDataHome);
 }

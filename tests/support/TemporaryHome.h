@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScopedEnvironment.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -10,7 +12,6 @@
 class TemporaryHome {
 public:
     TemporaryHome();
-    ~TemporaryHome();
 
     QString path() const { return m_dir.path(); }
     QString configHome() const { return m_dir.path() + QStringLiteral("/config"); }
@@ -18,8 +19,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_oldConfigHome;
-    QByteArray m_oldDataHome;
+    ScopedEnvironment m_configHome;
+    ScopedEnvironment m_dataHome;
 };
 
 // A test fixture with its own temporary home.
