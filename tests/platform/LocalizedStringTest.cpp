@@ -11,12 +11,9 @@ namespace {
 class GermanTexts : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *,
-                      int) const override
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
-        if (qstrcmp(context, "Cambio") != 0)
-            return {};
-        if (qstrcmp(sourceText, "Updated %@") == 0)
+        if (qstrcmp(context, "Cambio") == 0 && qstrcmp(sourceText, "Updated %@") == 0)
             return QStringLiteral("Aktualisiert: %@");
         return {};
     }
@@ -24,19 +21,15 @@ public:
 
 }
 
-TEST(LocalizedString, WithoutATranslationTheKeyIsTheText)
+TEST(LocalizedString, IsTheKeyWithoutATranslationAndTheTranslationFilledWithItsOneArgument)
 {
     EXPECT_EQ(FXLocalizedString::text("Updating…"), u"Updating…");
     EXPECT_EQ(FXLocalizedString::format("Updated %@", QStringLiteral("14:05")), u"Updated 14:05");
     EXPECT_EQ(FXLocalizedString::format("NoPlaceholder", QStringLiteral("x")), u"NoPlaceholder");
-}
 
-TEST(LocalizedString, ATranslationIsFilledWithItsOneArgument)
-{
     GermanTexts german;
     QCoreApplication::installTranslator(&german);
     // An argument that itself holds "%@" must come out as it is.
-    EXPECT_EQ(FXLocalizedString::format("Updated %@", QStringLiteral("%@ 14:05")),
-              u"Aktualisiert: %@ 14:05");
+    EXPECT_EQ(FXLocalizedString::format("Updated %@", QStringLiteral("%@ 14:05")), u"Aktualisiert: %@ 14:05");
     QCoreApplication::removeTranslator(&german);
 }

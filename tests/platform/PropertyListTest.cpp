@@ -1,4 +1,6 @@
 #include "FXPropertyList.h"
+#include "ScopedEnvironment.h"
+#include "TestData.h"
 
 #include <QDebug>
 #include <QDir>
@@ -52,17 +54,15 @@ QByteArray converted(const QByteArray &document, bool toBinary)
 QByteArray binaryForm(const QByteArray &xml) { return converted(xml, true); }
 QByteArray xmlForm(const QByteArray &binary) { return converted(binary, false); }
 
+// The values of a rates document and of a hand-edited one: numbers, text and dates.
 TEST(PropertyList, ReadsBackWhatItWroteInBothForms)
 {
     std::vector<std::pair<QVariant, QVariant>> trips = {
-        {42, 42LL}, {QStringList{QStringLiteral("USD")}, QVariantList{QStringLiteral("USD")}},
-        {QVariantHash{{QStringLiteral("a"), QVariantMap{}}}, QVariantMap{{QStringLiteral("a"), QVariantMap{}}}},
         {utc(2026, 9, 29, 12, 0, 0, 999), utc(2026, 9, 29, 12)},   // the XML form holds whole seconds
         {utc(2000, 12, 31, 23, 59, 59, 500), utc(2000, 12, 31, 23, 59, 59)},   // never later, before 2001
         {QDateTime(QDate(2026, 3, 29), QTime(3, 30), QTimeZone(7200)), utc(2026, 3, 29, 1, 30)}};
-    for (const QVariant &same : QVariantList{false, std::numeric_limits<qlonglong>::min(), 0.1 + 0.2, 1.2017405e-05,
-                                             2.0, QStringLiteral("<a>&amp;</a> € 🙂"), QByteArray("\0\x01\xff", 3),
-                                             utc(2026, 9, 29), utc(2069, 1, 19, 3, 14, 8), utc(2100, 1, 1),
+    for (const QVariant &same : QVariantList{0.1 + 0.2, 1.2017405e-05, 2.0,
+                                             QStringLiteral("<a>&amp;</a> € 🙂"), utc(2069, 1, 19, 3, 14, 8),
                                              utc(9999, 12, 31, 23, 59, 59), utc(1932, 12, 13, 20, 45, 51),
                                              utc(1000, 1, 1)})
         trips.emplace_back(same, same);
@@ -81,22 +81,11 @@ QVariantMap buried(const QVariant &value)
             {QStringLiteral("list"), QVariantList{QVariantMap{{QStringLiteral("x"), value}}}}};
 }
 
-QVariant nestedLists(int depth)
-{
-    QVariant value = QVariantList{};
-    while (--depth > 0)
-        value = QVariantList{value};
-    return value;
-}
-
 // Writing fails whole rather than leave a value out.
 TEST(PropertyList, RefusesToWriteWhatItCannotKeep)
 {
-    for (const QVariant &value : QVariantList{QVariant(), QDate(2026, 9, 29), std::numeric_limits<qulonglong>::max(),
-                                              QDateTime(), utc(999, 12, 31, 23, 59, 59), utc(10000, 1, 1),
-                                              QString(QChar::Null), QVariantMap{{QString(QChar::Null), 1}},
-                                              nestedLists(300)})
-        EXPECT_FALSE(FXPropertyList::binaryData(buried(value))) << qPrintable(QDebug::toString(value).left(200));
+    for (const QVariant &value : QVariantList{utc(10000, 1, 1), QString(QChar::Null), QVariantMap{{QString(QChar::Null), 1}}})
+        EXPECT_FALSE(FXPropertyList::binaryData(buried(value))) << qPrintable(QDebug::toString(value));
 }
 
 const QByteArray header = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">";
@@ -116,18 +105,12 @@ TEST(PropertyList, ReadsNoneFromWhatIsNoDictionary)
         EXPECT_FALSE(FXPropertyList::readDictionary(data)) << data.left(60).toStdString();
 }
 
-TEST(PropertyList, ReadsDatesOfAnyFourDigitYearInBothForms)
+// libplist takes a date without a zone as UTC.
+TEST(PropertyList, ReadsADateWithoutAZoneAsUtcInBothForms)
 {
-    const std::pair<const char *, QDateTime> dates[] = {
-        {"2069-01-19T03:14:08Z", utc(2069, 1, 19, 3, 14, 8)},   // past 32-bit seconds from 2001
-        {"2100-01-01T00:00:00Z", utc(2100, 1, 1)},
-        {"1900-06-01T12:00:00Z", utc(1900, 6, 1, 12)},
-        {"2026-09-29T12:00:00", utc(2026, 9, 29, 12)}};         // no zone: UTC, as libplist takes it
-    for (const auto &[text, date] : dates) {
-        const QByteArray xml = header + "<dict><key>Date</key><date>" + text + "</date></dict></plist>";
-        for (const QByteArray &form : {xml, binaryForm(xml)})
-            expectSameDocument(FXPropertyList::readDictionary(form), {{QStringLiteral("Date"), date}});
-    }
+    const QByteArray xml = header + "<dict><key>Date</key><date>2026-09-29T12:00:00</date></dict></plist>";
+    for (const QByteArray &form : {xml, binaryForm(xml)})
+        expectSameDocument(FXPropertyList::readDictionary(form), {{QStringLiteral("Date"), utc(2026, 9, 29, 12)}});
 }
 
 QByteArray nestedXml(int levels, bool closed = true)
@@ -221,11 +204,10 @@ TEST(PropertyListSeed, ReadsAndWritesNumbersTheSameUnderADecimalCommaLocale)
     QProcess::execute(QStringLiteral("localedef"),
                       {QStringLiteral("-c"), QStringLiteral("--quiet"), QStringLiteral("-i"), definition.fileName(),
                        folder.filePath(QStringLiteral("comma"))});
-    const std::optional<QByteArray> previousPath =
-        qEnvironmentVariableIsSet("LOCPATH") ? std::optional(qgetenv("LOCPATH")) : std::nullopt;
-    qputenv("LOCPATH", QFile::encodeName(folder.path()));
-    const locale_t decimalComma = newlocale(LC_ALL_MASK, "comma", locale_t{});
-    previousPath ? qputenv("LOCPATH", *previousPath) : qunsetenv("LOCPATH");
+    const locale_t decimalComma = [&] {
+        const ScopedEnvironment path("LOCPATH", QFile::encodeName(folder.path()));
+        return newlocale(LC_ALL_MASK, "comma", locale_t{});
+    }();
     if (!decimalComma)
         GTEST_SKIP() << "no locale with a decimal comma can be made here";
 
@@ -241,11 +223,16 @@ TEST(PropertyListSeed, ReadsAndWritesNumbersTheSameUnderADecimalCommaLocale)
     expectSameDocument(FXPropertyList::readDictionary(*written), *inCLocale);
 }
 
-// What may stand at a path in the tests of files, made in a temporary folder.
+// Files, links and other entries made in a temporary folder.
 class PropertyListFile : public ::testing::Test {
 protected:
     QString pathOf(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
     QByteArray encoded(const char *name) const { return QFile::encodeName(pathOf(name)); }
+    std::optional<QVariantMap> read(const char *name) const { return FXPropertyList::readDictionaryFromFile(pathOf(name)); }
+    bool write(const QVariantMap &dictionary, const char *name) const
+    {
+        return FXPropertyList::writeDictionaryToFile(dictionary, pathOf(name));
+    }
 
     void plantFile(const char *name, const QByteArray &bytes) const
     {
@@ -257,8 +244,6 @@ protected:
     {
         ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), encoded(name).constData()), 0);
     }
-    void plantFifo(const char *name) const { ASSERT_EQ(::mkfifo(encoded(name).constData(), 0644), 0); }
-
     bool isKind(const char *name, mode_t kind) const
     {
         struct stat status {};
@@ -267,29 +252,18 @@ protected:
 
     QTemporaryDir folder;
     const QVariantMap document{{QStringLiteral("m"), 2.5}};
-    const QByteArray stored = *FXPropertyList::binaryData(document);
 };
 
-// Users link their dotfiles, so a link to a file is read; a device or a FIFO never is: it would
-// never end, or never begin.
-TEST_F(PropertyListFile, ReadsOnlyRegularFilesUpToTheLimit)
+// Users link their dotfiles, so a link to a file is read. (What is no regular file is never read:
+// see the tests of the rates table.)
+TEST_F(PropertyListFile, ReadsFilesAndLinksToThemUpToTheLimit)
 {
-    plantFile("file", stored);
-    plantLink("link to a file", pathOf("file"));
-    plantFifo("fifo");
-    plantLink("link to a fifo", pathOf("fifo"));
-    plantLink("link to the zero device", QStringLiteral("/dev/zero"));
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder")));
-    const QByteArray xml = xmlForm(stored);
-    plantFile("past the limit", xml + QByteArray(FXPropertyList::maximumFileSize + 1 - xml.size(), ' '));
+    const QByteArray xml = xmlForm(*FXPropertyList::binaryData(document));
     plantFile("at the limit", xml + QByteArray(FXPropertyList::maximumFileSize - xml.size(), ' '));
-
-    const std::pair<const char *, bool> reads[] = {
-        {"file", true}, {"link to a file", true}, {"at the limit", true}, {"fifo", false}, {"link to a fifo", false},
-        {"link to the zero device", false}, {"folder", false}, {"past the limit", false}, {"missing", false}};
-    for (const auto &[name, readable] : reads)
-        EXPECT_EQ(FXPropertyList::readDictionaryFromFile(pathOf(name)), readable ? std::optional(document) : std::nullopt)
-            << name;
+    plantFile("past the limit", xml + QByteArray(FXPropertyList::maximumFileSize + 1 - xml.size(), ' '));
+    plantLink("link", pathOf("at the limit"));
+    EXPECT_EQ(read("link"), document);
+    EXPECT_FALSE(read("past the limit"));
 }
 
 // The new document always takes the place of the entry at the path itself: a link there is
@@ -298,38 +272,35 @@ TEST_F(PropertyListFile, ReplacesTheEntryAtThePathAndNeverWhatALinkPointsTo)
 {
     plantFile("target", "kept");
     plantLink("link to a file", pathOf("target"));
-    plantFifo("fifo");
+    ASSERT_EQ(::mkfifo(encoded("fifo").constData(), 0644), 0);
     plantLink("link to a fifo", pathOf("fifo"));
     plantLink("dangling link", pathOf("missing"));
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder")));
 
     for (const char *name : {"nothing yet", "link to a file", "link to a fifo", "dangling link"}) {
-        EXPECT_TRUE(FXPropertyList::writeDictionaryToFile(document, pathOf(name))) << name;
+        EXPECT_TRUE(write(document, name)) << name;
         EXPECT_TRUE(isKind(name, S_IFREG)) << name;
-        EXPECT_EQ(FXPropertyList::readDictionaryFromFile(pathOf(name)), document) << name;
+        EXPECT_EQ(read(name), document) << name;
     }
-    QFile target(pathOf("target"));
-    EXPECT_TRUE(target.open(QIODevice::ReadOnly) && target.readAll() == "kept");
-    EXPECT_TRUE(isKind("fifo", S_IFIFO));
+    EXPECT_EQ(contents(pathOf("target")), "kept");
     EXPECT_FALSE(QFile::exists(pathOf("missing")));
-
     for (const char *name : {"fifo", "folder", "missing folder/file"})
-        EXPECT_FALSE(FXPropertyList::writeDictionaryToFile(document, pathOf(name))) << name;
+        EXPECT_FALSE(write(document, name)) << name;
     EXPECT_TRUE(isKind("fifo", S_IFIFO));
     EXPECT_TRUE(isKind("folder", S_IFDIR));
 }
 
 TEST_F(PropertyListFile, KeepsTheOldFileAndItsPermissionsUntilTheNewOneIsWhole)
 {
-    plantFile("file", stored);
+    ASSERT_TRUE(write(document, "file"));
     ASSERT_TRUE(QFile::setPermissions(pathOf("file"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    EXPECT_FALSE(FXPropertyList::writeDictionaryToFile(buried(QVariant()), pathOf("file")));
-    EXPECT_EQ(FXPropertyList::readDictionaryFromFile(pathOf("file")), document);
+    EXPECT_FALSE(write(buried(QVariant()), "file"));
+    EXPECT_EQ(read("file"), document);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     const QVariantMap replacement{{QStringLiteral("n"), 1LL}};
-    EXPECT_TRUE(FXPropertyList::writeDictionaryToFile(replacement, pathOf("file")));
-    EXPECT_EQ(FXPropertyList::readDictionaryFromFile(pathOf("file")), replacement);
+    EXPECT_TRUE(write(replacement, "file"));
+    EXPECT_EQ(read("file"), replacement);
     EXPECT_EQ(QFile::permissions(pathOf("file")) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 }

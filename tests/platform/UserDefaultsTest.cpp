@@ -18,30 +18,20 @@ const QString Key = QStringLiteral("Key");
 
 }
 
-TEST_F(UserDefaults, KeepsListsAndDictionariesAcrossInstances)
+TEST_F(UserDefaults, TwoStoresOnOneFileSeeEachOthersWritesOfEveryKind)
 {
+    FXUserDefaults window(storePath()), tool(storePath());
     const QVariantMap dictionary{{QStringLiteral("Value"), 25.5}, {Key, QStringLiteral("USD")}};
-    {
-        FXUserDefaults defaults(storePath());
-        defaults.setObject(QStringList{QStringLiteral("CHF")}, QStringLiteral("OneElement"));
-        defaults.setObject(QStringList{}, QStringLiteral("Empty"));
-        defaults.setObject(dictionary, QStringLiteral("Dictionary"));
-    }
-    FXUserDefaults reopened(storePath());
-    EXPECT_EQ(reopened.stringArrayForKey(QStringLiteral("OneElement")), QStringList{u"CHF"_qs});
-    EXPECT_EQ(reopened.stringArrayForKey(QStringLiteral("Empty")), QStringList{});
-    EXPECT_EQ(reopened.dictionaryForKey(QStringLiteral("Dictionary")), dictionary);
-}
-
-TEST_F(UserDefaults, RegisteredDefaultsAreAFallbackThatIsNeverWritten)
-{
-    FXUserDefaults defaults(storePath());
-    defaults.registerDefaults({{Key, true}});
-    defaults.setBool(false, Key);
-    EXPECT_FALSE(defaults.boolForKey(Key));
-    defaults.removeObjectForKey(Key);
-    EXPECT_TRUE(defaults.boolForKey(Key));
-    EXPECT_FALSE(FXUserDefaults(storePath()).objectForKey(Key).isValid());
+    window.setObject(QStringLiteral("EUR"), Key);
+    window.setObject(QStringList{QStringLiteral("CHF")}, QStringLiteral("OneElement"));
+    window.setObject(QStringList{}, QStringLiteral("Empty"));
+    window.setObject(dictionary, QStringLiteral("Dictionary"));
+    EXPECT_EQ(tool.stringForKey(Key), u"EUR");
+    EXPECT_EQ(tool.stringArrayForKey(QStringLiteral("OneElement")), QStringList{u"CHF"_qs});
+    EXPECT_EQ(tool.stringArrayForKey(QStringLiteral("Empty")), QStringList{});
+    EXPECT_EQ(tool.dictionaryForKey(QStringLiteral("Dictionary")), dictionary);
+    tool.removeObjectForKey(Key);
+    EXPECT_FALSE(window.objectForKey(Key).isValid());
 }
 
 TEST_F(UserDefaults, TypedReadsRefuseValuesOfAnotherKindAndStoringNothingRemoves)
@@ -53,17 +43,6 @@ TEST_F(UserDefaults, TypedReadsRefuseValuesOfAnotherKindAndStoringNothingRemoves
     EXPECT_EQ(defaults.doubleForKey(Key), 0.0);
     defaults.setObject(QVariant(), Key);
     EXPECT_FALSE(defaults.dictionaryForKey(Key));
-}
-
-TEST_F(UserDefaults, TwoStoresOnOneFileSeeEachOthersWrites)
-{
-    FXUserDefaults window(storePath()), tool(storePath());
-    window.setObject(QStringLiteral("EUR"), Key);
-    EXPECT_EQ(tool.stringForKey(Key), u"EUR");
-    tool.setObject(QStringList{QStringLiteral("CHF"), QStringLiteral("USD")}, Key);
-    EXPECT_EQ(window.stringArrayForKey(Key), (QStringList{u"CHF"_qs, u"USD"_qs}));
-    tool.removeObjectForKey(Key);
-    EXPECT_FALSE(window.objectForKey(Key).isValid());
 }
 
 TEST_F(UserDefaults, ACorruptFileReadsAsEmptyAndIsKeptUntilTheNextWrite)
