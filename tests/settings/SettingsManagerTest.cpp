@@ -4,14 +4,13 @@
 #include "FXUserDefaults.h"
 #include "ReadableName.h"
 #include "TemporaryHome.h"
+#include "TestData.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList codes(const char *list) { return QString::fromLatin1(list).split(u' '); }
 
 const QString Visible = QStringLiteral("VisibleCurrencies");
 
@@ -24,17 +23,18 @@ class SettingsManager : public TemporaryHomeTest {
 protected:
     QString storePath() const { return home.configHome() + QStringLiteral("/group.conf"); }
 
+    // Counts what `store` announces.
+    void count(const FXSettingsManager &store)
+    {
+        center.addObserver(this, FXSettingsDidChangeNotification, [this](const FXNotification &) { ++posts; },
+                           &store);
+    }
+
     FXUserDefaults defaults{storePath()};
     FixedCurrencyLists lists;
     FXNotificationCenter center;
     FXSettingsManager settings{defaults, lists, center};
     int posts = 0;
-
-    void SetUp() override
-    {
-        center.addObserver(this, FXSettingsDidChangeNotification,
-                           [this](const FXNotification &) { ++posts; }, &settings);
-    }
 };
 
 struct VisibleEdit { const char *before, *edit, *after; int posts; };
@@ -55,36 +55,25 @@ TEST_F(SettingsManager, AFreshStoreReadsItsDefaultsWithoutWritingThem)
     EXPECT_EQ(settings.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
     EXPECT_EQ(settings.invisibleCurrencies(), codes("CHF NOK"));
     EXPECT_FALSE(settings.defaultCurrency());
-    const FXUserDefaults reopened(storePath());   // registered defaults never reach the file
-    EXPECT_FALSE(reopened.objectForKey(QStringLiteral("AutomaticUpdate")).isValid());
+    EXPECT_FALSE(FXUserDefaults(storePath()).objectForKey(QStringLiteral("AutomaticUpdate")).isValid());
 }
 
-TEST_F(SettingsManager, SwitchesPersistSilentlyAndTheMainCurrencyIsAnnounced)
+// Restoring the defaults resets the visible currencies alone.
+TEST_F(SettingsManager, SwitchesPersistSilentlyAndTheMainCurrencyIsAnnouncedAndBothOutliveARestore)
 {
+    count(settings);
     settings.setAutomaticUpdateAllowed(false);
     settings.setLocationBasedCurrencyEnabled(false);
+    settings.setDefaultCurrency(QStringLiteral("CHF"));
+    settings.restoreDefaults();
     FXUserDefaults reopened(storePath());
     FXSettingsManager again(reopened, lists, center);
     EXPECT_FALSE(again.isAutomaticUpdateAllowed());
     EXPECT_FALSE(again.isLocationBasedCurrencyEnabled());
-    EXPECT_EQ(posts, 0);
-
-    settings.setDefaultCurrency(QStringLiteral("EUR"));
-    EXPECT_EQ(again.defaultCurrency(), u"EUR");
+    EXPECT_EQ(again.defaultCurrency(), u"CHF");
     settings.setDefaultCurrency(std::nullopt);
     EXPECT_FALSE(defaults.objectForKey(QStringLiteral("UserBaseCurrency")).isValid());
-    EXPECT_EQ(posts, 2);
-}
-
-TEST_F(SettingsManager, RestoringDefaultsKeepsTheMainCurrencyAndSwitches)
-{
-    settings.setDefaultCurrency(QStringLiteral("CHF"));
-    settings.setLocationBasedCurrencyEnabled(false);
-    settings.addCurrencyToVisible(QStringLiteral("NOK"));
-    settings.restoreDefaults();
-    EXPECT_EQ(defaults.stringArrayForKey(Visible), codes("USD EUR GBP JPY BTC"));
-    EXPECT_EQ(settings.defaultCurrency(), u"CHF");
-    EXPECT_FALSE(settings.isLocationBasedCurrencyEnabled());
+    EXPECT_EQ(posts, 3);
 }
 
 TEST_F(SettingsManager, RemovingEveryCurrencyKeepsTheEmptyListForTheNextStart)
@@ -103,8 +92,7 @@ TEST_F(SettingsManager, AFailedWriteIsReportedAndNotAnnounced)
     ASSERT_TRUE(QDir().mkpath(home.path() + QStringLiteral("/folder.conf")));
     FXUserDefaults blocked(home.path() + QStringLiteral("/folder.conf"));
     FXSettingsManager unwritable(blocked, lists, center);
-    center.addObserver(this, FXSettingsDidChangeNotification,
-                       [this](const FXNotification &) { ++posts; }, &unwritable);
+    count(unwritable);
 
     const FXResult result = unwritable.addCurrencyToVisible(QStringLiteral("CHF"));
     EXPECT_FALSE(result.isDone());
@@ -116,6 +104,7 @@ TEST_F(SettingsManager, AFailedWriteIsReportedAndNotAnnounced)
 TEST_P(VisibleCurrencyEdits, RewriteTheWholeList)
 {
     const VisibleEdit &edit = GetParam();
+    count(settings);
     if (edit.before)
         defaults.setObject(codes(edit.before), Visible);
     const QStringList words = codes(edit.edit);
@@ -123,6 +112,8 @@ TEST_P(VisibleCurrencyEdits, RewriteTheWholeList)
         settings.addCurrencyToVisible(words[1]);
     else if (words[0] == u"remove")
         settings.removeCurrencyFromVisible(words[1]);
+    else if (words[0] == u"reset")
+        settings.restoreDefaults();
     else
         settings.exchangeCurrency(words[1], words[2]);
 
@@ -137,4 +128,5 @@ INSTANTIATE_TEST_SUITE_P(Edits, VisibleCurrencyEdits, ::testing::Values(
     VisibleEdit{"EUR USD EUR GBP", "remove EUR", "USD GBP", 1},         // every copy
     VisibleEdit{"A B C D", "exchange A C", "B C A D", 1},
     VisibleEdit{"A B C D", "exchange D B", "A D B C", 1},
-    VisibleEdit{nullptr, "exchange CHF USD", "USD EUR GBP JPY BTC", 0}), ReadableName());   // CHF is not visible
+    VisibleEdit{nullptr, "exchange CHF USD", "USD EUR GBP JPY BTC", 0},   // CHF is not visible
+    VisibleEdit{"CHF NOK", "reset", "USD EUR GBP JPY BTC", 1}), ReadableName());
