@@ -40,22 +40,20 @@ TEST_P(FieldEdit, KeepsTheFieldAnAmountThatReads)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, FieldEdit, ::testing::Values(
-    Edit{"en_US", "Empty", "", ""}, Edit{"en_US", "TwoFractionDigits", "12.55", "12.55"},
+    Edit{"en_US", "TwoFractionDigits", "12.55", "12.55"},
     Edit{"en_US", "SeparatorAlone", ".", "."},
     Edit{"en_US", "IntegerDigitsUnlimited", "12345678901234567890.1", "12345678901234567890.1"},
     Edit{"en_US", "ThirdFractionDigit", "12.555", "12.55"},
     Edit{"en_US", "SecondSeparator", "12.5.", "12.5"},
-    Edit{"en_US", "Grouping", "1,234.5", "1234.5"}, Edit{"en_US", "Minus", "-5", "5"},
+    Edit{"en_US", "Grouping", "1,234.5", "1234.5"},
     Edit{"en_US", "RefusedCharactersUseFractionPlaces", "1.ab5", "1."},
-    Edit{"en_US", "ArabicIndicDigits", "١٢", ""}, Edit{"de_DE", "FullStop", "12.5", "125"},
-    Edit{"fr_FR", "NarrowNoBreakSpace", "1\u202f234,56", "1234,56"},
+    Edit{"en_US", "ArabicIndicDigits", "١٢", ""},
     // In its own digits with its own separator, or in the digits 0 to 9 with theirs; the digits
     // 0 to 9 also mix with its own, as keystrokes add them to what the converter wrote.
     Edit{"ar_EG", "OwnDigits", "١٢٣٫٤٥", "١٢٣٫٤٥"},
     Edit{"ar_EG", "LatinDigitsOwnSeparator", "12٫5", "12٫5"},
     Edit{"ar_EG", "LatinDigitsLatinSeparator", "12.5", "12.5"},
     Edit{"ar_EG", "OwnDigitsLatinSeparator", "١٢.٥", "١٢٥"},
-    Edit{"ar_EG", "ThirdFractionDigit", "١٢٣٫٤٥6", "١٢٣٫٤٥"},
     Edit{"ar_EG", "LatinGrouping", "12,5", "125"},
     // Amounts the program wrote: the sign stays, fraction digits go but are never added.
     Edit{"en_US", "WrittenSmallAmountShortened", "0.001", "0.001", "0.0012"},

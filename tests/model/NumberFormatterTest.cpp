@@ -1,5 +1,6 @@
 #include "FXLocale.h"
 #include "FXNumberFormatter.h"
+#include "ReadableName.h"
 
 #include <QFile>
 #include <QHash>
@@ -9,11 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <charconv>
+#include <cmath>
+#include <iomanip>
 #include <limits>
 #include <optional>
-#include <string_view>
 
 namespace {
 
@@ -21,29 +21,15 @@ QString u(const char *text) { return QString::fromUtf8(text); }
 
 struct Writing { const char *locale; double value; const char *text; };
 class NumberWriting : public ::testing::TestWithParam<Writing> {};
-void PrintTo(const Writing &w, std::ostream *os) { *os << w.locale << ' ' << w.value; }
+void PrintTo(const Writing &w, std::ostream *os)
+{
+    *os << w.locale << (w.value < 0 ? " minus " : " ") << std::setprecision(10) << std::abs(w.value);
+}
 
 TEST_P(NumberWriting, RoundsHalfEvenWithoutGroupingAndKeepsSmallAmounts)
 {
     FXLocale locale(u(GetParam().locale));
     EXPECT_EQ(FXNumberFormatter(locale).formattedStringForInput(GetParam().value), u(GetParam().text));
-}
-
-// "en_US_minus3_456" for -3.456 in en_US.
-std::string writingName(const ::testing::TestParamInfo<Writing> &info)
-{
-    std::array<char, 32> value;
-    const char *end = std::to_chars(value.data(), value.data() + value.size(), info.param.value).ptr;
-    std::string name = std::string(info.param.locale) + '_';
-    for (const char character : std::string_view(value.data(), end)) {
-        if (character == '-')
-            name += "minus";
-        else if (character == '.')
-            name += '_';
-        else if (character != '+')
-            name += character;
-    }
-    return name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberWriting, ::testing::Values(
@@ -59,9 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumberWriting, ::testing::Values(
     Writing{"en_US", 0.0000000051, "0.00000001"},
     Writing{"en_US", -0.000000001, "0"},                // below eight digits, and no "-0"
     Writing{"en_US", std::numeric_limits<double>::quiet_NaN(), "0"},
-    Writing{"de_DE", -3.456, "-3,46"}, Writing{"fr_FR", 1234567.891, "1234567,89"},
-    Writing{"ar_EG", 1234.5, "١٢٣٤٫٥"}, Writing{"ar_EG", -3.456, "\u061c-٣٫٤٦"}),
-    writingName);
+    Writing{"de_DE", -3.456, "-3,46"}, Writing{"ar_EG", -3.456, "\u061c-٣٫٤٦"}),
+    ReadableName());
 
 struct Reading { const char *locale; const char *name; const char *text; std::optional<double> value; };
 class NumberReading : public ::testing::TestWithParam<Reading> {};
@@ -70,33 +55,23 @@ void PrintTo(const Reading &r, std::ostream *os) { *os << r.locale << " \"" << r
 TEST_P(NumberReading, ReadsTheWholeTextOrNothing)
 {
     FXLocale locale(u(GetParam().locale));
-    const FXNumberFormatter formatter(locale);
-    EXPECT_EQ(formatter.formattedNumberForInput(u(GetParam().text)), GetParam().value);
-    EXPECT_EQ(formatter.formattedNumberForPasteboard(u(GetParam().text)), GetParam().value);
+    EXPECT_EQ(FXNumberFormatter(locale).formattedNumberForPasteboard(u(GetParam().text)), GetParam().value);
 }
 
 constexpr std::nullopt_t None = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberReading, ::testing::Values(
+    // Grouped texts as each locale writes them are read in every locale below.
     Reading{"en_US", "TrailingSeparator", "12.", 12}, Reading{"en_US", "NoIntegerDigit", ".5", 0.5},
-    Reading{"en_US", "Grouped", "1,234.56", 1234.56}, Reading{"en_US", "Negative", "-7", -7},
     Reading{"en_US", "MinusSignProper", "\u22127", -7},
     Reading{"en_US", "WhiteSpaceAround", " 12.5\n", 12.5},
     Reading{"en_US", "OtherLocalesSeparators", "1.234,56", None},
-    Reading{"en_US", "CurrencyCode", "12 USD", None},
-    Reading{"en_US", "Empty", "", None}, Reading{"en_US", "MinusAlone", "-", None},
-    Reading{"en_US", "SecondSeparator", "12.5.", None},
-    Reading{"en_US", "ShortGroup", "1,23", None},
+    Reading{"en_US", "MinusAlone", "-", None},
     Reading{"en_US", "LongLeadingGroup", "1234,567", None},
-    Reading{"en_US", "Exponent", "1E5", None},
     Reading{"en_US", "DigitsOfAnotherScript", "1२.5", 12.5},
-    Reading{"de_DE", "Grouped", "1.234,56", 1234.56},
-    Reading{"de_DE", "TrailingSeparator", "12,", 12},
     Reading{"de_DE", "FullStopAsDecimal", "12.5", None},
     Reading{"de_CH", "TypedApostrophe", "1'234.5", 1234.5},
-    Reading{"fr_FR", "NarrowNoBreakSpace", "1\u202f234,56", 1234.56},
     Reading{"fr_FR", "TypedSpace", "1 234,56", 1234.56},
-    Reading{"hi_IN", "IndianGrouping", "12,34,567.5", 1234567.5},
     Reading{"hi_IN", "WesternGrouping", "1,234,567", None},
     // Locales with their own digits read them with their own separators, and the digits 0 to 9
     // with the separators they use with those.
@@ -111,41 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumberReading, ::testing::Values(
     Reading{"fa_IR", "LatinGrouping", "250,000", 250000},
     // ٫ is the Arabic decimal separator, never a grouping separator; and Arabic-Indic digits are
     // not those of ar_AE.
-    Reading{"ar_AE", "ArabicIndicDigits", "٢٫٦٧٥", None},
-    Reading{"C", "AsEnglish", "1,234.5", 1234.5}),
+    Reading{"ar_AE", "ArabicIndicDigits", "٢٫٦٧٥", None}),
     [](const auto &info) { return std::string(info.param.locale) + "_" + info.param.name; });
-
-TEST(NumberFormatting, AmountsBeyondADoubleAreNeitherReadNorWritten)
-{
-    FXLocale locale(u("en_US"));
-    const FXNumberFormatter formatter(locale);
-    EXPECT_EQ(formatter.formattedNumberForPasteboard(u("1") + QString(307, u'0')), 1e307);
-    EXPECT_EQ(formatter.formattedNumberForPasteboard(u("1") + QString(309, u'0')), None);
-    EXPECT_TRUE(FXNumberFormatter::isWritableAmount(1e307));
-    EXPECT_FALSE(FXNumberFormatter::isWritableAmount(1e307 * 157.48));   // converted into yen
-    EXPECT_FALSE(FXNumberFormatter::isWritableAmount(std::numeric_limits<double>::quiet_NaN()));
-}
-
-TEST(NumberFormatting, FollowsALiveLocaleAfterItCachedItsFormatters)
-{
-    FXLocale locale(u("en_US"));
-    const FXNumberFormatter formatter(locale);
-    ASSERT_EQ(formatter.formattedStringForInput(1234.5), u("1234.5"));
-    ASSERT_EQ(formatter.formattedNumberForInput(u("1,5")), None);
-
-    locale.setIdentifier(u("de_DE"));
-    EXPECT_EQ(formatter.decimalSeparator(), u(","));
-    EXPECT_EQ(formatter.formattedStringForInput(1234.5), u("1234,5"));
-    EXPECT_EQ(formatter.formattedNumberForPasteboard(u("1.234,5")), 1234.5);
-
-    FXLocale &current = FXLocale::current();
-    const QString original = current.identifier();
-    current.setIdentifier(u("en_US"));
-    ASSERT_EQ(FXNumberFormatter::sharedFormatter().formattedStringForInput(0.5), u("0.5"));
-    current.setIdentifier(u("de_DE"));
-    EXPECT_EQ(FXNumberFormatter::sharedFormatter().formattedStringForInput(0.5), u("0,5"));
-    current.setIdentifier(original);
-}
 
 // How a locale writes numbers in the digits 0 to 9, by CLDR.
 struct LatinNotation { QString decimal, grouping, minus; int primary = 0, secondary = 0; };
