@@ -96,6 +96,7 @@ TEST_P(QtLocationServiceRequest, EndsWithOneFixOrAReason)
 INSTANTIATE_TEST_SUITE_P(Sources, QtLocationServiceRequest, ::testing::Values(
     Request{"NmeaLog", Source::BerlinLog, "Europe/Paris", "status 3, fix 52.520"},
     Request{"NoSourceUsesTheTimeZone", Source::None, "Europe/Paris", "fix 48.867"},
+    Request{"NoSourceUsesAZoneOfTheOlderTable", Source::None, "Europe/Amsterdam", "fix 52.367"},
     Request{"NoSourceAndAZoneWithoutPlace", Source::None, "Etc/UTC", "error"},
     Request{"SilentSourceTimesOut", Source::EmptyLog, "Europe/Paris", "fix 48.867"},
     // The user said no: the time zone must not locate the computer behind their back.

@@ -15,19 +15,6 @@ TEST(TimeZoneLocator, ParsesTheTablesCoordinates)
         EXPECT_FALSE(FXTimeZoneLocator::parseCoordinates(QString::fromLatin1(text))) << text;
 }
 
-TEST(TimeZoneLocator, FindsTheZonesReferencePoint)
-{
-    TimeZoneData data;
-    const auto latitude = [&](const char *zone, const QString &folder) -> std::optional<double> {
-        const auto location = FXTimeZoneLocator(QString::fromLatin1(zone), folder).location();
-        return location ? std::optional(location->latitude) : std::nullopt;
-    };
-    EXPECT_EQ(latitude("Europe/Paris", data.path()), 48 + 52 / 60.0);
-    EXPECT_EQ(latitude("Europe/Amsterdam", data.path()), 52 + 22 / 60.0);   // only in zone.tab
-    EXPECT_EQ(latitude("Etc/UTC", data.path()), std::nullopt);
-    EXPECT_EQ(latitude("Europe/Paris", QStringLiteral("/nonexistent")), std::nullopt);
-}
-
 TEST(TimeZoneLocator, SystemZoneComesFromTzThenLocaltimeThenTimezone)
 {
     const struct {
