@@ -1,39 +1,16 @@
-#include "FXCurrencyManager.h"
-
-#include "FXLocale.h"
-#include "FXNotificationCenter.h"
-#include "FXHttpRatesDownloader.h"
-#include "FXRatesFile.h"
-#include "FXSettingsManager.h"
-#include "FXUserDefaults.h"
+#include "CurrencyCore.h"
 #include "ReadableName.h"
-#include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList codes(const char *list) { return QString::fromLatin1(list).split(u' '); }
 
 std::optional<QString> code(const char *text)
 {
     return text ? std::optional(QString::fromLatin1(text)) : std::nullopt;
 }
 
-// A catalogue over the seed rates, a pinned locale and a country that the test sets.
-class CurrencyCatalogue : public TemporaryHomeTest {
-protected:
-    FXLocale locale{QStringLiteral("en_US")};
-    FXNotificationCenter center;
-    FXUserDefaults defaults{home.configHome() + QStringLiteral("/group.conf")};
-    FXRatesFile file{home.dataHome() + QStringLiteral("/CurrencyRates.plist")};
-    FXRatesTable table{file, locale};
-    FXSettingsManager settings{defaults, table, center};
-    FXHttpRatesDownloader downloader;
-    std::optional<QString> country;
-    FXCurrencyManager currencies{table, file, settings, locale, [this] { return country; },
-                                 downloader, [] { return QUrl(); }, center};
-};
+using CurrencyCatalogue = CurrencyCore;
 
 struct MainCurrencyCase { bool locationBased; const char *country, *fixed, *locale, *expected; };
 
@@ -82,19 +59,6 @@ TEST_F(CurrencyCatalogue, TheMainCurrencyLeadsTheRowsAndLeavesEveryOtherList)
     EXPECT_EQ(available.size(), currencies.allCurrencies().size() - 4);
     for (const QString &taken : codes("CHF EUR USD NOK"))
         EXPECT_FALSE(available.contains(taken)) << taken.toStdString();
-    EXPECT_EQ(currencies.auxCurrencies().size(), currencies.allCurrencies().size() - 5);
-}
-
-TEST_F(CurrencyCatalogue, TheSourceCurrencyFollowsTheMainOneUntilSet)
-{
-    settings.setLocationBasedCurrencyEnabled(false);
-    settings.setDefaultCurrency(QStringLiteral("EUR"));
-    EXPECT_EQ(currencies.userBaseCurrency(), u"EUR");
-    currencies.setUserBaseCurrency(QStringLiteral("JPY"));
-    settings.setDefaultCurrency(QStringLiteral("GBP"));
-    EXPECT_EQ(currencies.userBaseCurrency(), u"JPY");
-    currencies.setUserBaseCurrency(std::nullopt);
-    EXPECT_EQ(currencies.userBaseCurrency(), u"GBP");
 }
 
 TEST_F(CurrencyCatalogue, NamesAndSignsFollowTheLocale)

@@ -3,10 +3,8 @@
 #include "LoopbackHttpServer.h"
 #include "ReadableName.h"
 #include "ScopedEnvironment.h"
-#include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
-
 
 using namespace std::chrono_literals;
 
@@ -18,7 +16,6 @@ struct Exchange {
     std::optional<QByteArray> body;   // none when the download must fail
     const char *reason = "";
     std::chrono::milliseconds timeout = 10s;
-    qint64 maximumBodySize = 1024;
 };
 
 void PrintTo(const Exchange &exchange, std::ostream *out) { *out << exchange.name; }
@@ -33,7 +30,7 @@ TEST_P(RatesDownload, GivesTheBodyOrTheReason)
     const Exchange &exchange = GetParam();
     server.setResponse(exchange.response);
 
-    const FXDownloadResult result = FXHttpRatesDownloader(exchange.timeout, exchange.maximumBodySize).download(server.url());
+    const FXDownloadResult result = FXHttpRatesDownloader(exchange.timeout, 1024).download(server.url());
 
     ASSERT_EQ(result.isSuccess(), exchange.body.has_value()) << qPrintable(result.failureReason());
     EXPECT_EQ(result.body(), exchange.body.value_or(QByteArray()));
@@ -55,10 +52,8 @@ LoopbackResponse unannounced(const QByteArray &body)
 INSTANTIATE_TEST_SUITE_P(Scripted, RatesDownload, ::testing::Values(
     Exchange{"success", answer(200, rates), rates},
     Exchange{"any 2xx status", answer(203, rates), rates},
-    Exchange{"body ending where the connection closes", unannounced(rates), rates},
     Exchange{"body of exactly the limit", unannounced(QByteArray(1024, 'x')), QByteArray(1024, 'x')},
     Exchange{"announced body of exactly the limit", answer(200, QByteArray(1024, 'x')), QByteArray(1024, 'x')},
-    Exchange{"server error", answer(500, "oops"), std::nullopt, "HTTP 500"},
     Exchange{"not found", answer(404, "no"), std::nullopt, "HTTP 404"},
     Exchange{"redirect without a place to go", answer(302, ""), std::nullopt, "HTTP 302"},
     Exchange{"too large, size announced", answer(200, QByteArray(1025, 'x')), std::nullopt, "response larger than 1 KiB"},
@@ -67,8 +62,6 @@ INSTANTIATE_TEST_SUITE_P(Scripted, RatesDownload, ::testing::Values(
     Exchange{"error page too large", answer(500, QByteArray(2048, 'x')), std::nullopt, "HTTP 500"},
     Exchange{"stall", {.stalls = true}, std::nullopt, "timed out after 0.3 s", 300ms},
     Exchange{"too large, size unannounced", unannounced(QByteArray(1025, 'x')), std::nullopt, "response larger than 1 KiB"},
-    Exchange{"larger than the default limit", unannounced(QByteArray(4 * 1024 * 1024 + 1, 'x')), std::nullopt,
-             "response larger than 4 MiB", 10s, FXHttpRatesDownloader::defaultMaximumBodySize},
     Exchange{"body cut short", {.body = QByteArray(1000, 'x'), .closesAfter = 400}, std::nullopt,
              "connection closed before the whole response arrived"}), ReadableName());
 

@@ -1,57 +1,25 @@
-#include "FXCurrencyManager.h"
-
-#include "FXLocale.h"
-#include "FXNotificationCenter.h"
-#include "FXHttpRatesDownloader.h"
-#include "FXRatesFile.h"
-#include "FXSettingsManager.h"
-#include "FXUserDefaults.h"
+#include "CurrencyCore.h"
 #include "LoopbackHttpServer.h"
 #include "ReadableName.h"
-#include "TemporaryHome.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-using namespace std::chrono_literals;
 
 namespace {
 
 const QByteArray NewRates =
     R"({"EUR": {"from_base": 0.5, "to_base": 2.0}, "GBP": {"from_base": 0.25, "to_base": 4.0}})";
-const QByteArray StoredRates =
-    R"({"USD": {"from_base": 1, "to_base": 1}, "CHF": {"from_base": 0.8, "to_base": 1.25}})";
 const QDateTime StoredDate(QDate(2026, 9, 29), QTime(0, 0), Qt::UTC);
 
 // A currency manager over a planted rates file holding USD and CHF, refreshing from a loopback
 // server.
-class RatesRefresh : public TemporaryHomeTest {
+class RatesRefresh : public CurrencyCore {
 protected:
-    QString ratesPath() const { return home.dataHome() + QStringLiteral("/CurrencyRates.plist"); }
-
-    LoopbackHttpServer server;
-    FXLocale locale{QStringLiteral("en_US")};
-    FXNotificationCenter center;
-    FXUserDefaults defaults{home.configHome() + QStringLiteral("/group.conf")};
-    FXRatesFile file{ratesPath()};
-    FXRatesTable table{file, locale};
-    FXSettingsManager settings{defaults, table, center};
-    FXHttpRatesDownloader downloader{300ms, 4096};
-    FXCurrencyManager currencies{table, file, settings, locale, [] { return std::nullopt; },
-                                 downloader, [this] { return server.url(); }, center};
-    QList<bool> updatingWhenAnnounced;
-    QVariantMap lastAnnouncement;
-    bool announcedOnTheMainThread = true;
-
     void SetUp() override
     {
-        QDir().mkpath(home.dataHome());
-        ASSERT_TRUE(file.write(FXRatesDocument::fromServerResponse(StoredRates, StoredDate, nullptr)
-                                   .document->propertyList()));
+        plant({{QStringLiteral("USD"), rate(1, 1)}, {QStringLiteral("CHF"), rate(0.8, 1.25)}});
+        ratesServer = server.url();
         center.addObserver(this, FXRatesDidUpdateNotification, [this](const FXNotification &note) {
             updatingWhenAnnounced.append(currencies.isUpdating());
             lastAnnouncement = note.userInfo;
@@ -61,11 +29,14 @@ protected:
 
     bool waitForAnnouncements(int count)
     {
-        const QDeadlineTimer deadline(5s);
-        while (updatingWhenAnnounced.size() < count && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        runUntil([&] { return updatingWhenAnnounced.size() >= count; });
         return updatingWhenAnnounced.size() == count;
     }
+
+    LoopbackHttpServer server;
+    QList<bool> updatingWhenAnnounced;
+    QVariantMap lastAnnouncement;
+    bool announcedOnTheMainThread = true;
 };
 
 struct FailedAnswer {
@@ -101,11 +72,7 @@ TEST_F(RatesRefresh, ReplacesTheTableAndTheFileAndAnnouncesTheEnd)
 TEST_P(RatesRefreshFailure, ChangesNothingButIsAnnouncedWithTheReason)
 {
     server.setResponse(GetParam().response);
-    const auto storedBytes = [this] {
-        QFile stored(ratesPath());
-        return stored.open(QIODevice::ReadOnly) ? stored.readAll() : QByteArray();
-    };
-    const QByteArray before = storedBytes();
+    const QByteArray before = contents(ratesPath());
 
     currencies.updateCurrencyRates();
     ASSERT_TRUE(waitForAnnouncements(1));
@@ -116,7 +83,7 @@ TEST_P(RatesRefreshFailure, ChangesNothingButIsAnnouncedWithTheReason)
     EXPECT_TRUE(reason.endsWith(QString::fromUtf8(GetParam().reason))) << qPrintable(reason);
     EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"CHF"_qs, u"USD"_qs}));
     EXPECT_FALSE(currencies.lastUpdateDate());
-    EXPECT_EQ(storedBytes(), before);
+    EXPECT_EQ(contents(ratesPath()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, RatesRefreshFailure, ::testing::Values(

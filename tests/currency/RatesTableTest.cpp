@@ -1,11 +1,5 @@
-#include "FXRatesTable.h"
+#include "CurrencyCore.h"
 
-#include "FXLocale.h"
-#include "FXPropertyList.h"
-#include "FXRatesFile.h"
-#include "TemporaryHome.h"
-
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -19,45 +13,17 @@ namespace {
 
 const QString EUR = QStringLiteral("EUR"), GBP = QStringLiteral("GBP"), USD = QStringLiteral("USD");
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QVariantMap rate(const QVariant &fromBase, const QVariant &toBase)
-{
-    return {{QStringLiteral("from_base"), fromBase}, {QStringLiteral("to_base"), toBase}};
-}
-
-class RatesTable : public TemporaryHomeTest {
-protected:
-    QString container() const { return home.dataHome() + QStringLiteral("/group"); }
-    QString ratesPath() const { return container() + QStringLiteral("/CurrencyRates.plist"); }
-
-    void SetUp() override { QDir().mkpath(container()); }
-
-    void plant(const QVariantMap &rates)
-    {
-        ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(
-            {{QStringLiteral("CurrencyRates"), rates},
-             {QStringLiteral("Date"), QDateTime(QDate(2026, 9, 29), QTime(0, 0), Qt::UTC)}},
-            ratesPath()));
-    }
-
-    FXLocale locale{QStringLiteral("en_US")};
-    FXRatesFile file{ratesPath()};
-    FXRatesTable table{file, locale};
-};
+using RatesTable = CurrencyCore;
 
 }
 
-TEST_F(RatesTable, ConvertsThroughTheBaseCurrencyInTheStoredOrder)
+TEST_F(RatesTable, ConvertsThroughTheBaseCurrencyAndListsCurrenciesInCaseInsensitiveOrder)
 {
-    plant({{USD, rate(1, 1)}, {EUR, rate(0.8, 1.25)}, {GBP, rate(0.8, 1.25)},
+    plant({{USD, rate(1, 1)}, {EUR, rate(0.8, 1.25)}, {GBP, rate(0.8, 1.25)}, {QStringLiteral("aud"), rate(1, 1)},
            {QStringLiteral("AAA"), rate(1.0, 0.1)}, {QStringLiteral("BBB"), rate(10.0, 1.0)},
            {QStringLiteral("TXT"), rate(QStringLiteral("1.5abc"), QStringLiteral(" 2e-1"))},
            {QStringLiteral("NON"), QVariantMap()}});
+    EXPECT_EQ(table.allCurrencies(), codes("AAA aud BBB EUR GBP NON TXT USD"));
     EXPECT_EQ(table.convertedAmount(10, EUR, GBP), 10.0);
     // (to base * amount) * from base: (0.1 * 3) * 10 and 0.1 * (3 * 10) differ in the last bit.
     const double converted = table.convertedAmount(3, QStringLiteral("AAA"), QStringLiteral("BBB"));
@@ -70,13 +36,6 @@ TEST_F(RatesTable, ConvertsThroughTheBaseCurrencyInTheStoredOrder)
     EXPECT_EQ(table.rateFromBaseForCurrency(QStringLiteral("TXT")), 1.5);
     EXPECT_EQ(table.rateToBaseForCurrency(QStringLiteral("TXT")), 0.2);
     EXPECT_EQ(table.rateFromBaseForCurrency(QStringLiteral("NON")), 0.0);
-}
-
-TEST_F(RatesTable, ListsCurrenciesInCaseInsensitiveOrder)
-{
-    plant({{USD, rate(1, 1)}, {QStringLiteral("eur"), rate(1, 1)},
-           {QStringLiteral("BTC"), rate(1, 1)}, {QStringLiteral("aud"), rate(1, 1)}});
-    EXPECT_EQ(table.allCurrencies(), (QStringList{u"aud"_qs, u"BTC"_qs, u"eur"_qs, u"USD"_qs}));
 }
 
 TEST_F(RatesTable, TheSeedIsStoredInTheQuickFormOnFirstStartAndNeverAgain)
@@ -108,15 +67,15 @@ TEST_F(RatesTable, AFileThatCannotServeIsKeptWhileTheSeedServesAndReadAgainOnceM
         {"an empty table", [&] { plant({}); }},
         {"no rate of the base currency", [&] { plant({{EUR, rate(0.5, 2.0)}}); }},
     };
-    for (const auto &file : unusable) {
-        file.plantIt();
+    for (const auto &entry : unusable) {
+        entry.plantIt();
         const QByteArray planted = contents(ratesPath());
         FXRatesFile plantedFile(ratesPath());
         FXRatesTable plantedTable(plantedFile, locale);
-        EXPECT_GT(plantedTable.allCurrencies().size(), 150) << file.name;
-        EXPECT_EQ(contents(ratesPath()), planted) << file.name;
+        EXPECT_GT(plantedTable.allCurrencies().size(), 150) << entry.name;
+        EXPECT_EQ(contents(ratesPath()), planted) << entry.name;
         plant({{USD, rate(1, 1)}, {EUR, rate(0.25, 4.0)}});
-        EXPECT_EQ(plantedTable.rateFromBaseForCurrency(EUR), 0.25) << file.name;
+        EXPECT_EQ(plantedTable.rateFromBaseForCurrency(EUR), 0.25) << entry.name;
     }
 }
 
@@ -137,11 +96,4 @@ TEST_F(RatesTable, ASpecialFileOrADanglingLinkAtThePathIsLeftAloneWhileTheSeedSe
         EXPECT_EQ(QFileInfo(ratesPath()).isSymLink(), before.isSymLink()) << name;
         EXPECT_EQ(QFileInfo(ratesPath()).isFile(), before.isFile()) << name;
     }
-}
-
-TEST(RatesTableWithoutContainer, TheSeedServes)
-{
-    const FXLocale locale(QStringLiteral("en_US"));
-    FXRatesFile noContainer(std::nullopt);
-    EXPECT_GT(FXRatesTable(noContainer, locale).convertedAmount(100, u"USD"_qs, u"EUR"_qs), 0.0);
 }

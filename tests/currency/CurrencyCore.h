@@ -1,0 +1,51 @@
+#pragma once
+
+#include "FXCurrencyManager.h"
+#include "FXHttpRatesDownloader.h"
+#include "FXLocale.h"
+#include "FXNotificationCenter.h"
+#include "FXPropertyList.h"
+#include "FXRatesFile.h"
+#include "FXSettingsManager.h"
+#include "FXUserDefaults.h"
+#include "TemporaryHome.h"
+#include "TestData.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+// A rates document of 2026-09-29 holding `rates`, each made with rate().
+inline QVariantMap ratesDocument(const QVariantMap &rates)
+{
+    return {{QStringLiteral("CurrencyRates"), rates},
+            {QStringLiteral("Date"), QDateTime(QDate(2026, 9, 29), QTime(0, 0), Qt::UTC)}};
+}
+
+// The core objects of one process over a temporary home, wired as the composition root wires
+// them, in the en_US locale. The country and the rates server's address are the test's to set;
+// the downloader gives up after 0.3 s or 4 KiB.
+class CurrencyCore : public TemporaryHomeTest {
+protected:
+    CurrencyCore() { QDir().mkpath(home.dataHome()); }
+
+    QString ratesPath() const { return home.dataHome() + QStringLiteral("/CurrencyRates.plist"); }
+    QString settingsPath() const { return home.configHome() + QStringLiteral("/group.conf"); }
+    // Stores a document as another process would.
+    void plant(const QVariantMap &rates) const
+    {
+        ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(ratesDocument(rates), ratesPath()));
+    }
+
+    FXLocale locale{QStringLiteral("en_US")};
+    FXNotificationCenter center;
+    FXUserDefaults defaults{settingsPath()};
+    FXRatesFile file{ratesPath()};
+    FXRatesTable table{file, locale};
+    FXSettingsManager settings{defaults, table, center};
+    FXHttpRatesDownloader downloader{std::chrono::milliseconds(300), 4096};
+    std::optional<QString> country;
+    QUrl ratesServer;
+    FXCurrencyManager currencies{table, file, settings, locale, [this] { return country; },
+                                 downloader, [this] { return ratesServer; }, center};
+};
