@@ -41,7 +41,6 @@ INSTANTIATE_TEST_SUITE_P(Days, EcbSchedule, ::testing::Values(
     EcbCase{"LatePublication", "2026-12-03T16:10:00", "2026-12-02T16:00:00", "2026-12-03T16:30:00"},
     EcbCase{"TooLateToday", "2026-12-03T18:05:00", "2026-12-02T16:00:00", "2026-12-04T16:10:00"},
     EcbCase{"FridayToMonday", "2026-12-04T16:10:00", "2026-12-04T16:00:00", "2026-12-07T16:10:00"},
-    EcbCase{"WeekendStart", "2026-12-05T11:00:00", "2026-12-04T16:00:00", "2026-12-07T16:10:00"},
     EcbCase{"SummerTime", "2026-06-30T20:00:00", "2026-06-30T16:00:00", "2026-07-01T16:10:00"}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -4,18 +4,11 @@
 #include "TemporaryHome.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
-#include <QTcpSocket>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <fcntl.h>
 
 namespace {
 
@@ -46,17 +39,6 @@ protected:
         return {};
     }
 
-    static QByteArray get(quint16 port, const QString &path = QStringLiteral("/lab/lumenfold/update.php"))
-    {
-        QNetworkAccessManager client;
-        QNetworkReply *reply = client.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path))));
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-        EXPECT_EQ(reply->error(), QNetworkReply::NoError) << reply->errorString().toStdString();
-        return reply->readAll();
-    }
-
     static int finish(QProcess &process, int timeout = 20000)
     {
         EXPECT_TRUE(process.state() == QProcess::NotRunning || process.waitForFinished(timeout));
@@ -67,57 +49,29 @@ protected:
     QString m_log;
 };
 
-// A loopback socket listening the way systemd hands one over.
-class ListeningSocket {
-public:
-    ListeningSocket()
-        : m_descriptor(socket(AF_INET, SOCK_STREAM, 0))
-    {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        EXPECT_EQ(bind(m_descriptor, reinterpret_cast<sockaddr *>(&address), length), 0);
-        EXPECT_EQ(listen(m_descriptor, 16), 0);
-        getsockname(m_descriptor, reinterpret_cast<sockaddr *>(&address), &length);
-        m_port = ntohs(address.sin_port);
-    }
-    ~ListeningSocket() { close(); }
-
-    int descriptor() const { return m_descriptor; }
-    quint16 port() const { return m_port; }
-    void close()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-        m_descriptor = -1;
-    }
-
-private:
-    int m_descriptor;
-    quint16 m_port = 0;
-};
-
 }
 
 TEST_F(RatesServerProcess, TakesAPassedSocketAndExitsWhenIdle)
 {
-    ListeningSocket socket;
-    // A launcher in the manner of systemd: the socket as descriptor 3, LISTEN_PID naming the
-    // process that execs the server.
+    // A launcher in the manner of systemd: a listening socket as descriptor 3, LISTEN_PID naming
+    // the process that execs the server.
+    QTcpServer socket;
+    ASSERT_TRUE(socket.listen(QHostAddress::LocalHost, 0));
+    ASSERT_EQ(::fcntl(int(socket.socketDescriptor()), F_SETFD, 0), 0);   // the launcher inherits it
     QProcess process;
     process.start(QStringLiteral("/bin/sh"),
                   QStringList{QStringLiteral("-c"),
-                   QStringLiteral("export LISTEN_PID=$$ LISTEN_FDS=1; exec \"$0\" \"$@\" 3<&%1").arg(socket.descriptor()),
+                   QStringLiteral("export LISTEN_PID=$$ LISTEN_FDS=1; exec \"$0\" \"$@\" 3<&%1").arg(socket.socketDescriptor()),
                    QStringLiteral(CAMBIO_RATESD_PATH), QStringLiteral("--idle-exit"), QStringLiteral("1"),
                    QStringLiteral("--listen"), QStringLiteral("127.0.0.1:1"), QStringLiteral("--base"), basePath,
                    QStringLiteral("--max-age"), QString::number(365 * 86400)}
                       + loopbackSources());
     ASSERT_TRUE(process.waitForStarted());
-    waitForLog(process, QStringLiteral("listening on the passed socket, http://127.0.0.1:%1/").arg(socket.port()));
+    const quint16 port = socket.serverPort();
+    waitForLog(process, QStringLiteral("listening on the passed socket, http://127.0.0.1:%1/").arg(port));
     socket.close();
 
-    const QByteArray body = get(socket.port());
+    const QByteArray body = httpRequest(port, "GET", QStringLiteral("/lab/lumenfold/update.php")).body;
     EXPECT_TRUE(body.startsWith("{\"AED\":")) << body.constData();
     waitForLog(process, QStringLiteral("(no request for 1 s; exiting)"));
     EXPECT_EQ(finish(process), 0);

@@ -2,11 +2,31 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 
 QByteArray fixture(const char *name)
 {
     QFile file(QStringLiteral(CAMBIO_RATESD_FIXTURES "/") + QString::fromLatin1(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+HttpAnswer httpRequest(quint16 port, const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince)
+{
+    QNetworkAccessManager client;
+    QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)));
+    if (!ifModifiedSince.isEmpty())
+        request.setRawHeader("If-Modified-Since", ifModifiedSince);
+    // As a custom verb, HEAD would have the client wait for a body.
+    QNetworkReply *reply = method == "HEAD" ? client.head(request) : client.sendCustomRequest(request, method);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    HttpAnswer answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(), {}};
+    for (const auto &[name, value] : reply->rawHeaderPairs())
+        answer.headers.insert(name.toLower(), value);
+    return answer;
 }
 
 RatesServiceTest::RatesServiceTest()
@@ -20,9 +40,8 @@ RatesServiceTest::RatesServiceTest()
     base.write(R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.5, "to_base": 2},
                    "JPY": {"from_base": 100, "to_base": 0.01}, "BTC": {"from_base": 0.0001, "to_base": 10000},
                    "XAG": {"from_base": 0.03, "to_base": 33.3}})");
-    base.close();
+    base.flush();
     // The base table dates from a month before the clock.
-    EXPECT_TRUE(base.open(QIODevice::ReadWrite));
     base.setFileTime(QDateTime(QDate(2026, 11, 6), QTime(12, 0), Qt::UTC), QFileDevice::FileModificationTime);
 }
 

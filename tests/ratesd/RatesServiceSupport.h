@@ -5,6 +5,7 @@
 #include "LoopbackHttpServer.h"
 
 #include <QFile>
+#include <QHash>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -13,6 +14,16 @@
 #include <memory>
 
 QByteArray fixture(const char *name);
+
+struct HttpAnswer {
+    int status = 0;
+    QByteArray body;
+    QHash<QByteArray, QByteArray> headers;   // names in lower case
+};
+
+// Sends one request to 127.0.0.1:`port` and runs the event loop until the answer is in.
+HttpAnswer httpRequest(quint16 port, const QByteArray &method, const QString &path,
+                       const QByteArray &ifModifiedSince = {});
 
 // A rates service whose two live sources are loopback servers answering with the fixtures, over a
 // small base table of its own, on a manual clock that starts on Sunday 2026-12-06 at noon UTC.
