@@ -144,15 +144,9 @@ std::optional<LatinNotation> expectedLatinNotation(const QHash<QString, LatinNot
 
 QString grouped(QString digits, const LatinNotation &notation)
 {
-    if (notation.primary == 0)
-        return digits;
-    QString text = digits.right(notation.primary);
-    digits.chop(notation.primary);
-    while (!digits.isEmpty()) {
-        text.prepend(digits.right(notation.secondary) + notation.grouping);
-        digits.chop(notation.secondary);
-    }
-    return text;
+    for (qsizetype at = digits.size() - notation.primary; notation.primary > 0 && at > 0; at -= notation.secondary)
+        digits.insert(at, notation.grouping);
+    return digits;
 }
 
 // Texts in the digits 0 to 9 are built from CLDR's symbols as Babel has them, which shares no code
