@@ -386,11 +386,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::mainCurrency(const ParsedArguments
         const auto code = automatic ? std::nullopt : knownCurrency(words[0]);
         if (!automatic && !code)
             return unknownCurrency(words[0]);
-        // The switch first: observers of the main currency's change see it already set.
-        FXResult result = m_settings.setLocationBasedCurrencyEnabled(automatic);
-        if (result.isDone())
-            result = m_settings.setDefaultCurrency(code);
-        if (!result.isDone())
+        if (const FXResult result = m_settings.setMainCurrency(code); !result.isDone())
             return failureOf(result);
     }
     if (const auto main = m_currencies.defaultCurrency())

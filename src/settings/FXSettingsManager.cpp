@@ -1,7 +1,10 @@
 #include "FXSettingsManager.h"
 
+#include "FXLocalizedString.h"
 #include "FXNotificationCenter.h"
 #include "FXUserDefaults.h"
+
+#include <QUrl>
 
 namespace {
 
@@ -9,6 +12,15 @@ const QString AutomaticUpdateKey = QStringLiteral("AutomaticUpdate");
 const QString LocationBasedCurrencyKey = QStringLiteral("LocationBasedCurrency");
 const QString VisibleCurrenciesKey = QStringLiteral("VisibleCurrencies");
 const QString UserBaseCurrencyKey = QStringLiteral("UserBaseCurrency");
+const QString NumberFormatLocaleKey = QStringLiteral("NumberFormatLocale");
+const QString RatesServerURLKey = QStringLiteral("RatesServerURL");
+
+// The value stored under `key` without surrounding space; none when that leaves nothing.
+std::optional<QString> trimmedString(const FXUserDefaults &defaults, const QString &key)
+{
+    const QString value = defaults.stringForKey(key).value_or(QString()).trimmed();
+    return value.isEmpty() ? std::nullopt : std::optional(value);
+}
 
 }
 
@@ -77,6 +89,18 @@ FXResult FXSettingsManager::setDefaultCurrency(const std::optional<QString> &cur
     return announced(result);
 }
 
+FXResult FXSettingsManager::setMainCurrency(const std::optional<QString> &fixed)
+{
+    const FXResult currency = fixed ? m_userDefaults.setObject(*fixed, UserBaseCurrencyKey)
+                                    : m_userDefaults.removeObjectForKey(UserBaseCurrencyKey);
+    if (!currency.isDone())
+        return currency;
+    const FXResult location = setLocationBasedCurrencyEnabled(!fixed);
+    // The main currency changed even when the switch could not follow.
+    announced(currency);
+    return location;
+}
+
 FXResult FXSettingsManager::addCurrencyToVisible(const QString &currency)
 {
     return editVisibleCurrencies([&](QStringList &currencies) {
@@ -112,6 +136,35 @@ FXResult FXSettingsManager::restoreDefaults()
         currencies = m_currencies.mainCurrencies();
         return true;
     });
+}
+
+std::optional<QString> FXSettingsManager::numberFormatLocale() const
+{
+    return trimmedString(m_userDefaults, NumberFormatLocaleKey);
+}
+
+FXResult FXSettingsManager::setNumberFormatLocale(const std::optional<QString> &identifier)
+{
+    return identifier ? m_userDefaults.setObject(*identifier, NumberFormatLocaleKey)
+                      : m_userDefaults.removeObjectForKey(NumberFormatLocaleKey);
+}
+
+std::optional<QString> FXSettingsManager::ratesServerURL() const
+{
+    return trimmedString(m_userDefaults, RatesServerURLKey);
+}
+
+FXResult FXSettingsManager::setRatesServerURL(const QString &url)
+{
+    const QString trimmed = url.trimmed();
+    if (trimmed.isEmpty())
+        return m_userDefaults.removeObjectForKey(RatesServerURLKey);
+    const QUrl parsed(trimmed, QUrl::StrictMode);
+    if (!parsed.isValid() || (parsed.scheme() != u"http" && parsed.scheme() != u"https")
+        || parsed.host().isEmpty()) {
+        return FXResult::failed(FXLocalizedString::format("not an HTTP address: %@", trimmed));
+    }
+    return m_userDefaults.setObject(trimmed, RatesServerURLKey);
 }
 
 FXResult FXSettingsManager::editVisibleCurrencies(const std::function<bool(QStringList &)> &edit)

@@ -52,12 +52,30 @@ public:
     QStringList invisibleCurrencies() const;
     std::optional<QString> defaultCurrency() const;
     FXResult setDefaultCurrency(const std::optional<QString> &currency);
+    // The user's choice of the main currency as one change: `fixed`, with the location switch
+    // off, or none, with the switch on. The main currency is written first and the switch second;
+    // the change is announced once, after both, so that whoever reads the main currency in force
+    // then finds the switch as the user left it.
+    FXResult setMainCurrency(const std::optional<QString> &fixed);
 
     FXResult addCurrencyToVisible(const QString &currency);
     FXResult removeCurrencyFromVisible(const QString &currency);
     // Moves `currency` to the place `withCurrency` holds; nothing when either is not visible.
     FXResult exchangeCurrency(const QString &currency, const QString &withCurrency);
     FXResult restoreDefaults();
+
+    // The locale whose notation amounts are written in, as an ICU id ("de_CH"); none: the
+    // system's. A change is not announced here: whoever applies it replaces the current locale,
+    // which announces itself.
+    std::optional<QString> numberFormatLocale() const;
+    FXResult setNumberFormatLocale(const std::optional<QString> &identifier);
+
+    // The rates server the user chose, none for the built-in one. The environment may still point
+    // this process elsewhere (CAMBIO_RATES_URL, read by the composition root).
+    std::optional<QString> ratesServerURL() const;
+    // Refuses, saying why, anything but an http or https address with a host; the empty text
+    // (after trimming) chooses the built-in server again.
+    FXResult setRatesServerURL(const QString &url);
 
 private:
     // The stored visible list, or the main currencies when none is stored.

@@ -101,6 +101,83 @@ TEST_F(SettingsManager, AFailedWriteIsReportedAndNotAnnounced)
     EXPECT_EQ(unwritable.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
 }
 
+TEST_F(SettingsManager, TheNumberFormatPersistsSilentlyAndNoneMeansTheSystems)
+{
+    count(settings);
+    EXPECT_FALSE(settings.numberFormatLocale());
+    ASSERT_TRUE(settings.setNumberFormatLocale(QStringLiteral("de_CH")).isDone());
+    FXUserDefaults reopened(storePath());
+    EXPECT_EQ(FXSettingsManager(reopened, lists, center).numberFormatLocale(), u"de_CH");
+    settings.setNumberFormatLocale(std::nullopt);
+    EXPECT_FALSE(settings.numberFormatLocale());
+    EXPECT_EQ(posts, 0);
+}
+
+struct ServerChoice { const char *name, *typed, *stored; bool done; };
+void PrintTo(const ServerChoice &choice, std::ostream *out) { *out << choice.name; }
+class RatesServerChoices : public SettingsManager,
+                           public ::testing::WithParamInterface<ServerChoice> {};
+
+TEST_P(RatesServerChoices, KeepOnlyHttpAddresses)
+{
+    count(settings);
+    const QString before = QStringLiteral("http://before.example/update.php");
+    settings.setRatesServerURL(before);
+
+    const FXResult result = settings.setRatesServerURL(QString::fromUtf8(GetParam().typed));
+
+    EXPECT_EQ(result.isDone(), GetParam().done);
+    EXPECT_EQ(result.failureReason().startsWith(u"not an HTTP address"), !GetParam().done)
+        << qPrintable(result.failureReason());
+    const char *stored = GetParam().done ? GetParam().stored : "http://before.example/update.php";
+    EXPECT_EQ(settings.ratesServerURL(),
+              stored ? std::optional(QString::fromUtf8(stored)) : std::nullopt);
+    EXPECT_EQ(posts, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, RatesServerChoices, ::testing::Values(
+    ServerChoice{"http, trimmed", " http://rates.lan:8642/u.php ", "http://rates.lan:8642/u.php", true},
+    ServerChoice{"https", "https://rates.example/u", "https://rates.example/u", true},
+    ServerChoice{"empty chooses the built-in server", "  ", nullptr, true},
+    ServerChoice{"another scheme", "ftp://rates.example/u", nullptr, false},
+    ServerChoice{"no scheme", "rates.lan:8642/u.php", nullptr, false},
+    ServerChoice{"no host", "http:///u.php", nullptr, false}), ReadableName());
+
+struct MainChoice { const char *name; const char *fixed; bool follows; };
+void PrintTo(const MainChoice &choice, std::ostream *out) { *out << choice.name; }
+class MainCurrencyChoices : public SettingsManager,
+                            public ::testing::WithParamInterface<MainChoice> {};
+
+// Both settings are stored before the one announcement, so that whoever reads the main currency in
+// force then finds them as the user left them.
+TEST_P(MainCurrencyChoices, AreStoredTogetherAndAnnouncedOnce)
+{
+    settings.setLocationBasedCurrencyEnabled(!GetParam().follows);
+    settings.setDefaultCurrency(GetParam().follows ? std::optional(QStringLiteral("CHF")) : std::nullopt);
+    count(settings);
+    std::optional<QString> fixedWhenAnnounced;
+    bool followsWhenAnnounced = !GetParam().follows;
+    center.addObserver(&fixedWhenAnnounced, FXSettingsDidChangeNotification, [&](const FXNotification &) {
+        fixedWhenAnnounced = settings.defaultCurrency();
+        followsWhenAnnounced = settings.isLocationBasedCurrencyEnabled();
+    });
+
+    const auto fixed = GetParam().fixed ? std::optional(QString::fromUtf8(GetParam().fixed)) : std::nullopt;
+    ASSERT_TRUE(settings.setMainCurrency(fixed).isDone());
+
+    EXPECT_EQ(posts, 1);
+    EXPECT_EQ(fixedWhenAnnounced, fixed);
+    EXPECT_EQ(followsWhenAnnounced, GetParam().follows);
+    FXUserDefaults reopened(storePath());
+    EXPECT_EQ(FXSettingsManager(reopened, lists, center).isLocationBasedCurrencyEnabled(),
+              GetParam().follows);
+    center.removeObserver(&fixedWhenAnnounced);
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, MainCurrencyChoices, ::testing::Values(
+    MainChoice{"a fixed currency turns the location off", "EUR", false},
+    MainChoice{"none follows the location", nullptr, true}), ReadableName());
+
 TEST_P(VisibleCurrencyEdits, RewriteTheWholeList)
 {
     const VisibleEdit &edit = GetParam();
