@@ -136,6 +136,7 @@ void FXCurrencyManager::updateCurrencyRates()
             return;
         FXDispatch::mainSync([&] {
             --m_runningRefreshes;
+            m_lastRefreshFailure = outcome.failure;
             m_center.postNotification(FXRatesDidUpdateNotification, this, outcome.userInfo());
         });
     });

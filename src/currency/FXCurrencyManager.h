@@ -106,6 +106,9 @@ public:
     bool isUpdating() const { return m_runningRefreshes > 0; }
     // When this run last received usable rates; none before the first success.
     std::optional<QDateTime> lastUpdateDate() const;
+    // Why the last refresh that ended failed, as announced; empty when it went well or none has
+    // ended yet. Main thread only.
+    QString lastRefreshFailureReason() const { return m_lastRefreshFailure; }
     // The date of the rates in force: a time today, a date and time when older than 12 hours.
     QString humanReadableUpdateDate() const;
 
@@ -126,6 +129,7 @@ private:
 
     std::optional<QString> m_userBaseCurrency;
     int m_runningRefreshes = 0;   // main thread only
+    QString m_lastRefreshFailure;   // main thread only
     std::atomic<bool> m_cancelled{false};
     std::mutex m_pauseMutex;
     std::condition_variable m_pauseEnds;   // woken by cancelRefreshes()

@@ -95,6 +95,21 @@ INSTANTIATE_TEST_SUITE_P(Answers, RatesRefreshFailure, ::testing::Values(
                  "holds no usable rate"}),
     ReadableName());
 
+TEST_F(RatesRefresh, TheLastFailureIsToldUntilARefreshGoesWell)
+{
+    server.setResponse({500, NewRates});
+    currencies.updateCurrencyRates();
+    ASSERT_TRUE(waitForAnnouncements(1));
+    EXPECT_EQ(currencies.lastRefreshFailureReason(),
+              lastAnnouncement.value(FXRatesUpdateFailureReasonKey).toString());
+    EXPECT_TRUE(currencies.lastRefreshFailureReason().endsWith(u"HTTP 500"));
+
+    server.setResponse({200, NewRates});
+    currencies.updateCurrencyRates();
+    ASSERT_TRUE(waitForAnnouncements(2));
+    EXPECT_EQ(currencies.lastRefreshFailureReason(), QString());
+}
+
 TEST_F(RatesRefresh, TakesTheSoundEntriesOfAnAnswerAndKeepsTheRest)
 {
     // Every entry but EUR is unsound; USD and CHF are missing or unusable in the answer.
