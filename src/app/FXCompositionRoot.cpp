@@ -32,6 +32,10 @@ struct FXCompositionRoot::Objects {
                      [this] { return ratesServerURL(group); }, center)
     {
         currencies.setRefreshPause(int(options.refreshPause.count()));
+        // The notation chosen in the preferences, before anything writes an amount. cambio-cli's
+        // --locale, applied later, still wins; a name ICU does not know leaves the system's.
+        if (const auto chosen = settings.numberFormatLocale(); chosen && FXLocale::isKnownLocale(*chosen))
+            locale.setIdentifier(*chosen);
         if (options.watchesSharedFiles) {
             sharedFilesWatcher = std::make_unique<FXSharedFilesWatcher>(ratesTable, ratesFile,
                                                                         currencies, settings, center);
@@ -109,11 +113,18 @@ QUrl FXCompositionRoot::defaultRatesServerURL()
     return QUrl(QStringLiteral("http://localhost:8642/lab/lumenfold/update.php"));
 }
 
-QUrl FXCompositionRoot::ratesServerURL(const FXUserDefaults &groupDefaults)
+std::optional<QUrl> FXCompositionRoot::ratesServerURLFromEnvironment()
 {
     const QString fromEnvironment = qEnvironmentVariable("CAMBIO_RATES_URL").trimmed();
-    if (!fromEnvironment.isEmpty())
-        return QUrl(fromEnvironment);
+    if (fromEnvironment.isEmpty())
+        return std::nullopt;
+    return QUrl(fromEnvironment);
+}
+
+QUrl FXCompositionRoot::ratesServerURL(const FXUserDefaults &groupDefaults)
+{
+    if (const auto fromEnvironment = ratesServerURLFromEnvironment())
+        return *fromEnvironment;
     const QString fromDefaults =
         groupDefaults.stringForKey(QStringLiteral("RatesServerURL")).value_or(QString()).trimmed();
     if (!fromDefaults.isEmpty())

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FXCurrencyManager;
 class FXInputManager;
@@ -63,6 +64,8 @@ public:
     // none; a malformed one is kept, and its download fails saying so.
     static QUrl ratesServerURL(const FXUserDefaults &groupDefaults);
     static QUrl defaultRatesServerURL();
+    // The rates server CAMBIO_RATES_URL names, which wins over the user's setting; none when unset.
+    static std::optional<QUrl> ratesServerURLFromEnvironment();
 
     FXNotificationCenter &notificationCenter();
     FXUserDefaults &groupDefaults();

@@ -150,6 +150,16 @@ TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)
     EXPECT_EQ(contents(standard.filePath()), before);
 }
 
+TEST_F(CommandLine, TheNumberFormatOfThePreferencesHoldsUnlessALocaleIsGiven)
+{
+    plantRates();
+    group.setObject(QStringLiteral("xx_XX"), QStringLiteral("NumberFormatLocale"));   // unknown: the system's
+    EXPECT_EQ(run("convert 1234.5 USD EUR").out, QStringLiteral("617.25 EUR\n"));
+    group.setObject(QStringLiteral("de_DE"), QStringLiteral("NumberFormatLocale"));
+    EXPECT_EQ(run("convert 1234,5 USD EUR").out, QStringLiteral("617,25 EUR\n"));
+    EXPECT_EQ(run("convert 1234.5 USD EUR --locale=en_US").out, QStringLiteral("617.25 EUR\n"));
+}
+
 TEST_F(CommandLine, MainCurrencyIsFixedOrFollowsTheStoredCountry)
 {
     plantRates();
