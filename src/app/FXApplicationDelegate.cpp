@@ -1,11 +1,13 @@
 #include "FXApplicationDelegate.h"
 
+#include "FXCompositionRoot.h"
 #include "FXCurrencyManager.h"
 #include "FXFlagCache.h"
 #include "FXLocalizedString.h"
 #include "FXMainTemplateButton.h"
 #include "FXMainViewController.h"
 #include "FXMainWindowController.h"
+#include "FXPreferencesWindowController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,6 +44,15 @@ long residentKibibytes()
 FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services, QObject *parent)
     : QObject(parent)
     , m_services(services)
+    , m_preferencesServices{
+          .center = services.center,
+          .locale = services.locale,
+          .settings = services.settings,
+          .currencies = services.currencies,
+          .flags = services.flags,
+          .ratesServerFromEnvironment =
+              FXCompositionRoot::ratesServerURLFromEnvironment().has_value(),
+      }
     , m_window(std::make_unique<FXMainWindowController>(services))
     , m_menu(std::make_unique<QMenu>())
 {
@@ -50,10 +61,11 @@ FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services
     m_menu->addSeparator();
     m_menu->addAction(content->refreshAction());
     m_menu->addSeparator();
-    // Preferences and feedback come with later versions; their places are kept.
     m_preferences = m_menu->addAction(FXLocalizedString::text("Preferences…"));
     m_preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    m_preferences->setEnabled(false);
+    connect(m_preferences, &QAction::triggered, this,
+            &FXApplicationDelegate::orderFrontPreferencesPanel);
+    // Feedback comes with a later version; its place is kept.
     m_feedback = m_menu->addAction(FXLocalizedString::text("Send Feedback…"));
     m_feedback->setEnabled(false);
     m_menu->addSeparator();
@@ -130,6 +142,18 @@ void FXApplicationDelegate::orderFrontAboutPanel()
                                     m_services.currencies.humanReadableUpdateDate()));
     panel->setStandardButtons(QMessageBox::Ok);
     panel->open();
+}
+
+void FXApplicationDelegate::orderFrontPreferencesPanel()
+{
+    if (!m_preferencesWindow) {
+        m_preferencesWindow = new FXPreferencesWindowController(m_preferencesServices, m_window.get());
+        // Quitting works from the preferences too.
+        m_preferencesWindow->addAction(m_quit);
+    }
+    m_preferencesWindow->show();
+    m_preferencesWindow->raise();
+    m_preferencesWindow->activateWindow();
 }
 
 void FXApplicationDelegate::terminate()

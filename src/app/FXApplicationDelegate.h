@@ -1,8 +1,11 @@
 #pragma once
 
 #include "FXConverterServices.h"
+#include "FXPreferencesServices.h"
+#include "FXPreferencesWindowController.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -42,6 +45,10 @@ public:
     QAction *quitAction() const { return m_quit; }
 
     void orderFrontAboutPanel();
+    // Opens the preferences window, or brings it to the front.
+    void orderFrontPreferencesPanel();
+    // None until the preferences are first opened.
+    FXPreferencesWindowController *preferencesWindow() const { return m_preferencesWindow; }
     // Closes the window, which ends the program.
     void terminate();
 
@@ -53,7 +60,10 @@ private:
     void takeScreenshot();
 
     const FXConverterServices &m_services;
+    const FXPreferencesServices m_preferencesServices;
     std::unique_ptr<FXMainWindowController> m_window;
+    // Made on first use, over the converter window, which owns it.
+    QPointer<FXPreferencesWindowController> m_preferencesWindow;
     std::unique_ptr<QMenu> m_menu;
     QAction *m_preferences;
     QAction *m_feedback;

@@ -17,7 +17,8 @@ class FXUserDefaults;
 // All of them outlive the window.
 struct FXConverterServices {
     FXNotificationCenter &center;
-    const FXLocale &locale;
+    // The current locale; the preferences replace it with the number format the user chooses.
+    FXLocale &locale;
     const FXNumberFormatter &numberFormatter;
     FXSettingsManager &settings;
     FXCurrencyManager &currencies;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class FXFailureLabel;
+class QAbstractItemView;
+class QLineEdit;
+
+// What the sheets of the preferences share: a dialog modal to the window it stands over and gone
+// once closed, a line telling a change that could not be saved, and a search field whose Up,
+// Down, Page Up and Page Down move through the list it searches while the keyboard stays in it.
+class FXPreferencesSheet : public QDialog {
+    Q_OBJECT
+
+public:
+    FXPreferencesSheet(const QString &title, QWidget *parent);
+
+    FXFailureLabel *failureLabel() const { return m_failure; }
+
+protected:
+    void setSearchedList(QLineEdit *search, QAbstractItemView *list);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    FXFailureLabel *m_failure;
+    QLineEdit *m_search = nullptr;
+    QAbstractItemView *m_list = nullptr;
+};

@@ -1,0 +1,147 @@
+#include "FXPreferencesWindowController.h"
+
+#include "FXCurrencyPreferencesViewController.h"
+#include "FXGeneralPreferencesViewController.h"
+#include "FXLocalizedString.h"
+#include "FXPreferencesSegue.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QIconEngine>
+#include <QPainter>
+#include <QShortcut>
+#include <QSvgRenderer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// A toolbar image drawn from a black silhouette in the colour of the window's text, so that it
+// reads on light and dark themes alike, sharp at every scale.
+class FXTemplateIconEngine : public QIconEngine {
+public:
+    FXTemplateIconEngine(QString path, QColor colour)
+        : m_path(std::move(path))
+        , m_colour(std::move(colour))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QImage image(rect.size() * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter silhouette(&image);
+            QSvgRenderer(m_path).render(&silhouette);
+            silhouette.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            QColor colour = m_colour;
+            if (mode == QIcon::Disabled)
+                colour.setAlphaF(0.4);
+            silhouette.fillRect(image.rect(), colour);
+        }
+        image.setDevicePixelRatio(scale);
+        painter->drawImage(rect, image);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine *clone() const override { return new FXTemplateIconEngine(m_path, m_colour); }
+
+private:
+    QString m_path;
+    QColor m_colour;
+};
+
+}
+
+FXPreferencesWindowController::FXPreferencesWindowController(const FXPreferencesServices &services,
+                                                             QWidget *parent)
+    : QMainWindow(parent, Qt::Window)
+    , m_services(services)
+    , m_toolbar(new QToolBar(FXLocalizedString::text("Panes"), this))
+    , m_panes(new QActionGroup(this))
+    , m_segue(new FXPreferencesSegue(*this))
+{
+    setWindowTitle(FXLocalizedString::text("Preferences"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->toggleViewAction()->setVisible(false);
+    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setIconSize(QSize(24, 24));
+    m_toolbar->setAccessibleName(FXLocalizedString::text("Panes"));
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+
+    m_panes->setExclusive(true);
+    m_general = addPane(GeneralIdentifier, FXLocalizedString::text("General"),
+                        QStringLiteral(":/icons/general.svg"), QKeySequence(Qt::CTRL | Qt::Key_1));
+    m_currencies = addPane(CurrenciesIdentifier, FXLocalizedString::text("Currencies"),
+                           QStringLiteral(":/icons/currencies.svg"),
+                           QKeySequence(Qt::CTRL | Qt::Key_2));
+
+    for (const QKeySequence &close : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
+        connect(new QShortcut(close, this), &QShortcut::activated, this, &QWidget::close);
+
+    setCentralWidget(new QWidget);
+    switchToPreferencesTab(GeneralIdentifier);
+}
+
+QAction *FXPreferencesWindowController::addPane(const QString &identifier, const QString &title,
+                                                const QString &icon, const QKeySequence &shortcut)
+{
+    auto *action = new QAction(
+        QIcon(new FXTemplateIconEngine(icon, palette().color(QPalette::WindowText))), title, this);
+    action->setData(identifier);
+    action->setCheckable(true);
+    action->setShortcut(shortcut);
+    action->setToolTip(title + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText)
+                       + u')');
+    m_panes->addAction(action);
+    m_toolbar->addAction(action);
+    // The panes are reached with Tab too, not only by shortcut.
+    if (QWidget *button = m_toolbar->widgetForAction(action)) {
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAccessibleName(title);
+    }
+    connect(action, &QAction::triggered, this,
+            [this, identifier] { switchToPreferencesTab(identifier); });
+    return action;
+}
+
+QString FXPreferencesWindowController::selectedItemIdentifier() const
+{
+    const QAction *checked = m_panes->checkedAction();
+    return checked ? checked->data().toString() : QString();
+}
+
+QWidget *FXPreferencesWindowController::paneViewController() const
+{
+    QWidget *shown = centralWidget();
+    return shown && !shown->objectName().isEmpty() ? shown : nullptr;
+}
+
+void FXPreferencesWindowController::switchToPreferencesTab(const QString &identifier)
+{
+    const QWidget *shown = paneViewController();
+    if (shown && shown->objectName() == identifier && !m_segue->isRunning())
+        return;
+    QWidget *pane = nullptr;
+    QAction *item = nullptr;
+    if (identifier == CurrenciesIdentifier) {
+        pane = new FXCurrencyPreferencesViewController(m_services);
+        item = m_currencies;
+    } else {
+        pane = new FXGeneralPreferencesViewController(m_services);
+        item = m_general;
+    }
+    m_segue->perform(pane, item);
+}
