@@ -1,0 +1,536 @@
+// The preferences window: its panes and their switch, the visible currencies and how they are
+// reordered, added and removed, the main-currency and number-format sheets, and what screen
+// readers find. Every change is checked where it lands: the settings and the converter's rows.
+
+#include "ConverterHarness.h"
+#include "FXAddCurrencyViewController.h"
+#include "FXCurrencyFilterModel.h"
+#include "FXCurrencyListModel.h"
+#include "FXCurrencyListView.h"
+#include "FXCurrencyPreferencesCell.h"
+#include "FXCurrencyPreferencesViewController.h"
+#include "FXGeneralPreferencesViewController.h"
+#include "FXMainViewController.h"
+#include "FXNumberFormatViewController.h"
+#include "FXNumberFormatsModel.h"
+#include "FXPreferencesLabels.h"
+#include "FXPreferencesSegue.h"
+#include "FXPreferencesWindowController.h"
+#include "FXSetMainCurrencyViewController.h"
+#include "FXVisibleCurrenciesModel.h"
+#include "TableDriver.h"
+
+#include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QDrag>
+#include <QLineEdit>
+#include <QListView>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+
+namespace {
+
+QStringList codes(const char *spaced)
+{
+    return QString::fromLatin1(spaced).split(u' ', Qt::SkipEmptyParts);
+}
+
+// The core of a converter, the preferences' view of it, and a count of the settings' announcements.
+struct Preferences {
+    explicit Preferences(const ConverterHarness::Setup &setup = {})
+        : core(setup)
+    {
+        core.center.addObserver(this, FXSettingsDidChangeNotification,
+                                [this](const FXNotification &) { ++announcements; });
+    }
+    ~Preferences() { core.center.removeObserver(this); }
+
+    ConverterHarness core;
+    FXPreferencesServices services{core.center, core.locale, core.settings, core.currencies,
+                                   core.flags};
+    int announcements = 0;
+};
+
+// What a screen reader finds under `interface`: each element's role and name.
+void collect(QAccessibleInterface *interface, QList<QPair<QAccessible::Role, QString>> &found)
+{
+    if (!interface || interface->state().invisible)
+        return;
+    found.append({interface->role(), interface->text(QAccessible::Name)});
+    for (int i = 0; i < interface->childCount(); ++i)
+        collect(interface->child(i), found);
+}
+
+QStringList namesWithRole(QWidget *widget, QAccessible::Role role)
+{
+    QList<QPair<QAccessible::Role, QString>> found;
+    collect(QAccessible::queryAccessibleInterface(widget), found);
+    QStringList names;
+    for (const auto &[foundRole, name] : found) {
+        if (foundRole == role)
+            names.append(name);
+    }
+    return names;
+}
+
+QMimeData *draggedRow(FXVisibleCurrenciesModel &model, int row)
+{
+    return model.mimeData({model.index(row, 0)});
+}
+
+}
+
+class PreferencesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void generalIsSelectedFirstAndThePanesExcludeEachOther();
+    void theSwitchKeepsTheTopLeftCornerAndShowsThePaneWhenResized();
+    void aDropPutsTheCurrencyIntoItsGap_data();
+    void aDropPutsTheCurrencyIntoItsGap();
+    void aRealDragFromTheListMovesAndOneFromElsewhereIsRefused();
+    void theKeyboardMovesAndRemovesTheSelectedCurrency_data();
+    void theKeyboardMovesAndRemovesTheSelectedCurrency();
+    void removeAddAndResetShowInTheConverter();
+    void theSearchKeepsCodesAnywhereAndNamesByWord_data();
+    void theSearchKeepsCodesAnywhereAndNamesByWord();
+    void theMainCurrencySheetOpensAsStored_data();
+    void theMainCurrencySheetOpensAsStored();
+    void applyingTheMainCurrencyWritesOnceAndCloses_data();
+    void applyingTheMainCurrencyWritesOnceAndCloses();
+    void aNumberFormatRewritesTheConvertersAmountsAtOnce();
+    void aRatesServerIsStoredOnlyWhenItIsAnHttpAddress();
+    void screenReadersFindEveryControlAndRow();
+};
+
+void PreferencesTest::generalIsSelectedFirstAndThePanesExcludeEachOther()
+{
+    Preferences preferences;
+    FXPreferencesWindowController window(preferences.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(window.toolbar()->actions().first(), window.generalAction());
+    QCOMPARE(window.selectedItemIdentifier(), u"General"_qs);
+    QVERIFY(qobject_cast<FXGeneralPreferencesViewController *>(window.paneViewController()));
+
+    window.currenciesAction()->trigger();
+    QTRY_VERIFY(qobject_cast<FXCurrencyPreferencesViewController *>(window.paneViewController()));
+    QVERIFY(window.currenciesAction()->isChecked());
+    QVERIFY(!window.generalAction()->isChecked());
+}
+
+void PreferencesTest::theSwitchKeepsTheTopLeftCornerAndShowsThePaneWhenResized()
+{
+    Preferences preferences;
+    FXPreferencesWindowController window(preferences.services);
+    window.move(100, 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint corner = window.pos();
+    const QSize general = window.size();
+
+    QSignalSpy finished(window.segue(), &FXPreferencesSegue::finished);
+    window.switchToPreferencesTab(FXPreferencesWindowController::CurrenciesIdentifier);
+    // While the window resizes, no pane shows and the old item is still the selected one.
+    QVERIFY(!window.paneViewController());
+    QCOMPARE(window.selectedItemIdentifier(), u"General"_qs);
+    QVERIFY(finished.wait());
+    QCOMPARE(window.selectedItemIdentifier(), u"Currencies"_qs);
+    const QSize currencies = window.size();
+    QVERIFY(currencies != general);
+    QCOMPARE(window.pos(), corner);
+    QCOMPARE(window.paneViewController()->geometry().bottom(), window.centralWidget()->geometry().bottom());
+
+    window.generalAction()->trigger();
+    QVERIFY(finished.wait());
+    QCOMPARE(window.size(), general);
+    QCOMPARE(window.pos(), corner);
+}
+
+void PreferencesTest::aDropPutsTheCurrencyIntoItsGap_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("gap");
+    QTest::addColumn<bool>("ontoRow");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("selected");
+    // On USD EUR GBP JPY BTC.
+    QTest::addRow("USD above JPY") << 0 << 3 << false << "EUR GBP USD JPY BTC" << 2;
+    QTest::addRow("BTC above EUR") << 4 << 1 << false << "USD BTC EUR GBP JPY" << 1;
+    QTest::addRow("EUR below the last") << 1 << 5 << false << "USD GBP JPY BTC EUR" << 4;
+    QTest::addRow("GBP above itself") << 2 << 2 << false << "USD EUR GBP JPY BTC" << 2;
+    QTest::addRow("GBP below itself") << 2 << 3 << false << "USD EUR GBP JPY BTC" << 2;
+    QTest::addRow("USD onto JPY goes above it") << 0 << 3 << true << "EUR GBP USD JPY BTC" << 2;
+}
+
+void PreferencesTest::aDropPutsTheCurrencyIntoItsGap()
+{
+    QFETCH(int, from);
+    QFETCH(int, gap);
+    QFETCH(bool, ontoRow);
+    QFETCH(QString, after);
+    QFETCH(int, selected);
+    Preferences preferences;
+    FXCurrencyPreferencesViewController pane(preferences.services);
+    FXVisibleCurrenciesModel &model = *pane.currenciesModel();
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.currencies(), codes("USD EUR GBP JPY BTC"));
+
+    std::unique_ptr<QMimeData> data(draggedRow(model, from));
+    QVERIFY(model.canDropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
+    QVERIFY(ontoRow ? model.dropMimeData(data.get(), Qt::MoveAction, -1, -1, model.index(gap, 0))
+                    : model.dropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
+
+    QCOMPARE(preferences.core.settings.visibleCurrencies(), after.split(u' '));
+    QCOMPARE(model.currencies(), after.split(u' '));
+    QCOMPARE(pane.selectedCurrency(), model.currencyAt(selected));
+    // A drop into a gap next to the row itself still rewrites the list.
+    QCOMPARE(preferences.announcements, 1);
+}
+
+// The offscreen platform ends every drag at once, so the drag events here come from no drag of
+// this list: they stand for a drag from elsewhere, with the list's own payload.
+void PreferencesTest::aRealDragFromTheListMovesAndOneFromElsewhereIsRefused()
+{
+    Preferences preferences;
+    FXCurrencyPreferencesViewController pane(preferences.services);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    FXCurrencyListView &list = *pane.currenciesTableView();
+    FXVisibleCurrenciesModel &model = *pane.currenciesModel();
+    const QRect jpy = list.visualRect(model.index(3, 0));
+    // The upper half of a row is the gap above it, the lower half the gap below.
+    QCOMPARE(list.gapAt(jpy.center() - QPoint(0, 5)), 3);
+    QCOMPARE(list.gapAt(jpy.center() + QPoint(0, 5)), 4);
+    QCOMPARE(list.gapAt(QPoint(5, list.viewport()->height() - 2)), 5);
+
+    std::unique_ptr<QMimeData> data(draggedRow(model, 0));
+    const QPoint point = jpy.center();
+    QDragEnterEvent enter(point, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(list.viewport(), &enter);
+    QVERIFY(!enter.isAccepted());
+    QDragMoveEvent move(point, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(list.viewport(), &move);
+    QVERIFY(!move.isAccepted());
+    QCOMPARE(list.shownGap(), -1);
+    QDropEvent drop(point, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(list.viewport(), &drop);
+    QVERIFY(!drop.isAccepted());
+    QCOMPARE(preferences.core.settings.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
+
+    // What another program drops, without the private type, is refused by the model too.
+    QMimeData text;
+    text.setText(u"0"_qs);
+    QVERIFY(!model.canDropMimeData(&text, Qt::MoveAction, 1, 0, {}));
+    QVERIFY(!model.dropMimeData(&text, Qt::MoveAction, 1, 0, {}));
+    QCOMPARE(preferences.announcements, 0);
+}
+
+void PreferencesTest::theKeyboardMovesAndRemovesTheSelectedCurrency_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("selected");
+    QTest::addRow("Alt+Down") << 1 << (Qt::ALT | Qt::Key_Down) << "USD GBP EUR JPY BTC" << "EUR";
+    QTest::addRow("Alt+Up") << 1 << (Qt::ALT | Qt::Key_Up) << "EUR USD GBP JPY BTC" << "EUR";
+    QTest::addRow("Alt+Up on the first") << 0 << (Qt::ALT | Qt::Key_Up) << "USD EUR GBP JPY BTC" << "USD";
+    QTest::addRow("Alt+Down on the last") << 4 << (Qt::ALT | Qt::Key_Down) << "USD EUR GBP JPY BTC" << "BTC";
+    QTest::addRow("Delete") << 1 << QKeyCombination(Qt::Key_Delete) << "USD GBP JPY BTC" << "GBP";
+    QTest::addRow("Delete the last") << 4 << QKeyCombination(Qt::Key_Delete) << "USD EUR GBP JPY" << "JPY";
+}
+
+void PreferencesTest::theKeyboardMovesAndRemovesTheSelectedCurrency()
+{
+    QFETCH(int, row);
+    QFETCH(QKeyCombination, key);
+    QFETCH(QString, after);
+    QFETCH(QString, selected);
+    Preferences preferences;
+    FXCurrencyPreferencesViewController pane(preferences.services);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowActive(&pane));
+    pane.currenciesTableView()->setFocus();
+    pane.selectRow(row);
+
+    QTest::keyClick(pane.currenciesTableView(), key.key(), key.keyboardModifiers());
+
+    QCOMPARE(preferences.core.settings.visibleCurrencies(), after.split(u' '));
+    QCOMPARE(pane.selectedCurrency(), selected);
+}
+
+void PreferencesTest::removeAddAndResetShowInTheConverter()
+{
+    Preferences preferences;
+    FXMainViewController converter(preferences.core.services);
+    FXCurrencyPreferencesViewController pane(preferences.services);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowActive(&pane));
+    QCOMPARE(converter.currencies(), codes("USD EUR GBP JPY BTC"));
+
+    pane.selectRow(1);
+    QTest::mouseClick(pane.removeButton(), Qt::LeftButton);
+    QCOMPARE(converter.currencies(), codes("USD GBP JPY BTC"));
+
+    QTest::mouseClick(pane.addButton(), Qt::LeftButton);
+    FXAddCurrencyViewController *sheet = pane.addSheet();
+    QVERIFY(sheet);
+    QVERIFY(sheet->windowModality() == Qt::WindowModal);
+    QVERIFY(sheet->currenciesToAdd().contains(u"EUR"_qs));
+    QVERIFY(!sheet->currenciesToAdd().contains(u"GBP"_qs));
+    QTest::keyClicks(sheet->searchField(), u"chf"_qs);
+    QTest::keyClick(sheet->searchField(), Qt::Key_Return);
+    QTRY_VERIFY(!pane.addSheet());
+    QCOMPARE(preferences.core.settings.visibleCurrencies(), codes("CHF USD GBP JPY BTC"));
+    QCOMPARE(converter.currencies(), codes("USD CHF GBP JPY BTC"));
+    QCOMPARE(pane.selectedCurrency(), u"CHF"_qs);
+
+    // Cancelling adds nothing, and the first row is selected again.
+    pane.selectRow(3);
+    pane.presentAddCurrency();
+    QTest::keyClick(pane.addSheet()->searchField(), Qt::Key_Escape);
+    QTRY_VERIFY(!pane.addSheet());
+    QCOMPARE(preferences.core.settings.visibleCurrencies(), codes("CHF USD GBP JPY BTC"));
+    QCOMPARE(pane.selectedCurrency(), u"CHF"_qs);
+
+    QTest::mouseClick(pane.restoreButton(), Qt::LeftButton);
+    QCOMPARE(pane.currenciesModel()->currencies(), codes("USD EUR GBP JPY BTC"));
+    QCOMPARE(converter.currencies(), codes("USD EUR GBP JPY BTC"));
+    QCOMPARE(preferences.announcements, 3);
+}
+
+void PreferencesTest::theSearchKeepsCodesAnywhereAndNamesByWord_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("chf");
+    QTest::addColumn<bool>("usd");
+    QTest::addColumn<int>("shown");   // -1: every currency to add
+    QTest::addRow("fr: the F of Swiss Franc") << "fr" << true << false << 0;
+    QTest::addRow("ra: inside a word") << "ra" << false << false << 0;
+    QTest::addRow("us: a code") << "us" << false << true << 0;
+    QTest::addRow("US: case ignored") << "US" << false << true << 0;
+    QTest::addRow("FRANC: case ignored") << "FRANC" << true << false << 0;
+    QTest::addRow("cleared: everything") << "" << true << true << -1;
+}
+
+void PreferencesTest::theSearchKeepsCodesAnywhereAndNamesByWord()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, chf);
+    QFETCH(bool, usd);
+    QFETCH(int, shown);
+    // USD is not shown, so it can be added.
+    Preferences preferences({.visible = codes("EUR"), .mainCurrency = u"JPY"_qs});
+    QWidget over;
+    auto &sheet = *new FXAddCurrencyViewController(preferences.services, &over);
+    FXCurrencyFilterModel &filtered = *sheet.filteredCurrencies();
+    QAbstractItemModelTester tester(&filtered, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    // Typed after a letter that is then taken back, so that the empty row clears a typed search.
+    QTest::keyClicks(sheet.searchField(), u"x"_qs + typed);
+    QTest::keyClick(sheet.searchField(), Qt::Key_Home);
+    QTest::keyClick(sheet.searchField(), Qt::Key_Delete);
+
+    QStringList found;
+    for (int row = 0; row < filtered.rowCount(); ++row)
+        found.append(filtered.index(row, 0).data(FXCurrencyListModel::CodeRole).toString());
+    QCOMPARE(found.contains(u"CHF"_qs), chf);
+    QCOMPARE(found.contains(u"USD"_qs), usd);
+    if (shown < 0)
+        QCOMPARE(found, sheet.currenciesToAdd());
+    // A found currency is always selected, so that Return adds it.
+    QCOMPARE(sheet.currenciesTableView()->selectionModel()->hasSelection(), !found.isEmpty());
+
+    // No search shows everything; a search for nothing finds nothing.
+    filtered.setFilterString(QString());
+    QCOMPARE(filtered.rowCount(), 0);
+    filtered.setFilterString(std::nullopt);
+    QCOMPARE(filtered.rowCount(), sheet.currenciesToAdd().size());
+}
+
+void PreferencesTest::theMainCurrencySheetOpensAsStored_data()
+{
+    QTest::addColumn<bool>("follows");
+    QTest::addColumn<QString>("fixed");
+    QTest::addRow("following the location") << true << "";
+    QTest::addRow("fixed to EUR") << false << "EUR";
+    QTest::addRow("neither fixed nor following") << false << "";
+}
+
+void PreferencesTest::theMainCurrencySheetOpensAsStored()
+{
+    QFETCH(bool, follows);
+    QFETCH(QString, fixed);
+    Preferences preferences;
+    preferences.core.settings.setLocationBasedCurrencyEnabled(follows);
+    preferences.core.settings.setDefaultCurrency(fixed.isEmpty() ? std::nullopt : std::optional(fixed));
+    preferences.announcements = 0;
+    QWidget over;
+    auto &sheet = *new FXSetMainCurrencyViewController(preferences.services, &over);
+    sheet.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    QVERIFY(sheet.windowModality() == Qt::WindowModal);
+
+    QCOMPARE(sheet.automaticCurrencyCheckbox()->isChecked(), follows);
+    QCOMPARE(sheet.currenciesTableView()->isEnabled(), !follows);
+    QCOMPARE(sheet.listOpacity(), follows ? 0.5 : 1.0);
+    QCOMPARE(sheet.selectedCurrency(), fixed);
+    if (!fixed.isEmpty()) {
+        const QRect row = sheet.currenciesTableView()->visualRect(sheet.currenciesTableView()->currentIndex());
+        QVERIFY(sheet.currenciesTableView()->viewport()->rect().contains(row));
+    }
+
+    // The check box dims the list and brings it back without touching the settings.
+    sheet.automaticCurrencyCheckbox()->click();
+    QCOMPARE(sheet.listOpacity(), follows ? 1.0 : 0.5);
+    sheet.automaticCurrencyCheckbox()->click();
+    QCOMPARE(sheet.currenciesTableView()->isEnabled(), !follows);
+    QCOMPARE(sheet.listOpacity(), follows ? 0.5 : 1.0);
+    sheet.reject();
+    QCOMPARE(preferences.core.settings.isLocationBasedCurrencyEnabled(), follows);
+    QCOMPARE(preferences.announcements, 0);
+}
+
+void PreferencesTest::applyingTheMainCurrencyWritesOnceAndCloses_data()
+{
+    QTest::addColumn<bool>("follow");
+    QTest::addColumn<QString>("choose");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QString>("header");
+    // Stored before: following the location, in the US.
+    QTest::addRow("a fixed currency") << false << "CHF" << true << "CHF";
+    QTest::addRow("following the location") << true << "" << true << "USD";
+    QTest::addRow("nothing chosen stays open") << false << "" << false << "USD";
+}
+
+void PreferencesTest::applyingTheMainCurrencyWritesOnceAndCloses()
+{
+    QFETCH(bool, follow);
+    QFETCH(QString, choose);
+    QFETCH(bool, closes);
+    QFETCH(QString, header);
+    Preferences preferences;
+    preferences.core.settings.setDefaultCurrency(std::nullopt);
+    preferences.announcements = 0;
+    FXMainViewController converter(preferences.core.services);
+    QWidget over;
+    auto *sheet = new FXSetMainCurrencyViewController(preferences.services, &over);
+    QSignalSpy closed(sheet, &QDialog::finished);
+    sheet->open();
+    QVERIFY(QTest::qWaitForWindowExposed(sheet));
+    sheet->automaticCurrencyCheckbox()->setChecked(follow);
+    if (!choose.isEmpty()) {
+        const int row = int(preferences.core.currencies.allCurrencies().indexOf(choose));
+        sheet->currenciesTableView()->setCurrentIndex(sheet->currenciesTableView()->model()->index(row, 0));
+    }
+
+    QTest::keyClick(sheet, Qt::Key_Return);
+
+    QCOMPARE(closed.count(), closes ? 1 : 0);
+    QCOMPARE(preferences.announcements, closes ? 1 : 0);
+    QCOMPARE(preferences.core.settings.isLocationBasedCurrencyEnabled(), closes ? follow : true);
+    QCOMPARE(preferences.core.settings.defaultCurrency().value_or(QString()), closes ? choose : QString());
+    QCOMPARE(converter.currencies().first(), header);
+}
+
+void PreferencesTest::aNumberFormatRewritesTheConvertersAmountsAtOnce()
+{
+    Preferences preferences;
+    FXMainViewController converter(preferences.core.services);
+    converter.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&converter));
+    TableDriver table(converter);
+    const int euro = int(converter.currencies().indexOf(u"EUR"_qs));
+    QVERIFY(table.shown(euro).contains(u'.'));
+    FXGeneralPreferencesViewController pane(preferences.services);
+
+    pane.numberFormatButton()->click();
+    FXNumberFormatViewController *sheet = pane.numberFormatSheet();
+    QVERIFY(sheet);
+    QAbstractItemModelTester tester(sheet->formatsTableView()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QTest::keyClicks(sheet->searchField(), u"German (Germany)"_qs);
+    QTest::keyClick(sheet->searchField(), Qt::Key_Return);
+
+    QTRY_VERIFY(!pane.numberFormatSheet());
+    QCOMPARE(preferences.core.settings.numberFormatLocale(), u"de_DE"_qs);
+    QCOMPARE(preferences.core.locale.identifier(), u"de_DE"_qs);
+    QCOMPARE(table.shown(euro), preferences.core.amount(u"EUR"_qs));
+    QVERIFY(table.shown(euro).contains(u','));
+    QCOMPARE(pane.numberFormatLabel()->text(), u"German (Germany)"_qs);
+
+    // Back to the system's notation.
+    pane.numberFormatButton()->click();
+    QTest::keyClicks(pane.numberFormatSheet()->searchField(), u"System"_qs);
+    QTest::keyClick(pane.numberFormatSheet()->searchField(), Qt::Key_Return);
+    QTRY_VERIFY(!pane.numberFormatSheet());
+    QCOMPARE(preferences.core.settings.numberFormatLocale(), std::nullopt);
+    QVERIFY(table.shown(euro).contains(u'.'));
+}
+
+void PreferencesTest::aRatesServerIsStoredOnlyWhenItIsAnHttpAddress()
+{
+    Preferences preferences;
+    FXGeneralPreferencesViewController pane(preferences.services);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowActive(&pane));
+    QLineEdit &field = *pane.ratesServerField();
+
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, u"rates.lan/u.php"_qs);
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(preferences.core.settings.ratesServerURL(), std::nullopt);
+    QVERIFY(pane.failureLabel()->isVisible());
+    QVERIFY(pane.failureLabel()->text().contains(u"rates.lan/u.php"_qs));
+
+    field.selectAll();
+    QTest::keyClicks(&field, u"http://127.0.0.1:9/u.php"_qs);
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(preferences.core.settings.ratesServerURL(), u"http://127.0.0.1:9/u.php"_qs);
+    QVERIFY(!pane.failureLabel()->isVisible());
+}
+
+void PreferencesTest::screenReadersFindEveryControlAndRow()
+{
+    Preferences preferences;
+    FXPreferencesWindowController window(preferences.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The panes' items read as toggles, the shown pane's checked.
+    QCOMPARE(namesWithRole(window.toolbar(), QAccessible::CheckBox), codes("General Currencies"));
+    QVERIFY(namesWithRole(&window, QAccessible::Button).contains(u"Refresh Now"_qs));
+
+    window.switchToPreferencesTab(FXPreferencesWindowController::CurrenciesIdentifier);
+    QTRY_VERIFY(qobject_cast<FXCurrencyPreferencesViewController *>(window.paneViewController()));
+    auto *pane = static_cast<FXCurrencyPreferencesViewController *>(window.paneViewController());
+    const QStringList buttons = namesWithRole(pane, QAccessible::Button);
+    for (const QString &name : {u"Add Currency"_qs, u"Remove Currency"_qs, u"Restore Defaults"_qs})
+        QVERIFY2(buttons.contains(name), qPrintable(name));
+    QCOMPARE(namesWithRole(pane, QAccessible::List), QStringList(u"Visible Currencies"_qs));
+    QVERIFY(namesWithRole(pane, QAccessible::ListItem).contains(u"Euro (EUR)"_qs));
+
+    pane->presentAddCurrency();
+    FXAddCurrencyViewController *add = pane->addSheet();
+    QTest::keyClicks(add->searchField(), u"swiss"_qs);
+    QCOMPARE(namesWithRole(add, QAccessible::List), QStringList(u"Available Currencies"_qs));
+    QCOMPARE(namesWithRole(add, QAccessible::EditableText), QStringList(u"Search Currencies"_qs));
+    QCOMPARE(namesWithRole(add, QAccessible::ListItem), QStringList(u"Swiss Franc (CHF)"_qs));
+    add->reject();
+
+    auto *main = new FXSetMainCurrencyViewController(preferences.services, &window);
+    main->open();
+    QCOMPARE(namesWithRole(main, QAccessible::List), QStringList(u"Main Currency"_qs));
+    QCOMPARE(namesWithRole(main, QAccessible::CheckBox), QStringList(u"Follow Location"_qs));
+}
+
+QTEST_MAIN(PreferencesTest)
+#include "PreferencesTest.moc"
