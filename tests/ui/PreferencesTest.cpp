@@ -95,7 +95,7 @@ private slots:
     void theSwitchKeepsTheTopLeftCornerAndShowsThePaneWhenResized();
     void aDropPutsTheCurrencyIntoItsGap_data();
     void aDropPutsTheCurrencyIntoItsGap();
-    void aRealDragFromTheListMovesAndOneFromElsewhereIsRefused();
+    void aDragFromElsewhereIsRefusedAndTheGapFollowsThePointer();
     void theKeyboardMovesAndRemovesTheSelectedCurrency_data();
     void theKeyboardMovesAndRemovesTheSelectedCurrency();
     void removeAddAndResetShowInTheConverter();
@@ -198,7 +198,7 @@ void PreferencesTest::aDropPutsTheCurrencyIntoItsGap()
 
 // The offscreen platform ends every drag at once, so the drag events here come from no drag of
 // this list: they stand for a drag from elsewhere, with the list's own payload.
-void PreferencesTest::aRealDragFromTheListMovesAndOneFromElsewhereIsRefused()
+void PreferencesTest::aDragFromElsewhereIsRefusedAndTheGapFollowsThePointer()
 {
     Preferences preferences;
     FXCurrencyPreferencesViewController pane(preferences.services);
@@ -207,6 +207,7 @@ void PreferencesTest::aRealDragFromTheListMovesAndOneFromElsewhereIsRefused()
     FXCurrencyListView &list = *pane.currenciesTableView();
     FXVisibleCurrenciesModel &model = *pane.currenciesModel();
     const QRect jpy = list.visualRect(model.index(3, 0));
+    QCOMPARE(jpy.height(), 30);
     // The upper half of a row is the gap above it, the lower half the gap below.
     QCOMPARE(list.gapAt(jpy.center() - QPoint(0, 5)), 3);
     QCOMPARE(list.gapAt(jpy.center() + QPoint(0, 5)), 4);

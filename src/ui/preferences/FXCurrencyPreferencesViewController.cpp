@@ -178,12 +178,7 @@ void FXCurrencyPreferencesViewController::moveSelectedCurrency(int direction)
     const QModelIndexList selected = m_table->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return;
-    const int from = selected.first().row();
-    // The gap above the row before, or below the row after.
-    const int gap = direction < 0 ? from - 1 : from + 2;
-    if (gap < 0 || gap > m_model->rowCount())
-        return;
-    m_model->moveCurrency(from, gap);
+    m_model->moveCurrencyOneRow(selected.first().row(), direction);
 }
 
 void FXCurrencyPreferencesViewController::validateActions()

@@ -66,6 +66,14 @@ void FXVisibleCurrenciesModel::moveCurrency(int from, int gap)
     emit currencyMoved(target);
 }
 
+void FXVisibleCurrenciesModel::moveCurrencyOneRow(int from, int direction)
+{
+    // The gap above the row before, or below the row after.
+    const int gap = direction < 0 ? from - 1 : from + 2;
+    if (from >= 0 && gap >= 0 && gap <= rowCount())
+        moveCurrency(from, gap);
+}
+
 Qt::ItemFlags FXVisibleCurrenciesModel::flags(const QModelIndex &index) const
 {
     // Rows take no drops of their own: whatever is dropped goes between them.

@@ -32,6 +32,9 @@ public:
     // targetRow(), and the ones between move up or down by one. Announces currencyMoved() with
     // that row even when the store could not be written.
     void moveCurrency(int from, int gap);
+    // Moves the currency of row `from` one row up (-1) or down (1), by the same rule; nothing at
+    // either end of the list.
+    void moveCurrencyOneRow(int from, int direction);
 
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
