@@ -168,5 +168,185 @@
         <source>another program kept %@ locked</source>
         <translation>ein anderes Programm hielt %@ gesperrt</translation>
     </message>
+    <message>
+        <source>%@ (fixed)</source>
+        <translation>%@ (fest)</translation>
+    </message>
+    <message>
+        <source>Follows location: %@</source>
+        <translation>Folgt dem Standort: %@</translation>
+    </message>
+    <message>
+        <source>Add Currency</source>
+        <translation>Währung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Available Currencies</source>
+        <translation>Verfügbare Währungen</translation>
+    </message>
+    <message>
+        <source>CAMBIO_RATES_URL names this server for this session.</source>
+        <translation>CAMBIO_RATES_URL legt diesen Server für diese Sitzung fest.</translation>
+    </message>
+    <message>
+        <source>Cambio and cambio-cli ask this server for new rates. Leave it empty for the server of this computer.</source>
+        <translation>Cambio und cambio-cli fragen diesen Server nach neuen Kursen. Leer lassen für den Server dieses Computers.</translation>
+    </message>
+    <message>
+        <source>Change Main Currency</source>
+        <translation>Hauptwährung ändern</translation>
+    </message>
+    <message>
+        <source>Change Number Format</source>
+        <translation>Zahlenformat ändern</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Ändern…</translation>
+    </message>
+    <message>
+        <source>Choose a currency to add to the converter.</source>
+        <translation>Wählen Sie eine Währung, die der Umrechner zeigen soll.</translation>
+    </message>
+    <message>
+        <source>Choose how amounts are written.</source>
+        <translation>Wählen Sie, wie Beträge geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Drag a currency, or press Alt+Up or Alt+Down, to change the order.</source>
+        <translation>Ziehen Sie eine Währung oder drücken Sie Alt+Auf oder Alt+Ab, um die Reihenfolge zu ändern.</translation>
+    </message>
+    <message>
+        <source>Follow Location</source>
+        <translation>Dem Standort folgen</translation>
+    </message>
+    <message>
+        <source>Follow the computer’s location</source>
+        <translation>Dem Standort des Computers folgen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Main Currency</source>
+        <translation>Hauptwährung</translation>
+    </message>
+    <message>
+        <source>Main currency:</source>
+        <translation>Hauptwährung:</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Number Format</source>
+        <translation>Zahlenformat</translation>
+    </message>
+    <message>
+        <source>Number Formats</source>
+        <translation>Zahlenformate</translation>
+    </message>
+    <message>
+        <source>Number format:</source>
+        <translation>Zahlenformat:</translation>
+    </message>
+    <message>
+        <source>Amounts look like %@</source>
+        <translation>Beträge sehen so aus: %@</translation>
+    </message>
+    <message>
+        <source>Panes</source>
+        <translation>Bereiche</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Rates Server</source>
+        <translation>Kursserver</translation>
+    </message>
+    <message>
+        <source>Rates server:</source>
+        <translation>Kursserver:</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Kurse</translation>
+    </message>
+    <message>
+        <source>Rates:</source>
+        <translation>Kurse:</translation>
+    </message>
+    <message>
+        <source>Refresh Now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Remove Currency</source>
+        <translation>Währung entfernen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Search Currencies</source>
+        <translation>Währungen suchen</translation>
+    </message>
+    <message>
+        <source>Search Number Formats</source>
+        <translation>Zahlenformate suchen</translation>
+    </message>
+    <message>
+        <source>Search by code or name</source>
+        <translation>Nach Code oder Name suchen</translation>
+    </message>
+    <message>
+        <source>Search by language or region</source>
+        <translation>Nach Sprache oder Region suchen</translation>
+    </message>
+    <message>
+        <source>System (%@)</source>
+        <translation>System (%@)</translation>
+    </message>
+    <message>
+        <source>The change could not be saved: %@</source>
+        <translation>Die Änderung konnte nicht gespeichert werden: %@</translation>
+    </message>
+    <message>
+        <source>The converter shows these currencies under the main one, in this order.</source>
+        <translation>Der Umrechner zeigt diese Währungen unter der Hauptwährung, in dieser Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>The main currency stands at the top of the converter.</source>
+        <translation>Die Hauptwährung steht oben im Umrechner.</translation>
+    </message>
+    <message>
+        <source>Visible Currencies</source>
+        <translation>Sichtbare Währungen</translation>
+    </message>
+    <message>
+        <source>When the computer is in another country, Cambio offers to make that country’s currency the main one.</source>
+        <translation>Ist der Computer in einem anderen Land, bietet Cambio an, dessen Währung zur Hauptwährung zu machen.</translation>
+    </message>
 </context>
 </TS>
