@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QIconEngine>
 #include <QPainter>
 #include <QShortcut>
@@ -115,6 +116,19 @@ QAction *FXPreferencesWindowController::addPane(const QString &identifier, const
     connect(action, &QAction::triggered, this,
             [this, identifier] { switchToPreferencesTab(identifier); });
     return action;
+}
+
+bool FXPreferencesWindowController::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::LayoutRequest && isVisible() && !m_segue->isRunning()) {
+        if (const QWidget *pane = paneViewController()) {
+            // What the window adds around its pane: the toolbar.
+            const QSize chrome = size() - centralWidget()->size();
+            resize(size().expandedTo(pane->sizeHint() + chrome));
+        }
+    }
+    return handled;
 }
 
 QString FXPreferencesWindowController::selectedItemIdentifier() const

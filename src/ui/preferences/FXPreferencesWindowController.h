@@ -11,7 +11,8 @@ class QToolBar;
 
 // The preferences window: a toolbar of panes ("General" first, then "Currencies"), one of them
 // shown below it. Each switch makes the pane afresh, so that it shows the settings as they are,
-// and runs the segue that resizes the window to it. Ctrl+1 and Ctrl+2 choose a pane; Escape and
+// and runs the segue that resizes the window to it; a pane that grows (a line telling a failure)
+// makes the window grow with it. Ctrl+1 and Ctrl+2 choose a pane; Escape and
 // Ctrl+W close the window. Made once by the application and shown again on each request.
 class FXPreferencesWindowController : public QMainWindow {
     Q_OBJECT
@@ -34,6 +35,9 @@ public:
 
     // Shows the pane of `identifier`.
     void switchToPreferencesTab(const QString &identifier);
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
     QAction *addPane(const QString &identifier, const QString &title, const QString &icon,
