@@ -182,6 +182,13 @@ void WindowTest::theApplicationMenuHoldsEveryCommand()
     QCOMPARE(application.preferencesAction()->shortcut(), QKeySequence(u"Ctrl+,"_qs));
     QCOMPARE(application.mainWindow()->contentViewController()->menuButton()->menu(),
              application.applicationMenu());
+
+    // Ctrl+, in the converter opens the preferences at their first pane.
+    application.mainWindow()->show();
+    QVERIFY(QTest::qWaitForWindowActive(application.mainWindow()));
+    QTest::keyClick(application.mainWindow(), Qt::Key_Comma, Qt::ControlModifier);
+    QVERIFY(application.preferencesWindow() && application.preferencesWindow()->isVisible());
+    QCOMPARE(application.preferencesWindow()->selectedItemIdentifier(), u"General"_qs);
 }
 
 void WindowTest::theKeyboardAloneGoesFromStartToQuit()
