@@ -4,64 +4,14 @@
 #include "FXGeneralPreferencesViewController.h"
 #include "FXLocalizedString.h"
 #include "FXPreferencesSegue.h"
+#include "FXTemplateIconEngine.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
-#include <QIconEngine>
-#include <QPainter>
 #include <QShortcut>
-#include <QSvgRenderer>
 #include <QToolBar>
 #include <QToolButton>
-
-namespace {
-
-// A toolbar image drawn from a black silhouette in the colour of the window's text, so that it
-// reads on light and dark themes alike, sharp at every scale.
-class FXTemplateIconEngine : public QIconEngine {
-public:
-    FXTemplateIconEngine(QString path, QColor colour)
-        : m_path(std::move(path))
-        , m_colour(std::move(colour))
-    {
-    }
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
-    {
-        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        QImage image(rect.size() * scale, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter silhouette(&image);
-            QSvgRenderer(m_path).render(&silhouette);
-            silhouette.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            QColor colour = m_colour;
-            if (mode == QIcon::Disabled)
-                colour.setAlphaF(0.4);
-            silhouette.fillRect(image.rect(), colour);
-        }
-        image.setDevicePixelRatio(scale);
-        painter->drawImage(rect, image);
-    }
-
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(), size), mode, state);
-        return pixmap;
-    }
-
-    QIconEngine *clone() const override { return new FXTemplateIconEngine(m_path, m_colour); }
-
-private:
-    QString m_path;
-    QColor m_colour;
-};
-
-}
 
 FXPreferencesWindowController::FXPreferencesWindowController(const FXPreferencesServices &services,
                                                              QWidget *parent)
