@@ -290,6 +290,8 @@ void PreferencesTest::removeAddAndResetShowInTheConverter()
     QTest::keyClicks(sheet->searchField(), u"chf"_qs);
     QTest::keyClick(sheet->searchField(), Qt::Key_Return);
     QTRY_VERIFY(!pane.addSheet());
+    QTRY_VERIFY(pane.isActiveWindow());
+    QVERIFY(pane.currenciesTableView()->hasFocus());
     QCOMPARE(preferences.core.settings.visibleCurrencies(), codes("CHF USD GBP JPY BTC"));
     QCOMPARE(converter.currencies(), codes("USD CHF GBP JPY BTC"));
     QCOMPARE(pane.selectedCurrency(), u"CHF"_qs);

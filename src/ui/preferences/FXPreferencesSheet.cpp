@@ -14,6 +14,12 @@ FXPreferencesSheet::FXPreferencesSheet(const QString &title, QWidget *parent)
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
+    // The keyboard goes back to the window the sheet stood over, even where no window manager
+    // hands it back.
+    connect(this, &QDialog::finished, this, [this] {
+        if (QWidget *over = parentWidget())
+            over->window()->activateWindow();
+    });
 }
 
 void FXPreferencesSheet::setSearchedList(QLineEdit *search, QAbstractItemView *list)

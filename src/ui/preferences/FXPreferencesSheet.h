@@ -6,8 +6,8 @@ class FXFailureLabel;
 class QAbstractItemView;
 class QLineEdit;
 
-// What the sheets of the preferences share: a dialog modal to the window it stands over and gone
-// once closed, a line telling a change that could not be saved, and a search field whose Up,
+// What the sheets of the preferences share: a dialog modal to the window it stands over, which
+// takes the keyboard back once the sheet is closed and gone, a line telling a change that could not be saved, and a search field whose Up,
 // Down, Page Up and Page Down move through the list it searches while the keyboard stays in it.
 class FXPreferencesSheet : public QDialog {
     Q_OBJECT
