@@ -105,6 +105,7 @@ private slots:
     void theMainCurrencySheetOpensAsStored();
     void applyingTheMainCurrencyWritesOnceAndCloses_data();
     void applyingTheMainCurrencyWritesOnceAndCloses();
+    void theGeneralPaneTellsTheMainCurrencyAndTheLastRefresh();
     void aNumberFormatRewritesTheConvertersAmountsAtOnce();
     void aRatesServerIsStoredOnlyWhenItIsAnHttpAddress();
     void screenReadersFindEveryControlAndRow();
@@ -442,6 +443,28 @@ void PreferencesTest::applyingTheMainCurrencyWritesOnceAndCloses()
     QCOMPARE(preferences.core.settings.isLocationBasedCurrencyEnabled(), closes ? follow : true);
     QCOMPARE(preferences.core.settings.defaultCurrency().value_or(QString()), closes ? choose : QString());
     QCOMPARE(converter.currencies().first(), header);
+}
+
+void PreferencesTest::theGeneralPaneTellsTheMainCurrencyAndTheLastRefresh()
+{
+    Preferences preferences;
+    FXGeneralPreferencesViewController pane(preferences.services);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QCOMPARE(pane.mainCurrencyLabel()->text(), u"Follows location: USD"_qs);
+    preferences.core.settings.setMainCurrency(u"CHF"_qs);
+    QCOMPARE(pane.mainCurrencyLabel()->text(), u"CHF (fixed)"_qs);
+
+    // The harness's rates server refuses every connection.
+    QTest::mouseClick(pane.refreshButton(), Qt::LeftButton);
+    QCOMPARE(pane.ratesStatusLabel()->text(), u"Updating…"_qs);
+    QVERIFY(!pane.refreshButton()->isEnabled());
+    QTRY_VERIFY(pane.refreshButton()->isEnabled());
+    QCOMPARE(pane.ratesStatusLabel()->text(),
+             u"Updated "_qs + preferences.core.currencies.humanReadableUpdateDate());
+    QVERIFY(pane.ratesFailureLabel()->isVisible());
+    QVERIFY(pane.ratesFailureLabel()->text().startsWith(u"Cannot update the rates from"_qs));
+    QVERIFY(pane.ratesFailureLabel()->text().endsWith(u"connection refused"_qs));
 }
 
 void PreferencesTest::aNumberFormatRewritesTheConvertersAmountsAtOnce()

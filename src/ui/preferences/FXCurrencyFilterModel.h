@@ -16,7 +16,6 @@ public:
     // The source model's rows hold codes under FXCurrencyListModel::CodeRole.
     explicit FXCurrencyFilterModel(const FXCurrencyManager &currencies, QObject *parent = nullptr);
 
-    std::optional<QString> filterString() const { return m_filterString; }
     // None shows every currency; any text, the empty one included, shows what it finds.
     void setFilterString(const std::optional<QString> &text);
 

@@ -143,11 +143,6 @@ FXGeneralPreferencesViewController::~FXGeneralPreferencesViewController()
     m_services.center.removeObserver(this);
 }
 
-FXSetMainCurrencyViewController *FXGeneralPreferencesViewController::mainCurrencySheet() const
-{
-    return m_mainCurrencySheet;
-}
-
 FXNumberFormatViewController *FXGeneralPreferencesViewController::numberFormatSheet() const
 {
     return m_numberFormatSheet;

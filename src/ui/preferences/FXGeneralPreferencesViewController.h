@@ -28,17 +28,14 @@ public:
     ~FXGeneralPreferencesViewController() override;
 
     QLabel *mainCurrencyLabel() const { return m_mainCurrency; }
-    QPushButton *mainCurrencyButton() const { return m_changeMainCurrency; }
     QLabel *numberFormatLabel() const { return m_numberFormat; }
     QPushButton *numberFormatButton() const { return m_changeNumberFormat; }
     QLineEdit *ratesServerField() const { return m_server; }
-    QLabel *ratesServerNote() const { return m_serverNote; }
     QPushButton *refreshButton() const { return m_refresh; }
     QLabel *ratesStatusLabel() const { return m_status; }
     QLabel *ratesFailureLabel() const { return m_refreshFailure; }
     FXFailureLabel *failureLabel() const { return m_failure; }
-    // The sheets while they are open.
-    FXSetMainCurrencyViewController *mainCurrencySheet() const;
+    // The number-format sheet while it is open.
     FXNumberFormatViewController *numberFormatSheet() const;
 
     void presentMainCurrency();

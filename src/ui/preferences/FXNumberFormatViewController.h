@@ -24,7 +24,6 @@ public:
 
     QLineEdit *searchField() const { return m_search; }
     QTreeView *formatsTableView() const { return m_table; }
-    QPushButton *chooseButton() const { return m_choose; }
     // The ICU id of the selected row; none for the system's or with no row selected.
     std::optional<QString> selectedIdentifier() const;
 

@@ -22,7 +22,6 @@ public:
 
     QCheckBox *automaticCurrencyCheckbox() const { return m_automatic; }
     QListView *currenciesTableView() const { return m_table; }
-    QPushButton *applyButton() const { return m_apply; }
     // How opaque the list is drawn: dimmed while the main currency follows the location.
     qreal listOpacity() const;
     // The code of the selected row; empty with none.
