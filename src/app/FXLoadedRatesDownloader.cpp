@@ -1,10 +1,5 @@
 #include "FXLoadedRatesDownloader.h"
 
-#include "FXLocalizedString.h"
-
-#include <QCoreApplication>
-#include <QLibrary>
-
 FXLoadedRatesDownloader::FXLoadedRatesDownloader() = default;
 
 // The downloader belongs to the module's code: it goes before the module is unloaded.
@@ -26,26 +21,10 @@ FXDownloadResult FXLoadedRatesDownloader::download(const QUrl &url,
 const FXRatesDownloader *FXLoadedRatesDownloader::loaded(QString *failure) const
 {
     std::call_once(m_loading, [this] {
-        using Create = FXRatesDownloader *(*)();
-        // Installed beside the program's lib folder; run from the build tree, where it was built.
-        const QStringList places{
-            QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/cambio/cambio-network"),
-            QStringLiteral(CAMBIO_NETWORK_MODULE_BUILD_PATH)};
-        for (const QString &path : places) {
-            auto library = std::make_unique<QLibrary>(path);
-            if (!library->load()) {
-                m_failure = library->errorString();
-                continue;
-            }
-            if (auto create = reinterpret_cast<Create>(library->resolve("cambioCreateRatesDownloader"))) {
-                m_downloader.reset(create());
-                m_library = std::move(library);
-                return;
-            }
-            m_failure = library->errorString();
-        }
-        m_failure = FXLocalizedString::format("the network module cannot be loaded: %@", m_failure);
+        m_module = FXModuleLoader::load(QStringLiteral("cambio-network"), "cambioCreateRatesDownloader");
+        if (m_module.function)
+            m_downloader.reset(reinterpret_cast<FXRatesDownloader *(*)()>(m_module.function)());
     });
-    *failure = m_failure;
+    *failure = m_module.failure;
     return m_downloader.get();
 }

@@ -67,6 +67,20 @@ FXHttpRatesDownloader::FXHttpRatesDownloader(std::chrono::milliseconds timeout, 
 
 FXDownloadResult FXHttpRatesDownloader::download(const QUrl &url, const std::atomic<bool> &cancelled) const
 {
+    return transfer(url, nullptr, cancelled);
+}
+
+FXDownloadResult FXHttpRatesDownloader::upload(const QUrl &url, const QByteArray &body,
+                                               const QByteArray &contentType,
+                                               const std::atomic<bool> &cancelled) const
+{
+    const Upload upload{body, contentType};
+    return transfer(url, &upload, cancelled);
+}
+
+FXDownloadResult FXHttpRatesDownloader::transfer(const QUrl &url, const Upload *upload,
+                                                 const std::atomic<bool> &cancelled) const
+{
     if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https"))
         return FXDownloadResult::failure(FXLocalizedString::format("not an HTTP address: %@", url.toString()));
 
@@ -74,7 +88,10 @@ FXDownloadResult FXHttpRatesDownloader::download(const QUrl &url, const std::ato
     // system's, which QtNetwork on Linux takes from http_proxy, https_proxy and no_proxy at each
     // request; loopback addresses never go through a proxy.
     QNetworkAccessManager manager;
-    QNetworkReply *reply = manager.get(QNetworkRequest(url));
+    QNetworkRequest request(url);
+    if (upload)
+        request.setHeader(QNetworkRequest::ContentTypeHeader, upload->contentType);
+    QNetworkReply *reply = upload ? manager.post(request, upload->body) : manager.get(request);
 
     const QString tooLarge = FXLocalizedString::format("response larger than %@", sizeText(m_maximumBodySize));
     QByteArray body;
