@@ -348,5 +348,165 @@
         <source>When the computer is in another country, Cambio offers to make that country’s currency the main one.</source>
         <translation>Ist der Computer in einem anderen Land, bietet Cambio an, dessen Währung zur Hauptwährung zu machen.</translation>
     </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Feedback senden</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Erforderlich</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Freiwillig</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Wird gesendet…</translation>
+    </message>
+    <message>
+        <source>Please enter your e-mail address.</source>
+        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>This e-mail address is not complete.</source>
+        <translation>Diese E-Mail-Adresse ist nicht vollständig.</translation>
+    </message>
+    <message>
+        <source>Please write a message.</source>
+        <translation>Bitte schreiben Sie eine Nachricht.</translation>
+    </message>
+    <message>
+        <source>Your message could not be saved: %@</source>
+        <translation>Ihre Nachricht konnte nicht gesichert werden: %@</translation>
+    </message>
+    <message>
+        <source>Thank you for your feedback.</source>
+        <translation>Danke für Ihr Feedback.</translation>
+    </message>
+    <message>
+        <source>Your feedback could not be sent.</source>
+        <translation>Ihr Feedback konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>It has been sent.</source>
+        <translation>Es wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Send Report</source>
+        <translation>Bericht senden</translation>
+    </message>
+    <message>
+        <source>Don't Send</source>
+        <translation>Nicht senden</translation>
+    </message>
+    <message>
+        <source>Always Send</source>
+        <translation>Immer senden</translation>
+    </message>
+    <message>
+        <source>The crash report could not be sent.</source>
+        <translation>Der Absturzbericht konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>In die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Save Picture…</source>
+        <translation>Bild sichern…</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild sichern</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %@.</source>
+        <translation>Das Bild konnte nicht als %@ gesichert werden.</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>The e-mail could not be prepared.</source>
+        <translation>Die E-Mail konnte nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>The mail program could not be opened.</source>
+        <translation>Das E-Mail-Programm konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>FeedbackIntroduction</source>
+        <translation>Sagen Sie uns, was Ihnen gefällt, was fehlt oder was nicht ging. Ihre Nachricht geht an die Entwickler von Cambio.</translation>
+    </message>
+    <message>
+        <source>FeedbackKeptInformativeText</source>
+        <translation>Ihre Nachricht ist in %@ gesichert. Cambio kennt keine Adresse, an die es Feedback senden kann: Die Einstellung FeedbackURL ist leer.</translation>
+    </message>
+    <message>
+        <source>FeedbackNotSentInformativeText</source>
+        <translation>Ihre Nachricht ist in %@ gesichert. Der Grund:</translation>
+    </message>
+    <message>
+        <source>CrashReportAlertMessage</source>
+        <translation>Cambio wurde beim letzten Mal unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>CrashReportAlertInformativeText</source>
+        <translation>Möchten Sie den Entwicklern einen Bericht senden? Er sagt, was das Programm tat, als es stehen blieb; nichts, was Sie eingegeben haben. „Details einblenden“ zeigt ihn ganz.</translation>
+    </message>
+    <message>
+        <source>CrashReportKeptInformativeText</source>
+        <translation>Ein Bericht über das Geschehene liegt in %@. Cambio kennt keine Adresse, an die es Berichte senden kann: Die Einstellung CrashReportURL ist leer.</translation>
+    </message>
+    <message>
+        <source>CrashReportNotSentInformativeText</source>
+        <translation>Er bleibt in %@ und wird beim nächsten Start wieder angeboten. Der Grund:</translation>
+    </message>
+    <message>
+        <source>AboutDataLicences</source>
+        <translation>Die mitgelieferten Kurse stammen aus der Währungs-API von fawazahmed0/exchange-api (CC0 1.0), die Landesgrenzen aus country-coder (ISC-Lizenz, siehe „Details einblenden“). Die Flaggen sind Debians iso-flags-svg (gemeinfrei); die Bitcoin-Flagge ist Cambios eigene.</translation>
+    </message>
 </context>
 </TS>

@@ -2,12 +2,14 @@
 
 #include "FXCompositionRoot.h"
 #include "FXCurrencyManager.h"
+#include "FXFeedbackManager.h"
 #include "FXFlagCache.h"
 #include "FXLocalizedString.h"
 #include "FXMainTemplateButton.h"
 #include "FXMainViewController.h"
 #include "FXMainWindowController.h"
 #include "FXPreferencesWindowController.h"
+#include "FXReportingManager.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +26,9 @@
 #include <cstdio>
 
 namespace {
+
+// Names this application in its crash reports and feedback: the MD5 of its desktop identifier.
+const QString ApplicationIdentifier = QStringLiteral("cc1fde859ffde575351f01f2dbcf5752");
 
 // What the process holds in memory now, in KiB; 0 where the system does not tell.
 long residentKibibytes()
@@ -65,9 +70,8 @@ FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services
     m_preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     connect(m_preferences, &QAction::triggered, this,
             &FXApplicationDelegate::orderFrontPreferencesPanel);
-    // Feedback comes with a later version; its place is kept.
     m_feedback = m_menu->addAction(FXLocalizedString::text("Send Feedback…"));
-    m_feedback->setEnabled(false);
+    connect(m_feedback, &QAction::triggered, this, &FXApplicationDelegate::provideFeedback);
     m_menu->addSeparator();
     m_about = m_menu->addAction(FXLocalizedString::text("About Cambio"));
     connect(m_about, &QAction::triggered, this, &FXApplicationDelegate::orderFrontAboutPanel);
@@ -100,8 +104,12 @@ FXApplicationDelegate::~FXApplicationDelegate() = default;
 void FXApplicationDelegate::installTranslators(QCoreApplication &application)
 {
     auto *translator = new QTranslator(&application);
-    if (translator->load(QLocale(), QStringLiteral("cambio"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n"))
+    // The installed translations, which a packager may add to, else the built-in ones.
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/cambio/translations");
+    if (translator->load(QLocale(), QStringLiteral("cambio"), QStringLiteral("_"), installed)
+        || translator->load(QLocale(), QStringLiteral("cambio"), QStringLiteral("_"),
+                            QStringLiteral(":/i18n"))
         || translator->load(QStringLiteral(":/i18n/cambio_en"))) {
         application.installTranslator(translator);
     }
@@ -116,6 +124,16 @@ void FXApplicationDelegate::installTranslators(QCoreApplication &application)
 void FXApplicationDelegate::applicationDidFinishLaunching()
 {
     showMainWindow();
+    FXReportingManager::sharedManager().configureWithIdentifier(ApplicationIdentifier);
+    FXReportingManager::sharedManager().startManager();
+}
+
+void FXApplicationDelegate::provideFeedback()
+{
+    FXFeedbackManager &feedback = FXReportingManager::sharedManager().feedbackManager();
+    // Asked anew at every request, right before the form shows.
+    feedback.setRequireUserEmail(FXFeedbackUserEmail::Required);
+    feedback.showFeedbackWindow();
 }
 
 void FXApplicationDelegate::showMainWindow()
@@ -139,7 +157,13 @@ void FXApplicationDelegate::orderFrontAboutPanel()
         FXLocalizedString::format("Version %@", QCoreApplication::applicationVersion())
         + u'\n'
         + FXLocalizedString::format("Rates of %@",
-                                    m_services.currencies.humanReadableUpdateDate()));
+                                    m_services.currencies.humanReadableUpdateDate())
+        + QStringLiteral("\n\n") + FXLocalizedString::text("AboutDataLicences") + QStringLiteral("\n\n")
+        + QStringLiteral(CAMBIO_HOMEPAGE_URL));
+    // The borders' licence asks for its notice in every copy.
+    QFile notice(QStringLiteral(":/licences/borders-LICENSE.md"));
+    if (notice.open(QIODevice::ReadOnly))
+        panel->setDetailedText(QString::fromUtf8(notice.readAll()));
     panel->setStandardButtons(QMessageBox::Ok);
     panel->open();
 }

@@ -29,8 +29,10 @@ public:
     // without a translation shows as its key.
     static void installTranslators(QCoreApplication &application);
 
-    // Shows the converter window.
+    // Shows the converter window and starts crash reporting.
     void applicationDidFinishLaunching();
+    // Opens the feedback form.
+    void provideFeedback();
     // Brings the window to the front: a second start of the program asks for this.
     void showMainWindow();
     // Once the window's first frame is painted: prints the resident memory ("first-paint
@@ -42,6 +44,7 @@ public:
     FXMainWindowController *mainWindow() const { return m_window.get(); }
     QMenu *applicationMenu() const { return m_menu.get(); }
     QAction *preferencesAction() const { return m_preferences; }
+    QAction *feedbackAction() const { return m_feedback; }
     QAction *quitAction() const { return m_quit; }
 
     void orderFrontAboutPanel();

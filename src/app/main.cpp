@@ -7,6 +7,7 @@
 #include "FXLocale.h"
 #include "FXNumberFormatter.h"
 #include "FXPaths.h"
+#include "FXSharingManager.h"
 #include "FXSingleInstance.h"
 #include "FXTerminationSignals.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char **argv)
         .inputs = root.inputs(),
         .standardDefaults = root.standardDefaults(),
         .flags = flags,
+        .sharing = FXSharingManager::sharedManager(),
         .location = [&root]() -> FXLocationManager & { return root.location(); },
     };
     FXApplicationDelegate delegate(services);

@@ -3,9 +3,12 @@
 
 #include "ConverterHarness.h"
 #include "FXApplicationDelegate.h"
+#include "FXFeedbackManager.h"
+#include "FXFeedbackWindow.h"
 #include "FXLocalizedString.h"
 #include "FXMainTemplateButton.h"
 #include "FXMainWindowController.h"
+#include "FXReportingManager.h"
 #include "FXSingleInstance.h"
 #include "FXStatusLine.h"
 #include "FXWindowButton.h"
@@ -15,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
@@ -133,8 +137,8 @@ void WindowTest::screenReadersFindEveryControlAndAmount()
     QList<Readable> found;
     collect(QAccessible::queryAccessibleInterface(&window), found);
 
-    for (const char *control : {"Currencies", "Menu", "Refresh Rates", "Reset Amounts", "Close",
-                                "Minimize", "Zoom"}) {
+    for (const char *control : {"Currencies", "Menu", "Refresh Rates", "Reset Amounts", "Share",
+                                "Close", "Minimize", "Zoom"}) {
         QVERIFY2(findNamed(found, QString::fromLatin1(control)), control);
     }
     // Every row's amount is read where it stands, without moving the keyboard there.
@@ -176,7 +180,7 @@ void WindowTest::theApplicationMenuHoldsEveryCommand()
     }
     QCOMPARE(items, QStringList({u"Copy (off)"_qs, u"Copy All"_qs, u"Paste (off)"_qs,
                                  u"Reset Amounts (off)"_qs, u"Refresh Rates"_qs,
-                                 u"Preferences…"_qs, u"Send Feedback… (off)"_qs,
+                                 u"Preferences…"_qs, u"Send Feedback…"_qs,
                                  u"About Cambio"_qs, u"Quit Cambio"_qs}));
     QCOMPARE(application.quitAction()->shortcut(), QKeySequence(u"Ctrl+Q"_qs));
     QCOMPARE(application.preferencesAction()->shortcut(), QKeySequence(u"Ctrl+,"_qs));
@@ -189,6 +193,13 @@ void WindowTest::theApplicationMenuHoldsEveryCommand()
     QTest::keyClick(application.mainWindow(), Qt::Key_Comma, Qt::ControlModifier);
     QVERIFY(application.preferencesWindow() && application.preferencesWindow()->isVisible());
     QCOMPARE(application.preferencesWindow()->selectedItemIdentifier(), u"General"_qs);
+
+    // Send Feedback… opens the form, which asks for the e-mail address.
+    application.feedbackAction()->trigger();
+    FXFeedbackWindow *form = FXReportingManager::sharedManager().feedbackManager().feedbackWindow();
+    QVERIFY(form && form->isVisible());
+    QCOMPARE(form->emailField()->placeholderText(), QStringLiteral("Required"));
+    form->close();
 }
 
 void WindowTest::theKeyboardAloneGoesFromStartToQuit()
@@ -205,13 +216,13 @@ void WindowTest::theKeyboardAloneGoesFromStartToQuit()
 
     // Tab goes into the first row and on through every row, then to the toolbar and round again.
     QStringList path;
-    for (int key = 0; key < 9; ++key) {
+    for (int key = 0; key < 10; ++key) {
         QTest::keyClick(focused(), Qt::Key_Tab);
         path.append(focused()->accessibleName());
     }
     QCOMPARE(path, QStringList({u"US Dollar (USD)"_qs, u"Euro (EUR)"_qs, u"British Pound (GBP)"_qs,
                                 u"Japanese Yen (JPY)"_qs, u"Bitcoin (BTC)"_qs, u"Refresh Rates"_qs,
-                                u"Reset Amounts"_qs, u"Menu"_qs, u"US Dollar (USD)"_qs}));
+                                u"Reset Amounts"_qs, u"Share"_qs, u"Menu"_qs, u"US Dollar (USD)"_qs}));
     QTest::keyClicks(focused(), QStringLiteral("25"));
     QCOMPARE(table.shown(0), QStringLiteral("25"));
     QCOMPARE(table.shown(1), core.amount(QStringLiteral("EUR")));

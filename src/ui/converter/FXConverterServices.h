@@ -10,6 +10,7 @@ class FXLocationManager;
 class FXNotificationCenter;
 class FXNumberFormatter;
 class FXSettingsManager;
+class FXSharingManager;
 class FXUserDefaults;
 
 // What the converter window works with: the core's objects and the window's flag cache, handed in
@@ -26,6 +27,8 @@ struct FXConverterServices {
     // The window's own store: its frame.
     FXUserDefaults &standardDefaults;
     FXFlagCache &flags;
+    // The share button's services and the picture it takes.
+    FXSharingManager &sharing;
     // Made on first use, which starts locating the computer.
     std::function<FXLocationManager &()> location;
 };

@@ -11,6 +11,7 @@
 #include "FXNumberFormatter.h"
 #include "FXRatesCellView.h"
 #include "FXSettingsManager.h"
+#include "FXShareButton.h"
 #include "FXStatusLine.h"
 #include "FXToolbarView.h"
 
@@ -43,6 +44,7 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
                                                FXLocalizedString::text("Refresh Rates"), this))
     , m_resetButton(new FXMainTemplateButton(QStringLiteral(":/icons/reset.svg"),
                                              FXLocalizedString::text("Reset Amounts"), this))
+    , m_shareButton(new FXShareButton(services.sharing, this))
     , m_menuButton(new FXMainTemplateButton(QStringLiteral(":/icons/menu.svg"),
                                             FXLocalizedString::text("Menu"), this))
     , m_heightAnimation(new QVariantAnimation(this))
@@ -54,6 +56,7 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
     tools->addWidget(m_refreshButton);
     tools->addWidget(m_status, 1);
     tools->addWidget(m_resetButton);
+    tools->addWidget(m_shareButton);
     tools->addWidget(m_menuButton);
     m_menuButton->setPopupMode(QToolButton::InstantPopup);
 

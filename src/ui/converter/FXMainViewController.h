@@ -13,6 +13,7 @@
 #include <optional>
 
 class FXMainTemplateButton;
+class FXShareButton;
 class FXStatusLine;
 struct FXNotification;
 class QAction;
@@ -43,6 +44,7 @@ public:
     FXTableView *ratesTableView() const { return m_table; }
     FXStatusLine *statusTextField() const { return m_status; }
     FXMainTemplateButton *menuButton() const { return m_menuButton; }
+    FXShareButton *shareButton() const { return m_shareButton; }
 
     // The height given to the table for `rows` rows: a row more adds 46 pixels up to eleven rows;
     // from then on the table scrolls.
@@ -117,6 +119,7 @@ private:
     FXStatusLine *m_status;
     FXMainTemplateButton *m_refreshButton;
     FXMainTemplateButton *m_resetButton;
+    FXShareButton *m_shareButton;
     FXMainTemplateButton *m_menuButton;
     int m_tableHeightConstant = 0;
     QVariantAnimation *m_heightAnimation;

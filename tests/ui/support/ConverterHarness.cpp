@@ -55,6 +55,7 @@ ConverterHarness::ConverterHarness(const Setup &setup)
           .inputs = inputs,
           .standardDefaults = standardDefaults,
           .flags = flags,
+          .sharing = sharing,
           .location = [this]() -> FXLocationManager & {
               if (!locationManager)
                   locationManager.emplace(groupDefaults, locationSystem, locationSystem, center);

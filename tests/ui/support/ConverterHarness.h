@@ -12,6 +12,7 @@
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
 #include "FXSettingsManager.h"
+#include "FXSharingManager.h"
 #include "FXUserDefaults.h"
 #include "TemporaryHome.h"
 
@@ -80,5 +81,6 @@ public:
     std::optional<FXInputManager> inputsStorage;
     FXInputManager &inputs;
     FXFlagCache flags;
+    FXSharingManager sharing{FXSharingManager::availableServices()};
     FXConverterServices services;
 };

@@ -1,0 +1,209 @@
+#include "FXReportingManager.h"
+
+#include "FXCrashHandler.h"
+#include "FXFeedbackManager.h"
+#include "FXLocalizedString.h"
+#include "FXReportPoster.h"
+#include "FXUserDefaults.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// The window the user works in: the active one unless that is a dialog, else the first window
+// shown.
+QWidget *applicationWindow()
+{
+    const auto isMainWindow = [](const QWidget *widget) {
+        return widget && widget->isVisible() && widget->windowType() == Qt::Window
+               && !qobject_cast<const QDialog *>(widget);
+    };
+    if (QWidget *active = QApplication::activeWindow(); isMainWindow(active))
+        return active;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (isMainWindow(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
+}
+
+FXReportingManager &FXReportingManager::sharedManager()
+{
+    // Ends with the application object, before the widgets and the network it uses are gone.
+    static FXReportingManager *manager = new FXReportingManager(
+        {
+            .stateFolder = standardStateFolder(),
+            .defaults = FXUserDefaults::standardUserDefaults(),
+            .window = applicationWindow,
+        },
+        qApp);
+    return *manager;
+}
+
+QString FXReportingManager::standardStateFolder()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // The XDG rules ignore relative paths.
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return QDir::cleanPath(state) + QStringLiteral("/io.github.cambio.Cambio");
+}
+
+FXReportingManager::FXReportingManager(const Environment &environment, QObject *parent)
+    : QObject(parent)
+    , m_environment(environment)
+    , m_crashReports(environment.stateFolder + QStringLiteral("/crashes"))
+{
+}
+
+FXReportingManager::~FXReportingManager() = default;
+
+void FXReportingManager::configureWithIdentifier(const QString &identifier)
+{
+    m_identifier = identifier;
+    feedbackManager().setIdentity(identifier, QCoreApplication::applicationVersion());
+}
+
+FXFeedbackManager &FXReportingManager::feedbackManager()
+{
+    if (!m_feedback) {
+        m_feedback = std::make_unique<FXFeedbackManager>(
+            m_environment.stateFolder + QStringLiteral("/feedback"), m_environment.defaults,
+            m_environment.window, [this]() -> FXReportPoster & { return poster(); });
+    }
+    return *m_feedback;
+}
+
+FXReportPoster &FXReportingManager::poster()
+{
+    if (!m_poster)
+        m_poster = std::make_unique<FXReportPoster>();
+    return *m_poster;
+}
+
+void FXReportingManager::startManager()
+{
+    if (m_identifier.isEmpty()) {
+        qWarning("cambio: crash reporting starts only once the application's identifier is known");
+        return;
+    }
+    if (m_environment.catchesCrashes && QDir().mkpath(m_crashReports.folder())) {
+        const bool installed = FXCrashHandler::install({
+            .folder = QFile::encodeName(m_crashReports.folder()).toStdString(),
+            .identifier = m_identifier.toStdString(),
+            .version = QCoreApplication::applicationVersion().toStdString(),
+        });
+        if (!installed)
+            qWarning("cambio: cannot catch crashes: %s", strerror(errno));
+    }
+    // Once the window is up: the question attaches to it.
+    QMetaObject::invokeMethod(this, &FXReportingManager::offerPendingReports, Qt::QueuedConnection);
+}
+
+QMessageBox *FXReportingManager::makeAlert(const QString &informativeText,
+                                           const QList<FXCrashReportStore::Report> &reports)
+{
+    auto *alert = new QMessageBox(m_environment.window());
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setIcon(QMessageBox::Warning);
+    alert->setWindowTitle(QStringLiteral("Cambio"));
+    alert->setText(FXLocalizedString::text("CrashReportAlertMessage"));
+    alert->setInformativeText(informativeText);
+    QStringList texts;
+    for (const FXCrashReportStore::Report &report : reports)
+        texts.append(report.text);
+    // What would be sent, for anyone who wants to see it first.
+    alert->setDetailedText(texts.join(u'\n'));
+    return alert;
+}
+
+void FXReportingManager::offerPendingReports()
+{
+    if (m_alert)
+        return;
+    const QList<FXCrashReportStore::Report> reports = m_crashReports.pendingReports();
+    if (reports.isEmpty())
+        return;
+    FXUserDefaults &defaults = m_environment.defaults;
+    if (!FXReportPoster::configuredURL(defaults, CrashReportURLKey)) {
+        for (const FXCrashReportStore::Report &report : reports)
+            m_crashReports.markUnsent(report);
+        m_alert = makeAlert(FXLocalizedString::format("CrashReportKeptInformativeText",
+                                                      m_crashReports.unsentFolder()),
+                            reports);
+        m_alert->setStandardButtons(QMessageBox::Ok);
+        m_alert->open();
+        return;
+    }
+    if (defaults.boolForKey(AlwaysSendKey)) {
+        send(reports, false);
+        return;
+    }
+    m_alert = makeAlert(FXLocalizedString::text("CrashReportAlertInformativeText"), reports);
+    QPushButton *sendButton =
+        m_alert->addButton(FXLocalizedString::text("Send Report"), QMessageBox::AcceptRole);
+    QPushButton *dontSend =
+        m_alert->addButton(FXLocalizedString::text("Don't Send"), QMessageBox::RejectRole);
+    QPushButton *always =
+        m_alert->addButton(FXLocalizedString::text("Always Send"), QMessageBox::ApplyRole);
+    m_alert->setDefaultButton(sendButton);
+    m_alert->setEscapeButton(dontSend);
+    connect(m_alert, &QMessageBox::buttonClicked, this,
+            [this, reports, dontSend, always](QAbstractButton *button) {
+                if (button == dontSend) {
+                    for (const FXCrashReportStore::Report &report : reports)
+                        m_crashReports.markUnsent(report);
+                    return;
+                }
+                if (button == always)
+                    m_environment.defaults.setBool(true, AlwaysSendKey);
+                send(reports, true);
+            });
+    m_alert->open();
+}
+
+void FXReportingManager::send(const QList<FXCrashReportStore::Report> &reports, bool tellsFailure)
+{
+    const std::optional<QUrl> url =
+        FXReportPoster::configuredURL(m_environment.defaults, CrashReportURLKey);
+    if (!url)
+        return;
+    auto remaining = std::make_shared<qsizetype>(reports.size());
+    auto failures = std::make_shared<QStringList>();
+    for (const FXCrashReportStore::Report &report : reports) {
+        poster().post(*url, report.text.toUtf8(), "text/plain; charset=utf-8",
+                      [this, report, remaining, failures, tellsFailure](
+                          const std::optional<QString> &failure) {
+                          if (failure)
+                              failures->append(*failure);
+                          else
+                              m_crashReports.markSent(report);
+                          if (--*remaining > 0 || failures->isEmpty())
+                              return;
+                          // Unsent reports stay where they are and are offered at the next start.
+                          qWarning("cambio: cannot send a crash report: %s",
+                                   qPrintable(failures->first()));
+                          if (!tellsFailure)
+                              return;
+                          auto *box = new QMessageBox(
+                              QMessageBox::Warning, QStringLiteral("Cambio"),
+                              FXLocalizedString::text("The crash report could not be sent."),
+                              QMessageBox::Ok, m_environment.window());
+                          box->setInformativeText(
+                              FXLocalizedString::format("CrashReportNotSentInformativeText",
+                                                        m_crashReports.folder())
+                              + u'\n' + failures->first());
+                          box->setAttribute(Qt::WA_DeleteOnClose);
+                          box->setWindowModality(Qt::WindowModal);
+                          box->open();
+                      });
+    }
+}

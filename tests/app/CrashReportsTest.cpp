@@ -1,0 +1,257 @@
+// Crash reports from the crash to the user's decision: a child process that dies leaves a whole
+// report, the next start makes it readable and asks what to do with it, and the report ends where
+// the answer puts it.
+
+#include "FXApplicationDelegate.h"
+#include "FXCrashReportStore.h"
+#include "FXReportingManager.h"
+#include "FXUserDefaults.h"
+#include "LoopbackHttpServer.h"
+#include "ScopedEnvironment.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+// A state folder and window settings of its own, and a reporting manager over them that leaves the
+// test's signals alone.
+struct ReportingHome {
+    QTemporaryDir folder;
+    FXUserDefaults defaults{folder.filePath(QStringLiteral("standard.conf"))};
+    FXReportingManager manager{{.stateFolder = folder.filePath(QStringLiteral("state")),
+                                .defaults = defaults,
+                                .window = [] { return nullptr; },
+                                .catchesCrashes = false}};
+
+    QString crashes() const { return folder.filePath(QStringLiteral("state/crashes")); }
+    QStringList files(const QString &subfolder = QString()) const
+    {
+        return QDir(crashes() + u'/' + subfolder).entryList(QDir::Files, QDir::Name);
+    }
+    // A report of an earlier run, already readable.
+    void plantReport(const QString &name = QStringLiteral("crash-1-2.txt")) const
+    {
+        QDir().mkpath(crashes());
+        QFile report(crashes() + u'/' + name);
+        QVERIFY(report.open(QIODevice::WriteOnly));
+        report.write("Cambio crash report\nSignal: 11 SIGSEGV\n");
+    }
+    // Dies as `how` says, with its report in this home.
+    QProcess::ExitStatus crashChild(const QString &how, int *signal) const
+    {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), folder.filePath(QStringLiteral("state")));
+        // Under AddressSanitizer the crash handler, not the sanitizer's, takes the signals.
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           environment.value(QStringLiteral("ASAN_OPTIONS"))
+                               + QStringLiteral(":handle_segv=0:handle_abort=0:handle_sigfpe=0"));
+        child.setProcessEnvironment(environment);
+        child.start(QStringLiteral(CRASH_CHILD_PATH), {how});
+        child.waitForFinished(30'000);
+        *signal = child.exitCode();
+        return child.exitStatus();
+    }
+};
+
+// Starts as the application does at launch.
+void start(FXReportingManager &manager)
+{
+    manager.configureWithIdentifier(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    manager.startManager();
+}
+
+QMessageBox *visibleMessageBox(const QString &text)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        if (box && box->isVisible() && box->text() == text)
+            return box;
+    }
+    return nullptr;
+}
+
+QAbstractButton *buttonNamed(QMessageBox *alert, const QString &text)
+{
+    for (QAbstractButton *button : alert->buttons()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+}
+
+class CrashReportsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The texts the user reads, as the application shows them.
+    void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
+    // No message of one test is left for the next to find.
+    void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
+    void aCrashLeavesAWholeReportNamingTheCrashingFunction_data();
+    void aCrashLeavesAWholeReportNamingTheCrashingFunction();
+    void aCrashWhileWritingLeavesNoReportToOffer();
+    void theNextStartAsksWhatToDoWithTheReport_data();
+    void theNextStartAsksWhatToDoWithTheReport();
+    void withoutAnAddressTheReportStaysWhereTheAlertSays();
+    void aReportThatCannotBeSentWaitsForTheNextStart();
+};
+
+void CrashReportsTest::aCrashLeavesAWholeReportNamingTheCrashingFunction_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QString>("function");
+    QTest::newRow("segmentation fault") << "segv" << SIGSEGV << "crashBySegmentationFault";
+    QTest::newRow("abort") << "abort" << SIGABRT << "crashByAbort";
+    QTest::newRow("division by zero") << "fpe" << SIGFPE << "crashByDivisionByZero";
+}
+
+void CrashReportsTest::aCrashLeavesAWholeReportNamingTheCrashingFunction()
+{
+    QFETCH(QString, how);
+    QFETCH(int, signal);
+    QFETCH(QString, function);
+    ReportingHome home;
+
+    int died = 0;
+    // The default action ran after the report: the process died of its signal.
+    QCOMPARE(home.crashChild(how, &died), QProcess::CrashExit);
+    QCOMPARE(died, signal);
+    const QStringList written = home.files();
+    QCOMPARE(written.size(), 1);
+    QVERIFY(written.first().endsWith(u".crash"));
+    QFile raw(home.crashes() + u'/' + written.first());
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(raw.readAll());
+    for (const QString &line : {u"Identifier: 0123456789abcdef0123456789abcdef"_qs, u"Version: 9.8.7"_qs,
+                                u"Signal: %1 "_qs.arg(signal), u"Fault address: 0x"_qs, u"Time: "_qs,
+                                u"\nFrames:\n0x"_qs, u"\nModules:\n0x"_qs, u"crash_child\n"_qs,
+                                u"\nMemory map:\n"_qs, u"\nEnd of report\n"_qs})
+        QVERIFY2(text.contains(line), qPrintable(line));
+
+    const QList<FXCrashReportStore::Report> pending = home.manager.crashReports().pendingReports();
+    QCOMPARE(pending.size(), 1);
+    // Named, with its line, even where the compiler made a copy of it for the constant argument.
+    const QRegularExpression frame(u"\\n#\\d+ +0x[0-9a-f]+ .*"_qs + function
+                                   + u"\\(.*\\) .*\\(CrashChild\\.cpp:\\d+\\) in crash_child\\n"_qs);
+    QVERIFY2(frame.match(pending.first().text).hasMatch(), qPrintable(pending.first().text));
+    QCOMPARE(home.files(), QStringList(QFileInfo(written.first()).completeBaseName() + u".txt"));
+}
+
+void CrashReportsTest::aCrashWhileWritingLeavesNoReportToOffer()
+{
+    ReportingHome home;
+    int died = 0;
+    QCOMPARE(home.crashChild(QStringLiteral("crash-while-writing"), &died), QProcess::CrashExit);
+    QCOMPARE(died, SIGXFSZ);
+    QCOMPARE(home.files().size(), 1);
+    QVERIFY(home.files().first().endsWith(u".partial"));
+
+    QVERIFY(home.manager.crashReports().pendingReports().isEmpty());
+    QVERIFY(home.files().isEmpty());
+}
+
+void CrashReportsTest::theNextStartAsksWhatToDoWithTheReport_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("posted");
+    QTest::addColumn<bool>("alwaysSends");
+    QTest::newRow("send") << "Send Report" << "sent" << true << false;
+    QTest::newRow("don't send") << "Don't Send" << "unsent" << false << false;
+    QTest::newRow("always send") << "Always Send" << "sent" << true << true;
+}
+
+void CrashReportsTest::theNextStartAsksWhatToDoWithTheReport()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, folder);
+    QFETCH(bool, posted);
+    QFETCH(bool, alwaysSends);
+    LoopbackHttpServer server;
+    ReportingHome home;
+    home.defaults.setObject(server.url(QStringLiteral("/crashes")).toString(),
+                            FXReportingManager::CrashReportURLKey);
+    home.plantReport();
+
+    start(home.manager);
+    QTRY_VERIFY(home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible());
+    QMessageBox *alert = home.manager.crashReportAlert();
+    QVERIFY(alert->detailedText().contains(u"Signal: 11 SIGSEGV"));
+    QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Send Report"));
+    QCOMPARE(alert->escapeButton()->text(), QStringLiteral("Don't Send"));
+    QAbstractButton *button = buttonNamed(alert, answer);
+    QVERIFY(button);
+    button->click();
+
+    QTRY_COMPARE(home.files(folder), QStringList(u"crash-1-2.txt"_qs));
+    QVERIFY(home.files().isEmpty());
+    QCOMPARE(server.requests().size(), posted ? 1 : 0);
+    if (posted)
+        QVERIFY(server.requests().first().startsWith("POST /crashes "));
+    QCOMPARE(home.defaults.boolForKey(FXReportingManager::AlwaysSendKey), alwaysSends);
+
+    // At the start after that, a new report is sent unasked only if the user said so.
+    home.plantReport(QStringLiteral("crash-3-4.txt"));
+    home.manager.startManager();
+    if (alwaysSends) {
+        QTRY_COMPARE(home.files(QStringLiteral("sent")).size(), 2);
+        QVERIFY(!home.manager.crashReportAlert());
+    } else {
+        QTRY_VERIFY(home.manager.crashReportAlert());
+        home.manager.crashReportAlert()->close();
+    }
+}
+
+void CrashReportsTest::withoutAnAddressTheReportStaysWhereTheAlertSays()
+{
+    ReportingHome home;
+    home.plantReport();
+
+    start(home.manager);
+    QTRY_VERIFY(home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible());
+    QMessageBox *alert = home.manager.crashReportAlert();
+    QVERIFY(alert->informativeText().contains(home.crashes() + QStringLiteral("/unsent")));
+    QCOMPARE(alert->standardButtons(), QMessageBox::Ok);
+    QVERIFY(!buttonNamed(alert, u"Send Report"_qs));
+    QCOMPARE(home.files(QStringLiteral("unsent")), QStringList(u"crash-1-2.txt"_qs));
+    QTest::keyClick(alert, Qt::Key_Return);
+    QTRY_VERIFY(!home.manager.crashReportAlert());
+}
+
+void CrashReportsTest::aReportThatCannotBeSentWaitsForTheNextStart()
+{
+    LoopbackHttpServer server;
+    server.setResponse({.status = 500});
+    ReportingHome home;
+    home.defaults.setObject(server.url().toString(), FXReportingManager::CrashReportURLKey);
+    home.plantReport();
+
+    start(home.manager);
+    QTRY_VERIFY(home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible());
+    QMessageBox *alert = home.manager.crashReportAlert();
+    // The keyboard alone answers: Return takes the default button.
+    QTest::keyClick(alert, Qt::Key_Return);
+
+    QMessageBox *failure = nullptr;
+    QTRY_VERIFY((failure = visibleMessageBox(u"The crash report could not be sent."_qs)));
+    QVERIFY(failure->informativeText().contains(home.crashes()));
+    failure->close();
+    QCOMPARE(home.files(), QStringList(u"crash-1-2.txt"_qs));
+    QCOMPARE(home.manager.crashReports().pendingReports().size(), 1);
+}
+
+QTEST_MAIN(CrashReportsTest)
+#include "CrashReportsTest.moc"

@@ -1,0 +1,174 @@
+// The feedback form: what it refuses to send, and where a message it sends ends.
+
+#include "FXApplicationDelegate.h"
+#include "FXFeedbackManager.h"
+#include "FXFeedbackWindow.h"
+#include "FXReportingManager.h"
+#include "FXUserDefaults.h"
+#include "LoopbackHttpServer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(FXFeedbackUserEmail)
+
+namespace {
+
+struct FeedbackHome {
+    QTemporaryDir folder;
+    FXUserDefaults defaults{folder.filePath(QStringLiteral("standard.conf"))};
+    FXReportingManager manager{{.stateFolder = folder.filePath(QStringLiteral("state")),
+                                .defaults = defaults,
+                                .window = [] { return nullptr; },
+                                .catchesCrashes = false}};
+
+    QString feedback() const { return folder.filePath(QStringLiteral("state/feedback")); }
+    QStringList files(const QString &subfolder = QString()) const
+    {
+        return QDir(feedback() + u'/' + subfolder).entryList(QDir::Files);
+    }
+    FXFeedbackWindow *open(FXFeedbackUserEmail requirement)
+    {
+        FXFeedbackManager &feedback = manager.feedbackManager();
+        feedback.setRequireUserEmail(requirement);
+        feedback.showFeedbackWindow();
+        return feedback.feedbackWindow();
+    }
+};
+
+void fill(FXFeedbackWindow *form, const QString &email, const QString &message)
+{
+    QTest::keyClicks(form->nameField(), QStringLiteral("Ada"));
+    QTest::keyClicks(form->emailField(), email);
+    form->messageField()->setPlainText(message);
+}
+
+QMessageBox *visibleMessageBox()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+}
+
+class FeedbackTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The texts the user reads, as the application shows them.
+    void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
+    // No message of one test is left for the next to find.
+    void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
+    void theFormSaysWhatKeepsAMessageFromBeingSent_data();
+    void theFormSaysWhatKeepsAMessageFromBeingSent();
+    void aMessageIsKeptAndPostedWhereTheSettingSays_data();
+    void aMessageIsKeptAndPostedWhereTheSettingSays();
+};
+
+void FeedbackTest::theFormSaysWhatKeepsAMessageFromBeingSent_data()
+{
+    QTest::addColumn<FXFeedbackUserEmail>("requirement");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("problem");   // empty: sent
+    const auto required = FXFeedbackUserEmail::Required;
+    const auto optional = FXFeedbackUserEmail::Optional;
+    const auto hidden = FXFeedbackUserEmail::DontShow;
+    QTest::newRow("required and given") << required << "ada@example.org" << "Hello" << "";
+    QTest::newRow("required and missing") << required << "" << "Hello"
+                                          << "Please enter your e-mail address.";
+    QTest::newRow("required and blank") << required << "   " << "Hello"
+                                        << "Please enter your e-mail address.";
+    QTest::newRow("incomplete address") << optional << "ada@" << "Hello"
+                                        << "This e-mail address is not complete.";
+    QTest::newRow("optional and missing") << optional << "" << "Hello" << "";
+    QTest::newRow("hidden: whatever was typed is not read") << hidden << "ada@" << "Hello" << "";
+    QTest::newRow("empty message") << optional << "" << " \n " << "Please write a message.";
+}
+
+void FeedbackTest::theFormSaysWhatKeepsAMessageFromBeingSent()
+{
+    QFETCH(FXFeedbackUserEmail, requirement);
+    QFETCH(QString, email);
+    QFETCH(QString, message);
+    QFETCH(QString, problem);
+    FeedbackHome home;
+    FXFeedbackWindow *form = home.open(requirement);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QCOMPARE(form->emailField()->isVisible(), requirement != FXFeedbackUserEmail::DontShow);
+    QSignalSpy sent(form, &FXFeedbackWindow::sendRequested);
+    fill(form, email, message);
+
+    QTest::mouseClick(form->sendButton(), Qt::LeftButton);
+
+    QCOMPARE(sent.size(), problem.isEmpty() ? 1 : 0);
+    QCOMPARE(form->problemLabel()->isVisible(), !problem.isEmpty());
+    if (!problem.isEmpty()) {
+        QCOMPARE(form->problemLabel()->text(), problem);
+        // The keyboard is where the problem is.
+        QCOMPARE(QApplication::focusWidget(), problem.contains(u"e-mail")
+                                                  ? static_cast<QWidget *>(form->emailField())
+                                                  : static_cast<QWidget *>(form->messageField()));
+    }
+}
+
+void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays_data()
+{
+    QTest::addColumn<int>("serverStatus");   // 0: no address set
+    QTest::addColumn<QString>("folder");     // where the message ends
+    QTest::addColumn<QString>("told");
+    QTest::newRow("posted") << 200 << "sent" << "Thank you for your feedback.";
+    QTest::newRow("no address") << 0 << "" << "Thank you for your feedback.";
+    QTest::newRow("refused") << 503 << "" << "Your feedback could not be sent.";
+}
+
+void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays()
+{
+    QFETCH(int, serverStatus);
+    QFETCH(QString, folder);
+    QFETCH(QString, told);
+    LoopbackHttpServer server;
+    server.setResponse({.status = serverStatus});
+    FeedbackHome home;
+    home.manager.configureWithIdentifier(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    if (serverStatus)
+        home.defaults.setObject(server.url(QStringLiteral("/feedback")).toString(),
+                                FXFeedbackManager::FeedbackURLKey);
+    FXFeedbackWindow *form = home.open(FXFeedbackUserEmail::Required);
+    fill(form, QStringLiteral("ada@example.org"), QStringLiteral("Two lines,\nplease."));
+    QTest::mouseClick(form->sendButton(), Qt::LeftButton);
+
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY((box = visibleMessageBox()));
+    QCOMPARE(box->text(), told);
+    QTRY_VERIFY(!home.manager.feedbackManager().feedbackWindow());
+    QCOMPARE(server.requests().size(), serverStatus ? 1 : 0);
+    if (serverStatus != 200)
+        QVERIFY(box->informativeText().contains(home.feedback()));
+    const QStringList kept = home.files(folder);
+    QCOMPARE(kept.size(), 1);
+    QFile file(home.feedback() + u'/' + folder + u'/' + kept.first());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject message = QJsonDocument::fromJson(file.readAll()).object();
+    QCOMPARE(message.value(u"name").toString(), QStringLiteral("Ada"));
+    QCOMPARE(message.value(u"email").toString(), QStringLiteral("ada@example.org"));
+    QCOMPARE(message.value(u"message").toString(), QStringLiteral("Two lines,\nplease."));
+    QCOMPARE(message.value(u"identifier").toString(), QStringLiteral("0123456789abcdef0123456789abcdef"));
+    box->close();
+}
+
+QTEST_MAIN(FeedbackTest)
+#include "FeedbackTest.moc"

@@ -1,0 +1,201 @@
+// Sharing from the converter window: the share button's menu, what a chosen service is handed,
+// and the services of this desktop.
+
+#include "ConverterHarness.h"
+#include "FXApplicationDelegate.h"
+#include "FXLocalizedString.h"
+#include "FXMainViewController.h"
+#include "FXMainWindowController.h"
+#include "FXShareButton.h"
+#include "FXSharingManager.h"
+#include "FXSharingServices.h"
+#include "ScopedEnvironment.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Remembers what it was handed, and what the window looked like then.
+class RecordingService : public FXSharingService {
+public:
+    explicit RecordingService(QString title) : m_title(std::move(title)) {}
+    QString title() const override { return m_title; }
+    QIcon image() const override { return QIcon(QStringLiteral(":/icons/share.svg")); }
+    void performWithItems(const FXSharingItems &items, QWidget *window) override
+    {
+        handed = items;
+        sourceWindow = window;
+    }
+
+    std::optional<FXSharingItems> handed;
+    QWidget *sourceWindow = nullptr;
+
+private:
+    QString m_title;
+};
+
+QStringList titles(const std::vector<std::unique_ptr<FXSharingService>> &services)
+{
+    QStringList found;
+    for (const auto &service : services)
+        found.append(service->title());
+    return found;
+}
+
+// A stand-in for xdg-email that writes each argument it gets into `record`, each ended by a NUL.
+QString fakeXdgEmail(const QTemporaryDir &folder, const QString &record)
+{
+    const QString path = folder.filePath(QStringLiteral("xdg-email"));
+    QFile script(path);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + record.toUtf8() + "'\n");
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    return path;
+}
+
+}
+
+class SharingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The texts the user reads, as the application shows them.
+    void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
+    void aClickTakesThePictureThenOpensTheMenuBelowTheButton();
+    void theServicesOfThisDesktopAreOffered_data();
+    void theServicesOfThisDesktopAreOffered();
+    void copyingPutsTheTextLinkAndPictureOnTheClipboard();
+    void anEmailGetsEachItemAsAnArgumentOfItsOwn();
+};
+
+void SharingTest::aClickTakesThePictureThenOpensTheMenuBelowTheButton()
+{
+    ConverterHarness core;
+    auto *first = new RecordingService(QStringLiteral("First"));
+    auto *second = new RecordingService(QStringLiteral("Second"));
+    std::vector<std::unique_ptr<FXSharingService>> services;
+    services.emplace_back(first);
+    services.emplace_back(second);
+    FXSharingManager sharing(std::move(services));
+    const FXConverterServices &harness = core.services;
+    const FXConverterServices converter{
+        .center = harness.center,
+        .locale = harness.locale,
+        .numberFormatter = harness.numberFormatter,
+        .settings = harness.settings,
+        .currencies = harness.currencies,
+        .inputs = harness.inputs,
+        .standardDefaults = harness.standardDefaults,
+        .flags = harness.flags,
+        .sharing = sharing,
+        .location = harness.location,
+    };
+    FXMainWindowController window(converter);
+    window.show();
+    window.move(0, 0);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    FXShareButton *button = window.contentViewController()->shareButton();
+    QCOMPARE(button->accessibleName(), QStringLiteral("Share"));
+    QMenu *menu = button->sharingMenu();
+    QStringList items;
+    for (const QAction *item : menu->actions())
+        items.append(item->text());
+    QCOMPARE(items, QStringList({u"First"_qs, u"Second"_qs}));
+    QVERIFY(sharing.windowScreenshot().isNull());
+
+    QPixmap pictureWhenShown;
+    bool downWhenShown = false;
+    connect(menu, &QMenu::aboutToShow, this, [&] {
+        pictureWhenShown = sharing.windowScreenshot();
+        downWhenShown = button->isDown();
+    });
+    const QPixmap before = window.grab();
+    QTest::mousePress(button, Qt::LeftButton);
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(pictureWhenShown.size(), window.size() * pictureWhenShown.devicePixelRatio());
+    QVERIFY(downWhenShown);
+    QCOMPARE(menu->pos(), button->mapToGlobal(QPoint(0, button->height() + 4)));
+
+    menu->actions().at(1)->trigger();
+    menu->close();
+    QVERIFY(!button->isDown());
+    // The picture was taken before the highlight: it is the window as it looked before the click.
+    QCOMPARE(pictureWhenShown.toImage(), before.toImage());
+    QVERIFY(!first->handed);
+    QVERIFY(second->handed);
+    QCOMPARE(second->handed->text, FXLocalizedString::text("SharingFullTitle"));
+    QCOMPARE(second->handed->text, QStringLiteral("Cambio – the currency converter for your desktop"));
+    QCOMPARE(second->handed->url, FXSharingManager::projectPage());
+    QCOMPARE(second->handed->picture.toImage(), pictureWhenShown.toImage());
+    QCOMPARE(second->sourceWindow, &window);
+}
+
+void SharingTest::theServicesOfThisDesktopAreOffered_data()
+{
+    QTest::addColumn<bool>("hasXdgEmail");
+    QTest::addColumn<QStringList>("offered");
+    QTest::newRow("with xdg-email") << true
+        << QStringList({u"Email"_qs, u"Copy to Clipboard"_qs, u"Save Picture…"_qs});
+    QTest::newRow("without xdg-email: no e-mail") << false
+        << QStringList({u"Copy to Clipboard"_qs, u"Save Picture…"_qs});
+}
+
+void SharingTest::theServicesOfThisDesktopAreOffered()
+{
+    QFETCH(bool, hasXdgEmail);
+    QFETCH(QStringList, offered);
+    QTemporaryDir bin;
+    if (hasXdgEmail)
+        fakeXdgEmail(bin, bin.filePath(QStringLiteral("arguments")));
+    ScopedEnvironment path("PATH", bin.path().toUtf8());
+
+    QCOMPARE(titles(FXSharingManager::availableServices()), offered);
+}
+
+void SharingTest::copyingPutsTheTextLinkAndPictureOnTheClipboard()
+{
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    FXCopySharingService().performWithItems(
+        {u"Title"_qs, QUrl(u"https://example.org/cambio"_qs), QPixmap::fromImage(picture)}, nullptr);
+
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text(), QStringLiteral("Title\nhttps://example.org/cambio"));
+    QCOMPARE(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32), picture);
+}
+
+void SharingTest::anEmailGetsEachItemAsAnArgumentOfItsOwn()
+{
+    QTemporaryDir home;
+    ScopedEnvironment cache("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+    const QString record = home.filePath(QStringLiteral("arguments"));
+    QImage picture(30, 12, QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    // A shell would split, expand and run these.
+    const QString title = QStringLiteral("Cambio \"quoted\" $HOME; echo split");
+
+    FXEmailSharingService(fakeXdgEmail(home, record))
+        .performWithItems({title, QUrl(u"https://example.org/cambio"_qs), QPixmap::fromImage(picture)},
+                          nullptr);
+
+    QFile written(record);
+    QTRY_VERIFY(written.exists() && written.size() > 0);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QString attachment = FXEmailSharingService::attachmentPath();
+    QCOMPARE(QString::fromUtf8(written.readAll()).split(QChar(0), Qt::SkipEmptyParts),
+             QStringList({u"--utf8"_qs, u"--subject"_qs, title, u"--body"_qs,
+                          title + u"\n\nhttps://example.org/cambio"_qs, u"--attach"_qs, attachment}));
+    QVERIFY(attachment.startsWith(home.filePath(QStringLiteral("cache"))));
+    QCOMPARE(QImage(attachment).convertToFormat(QImage::Format_RGB32), picture);
+}
+
+QTEST_MAIN(SharingTest)
+#include "SharingTest.moc"
