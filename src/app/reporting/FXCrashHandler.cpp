@@ -14,7 +14,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -35,7 +35,8 @@ struct Prepared {
     std::string folder;   // ends in '/'
     std::string header;   // "Identifier: ...\nVersion: ...\n"
     std::string modules;  // "Modules:\n" and a line "0xBIAS PATH" for each
-    std::vector<char> alternateStack;
+    // Left uninitialised: its pages cost no memory until a crash uses them.
+    std::unique_ptr<char[]> alternateStack;
 };
 Prepared *prepared = nullptr;
 // The first thread to crash writes the report; any other waits for it to end the process.
@@ -242,11 +243,11 @@ bool install(const Setup &setup)
     made->header = "Identifier: " + setup.identifier + "\nVersion: " + setup.version + "\n";
     made->modules = "Modules:\n";
     dl_iterate_phdr(addModule, &made->modules);
-    made->alternateStack.resize(AlternateStackSize);
+    made->alternateStack.reset(new char[AlternateStackSize]);
 
     stack_t stack{};
-    stack.ss_sp = made->alternateStack.data();
-    stack.ss_size = made->alternateStack.size();
+    stack.ss_sp = made->alternateStack.get();
+    stack.ss_size = AlternateStackSize;
     if (sigaltstack(&stack, nullptr) != 0) {
         delete made;
         return false;
