@@ -30,18 +30,17 @@ QList<FXCrashReportStore::Report> FXCrashReportStore::pendingReports() const
     const QString partial = QString::fromLatin1(FXCrashHandler::PartialSuffix);
     const QString written = QString::fromLatin1(FXCrashHandler::ReportSuffix);
     const QDir folder(m_folder);
-    // One listing, at every start: most starts find nothing.
-    const QStringList names =
-        folder.entryList({u'*' + partial, u'*' + written, u'*' + ReadableSuffix}, QDir::Files, QDir::Name);
+    // One listing, at every start: most starts find nothing. Without name filters, which would
+    // compile regular expressions for it.
     QStringList readable;
-    for (const QString &name : names) {
+    for (const QString &name : folder.entryList(QDir::Files)) {
         if (name.endsWith(partial)) {
             // What a crash while the handler wrote left: never whole, never offered.
             QFile::remove(folder.filePath(name));
         } else if (name.endsWith(written)) {
             if (const std::optional<QString> made = makeReadable(folder.filePath(name)))
                 readable.append(QFileInfo(*made).fileName());
-        } else {
+        } else if (name.endsWith(ReadableSuffix)) {
             readable.append(name);
         }
     }
