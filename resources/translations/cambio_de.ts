@@ -129,6 +129,14 @@
         <translation>Verbindung abgelehnt</translation>
     </message>
     <message>
+        <source>a module cannot be loaded: %@</source>
+        <translation>ein Modul lässt sich nicht laden: %@</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
         <source>host %@ not found</source>
         <translation>Server %@ nicht gefunden</translation>
     </message>
