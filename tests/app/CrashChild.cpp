@@ -1,5 +1,6 @@
 // Starts the crash handler, then dies the way its argument says, in a function of its own:
 //   segv, abort, fpe     that signal
+//   overflow             a SIGSEGV from running out of stack
 //   crash-while-writing  a SIGSEGV whose report outgrows the file size limit, so that the process
 //                        dies of SIGXFSZ halfway through writing it
 // The report goes to $XDG_STATE_HOME/crashes; no core file is left.
@@ -9,6 +10,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,6 +32,17 @@ RAW_FAULT void crashByAbort()
     std::abort();
 }
 
+// Each call keeps a page of its own alive, so that the stack runs out after a few thousand.
+RAW_FAULT int crashByStackOverflow(int depth)
+{
+    volatile char page[4096];
+    page[0] = char(depth);
+    // Never true before the stack ends; it keeps the compiler from calling the recursion endless.
+    if (depth == INT_MAX)
+        return page[0];
+    return crashByStackOverflow(depth + 1) + page[0];
+}
+
 RAW_FAULT int crashByDivisionByZero(int divisor)
 {
     // Both read at run time: the division stays a division instruction.
@@ -46,7 +59,7 @@ int main(int argc, char **argv)
     setrlimit(RLIMIT_CORE, &noCore);
     const char *state = std::getenv("XDG_STATE_HOME");
     if (argc != 2 || !state) {
-        std::fprintf(stderr, "usage: XDG_STATE_HOME=FOLDER crash_child segv|abort|fpe|crash-while-writing\n");
+        std::fprintf(stderr, "usage: XDG_STATE_HOME=FOLDER crash_child segv|abort|fpe|overflow|crash-while-writing\n");
         return 2;
     }
     const std::string folder = std::string(state) + "/crashes";
@@ -64,6 +77,8 @@ int main(int argc, char **argv)
         crashBySegmentationFault();
     if (std::strcmp(how, "abort") == 0)
         crashByAbort();
+    if (std::strcmp(how, "overflow") == 0)
+        return crashByStackOverflow(0);
     if (std::strcmp(how, "fpe") == 0)
         return crashByDivisionByZero(0);
     return 4;

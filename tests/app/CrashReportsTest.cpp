@@ -116,6 +116,8 @@ void CrashReportsTest::aCrashLeavesAWholeReportNamingTheCrashingFunction_data()
     QTest::newRow("segmentation fault") << "segv" << SIGSEGV << "crashBySegmentationFault";
     QTest::newRow("abort") << "abort" << SIGABRT << "crashByAbort";
     QTest::newRow("division by zero") << "fpe" << SIGFPE << "crashByDivisionByZero";
+    // The handler has a stack of its own to write with.
+    QTest::newRow("stack overflow") << "overflow" << SIGSEGV << "crashByStackOverflow";
 }
 
 void CrashReportsTest::aCrashLeavesAWholeReportNamingTheCrashingFunction()

@@ -6,7 +6,8 @@
 // SIGABRT, SIGTRAP), then lets the signal's default action run, so that core dumps and
 // systemd-coredump see the crash as if nothing had caught it.
 //
-// The handler runs on an alternate signal stack (a stack overflow still gets its report) and uses
+// The handler runs on an alternate signal stack on the thread that installs it (a stack overflow
+// of the main thread still gets its report; other threads use their own stack) and uses
 // async-signal-safe calls only: whatever it writes that is known beforehand is made at
 // installation, the return addresses come from libunwind, and the report is written under a
 // temporary name and renamed once whole, so that a crash while writing never leaves half a report
