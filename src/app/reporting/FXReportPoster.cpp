@@ -5,6 +5,7 @@
 #include "FXUploader.h"
 #include "FXUserDefaults.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <atomic>
@@ -47,14 +48,17 @@ FXReportPoster::FXReportPoster(QObject *parent)
     : QObject(parent)
     , m_uploads(std::make_shared<Uploads>())
 {
+    // The program never waits for the network when it quits: the uploads give up as the event
+    // loop ends, within a few hundredths of a second, while the program's objects wait for their
+    // background work. What was not sent stays on disk.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            [uploads = m_uploads] { uploads->cancelled = true; });
 }
 
 FXReportPoster::~FXReportPoster()
 {
     m_uploads->cancelled = true;
-    // A cancelled upload gives up within a few hundredths of a second; the program never waits
-    // longer for the network when it quits.
-    if (m_uploads->running > 0)
+    if (m_uploads->running > 0 && QCoreApplication::instance())
         FXDispatch::waitForBackgroundWork(std::chrono::seconds(2));
 }
 

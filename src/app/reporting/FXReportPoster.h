@@ -25,7 +25,8 @@ public:
     static std::optional<QUrl> configuredURL(const FXUserDefaults &defaults, const QString &key);
 
     explicit FXReportPoster(QObject *parent = nullptr);
-    // Cancels the uploads under way and waits a little for them to end.
+    // Cancels the uploads under way and waits a little for them to end; the application's quitting
+    // cancels them too.
     ~FXReportPoster() override;
 
     void post(const QUrl &url, const QByteArray &body, const QByteArray &contentType,
