@@ -8,12 +8,10 @@
 #include "FXPreferencesLabels.h"
 #include "FXSettingsManager.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 FXAddCurrencyViewController::FXAddCurrencyViewController(const FXPreferencesServices &services,
                                                          QWidget *parent)
@@ -40,25 +38,13 @@ FXAddCurrencyViewController::FXAddCurrencyViewController(const FXPreferencesServ
     m_table->setAccessibleName(FXLocalizedString::text("Available Currencies"));
     m_table->setMinimumSize(340, 10 * FXCurrencyPreferencesCell::RowHeight + 2);
 
-    auto *buttons = new QDialogButtonBox(this);
-    m_add = buttons->addButton(FXLocalizedString::text("Add"), QDialogButtonBox::AcceptRole);
-    m_add->setDefault(true);
-    buttons->addButton(FXLocalizedString::text("Cancel"), QDialogButtonBox::RejectRole);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 16);
-    layout->addWidget(title);
-    layout->addWidget(m_search);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(failureLabel());
-    layout->addWidget(buttons);
+    m_add = layOut({title, m_search}, m_table, FXLocalizedString::text("Add"));
 
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
         // A cleared search shows every currency again.
         setFilterString(text.isEmpty() ? std::nullopt : std::optional(text));
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &FXAddCurrencyViewController::addCurrency);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_add, &QPushButton::clicked, this, &FXAddCurrencyViewController::addCurrency);
     connect(m_table, &QListView::doubleClicked, this, &FXAddCurrencyViewController::addCurrency);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { m_add->setEnabled(m_table->selectionModel()->hasSelection()); });

@@ -6,14 +6,12 @@
 #include "FXPreferencesLabels.h"
 #include "FXSettingsManager.h"
 
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 FXNumberFormatViewController::FXNumberFormatViewController(const FXPreferencesServices &services,
                                                            QWidget *parent)
@@ -43,25 +41,13 @@ FXNumberFormatViewController::FXNumberFormatViewController(const FXPreferencesSe
     m_table->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_table->setMinimumSize(400, 320);
 
-    auto *buttons = new QDialogButtonBox(this);
-    m_choose = buttons->addButton(FXLocalizedString::text("Choose"), QDialogButtonBox::AcceptRole);
-    m_choose->setDefault(true);
-    buttons->addButton(FXLocalizedString::text("Cancel"), QDialogButtonBox::RejectRole);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 16);
-    layout->addWidget(title);
-    layout->addWidget(m_search);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(failureLabel());
-    layout->addWidget(buttons);
+    m_choose = layOut({title, m_search}, m_table, FXLocalizedString::text("Choose"));
 
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_filtered->setFilterFixedString(text);
         keepARowSelected();
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &FXNumberFormatViewController::chooseNumberFormat);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_choose, &QPushButton::clicked, this, &FXNumberFormatViewController::chooseNumberFormat);
     connect(m_table, &QTreeView::doubleClicked, this, &FXNumberFormatViewController::chooseNumberFormat);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { m_choose->setEnabled(m_table->selectionModel()->hasSelection()); });

@@ -1,11 +1,15 @@
 #include "FXPreferencesSheet.h"
 
+#include "FXLocalizedString.h"
 #include "FXPreferencesLabels.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 FXPreferencesSheet::FXPreferencesSheet(const QString &title, QWidget *parent)
     : QDialog(parent)
@@ -20,6 +24,25 @@ FXPreferencesSheet::FXPreferencesSheet(const QString &title, QWidget *parent)
         if (QWidget *over = parentWidget())
             over->window()->activateWindow();
     });
+}
+
+QPushButton *FXPreferencesSheet::layOut(std::initializer_list<QWidget *> above, QWidget *list,
+                                       const QString &acceptTitle)
+{
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *accept = buttons->addButton(acceptTitle, QDialogButtonBox::AcceptRole);
+    accept->setDefault(true);
+    buttons->addButton(FXLocalizedString::text("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    for (QWidget *widget : above)
+        layout->addWidget(widget);
+    layout->addWidget(list, 1);
+    layout->addWidget(m_failure);
+    layout->addWidget(buttons);
+    return accept;
 }
 
 void FXPreferencesSheet::setSearchedList(QLineEdit *search, QAbstractItemView *list)

@@ -8,12 +8,10 @@
 #include "FXSettingsManager.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 FXSetMainCurrencyViewController::FXSetMainCurrencyViewController(
     const FXPreferencesServices &services, QWidget *parent)
@@ -41,25 +39,11 @@ FXSetMainCurrencyViewController::FXSetMainCurrencyViewController(
     m_table->setMinimumSize(340, 10 * FXCurrencyPreferencesCell::RowHeight + 2);
     m_table->setGraphicsEffect(m_dimming);
 
-    auto *buttons = new QDialogButtonBox(this);
-    m_apply = buttons->addButton(FXLocalizedString::text("Apply"), QDialogButtonBox::AcceptRole);
-    m_apply->setDefault(true);
-    buttons->addButton(FXLocalizedString::text("Cancel"), QDialogButtonBox::RejectRole);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 16);
-    layout->addWidget(title);
-    layout->addWidget(m_automatic);
-    layout->addWidget(explanation);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(failureLabel());
-    layout->addWidget(buttons);
+    m_apply = layOut({title, m_automatic, explanation}, m_table, FXLocalizedString::text("Apply"));
 
     connect(m_automatic, &QCheckBox::toggled, this,
             &FXSetMainCurrencyViewController::toggleAutomaticCurrency);
-    connect(buttons, &QDialogButtonBox::accepted, this,
-            &FXSetMainCurrencyViewController::applyMainCurrency);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_apply, &QPushButton::clicked, this, &FXSetMainCurrencyViewController::applyMainCurrency);
     connect(m_table, &QListView::doubleClicked, this,
             &FXSetMainCurrencyViewController::applyMainCurrency);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
