@@ -14,8 +14,9 @@
 
 namespace {
 
-// Opens the table's context menu on `row` with the mouse and picks the item titled `title`.
-void pickFromContextMenu(TableDriver &table, int row, const QString &title)
+// Picks the item titled `title` from the context menu that `open` opens.
+template <typename Open>
+void pickFromMenuOpenedBy(const QString &title, Open open)
 {
     QTimer::singleShot(0, [title] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -29,9 +30,18 @@ void pickFromContextMenu(TableDriver &table, int row, const QString &title)
         }
         QFAIL(qPrintable(title));
     });
-    QWidget *field = table.field(row);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(field, &event);
+    open();
+}
+
+// Opens the table's context menu on `row` with the mouse and picks the item titled `title`.
+void pickFromContextMenu(TableDriver &table, int row, const QString &title)
+{
+    pickFromMenuOpenedBy(title, [&table, row] {
+        QWidget *field = table.field(row);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                field->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(field, &event);
+    });
 }
 
 QAction *actionTitled(const FXMainViewController &controller, const QString &title)
@@ -149,6 +159,13 @@ void ClipboardTest::contextMenuActsOnTheRowUnderIt()
     QCOMPARE(table.table().selectedRow(), 2);
     QCOMPARE(core.currencies.userBaseCurrency(), QStringLiteral("GBP"));
     QCOMPARE(table.shown(1), core.amount(QStringLiteral("EUR")));
+
+    // Shift+F10 opens the selected row's menu from the keyboard.
+    QGuiApplication::clipboard()->clear();
+    pickFromMenuOpenedBy(QStringLiteral("Copy"), [&table] {
+        QTest::keyClick(&table.table(), Qt::Key_F10, Qt::ShiftModifier);
+    });
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), table.shown(2));
 }
 
 void ClipboardTest::resetSetsEveryAmountToZero()

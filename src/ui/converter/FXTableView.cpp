@@ -287,6 +287,13 @@ void FXTableView::activateRow(int row)
 
 void FXTableView::keyPressEvent(QKeyEvent *event)
 {
+    // Shift+F10 opens the context menu from the keyboard, as the Menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        contextMenuEvent(&fromKeyboard);
+        event->accept();
+        return;
+    }
     // As in any list, Up and Down move the selection, and select the last or first row when
     // nothing is selected.
     if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && numberOfRows() > 0
