@@ -11,7 +11,6 @@
 #include "FXMainViewController.h"
 #include "TableDriver.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QSet>
 #include <QTest>
@@ -93,14 +92,3 @@ void KeystrokeToRepaint(benchmark::State &state)
 }
 
 BENCHMARK(KeystrokeToRepaint)->Arg(6)->Arg(162)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

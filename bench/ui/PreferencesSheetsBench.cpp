@@ -12,7 +12,6 @@
 #include "FXNumberFormatsModel.h"
 #include "FXPreferencesServices.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -131,14 +130,3 @@ void SearchKeystrokeInAddSheet(benchmark::State &state)
 BENCHMARK(OpenNumberFormatSheet)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenPlainListFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(SearchKeystrokeInAddSheet)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
