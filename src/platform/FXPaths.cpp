@@ -32,4 +32,14 @@ std::optional<QString> applicationGroupContainer()
     return path;
 }
 
+QString stateHome()
+{
+    return xdgDirectory("XDG_STATE_HOME", QStringLiteral(".local/state"));
+}
+
+QString cacheHome()
+{
+    return xdgDirectory("XDG_CACHE_HOME", QStringLiteral(".cache"));
+}
+
 }

@@ -14,4 +14,9 @@ QString configDirectory();
 // window and the command-line tool share, created on first use. None when it cannot be created.
 std::optional<QString> applicationGroupContainer();
 
+// XDG_STATE_HOME (default ~/.local/state) and XDG_CACHE_HOME (default ~/.cache) themselves, for
+// each program to keep its own folder below.
+QString stateHome();
+QString cacheHome();
+
 }

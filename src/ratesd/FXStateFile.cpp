@@ -1,5 +1,7 @@
 #include "FXStateFile.h"
 
+#include "FXPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -38,11 +40,7 @@ FXStateFile::FXStateFile(QString directory)
 
 QString FXStateFile::defaultDirectory()
 {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // The XDG rules ignore relative paths.
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/state");
-    return QDir::cleanPath(base) + QStringLiteral("/cambio-ratesd");
+    return FXPaths::stateHome() + QStringLiteral("/cambio-ratesd");
 }
 
 QString FXStateFile::path() const

@@ -3,6 +3,7 @@
 #include "FXCrashHandler.h"
 #include "FXFeedbackManager.h"
 #include "FXLocalizedString.h"
+#include "FXPaths.h"
 #include "FXReportPoster.h"
 #include "FXUserDefaults.h"
 
@@ -49,11 +50,7 @@ FXReportingManager &FXReportingManager::sharedManager()
 
 QString FXReportingManager::standardStateFolder()
 {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The XDG rules ignore relative paths.
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return QDir::cleanPath(state) + QStringLiteral("/io.github.cambio.Cambio");
+    return FXPaths::stateHome() + QStringLiteral("/io.github.cambio.Cambio");
 }
 
 FXReportingManager::FXReportingManager(const Environment &environment, QObject *parent)

@@ -1,6 +1,7 @@
 #include "FXSharingServices.h"
 
 #include "FXLocalizedString.h"
+#include "FXPaths.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -108,10 +109,7 @@ QString FXEmailSharingService::findProgram()
 
 QString FXEmailSharingService::attachmentPath()
 {
-    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-    if (cache.isEmpty() || QDir::isRelativePath(cache))
-        cache = QDir::homePath() + QStringLiteral("/.cache");
-    return QDir::cleanPath(cache) + QStringLiteral("/io.github.cambio.Cambio/Cambio.png");
+    return FXPaths::cacheHome() + QStringLiteral("/io.github.cambio.Cambio/Cambio.png");
 }
 
 QString FXEmailSharingService::title() const
