@@ -20,11 +20,9 @@ private slots:
 
 void AmountFieldsTest::everyOtherRowFollowsEachKeystroke()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     FXTableTextField *euros = table.field(1);
 
     table.clickField(1);
@@ -53,11 +51,9 @@ void AmountFieldsTest::everyOtherRowFollowsEachKeystroke()
 
 void AmountFieldsTest::anEmptiedFieldShowsZeroWhenLeft()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
 
     table.clickField(1);
     QTest::keyClick(table.field(1), Qt::Key_A, Qt::ControlModifier);
@@ -75,11 +71,9 @@ void AmountFieldsTest::anEmptiedFieldShowsZeroWhenLeft()
 
 void AmountFieldsTest::editsKeepOnlyAnAmount()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
 
     table.clickField(2);
     QTest::keyClick(table.field(2), Qt::Key_A, Qt::ControlModifier);
@@ -91,11 +85,9 @@ void AmountFieldsTest::editsKeepOnlyAnAmount()
 
 void AmountFieldsTest::anEditOfAWrittenSmallAmountKeepsItsDigits()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     FXTableTextField *bitcoins = table.field(4);
     QCOMPARE(bitcoins->text(), QStringLiteral("0.0012"));
 
@@ -133,11 +125,9 @@ void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd()
     QFETCH(int, key);
     QFETCH(int, to);
     QFETCH(int, caretFromEndAfter);
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
 
     table.clickField(from);
     FXTableTextField *field = table.field(from);

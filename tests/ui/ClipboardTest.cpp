@@ -81,11 +81,9 @@ void ClipboardTest::copyPutsTheRowsAmountAsShown()
 {
     QFETCH(QString, keys);
     QFETCH(QString, copied);
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
 
     table.selectForTyping(2);
@@ -103,11 +101,9 @@ void ClipboardTest::copyPutsTheRowsAmountAsShown()
 
 void ClipboardTest::copyAllPutsOneLinePerRow()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
 
     table.clickField(1);
     QTest::keyClick(table.field(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -120,11 +116,9 @@ void ClipboardTest::copyAllPutsOneLinePerRow()
 
 void ClipboardTest::pasteReadsTheAmountAndTypingGoesOn()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     table.selectForTyping(1);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("1,234.567"));
@@ -140,11 +134,9 @@ void ClipboardTest::pasteReadsTheAmountAndTypingGoesOn()
 
 void ClipboardTest::contextMenuActsOnTheRowUnderIt()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     table.selectForTyping(1);
 
     // Copy on a row that is not selected copies that row and leaves the selection alone.
@@ -170,11 +162,9 @@ void ClipboardTest::contextMenuActsOnTheRowUnderIt()
 
 void ClipboardTest::resetSetsEveryAmountToZero()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     table.selectForTyping(1);
 
     QTest::keyClick(&table.table(), Qt::Key_Delete);
@@ -202,11 +192,9 @@ void ClipboardTest::commandsAreEnabledAsTheSelectionAndClipboardAllow()
     QFETCH(QString, clipboard);
     QFETCH(bool, copyAndReset);
     QFETCH(bool, paste);
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
 
     if (selected >= 0)
         table.selectForTyping(selected);

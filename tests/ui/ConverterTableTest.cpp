@@ -34,10 +34,9 @@ void ConverterTableTest::heightFollowsTheRows()
 {
     QFETCH(int, rows);
     QFETCH(int, height);
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     // As cambio-cli in another process changes the visible currencies.
     QStringList visible{QStringLiteral("USD")};
     for (const QString &code : core.currencies.allCurrencies()) {
@@ -79,11 +78,9 @@ void ConverterTableTest::typingIntoTheTable()
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     QFETCH(bool, settingsChangeFirst);
-    ConverterHarness core({.locale = locale.constData()});
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter({.locale = locale.constData()});
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
 
     table.selectForTyping(1);
     QVERIFY(table.table().hasFocus());
@@ -105,10 +102,9 @@ void ConverterTableTest::typingIntoTheTable()
 
 void ConverterTableTest::typingWithoutASelectedRowChangesNothingAndArrowsSelect()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     int posted = 0;
     core.center.addObserver(&posted, FXTableViewDidReceiveInput,
                             [&](const FXNotification &) { ++posted; });
@@ -132,11 +128,9 @@ void ConverterTableTest::typingWithoutASelectedRowChangesNothingAndArrowsSelect(
 
 void ConverterTableTest::clicksSelectRowsOnlyThroughFieldsAndTheHeader()
 {
-    ConverterHarness core;
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    TableDriver table(controller);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
 
     table.clickField(2);
     QCOMPARE(table.table().selectedRow(), 2);
@@ -156,10 +150,9 @@ void ConverterTableTest::rowsAreMadeForWhatIsOnScreen()
 {
     QStringList all = ConverterHarness().currencies.allCurrencies();
     all.removeAll(QStringLiteral("USD"));
-    ConverterHarness core({.visible = all});
-    FXMainViewController controller(core.services);
-    controller.show();
-    TableDriver table(controller);
+    ConverterWindow converter({.visible = all});
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     FXTableView &view = table.table();
     QTRY_COMPARE(view.height(), 532);
     const auto made = [&] { return view.viewport()->findChildren<FXRatesRowView *>().size(); };

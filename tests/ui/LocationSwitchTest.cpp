@@ -35,11 +35,9 @@ void LocationSwitchTest::aNewCountryOffersItsCurrency()
     QFETCH(QString, country);
     QFETCH(QString, button);
     QFETCH(QString, mainCurrency);
-    ConverterHarness core({.lastCountry = QStringLiteral("US")});
-    FXMainViewController controller(core.services);
-    controller.show();
-    QVERIFY(QTest::qWaitForWindowActive(&controller));
-    // Once the window is on screen, it follows the location manager, which starts locating.
+    ConverterWindow converter({.lastCountry = QStringLiteral("US")});
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
     QTRY_VERIFY(core.locationManager.has_value());
 
     core.locationSystem.find(country);
@@ -63,7 +61,7 @@ void LocationSwitchTest::aNewCountryOffersItsCurrency()
 
     QTRY_COMPARE(core.currencies.defaultCurrency(), std::optional(mainCurrency));
     QCOMPARE(controller.currencies().value(0), mainCurrency);
-    QCOMPARE(TableDriver(controller).cell(0)->currency(), mainCurrency);
+    QCOMPARE(table.cell(0)->currency(), mainCurrency);
 }
 
 void LocationSwitchTest::becomingActiveAsksForAFixWhenTheCurrencyFollowsTheCountry_data()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConverterHarness.h"
 #include "FXMainViewController.h"
 #include "FXRatesCellView.h"
 #include "FXTableTextField.h"
@@ -45,4 +46,19 @@ public:
 private:
     FXMainViewController &m_controller;
     FXTableView &m_table;
+};
+
+// A converter window over a harness of its own, with a driver for its table.
+struct ConverterWindow {
+    explicit ConverterWindow(const ConverterHarness::Setup &setup = {}) : core(setup) {}
+    // Shows the converter and waits until it has the keyboard.
+    bool show()
+    {
+        controller.show();
+        return QTest::qWaitForWindowActive(&controller);
+    }
+
+    ConverterHarness core;
+    FXMainViewController controller{core.services};
+    TableDriver table{controller};
 };
