@@ -18,10 +18,10 @@
 #include "FXPreferencesWindowController.h"
 #include "FXSetMainCurrencyViewController.h"
 #include "FXVisibleCurrenciesModel.h"
+#include "Readables.h"
 #include "TableDriver.h"
 
 #include <QAbstractItemModelTester>
-#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDrag>
@@ -57,28 +57,6 @@ struct Preferences {
                                    core.flags};
     int announcements = 0;
 };
-
-// What a screen reader finds under `interface`: each element's role and name.
-void collect(QAccessibleInterface *interface, QList<QPair<QAccessible::Role, QString>> &found)
-{
-    if (!interface || interface->state().invisible)
-        return;
-    found.append({interface->role(), interface->text(QAccessible::Name)});
-    for (int i = 0; i < interface->childCount(); ++i)
-        collect(interface->child(i), found);
-}
-
-QStringList namesWithRole(QWidget *widget, QAccessible::Role role)
-{
-    QList<QPair<QAccessible::Role, QString>> found;
-    collect(QAccessible::queryAccessibleInterface(widget), found);
-    QStringList names;
-    for (const auto &[foundRole, name] : found) {
-        if (foundRole == role)
-            names.append(name);
-    }
-    return names;
-}
 
 QMimeData *draggedRow(FXVisibleCurrenciesModel &model, int row)
 {

@@ -12,9 +12,9 @@
 #include "FXSingleInstance.h"
 #include "FXStatusLine.h"
 #include "FXWindowButton.h"
+#include "Readables.h"
 #include "TableDriver.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -31,37 +31,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 #include <QTranslator>
-
-namespace {
-
-struct Readable {
-    QAccessible::Role role;
-    QString name;
-    QString value;
-    QString description;
-};
-
-// Everything a screen reader finds under `interface`.
-void collect(QAccessibleInterface *interface, QList<Readable> &found)
-{
-    if (!interface || interface->state().invisible)
-        return;
-    found.append({interface->role(), interface->text(QAccessible::Name),
-                  interface->text(QAccessible::Value), interface->text(QAccessible::Description)});
-    for (int i = 0; i < interface->childCount(); ++i)
-        collect(interface->child(i), found);
-}
-
-std::optional<Readable> findNamed(const QList<Readable> &found, const QString &name)
-{
-    for (const Readable &readable : found) {
-        if (readable.name == name)
-            return readable;
-    }
-    return std::nullopt;
-}
-
-}
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -134,21 +103,18 @@ void WindowTest::screenReadersFindEveryControlAndAmount()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_VERIFY(window.contentViewController()->statusTextField()->text().startsWith(u"Updated"));
 
-    QList<Readable> found;
-    collect(QAccessible::queryAccessibleInterface(&window), found);
-
     for (const char *control : {"Currencies", "Menu", "Refresh Rates", "Reset Amounts", "Share",
                                 "Close", "Minimize", "Zoom"}) {
-        QVERIFY2(findNamed(found, QString::fromLatin1(control)), control);
+        QVERIFY2(readableNamed(&window, QString::fromLatin1(control)), control);
     }
     // Every row's amount is read where it stands, without moving the keyboard there.
-    const auto euros = findNamed(found, QStringLiteral("Euro (EUR)"));
+    const auto euros = readableNamed(&window, QStringLiteral("Euro (EUR)"));
     QVERIFY(euros);
     QCOMPARE(euros->role, QAccessible::EditableText);
     QCOMPARE(euros->value, QStringLiteral("88.02"));
-    QVERIFY(findNamed(found, QStringLiteral("Bitcoin (BTC)")));
+    QVERIFY(readableNamed(&window, QStringLiteral("Bitcoin (BTC)")));
     const QString status = window.contentViewController()->statusTextField()->text();
-    const auto line = findNamed(found, status);
+    const auto line = readableNamed(&window, status);
     QVERIFY(line);
     QVERIFY(line->description.contains(QStringLiteral("connection refused"), Qt::CaseInsensitive));
 }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAccessible>
+#include <QList>
+#include <QWidget>
+
+#include <optional>
+
+// What a screen reader finds in a window: each visible element's role and texts.
+struct Readable {
+    QAccessible::Role role;
+    QString name;
+    QString value;
+    QString description;
+};
+
+inline void collectReadables(QAccessibleInterface *interface, QList<Readable> &found)
+{
+    if (!interface || interface->state().invisible)
+        return;
+    found.append({interface->role(), interface->text(QAccessible::Name),
+                  interface->text(QAccessible::Value), interface->text(QAccessible::Description)});
+    for (int i = 0; i < interface->childCount(); ++i)
+        collectReadables(interface->child(i), found);
+}
+
+inline QList<Readable> readablesIn(QWidget *widget)
+{
+    QList<Readable> found;
+    collectReadables(QAccessible::queryAccessibleInterface(widget), found);
+    return found;
+}
+
+inline std::optional<Readable> readableNamed(QWidget *widget, const QString &name)
+{
+    for (const Readable &readable : readablesIn(widget)) {
+        if (readable.name == name)
+            return readable;
+    }
+    return std::nullopt;
+}
+
+inline QStringList namesWithRole(QWidget *widget, QAccessible::Role role)
+{
+    QStringList names;
+    for (const Readable &readable : readablesIn(widget)) {
+        if (readable.role == role)
+            names.append(readable.name);
+    }
+    return names;
+}
