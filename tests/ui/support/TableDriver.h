@@ -41,7 +41,16 @@ public:
             QTest::keyClick(field(row), Qt::Key_Return);
         }
     }
-    void typeIntoTable(const QString &keys) const { QTest::keyClicks(&m_table, keys); }
+    // Types `keys` into the table, '<' standing for the delete key.
+    void typeIntoTable(const QString &keys) const
+    {
+        for (const QChar key : keys) {
+            if (key == u'<')
+                QTest::keyClick(&m_table, Qt::Key_Backspace);
+            else
+                QTest::keyClick(&m_table, key.toLatin1());
+        }
+    }
 
 private:
     FXMainViewController &m_controller;
