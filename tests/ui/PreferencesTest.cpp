@@ -76,7 +76,6 @@ private slots:
     void theKeyboardMovesAndRemovesTheSelectedCurrency_data();
     void theKeyboardMovesAndRemovesTheSelectedCurrency();
     void removeAddAndResetShowInTheConverter();
-    void aChangeMadeElsewhereShowsAndKeepsTheSelection();
     void theSearchKeepsCodesAnywhereAndNamesByWord_data();
     void theSearchKeepsCodesAnywhereAndNamesByWord();
     void theMainCurrencySheetOpensAsStored_data();
@@ -275,17 +274,10 @@ void PreferencesTest::removeAddAndResetShowInTheConverter()
     QCOMPARE(pane.currenciesModel()->currencies(), codes("USD EUR GBP JPY BTC"));
     QCOMPARE(converter.currencies(), codes("USD EUR GBP JPY BTC"));
     QCOMPARE(preferences.announcements, 3);
-}
 
-void PreferencesTest::aChangeMadeElsewhereShowsAndKeepsTheSelection()
-{
-    Preferences preferences;
-    FXCurrencyPreferencesViewController pane(preferences.services);
+    // A change made elsewhere, as by cambio-cli, shows and keeps the selection.
     pane.selectRow(2);
-
-    // As cambio-cli or the converter's location switch would.
     preferences.core.settings.addCurrencyToVisible(u"NOK"_qs);
-
     QCOMPARE(pane.currenciesModel()->currencies(), codes("NOK USD EUR GBP JPY BTC"));
     QCOMPARE(pane.selectedCurrency(), u"GBP"_qs);
 }
