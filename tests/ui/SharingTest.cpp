@@ -78,27 +78,16 @@ private slots:
 
 void SharingTest::aClickTakesThePictureThenOpensTheMenuBelowTheButton()
 {
-    ConverterHarness core;
     auto *first = new RecordingService(QStringLiteral("First"));
     auto *second = new RecordingService(QStringLiteral("Second"));
-    std::vector<std::unique_ptr<FXSharingService>> services;
-    services.emplace_back(first);
-    services.emplace_back(second);
-    FXSharingManager sharing(std::move(services));
-    const FXConverterServices &harness = core.services;
-    const FXConverterServices converter{
-        .center = harness.center,
-        .locale = harness.locale,
-        .numberFormatter = harness.numberFormatter,
-        .settings = harness.settings,
-        .currencies = harness.currencies,
-        .inputs = harness.inputs,
-        .standardDefaults = harness.standardDefaults,
-        .flags = harness.flags,
-        .sharing = sharing,
-        .location = harness.location,
-    };
-    FXMainWindowController window(converter);
+    ConverterHarness core({.sharingServices = [&] {
+        std::vector<std::unique_ptr<FXSharingService>> services;
+        services.emplace_back(first);
+        services.emplace_back(second);
+        return services;
+    }});
+    FXSharingManager &sharing = core.sharing;
+    FXMainWindowController window(core.services);
     window.show();
     window.move(0, 0);
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -46,6 +46,7 @@ ConverterHarness::ConverterHarness(const Setup &setup)
                  downloader, [url = LoopbackHttpServer::refusingUrl()] { return url; }, center)
     , inputs(makeInputs(inputsStorage, currencies, standardDefaults, numberFormatter, settings, setup,
                         groupDefaults))
+    , sharing(setup.sharingServices ? setup.sharingServices() : FXSharingManager::availableServices())
     , services{
           .center = center,
           .locale = locale,

@@ -18,7 +18,10 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 // Plays the computer's positioning and geocoding: every fix is found in the country it is told.
 class FakeLocationSystem : public FXLocationService, public FXReverseGeocoder {
@@ -54,6 +57,8 @@ public:
         QString mainCurrency = QStringLiteral("USD");
         // The country found at the last start.
         QString lastCountry = QStringLiteral("US");
+        // The share button's services; this desktop's when empty.
+        std::function<std::vector<std::unique_ptr<FXSharingService>>()> sharingServices{};
     };
 
     ConverterHarness();
@@ -81,6 +86,6 @@ public:
     std::optional<FXInputManager> inputsStorage;
     FXInputManager &inputs;
     FXFlagCache flags;
-    FXSharingManager sharing{FXSharingManager::availableServices()};
+    FXSharingManager sharing;
     FXConverterServices services;
 };
