@@ -24,14 +24,12 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QCheckBox>
-#include <QDrag>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 
