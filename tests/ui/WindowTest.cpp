@@ -36,9 +36,8 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theFrameIsSavedAndBroughtBackOntoAScreen_data();
-    void theFrameIsSavedAndBroughtBackOntoAScreen();
-    void theWindowButtonsStandAtTheirPlaces();
+    void theCloseButtonSavesTheFrameBroughtBackOntoAScreen_data();
+    void theCloseButtonSavesTheFrameBroughtBackOntoAScreen();
     void screenReadersFindEveryControlAndAmountAndWhyARefreshFailed();
     void theApplicationMenuHoldsEveryCommand();
     void theKeyboardAloneGoesFromStartToQuit();
@@ -47,7 +46,7 @@ private slots:
     void textsComeFromTheTranslations();
 };
 
-void WindowTest::theFrameIsSavedAndBroughtBackOntoAScreen_data()
+void WindowTest::theCloseButtonSavesTheFrameBroughtBackOntoAScreen_data()
 {
     QTest::addColumn<QPoint>("place");
     QTest::addColumn<bool>("onScreen");
@@ -55,7 +54,7 @@ void WindowTest::theFrameIsSavedAndBroughtBackOntoAScreen_data()
     QTest::newRow("on a screen that is gone") << QPoint(5000, 4000) << false;
 }
 
-void WindowTest::theFrameIsSavedAndBroughtBackOntoAScreen()
+void WindowTest::theCloseButtonSavesTheFrameBroughtBackOntoAScreen()
 {
     QFETCH(QPoint, place);
     QFETCH(bool, onScreen);
@@ -64,9 +63,15 @@ void WindowTest::theFrameIsSavedAndBroughtBackOntoAScreen()
         FXMainWindowController window(core.services);
         window.show();
         window.move(place);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(window.closeButton()->x(), 10);
+        QCOMPARE(window.minimizeButton()->x(), 30);
+        QCOMPARE(window.zoomButton()->x(), 50);
         QSignalSpy closing(&window, &FXMainWindowController::windowWillClose);
-        window.close();
+        QTest::mouseClick(window.closeButton(), Qt::LeftButton);
         QCOMPARE(closing.size(), 1);
+        QVERIFY(!window.isVisible());
         QCOMPARE(window.savedFrame().value_or(QRect()).topLeft(), place);
     }
 
@@ -76,21 +81,6 @@ void WindowTest::theFrameIsSavedAndBroughtBackOntoAScreen()
         QCOMPARE(next.pos(), place);
     else
         QVERIFY(screen.contains(next.frameGeometry()));
-}
-
-void WindowTest::theWindowButtonsStandAtTheirPlaces()
-{
-    ConverterHarness core;
-    FXMainWindowController window(core.services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    QCOMPARE(window.closeButton()->x(), 10);
-    QCOMPARE(window.minimizeButton()->x(), 30);
-    QCOMPARE(window.zoomButton()->x(), 50);
-    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
-    QTest::mouseClick(window.closeButton(), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
 }
 
 void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
