@@ -60,8 +60,8 @@ TEST_P(NumberReading, ReadsTheWholeTextOrNothing)
 
 constexpr std::nullopt_t None = std::nullopt;
 
+// Texts each locale writes are read in every locale below; here, what users type besides.
 INSTANTIATE_TEST_SUITE_P(Locales, NumberReading, ::testing::Values(
-    // Grouped texts as each locale writes them are read in every locale below.
     Reading{"en_US", "TrailingSeparator", "12.", 12}, Reading{"en_US", "NoIntegerDigit", ".5", 0.5},
     Reading{"en_US", "MinusSignProper", "\u22127", -7},
     Reading{"en_US", "WhiteSpaceAround", " 12.5\n", 12.5},
@@ -73,17 +73,9 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumberReading, ::testing::Values(
     Reading{"de_CH", "TypedApostrophe", "1'234.5", 1234.5},
     Reading{"fr_FR", "TypedSpace", "1 234,56", 1234.56},
     Reading{"hi_IN", "WesternGrouping", "1,234,567", None},
-    // Locales with their own digits read them with their own separators, and the digits 0 to 9
-    // with the separators they use with those.
-    Reading{"ar_EG", "OwnDigits", "١٬٢٣٤٫٥", 1234.5},
-    Reading{"ar_EG", "OwnNegative", "\u061c-٣٫٤٦", -3.46},
     Reading{"ar_EG", "MixedDigitsAsTyped", "١2٫5", 12.5},
     Reading{"ar_EG", "LatinDigitsOwnSeparator", "12٫5", 12.5},
-    Reading{"ar_EG", "LatinGrouping", "12,500", 12500},
-    Reading{"ar_EG", "LatinGroupedFraction", "1,234.5", 1234.5},
     Reading{"ar_EG", "OwnDigitsLatinSeparator", "١٢.٥", None},
-    Reading{"ar_KW", "ThreeDecimals", "12.750", 12.75},
-    Reading{"fa_IR", "LatinGrouping", "250,000", 250000},
     // ٫ is the Arabic decimal separator, never a grouping separator; and Arabic-Indic digits are
     // not those of ar_AE.
     Reading{"ar_AE", "ArabicIndicDigits", "٢٫٦٧٥", None}),
