@@ -55,24 +55,29 @@ TEST_F(SettingsManager, AFreshStoreReadsItsDefaultsWithoutWritingThem)
     EXPECT_EQ(settings.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
     EXPECT_EQ(settings.invisibleCurrencies(), codes("CHF NOK"));
     EXPECT_FALSE(settings.defaultCurrency());
+    EXPECT_FALSE(settings.numberFormatLocale());   // the system's
     EXPECT_FALSE(FXUserDefaults(storePath()).objectForKey(QStringLiteral("AutomaticUpdate")).isValid());
 }
 
 // Restoring the defaults resets the visible currencies alone.
-TEST_F(SettingsManager, SwitchesPersistSilentlyAndTheMainCurrencyIsAnnouncedAndBothOutliveARestore)
+TEST_F(SettingsManager, SettingsPersistAndOutliveARestoreAndOnlyTheMainCurrencyIsAnnounced)
 {
     count(settings);
     settings.setAutomaticUpdateAllowed(false);
     settings.setLocationBasedCurrencyEnabled(false);
     settings.setDefaultCurrency(QStringLiteral("CHF"));
+    ASSERT_TRUE(settings.setNumberFormatLocale(QStringLiteral("de_CH")).isDone());
     settings.restoreDefaults();
     FXUserDefaults reopened(storePath());
     FXSettingsManager again(reopened, lists, center);
     EXPECT_FALSE(again.isAutomaticUpdateAllowed());
     EXPECT_FALSE(again.isLocationBasedCurrencyEnabled());
     EXPECT_EQ(again.defaultCurrency(), u"CHF");
+    EXPECT_EQ(again.numberFormatLocale(), u"de_CH");
     settings.setDefaultCurrency(std::nullopt);
     EXPECT_FALSE(defaults.objectForKey(QStringLiteral("UserBaseCurrency")).isValid());
+    settings.setNumberFormatLocale(std::nullopt);
+    EXPECT_FALSE(settings.numberFormatLocale());
     EXPECT_EQ(posts, 3);
 }
 
@@ -99,18 +104,6 @@ TEST_F(SettingsManager, AFailedWriteIsReportedAndNotAnnounced)
     EXPECT_TRUE(result.failureReason().contains(u"folder.conf")) << qPrintable(result.failureReason());
     EXPECT_EQ(posts, 0);
     EXPECT_EQ(unwritable.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
-}
-
-TEST_F(SettingsManager, TheNumberFormatPersistsSilentlyAndNoneMeansTheSystems)
-{
-    count(settings);
-    EXPECT_FALSE(settings.numberFormatLocale());
-    ASSERT_TRUE(settings.setNumberFormatLocale(QStringLiteral("de_CH")).isDone());
-    FXUserDefaults reopened(storePath());
-    EXPECT_EQ(FXSettingsManager(reopened, lists, center).numberFormatLocale(), u"de_CH");
-    settings.setNumberFormatLocale(std::nullopt);
-    EXPECT_FALSE(settings.numberFormatLocale());
-    EXPECT_EQ(posts, 0);
 }
 
 struct ServerChoice { const char *name, *typed, *stored; bool done; };
