@@ -71,7 +71,6 @@ TEST_P(UnusableAnswer, ChangesNothingAndIsLoggedAndRetried)
 INSTANTIATE_TEST_SUITE_P(Answers, UnusableAnswer, ::testing::Values(
     BadAnswer{"Empty", {200, ""}, "not XML"},
     BadAnswer{"Truncated", {200, fixture("eurofxref-daily.xml"), true, 400}, "connection closed before the whole answer arrived"},
-    BadAnswer{"Json", {200, fixture("usd.json")}, "not XML"},
     BadAnswer{"Stalls", {200, {}, true, {}, true}, "timed out after 0.3 s"}),
     [](const auto &info) { return std::string(info.param.name); });
 
