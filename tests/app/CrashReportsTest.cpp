@@ -4,80 +4,53 @@
 
 #include "FXApplicationDelegate.h"
 #include "FXCrashReportStore.h"
-#include "FXReportingManager.h"
-#include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
-#include "ScopedEnvironment.h"
+#include "ReportingHome.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 
 namespace {
 
-// A state folder and window settings of its own, and a reporting manager over them that leaves the
-// test's signals alone.
-struct ReportingHome {
-    QTemporaryDir folder;
-    FXUserDefaults defaults{folder.filePath(QStringLiteral("standard.conf"))};
-    FXReportingManager manager{{.stateFolder = folder.filePath(QStringLiteral("state")),
-                                .defaults = defaults,
-                                .window = [] { return nullptr; },
-                                .catchesCrashes = false}};
+const QString Crashes = QStringLiteral("crashes");
 
-    QString crashes() const { return folder.filePath(QStringLiteral("state/crashes")); }
-    QStringList files(const QString &subfolder = QString()) const
-    {
-        return QDir(crashes() + u'/' + subfolder).entryList(QDir::Files, QDir::Name);
-    }
-    // A report of an earlier run, already readable.
-    void plantReport(const QString &name = QStringLiteral("crash-1-2.txt")) const
-    {
-        QDir().mkpath(crashes());
-        QFile report(crashes() + u'/' + name);
-        QVERIFY(report.open(QIODevice::WriteOnly));
-        report.write("Cambio crash report\nSignal: 11 SIGSEGV\n");
-    }
-    // Dies as `how` says, with its report in this home.
-    QProcess::ExitStatus crashChild(const QString &how, int *signal) const
-    {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), folder.filePath(QStringLiteral("state")));
-        // Under AddressSanitizer the crash handler, not the sanitizer's, takes the signals.
-        environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                           environment.value(QStringLiteral("ASAN_OPTIONS"))
-                               + QStringLiteral(":handle_segv=0:handle_abort=0:handle_sigfpe=0"));
-        child.setProcessEnvironment(environment);
-        child.start(QStringLiteral(CRASH_CHILD_PATH), {how});
-        child.waitForFinished(30'000);
-        *signal = child.exitCode();
-        return child.exitStatus();
-    }
-};
-
-// Starts as the application does at launch.
-void start(FXReportingManager &manager)
+// A report of an earlier run, already readable.
+void plantReport(const ReportingHome &home, const QString &name = QStringLiteral("crash-1-2.txt"))
 {
-    manager.configureWithIdentifier(QStringLiteral("0123456789abcdef0123456789abcdef"));
-    manager.startManager();
+    QDir().mkpath(home.state(Crashes));
+    QFile report(home.state(Crashes, name));
+    QVERIFY(report.open(QIODevice::WriteOnly));
+    report.write("Cambio crash report\nSignal: 11 SIGSEGV\n");
 }
 
-QMessageBox *visibleMessageBox(const QString &text)
+// Dies as `how` says, with its report in `home`.
+QProcess::ExitStatus crashChild(const ReportingHome &home, const QString &how, int *signal)
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        if (box && box->isVisible() && box->text() == text)
-            return box;
-    }
-    return nullptr;
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), home.folder.filePath(QStringLiteral("state")));
+    // Under AddressSanitizer the crash handler, not the sanitizer's, takes the signals.
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), environment.value(QStringLiteral("ASAN_OPTIONS"))
+                                                           + QStringLiteral(":handle_segv=0:handle_abort=0:handle_sigfpe=0"));
+    child.setProcessEnvironment(environment);
+    child.start(QStringLiteral(CRASH_CHILD_PATH), {how});
+    child.waitForFinished(30'000);
+    *signal = child.exitCode();
+    return child.exitStatus();
+}
+
+// Starts as the application does at launch, with a report of an earlier run; the alert shown.
+QMessageBox *alertAtStart(ReportingHome &home)
+{
+    plantReport(home);
+    home.manager.configureWithIdentifier(ReportingIdentifier);
+    home.manager.startManager();
+    const auto shown = [&] { return home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible(); };
+    return QTest::qWaitFor(shown) ? home.manager.crashReportAlert() : nullptr;
 }
 
 QAbstractButton *buttonNamed(QMessageBox *alert, const QString &text)
@@ -129,12 +102,12 @@ void CrashReportsTest::aCrashLeavesAWholeReportNamingTheCrashingFunction()
 
     int died = 0;
     // The default action ran after the report: the process died of its signal.
-    QCOMPARE(home.crashChild(how, &died), QProcess::CrashExit);
+    QCOMPARE(crashChild(home, how, &died), QProcess::CrashExit);
     QCOMPARE(died, signal);
-    const QStringList written = home.files();
+    const QStringList written = home.files(Crashes);
     QCOMPARE(written.size(), 1);
     QVERIFY(written.first().endsWith(u".crash"));
-    QFile raw(home.crashes() + u'/' + written.first());
+    QFile raw(home.state(Crashes, written.first()));
     QVERIFY(raw.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(raw.readAll());
     for (const QString &line : {u"Identifier: 0123456789abcdef0123456789abcdef"_qs, u"Version: 9.8.7"_qs,
@@ -149,20 +122,20 @@ void CrashReportsTest::aCrashLeavesAWholeReportNamingTheCrashingFunction()
     const QRegularExpression frame(u"\\n#\\d+ +0x[0-9a-f]+ .*"_qs + function
                                    + u"\\(.*\\) .*\\(CrashChild\\.cpp:\\d+\\) in crash_child\\n"_qs);
     QVERIFY2(frame.match(pending.first().text).hasMatch(), qPrintable(pending.first().text));
-    QCOMPARE(home.files(), QStringList(QFileInfo(written.first()).completeBaseName() + u".txt"));
+    QCOMPARE(home.files(Crashes), QStringList(QFileInfo(written.first()).completeBaseName() + u".txt"));
 }
 
 void CrashReportsTest::aCrashWhileWritingLeavesNoReportToOffer()
 {
     ReportingHome home;
     int died = 0;
-    QCOMPARE(home.crashChild(QStringLiteral("crash-while-writing"), &died), QProcess::CrashExit);
+    QCOMPARE(crashChild(home, QStringLiteral("crash-while-writing"), &died), QProcess::CrashExit);
     QCOMPARE(died, SIGXFSZ);
-    QCOMPARE(home.files().size(), 1);
-    QVERIFY(home.files().first().endsWith(u".partial"));
+    QCOMPARE(home.files(Crashes).size(), 1);
+    QVERIFY(home.files(Crashes).first().endsWith(u".partial"));
 
     QVERIFY(home.manager.crashReports().pendingReports().isEmpty());
-    QVERIFY(home.files().isEmpty());
+    QVERIFY(home.files(Crashes).isEmpty());
 }
 
 void CrashReportsTest::theNextStartAsksWhatToDoWithTheReport_data()
@@ -186,11 +159,8 @@ void CrashReportsTest::theNextStartAsksWhatToDoWithTheReport()
     ReportingHome home;
     home.defaults.setObject(server.url(QStringLiteral("/crashes")).toString(),
                             FXReportingManager::CrashReportURLKey);
-    home.plantReport();
-
-    start(home.manager);
-    QTRY_VERIFY(home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible());
-    QMessageBox *alert = home.manager.crashReportAlert();
+    QMessageBox *alert = alertAtStart(home);
+    QVERIFY(alert);
     QVERIFY(alert->detailedText().contains(u"Signal: 11 SIGSEGV"));
     QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Send Report"));
     QCOMPARE(alert->escapeButton()->text(), QStringLiteral("Don't Send"));
@@ -198,18 +168,18 @@ void CrashReportsTest::theNextStartAsksWhatToDoWithTheReport()
     QVERIFY(button);
     button->click();
 
-    QTRY_COMPARE(home.files(folder), QStringList(u"crash-1-2.txt"_qs));
-    QVERIFY(home.files().isEmpty());
+    QTRY_COMPARE(home.files(Crashes, folder), QStringList(u"crash-1-2.txt"_qs));
+    QVERIFY(home.files(Crashes).isEmpty());
     QCOMPARE(server.requests().size(), posted ? 1 : 0);
     if (posted)
         QVERIFY(server.requests().first().startsWith("POST /crashes "));
     QCOMPARE(home.defaults.boolForKey(FXReportingManager::AlwaysSendKey), alwaysSends);
 
     // At the start after that, a new report is sent unasked only if the user said so.
-    home.plantReport(QStringLiteral("crash-3-4.txt"));
+    plantReport(home, QStringLiteral("crash-3-4.txt"));
     home.manager.startManager();
     if (alwaysSends) {
-        QTRY_COMPARE(home.files(QStringLiteral("sent")).size(), 2);
+        QTRY_COMPARE(home.files(Crashes, QStringLiteral("sent")).size(), 2);
         QVERIFY(!home.manager.crashReportAlert());
     } else {
         QTRY_VERIFY(home.manager.crashReportAlert());
@@ -220,15 +190,12 @@ void CrashReportsTest::theNextStartAsksWhatToDoWithTheReport()
 void CrashReportsTest::withoutAnAddressTheReportStaysWhereTheAlertSays()
 {
     ReportingHome home;
-    home.plantReport();
-
-    start(home.manager);
-    QTRY_VERIFY(home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible());
-    QMessageBox *alert = home.manager.crashReportAlert();
-    QVERIFY(alert->informativeText().contains(home.crashes() + QStringLiteral("/unsent")));
+    QMessageBox *alert = alertAtStart(home);
+    QVERIFY(alert);
+    QVERIFY(alert->informativeText().contains(home.state(Crashes, QStringLiteral("unsent"))));
     QCOMPARE(alert->standardButtons(), QMessageBox::Ok);
     QVERIFY(!buttonNamed(alert, u"Send Report"_qs));
-    QCOMPARE(home.files(QStringLiteral("unsent")), QStringList(u"crash-1-2.txt"_qs));
+    QCOMPARE(home.files(Crashes, QStringLiteral("unsent")), QStringList(u"crash-1-2.txt"_qs));
     QTest::keyClick(alert, Qt::Key_Return);
     QTRY_VERIFY(!home.manager.crashReportAlert());
 }
@@ -239,19 +206,16 @@ void CrashReportsTest::aReportThatCannotBeSentWaitsForTheNextStart()
     server.setResponse({.status = 500});
     ReportingHome home;
     home.defaults.setObject(server.url().toString(), FXReportingManager::CrashReportURLKey);
-    home.plantReport();
-
-    start(home.manager);
-    QTRY_VERIFY(home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible());
-    QMessageBox *alert = home.manager.crashReportAlert();
+    QMessageBox *alert = alertAtStart(home);
+    QVERIFY(alert);
     // The keyboard alone answers: Return takes the default button.
     QTest::keyClick(alert, Qt::Key_Return);
 
     QMessageBox *failure = nullptr;
     QTRY_VERIFY((failure = visibleMessageBox(u"The crash report could not be sent."_qs)));
-    QVERIFY(failure->informativeText().contains(home.crashes()));
+    QVERIFY(failure->informativeText().contains(home.state(Crashes)));
     failure->close();
-    QCOMPARE(home.files(), QStringList(u"crash-1-2.txt"_qs));
+    QCOMPARE(home.files(Crashes), QStringList(u"crash-1-2.txt"_qs));
     QCOMPARE(home.manager.crashReports().pendingReports().size(), 1);
 }
 

@@ -3,63 +3,37 @@
 #include "FXApplicationDelegate.h"
 #include "FXFeedbackManager.h"
 #include "FXFeedbackWindow.h"
-#include "FXReportingManager.h"
-#include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
+#include "ReportingHome.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(FXFeedbackUserEmail)
 
 namespace {
 
-struct FeedbackHome {
-    QTemporaryDir folder;
-    FXUserDefaults defaults{folder.filePath(QStringLiteral("standard.conf"))};
-    FXReportingManager manager{{.stateFolder = folder.filePath(QStringLiteral("state")),
-                                .defaults = defaults,
-                                .window = [] { return nullptr; },
-                                .catchesCrashes = false}};
+const QString Feedback = QStringLiteral("feedback");
 
-    QString feedback() const { return folder.filePath(QStringLiteral("state/feedback")); }
-    QStringList files(const QString &subfolder = QString()) const
-    {
-        return QDir(feedback() + u'/' + subfolder).entryList(QDir::Files);
-    }
-    FXFeedbackWindow *open(FXFeedbackUserEmail requirement)
-    {
-        FXFeedbackManager &feedback = manager.feedbackManager();
-        feedback.setRequireUserEmail(requirement);
-        feedback.showFeedbackWindow();
-        return feedback.feedbackWindow();
-    }
-};
+FXFeedbackWindow *openForm(ReportingHome &home, FXFeedbackUserEmail requirement)
+{
+    FXFeedbackManager &feedback = home.manager.feedbackManager();
+    feedback.setRequireUserEmail(requirement);
+    feedback.showFeedbackWindow();
+    return feedback.feedbackWindow();
+}
 
 void fill(FXFeedbackWindow *form, const QString &email, const QString &message)
 {
     QTest::keyClicks(form->nameField(), QStringLiteral("Ada"));
     QTest::keyClicks(form->emailField(), email);
     form->messageField()->setPlainText(message);
-}
-
-QMessageBox *visibleMessageBox()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
-            return box;
-    }
-    return nullptr;
 }
 
 }
@@ -105,8 +79,8 @@ void FeedbackTest::theFormSaysWhatKeepsAMessageFromBeingSent()
     QFETCH(QString, email);
     QFETCH(QString, message);
     QFETCH(QString, problem);
-    FeedbackHome home;
-    FXFeedbackWindow *form = home.open(requirement);
+    ReportingHome home;
+    FXFeedbackWindow *form = openForm(home, requirement);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QCOMPARE(form->emailField()->isVisible(), requirement != FXFeedbackUserEmail::DontShow);
     QSignalSpy sent(form, &FXFeedbackWindow::sendRequested);
@@ -142,12 +116,12 @@ void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays()
     QFETCH(QString, told);
     LoopbackHttpServer server;
     server.setResponse({.status = serverStatus});
-    FeedbackHome home;
-    home.manager.configureWithIdentifier(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    ReportingHome home;
+    home.manager.configureWithIdentifier(ReportingIdentifier);
     if (serverStatus)
         home.defaults.setObject(server.url(QStringLiteral("/feedback")).toString(),
                                 FXFeedbackManager::FeedbackURLKey);
-    FXFeedbackWindow *form = home.open(FXFeedbackUserEmail::Required);
+    FXFeedbackWindow *form = openForm(home, FXFeedbackUserEmail::Required);
     fill(form, QStringLiteral("ada@example.org"), QStringLiteral("Two lines,\nplease."));
     QTest::mouseClick(form->sendButton(), Qt::LeftButton);
 
@@ -157,16 +131,16 @@ void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays()
     QTRY_VERIFY(!home.manager.feedbackManager().feedbackWindow());
     QCOMPARE(server.requests().size(), serverStatus ? 1 : 0);
     if (serverStatus != 200)
-        QVERIFY(box->informativeText().contains(home.feedback()));
-    const QStringList kept = home.files(folder);
+        QVERIFY(box->informativeText().contains(home.state(Feedback)));
+    const QStringList kept = home.files(Feedback, folder);
     QCOMPARE(kept.size(), 1);
-    QFile file(home.feedback() + u'/' + folder + u'/' + kept.first());
+    QFile file(home.state(Feedback, folder) + u'/' + kept.first());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QJsonObject message = QJsonDocument::fromJson(file.readAll()).object();
     QCOMPARE(message.value(u"name").toString(), QStringLiteral("Ada"));
     QCOMPARE(message.value(u"email").toString(), QStringLiteral("ada@example.org"));
     QCOMPARE(message.value(u"message").toString(), QStringLiteral("Two lines,\nplease."));
-    QCOMPARE(message.value(u"identifier").toString(), QStringLiteral("0123456789abcdef0123456789abcdef"));
+    QCOMPARE(message.value(u"identifier").toString(), ReportingIdentifier);
     box->close();
 }
 
