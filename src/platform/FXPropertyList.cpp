@@ -1,6 +1,6 @@
 #include "FXPropertyList.h"
 
-#include "FXPropertyListBinaryCheck.h"
+#include "FXPropertyListBinaryReader.h"
 #include "FXPropertyListXmlReader.h"
 
 #include <QDateTime>
@@ -13,7 +13,6 @@
 #include <plist/plist.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <limits>
 #include <memory>
 
@@ -24,29 +23,12 @@
 namespace {
 
 // A value may sit this many levels below the root dictionary, and no deeper.
-constexpr int maximumDepth = FXPropertyListBinaryCheck::maximumDepth;
+constexpr int maximumDepth = 256;
 
 struct PlistDeleter {
     void operator()(plist_t node) const { plist_free(node); }
 };
 using PlistPointer = std::unique_ptr<void, PlistDeleter>;
-
-// libplist hands a date out only as 32-bit seconds from 2001, which end in January 2069, and takes
-// one in only that way. The text of its XML form holds the whole year, and so dates travel as that
-// text both ways.
-std::optional<QDateTime> dateFromNode(plist_t node)
-{
-    char *xml = nullptr;
-    uint32_t length = 0;
-    plist_to_xml(node, &xml, &length);
-    const std::unique_ptr<char, decltype(&plist_to_xml_free)> ownedXml(xml, &plist_to_xml_free);
-    const QLatin1StringView text(xml, xml ? qsizetype(length) : 0);
-    const qsizetype start = text.indexOf(QLatin1StringView("<date>"));
-    const qsizetype end = text.indexOf(QLatin1StringView("</date>"));
-    if (start < 0 || end < start)
-        return std::nullopt;
-    return FXPropertyListXmlReader::dateFromText(QString(text.sliced(start + 6, end - start - 6)));
-}
 
 PlistPointer dateNode(const QDateTime &date)
 {
@@ -66,108 +48,6 @@ PlistPointer dateNode(const QDateTime &date)
     if (!node || plist_get_node_type(node) != PLIST_DATE)
         return nullptr;
     return owned;
-}
-
-std::optional<QVariant> variantFromNode(plist_t node, int depth);
-
-// Walked with an iterator: libplist finds an item by index by counting from the first.
-std::optional<QVariant> listFromArray(plist_t array, int depth)
-{
-    plist_array_iter iterator = nullptr;
-    plist_array_new_iter(array, &iterator);
-    const std::unique_ptr<void, decltype(&std::free)> ownedIterator(iterator, &std::free);
-
-    QVariantList list;
-    list.reserve(plist_array_get_size(array));
-    for (;;) {
-        plist_t item = nullptr;
-        plist_array_next_item(array, iterator, &item);
-        if (!item)
-            return list;
-        std::optional<QVariant> converted = variantFromNode(item, depth + 1);
-        if (!converted)
-            return std::nullopt;
-        list.append(std::move(*converted));
-    }
-}
-
-std::optional<QVariantMap> mapFromDictionary(plist_t dictionary, int depth)
-{
-    plist_dict_iter iterator = nullptr;
-    plist_dict_new_iter(dictionary, &iterator);
-    const std::unique_ptr<void, decltype(&std::free)> ownedIterator(iterator, &std::free);
-
-    QVariantMap map;
-    for (;;) {
-        char *key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(dictionary, iterator, &key, &value);
-        const std::unique_ptr<char, decltype(&std::free)> ownedKey(key, &std::free);
-        if (!value)
-            return map;
-        std::optional<QVariant> converted = variantFromNode(value, depth + 1);
-        if (!key || !converted)
-            return std::nullopt;
-        map.insert(QString::fromUtf8(key), std::move(*converted));
-    }
-}
-
-std::optional<QVariant> variantFromNode(plist_t node, int depth)
-{
-    if (depth > maximumDepth)
-        return std::nullopt;
-    switch (plist_get_node_type(node)) {
-    case PLIST_BOOLEAN: {
-        uint8_t value = 0;
-        plist_get_bool_val(node, &value);
-        return QVariant(value != 0);
-    }
-    case PLIST_UINT: {
-        uint64_t value = 0;
-        plist_get_uint_val(node, &value);
-        // Negative integers arrive in two's complement.
-        return QVariant(static_cast<qlonglong>(value));
-    }
-    case PLIST_REAL: {
-        double value = 0;
-        plist_get_real_val(node, &value);
-        return QVariant(value);
-    }
-    case PLIST_STRING: {
-        uint64_t length = 0;
-        const char *text = plist_get_string_ptr(node, &length);
-        return QVariant(QString::fromUtf8(text, static_cast<qsizetype>(length)));
-    }
-    case PLIST_DATA: {
-        uint64_t length = 0;
-        const char *bytes = plist_get_data_ptr(node, &length);
-        return QVariant(QByteArray(bytes, static_cast<qsizetype>(length)));
-    }
-    case PLIST_DATE:
-        if (std::optional<QDateTime> date = dateFromNode(node))
-            return QVariant(*date);
-        return std::nullopt;
-    case PLIST_ARRAY:
-        return listFromArray(node, depth);
-    case PLIST_DICT:
-        if (std::optional<QVariantMap> map = mapFromDictionary(node, depth))
-            return QVariant(std::move(*map));
-        return std::nullopt;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<QVariantMap> readBinary(const QByteArray &data)
-{
-    if (data.size() > std::numeric_limits<uint32_t>::max() || !FXPropertyListBinaryCheck::isReadable(data))
-        return std::nullopt;
-    plist_t root = nullptr;
-    plist_from_bin(data.constData(), static_cast<uint32_t>(data.size()), &root);
-    const PlistPointer ownedRoot(root);
-    if (!root || plist_get_node_type(root) != PLIST_DICT)
-        return std::nullopt;
-    return mapFromDictionary(root, 0);
 }
 
 PlistPointer nodeFromVariant(const QVariant &value, int depth);
@@ -310,9 +190,9 @@ bool writeAll(int descriptor, const QByteArray &bytes)
 
 std::optional<QVariantMap> FXPropertyList::readDictionary(const QByteArray &data)
 {
-    if (FXPropertyListBinaryCheck::isBinary(data))
-        return readBinary(data);
-    const std::optional<QVariant> root = FXPropertyListXmlReader::read(data, maximumDepth);
+    const std::optional<QVariant> root = FXPropertyListBinaryReader::isBinary(data)
+                                             ? FXPropertyListBinaryReader::read(data, maximumDepth)
+                                             : FXPropertyListXmlReader::read(data, maximumDepth);
     if (!root || root->typeId() != QMetaType::QVariantMap)
         return std::nullopt;
     return root->toMap();

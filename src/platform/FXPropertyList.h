@@ -7,7 +7,7 @@
 #include <optional>
 
 // The one place where property lists (the rates document) meet Qt values; nothing else in the
-// program touches libplist.
+// program touches libplist, which writes them.
 //
 // Reading accepts the XML and the binary form. Dictionaries become QVariantMap, arrays
 // QVariantList, strings QString, reals double, integers qlonglong, booleans bool, data QByteArray
@@ -21,10 +21,10 @@
 //
 // Dates are kept to the whole second, earlier second for a fraction: the XML form holds no more.
 //
-// Neither form ever reaches libplist's recursive code unchecked: a binary document's object graph
-// is walked beforehand without recursion and refused when it is too deep, loops back on itself or
-// would unfold (an object may be referred to many times) into more than a few MiB of values; the
-// XML form is read here with QXmlStreamReader, which keeps its own stack.
+// Both forms are read here, never by libplist's recursive code, and without recursion: the binary
+// form by FXPropertyListBinaryReader, which refuses a document that is too deep, loops back on
+// itself or would unfold (an object may be referred to many times) into more than a few MiB of
+// values; the XML form by FXPropertyListXmlReader over QXmlStreamReader, which keeps its own stack.
 //
 // Every function may run on any thread, at the same time as others: libplist keeps no shared state
 // between calls, and no number is read or written through the C library's locale.
@@ -41,7 +41,7 @@ public:
     // for a writer and without reading endless bytes. Paths starting with ':' name Qt resources.
     static std::optional<QVariantMap> readDictionaryFromFile(const QString &path);
 
-    // The binary form, the one to store: it reads in about half the time of the XML form.
+    // The binary form, the one to store: it reads in a small part of the time of the XML form.
     static std::optional<QByteArray> binaryData(const QVariantMap &dictionary);
     // Writes the binary form to a temporary file beside `path` that then takes the place of the
     // directory entry `path`, so that a crash or a full disk leaves the old file as it was. A
