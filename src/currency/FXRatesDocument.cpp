@@ -4,8 +4,11 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimeZone>
+#include <QtEndian>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 
@@ -109,5 +112,61 @@ QVariantMap FXRatesDocument::propertyList() const
     QVariantMap document{{CurrencyRatesKey, rates}};
     if (m_date.isValid())
         document.insert(DateKey, m_date);
+    return document;
+}
+
+QByteArray FXRatesDocument::compactForm() const
+{
+    QByteArray bytes;
+    const auto append = [&bytes](auto number) {
+        const auto littleEndian = qToLittleEndian(number);
+        bytes.append(reinterpret_cast<const char *>(&littleEndian), sizeof(littleEndian));
+    };
+    bytes.reserve(16 + m_rates.size() * 24);
+    append(quint8(m_date.isValid()));
+    append(qint64(m_date.isValid() ? m_date.toMSecsSinceEpoch() : 0));
+    append(quint32(m_rates.size()));
+    for (auto it = m_rates.cbegin(); it != m_rates.cend(); ++it) {
+        append(quint32(it.key().size()));
+        for (QChar unit : it.key())
+            append(quint16(unit.unicode()));
+        append(std::bit_cast<quint64>(it->fromBase));
+        append(std::bit_cast<quint64>(it->toBase));
+    }
+    return bytes;
+}
+
+std::optional<FXRatesDocument> FXRatesDocument::fromCompactForm(QByteArrayView bytes)
+{
+    bool whole = true;
+    const auto take = [&]<typename Number>(Number) {
+        if (!whole || bytes.size() < qsizetype(sizeof(Number))) {
+            whole = false;
+            return Number{};
+        }
+        const Number number = qFromLittleEndian<Number>(bytes.data());
+        bytes = bytes.sliced(sizeof(Number));
+        return number;
+    };
+    FXRatesDocument document;
+    const bool dated = take(quint8()) != 0;
+    const qint64 date = take(qint64());
+    if (dated)
+        document.m_date = QDateTime::fromMSecsSinceEpoch(date, QTimeZone::utc());
+    const quint32 count = take(quint32());
+    document.m_rates.reserve(qsizetype(std::min<quint32>(count, 1024)));
+    for (quint32 i = 0; i < count && whole; ++i) {
+        const quint32 length = take(quint32());
+        if (length > quint32(bytes.size()))
+            return std::nullopt;
+        QString code(qsizetype(length), Qt::Uninitialized);
+        for (QChar &unit : code)
+            unit = QChar(take(quint16()));
+        const double fromBase = std::bit_cast<double>(take(quint64()));
+        const double toBase = std::bit_cast<double>(take(quint64()));
+        document.m_rates.insert(code, FXRate{fromBase, toBase});
+    }
+    if (!whole || !bytes.isEmpty())
+        return std::nullopt;
     return document;
 }

@@ -37,6 +37,11 @@ public:
     static bool isCurrencyCode(const QString &code);
 
     QVariantMap propertyList() const;
+    // The document as FXRatesCache keeps it: every member, in little-endian numbers that read back
+    // without parsing.
+    QByteArray compactForm() const;
+    // None unless `bytes` are a compact form, whole and nothing else.
+    static std::optional<FXRatesDocument> fromCompactForm(QByteArrayView bytes);
 
     // Whether it can serve as the table in force: the base currency has a usable rate.
     bool isUsable() const;
@@ -52,6 +57,7 @@ private:
     FXRatesDocument() = default;
     void readRates(const QVariantMap &rates);
 
+    // Every member is kept in the compact form too.
     QHash<QString, FXRate> m_rates;
 
     QDateTime m_date;

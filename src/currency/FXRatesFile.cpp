@@ -19,11 +19,12 @@ std::optional<QString> FXRatesFile::defaultPath()
 
 FXRatesFile::FXRatesFile(std::optional<QString> path, QString seedPath)
     : m_path(std::move(path))
+    , m_cache(m_path ? std::optional(*m_path + QStringLiteral(".cache")) : std::nullopt)
     , m_seedPath(std::move(seedPath))
 {
 }
 
-std::optional<QVariantMap> FXRatesFile::read()
+std::optional<FXRatesDocument> FXRatesFile::read()
 {
     if (!m_path)
         return std::nullopt;
@@ -40,7 +41,16 @@ std::optional<QVariantMap> FXRatesFile::read()
 
     // Taken before reading: should the file change during the read, it counts as changed since.
     m_knownState = FXFileState::of(*m_path);
-    return FXPropertyList::readDictionaryFromFile(*m_path);
+    if (std::optional<FXRatesDocument> copy = m_cache.read(*m_knownState))
+        return copy;
+    const std::optional<QVariantMap> stored = FXPropertyList::readDictionaryFromFile(*m_path);
+    if (!stored)
+        return std::nullopt;
+    FXRatesDocument document(*stored);
+    // A copy of what was read is a copy of that version only if the file stayed as it was.
+    if (FXFileState::of(*m_path) == *m_knownState)
+        m_cache.write(document, *m_knownState);
+    return document;
 }
 
 const std::optional<QVariantMap> &FXRatesFile::seed()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "FXFileState.h"
+#include "FXRatesCache.h"
+#include "FXRatesDocument.h"
 
 #include <QString>
 #include <QVariantMap>
@@ -28,8 +30,9 @@ public:
     // The stored document. On the very first read the seed is stored in its place, in the binary
     // form that later reads take quickly; anything already at the path, even something that cannot
     // be read, is never replaced by it. Only a regular file is read (a link to one is followed),
-    // of at most FXPropertyList::maximumFileSize bytes.
-    std::optional<QVariantMap> read();
+    // of at most FXPropertyList::maximumFileSize bytes. The document comes from its compact copy
+    // beside the file (FXRatesCache) while that is a copy of this very version of the file.
+    std::optional<FXRatesDocument> read();
     // The seed document, read once.
     const std::optional<QVariantMap> &seed();
     // Whether the file is no longer the one of the last read or write: another process replaced,
@@ -45,6 +48,7 @@ private:
 
     std::mutex m_mutex;
     std::optional<QString> m_path;
+    FXRatesCache m_cache;
     QString m_seedPath;
     std::optional<std::optional<QVariantMap>> m_seed;
     std::optional<FXFileState> m_knownState;   // at the last read or write

@@ -23,8 +23,8 @@ std::shared_ptr<const FXRatesDocument> FXRatesTable::currencyRates() const
         return m_document;
     // A file that could not serve is read again only once it changed: every conversion asks.
     if (!m_servesSeed || m_file.hasChanged()) {
-        if (const auto stored = m_file.read()) {
-            auto document = std::make_shared<const FXRatesDocument>(*stored);
+        if (auto stored = m_file.read()) {
+            auto document = std::make_shared<const FXRatesDocument>(std::move(*stored));
             if (document->isUsable()) {
                 m_document = std::move(document);
                 m_servesSeed = false;

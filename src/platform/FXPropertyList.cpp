@@ -2,11 +2,11 @@
 
 #include "FXPropertyListBinaryReader.h"
 #include "FXPropertyListXmlReader.h"
+#include "FXRegularFile.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QScopeGuard>
 #include <QTimeZone>
 #include <QVariantList>
 
@@ -121,45 +121,6 @@ PlistPointer nodeFromVariant(const QVariant &value, int depth)
     }
 }
 
-// O_NONBLOCK: opening a FIFO must not wait for a writer; a regular file ignores the flag.
-std::optional<QByteArray> regularFileContents(const QString &path)
-{
-    if (path.startsWith(u':')) {
-        QFile resource(path);
-        if (!resource.open(QIODevice::ReadOnly) || resource.size() > FXPropertyList::maximumFileSize)
-            return std::nullopt;
-        return resource.readAll();
-    }
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (descriptor < 0)
-        return std::nullopt;
-    const auto closeDescriptor = qScopeGuard([descriptor] { ::close(descriptor); });
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > FXPropertyList::maximumFileSize)
-        return std::nullopt;
-
-    // One byte more than the file holds shows whether it grew since; it may never pass the limit.
-    QByteArray contents(qsizetype(status.st_size) + 1, Qt::Uninitialized);
-    qsizetype length = 0;
-    for (;;) {
-        if (length == contents.size()) {
-            if (length > FXPropertyList::maximumFileSize)
-                return std::nullopt;
-            contents.resize(std::min<qsizetype>(2 * length, FXPropertyList::maximumFileSize + 1));
-        }
-        const ssize_t read = ::read(descriptor, contents.data() + length, size_t(contents.size() - length));
-        if (read < 0 && errno == EINTR)
-            continue;
-        if (read < 0)
-            return std::nullopt;
-        if (read == 0)
-            break;
-        length += read;
-    }
-    contents.truncate(length);
-    return contents;
-}
-
 // A new file beside `path`, created like any new file (0666 less the umask), open for writing.
 int createFileBeside(const QByteArray &path, QByteArray *name)
 {
@@ -200,7 +161,7 @@ std::optional<QVariantMap> FXPropertyList::readDictionary(const QByteArray &data
 
 std::optional<QVariantMap> FXPropertyList::readDictionaryFromFile(const QString &path)
 {
-    const std::optional<QByteArray> contents = regularFileContents(path);
+    const std::optional<QByteArray> contents = FXRegularFile::contents(path, maximumFileSize);
     if (!contents)
         return std::nullopt;
     return readDictionary(*contents);

@@ -64,7 +64,7 @@ TEST_F(RatesRefresh, ReplacesTheTableAndTheFileAndAnnouncesTheEnd)
     EXPECT_TRUE(announcedOnTheMainThread);
     EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"CHF"_qs, u"EUR"_qs, u"GBP"_qs, u"USD"_qs}));
     EXPECT_EQ(currencies.lastUpdateDate(), now);
-    const FXRatesDocument stored(file.read().value_or(QVariantMap()));
+    const FXRatesDocument stored(FXPropertyList::readDictionaryFromFile(ratesPath()).value_or(QVariantMap()));
     EXPECT_EQ(stored.rate(QStringLiteral("GBP")).toBase, 4.0);
     EXPECT_EQ(stored.date().toSecsSinceEpoch(), now.toSecsSinceEpoch());
 }
@@ -129,7 +129,7 @@ TEST_F(RatesRefresh, TakesTheSoundEntriesOfAnAnswerAndKeepsTheRest)
     EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"CHF"_qs, u"EUR"_qs, u"USD"_qs}));
     EXPECT_EQ(currencies.ratesTable().rateToBaseForCurrency(u"CHF"_qs), 1.25);
     EXPECT_EQ(currencies.ratesTable().rateToBaseForCurrency(u"EUR"_qs), 2.0);
-    const FXRatesDocument stored(file.read().value_or(QVariantMap()));
+    const FXRatesDocument stored(FXPropertyList::readDictionaryFromFile(ratesPath()).value_or(QVariantMap()));
     EXPECT_EQ(stored.codes().size(), 3);
 }
 

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,6 +77,86 @@ TEST_F(RatesTable, AFileThatCannotServeIsKeptWhileTheSeedServesAndReadAgainOnceM
         EXPECT_EQ(contents(ratesPath()), planted) << entry.name;
         plant({{USD, rate(1, 1)}, {EUR, rate(0.25, 4.0)}});
         EXPECT_EQ(plantedTable.rateFromBaseForCurrency(EUR), 0.25) << entry.name;
+    }
+}
+
+// The rates of a table over a new reader of the file, as in a new process: from the compact copy
+// when it serves.
+FXRate rateInANewProcess(const QString &path, const FXLocale &locale, const QString &currency)
+{
+    FXRatesFile file(path);
+    const FXRatesTable table(file, locale);
+    return {table.rateFromBaseForCurrency(currency), table.rateToBaseForCurrency(currency)};
+}
+
+TEST_F(RatesTable, TheCompactCopyServesTheVersionOfTheFileItWasMadeFromAndNoOther)
+{
+    plant({{USD, rate(1, 1)}, {EUR, rate(0.9, 1.1111)}, {QStringLiteral("aud"), rate(QStringLiteral("2.5x"), 0.4)},
+           {QStringLiteral("NON"), QVariantMap()}});
+    const auto parsed = FXRatesDocument(*FXPropertyList::readDictionaryFromFile(ratesPath()));
+    const auto copied = [&] {
+        FXRatesFile reader(ratesPath());
+        reader.read();
+        return FXRatesFile(ratesPath()).read();
+    }();
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(copied->date(), parsed.date());
+    EXPECT_EQ(copied->rates().keys(), parsed.rates().keys());
+    for (const QString &code : parsed.codes()) {
+        EXPECT_EQ(copied->rate(code).fromBase, parsed.rate(code).fromBase) << qPrintable(code);
+        EXPECT_EQ(copied->rate(code).toBase, parsed.rate(code).toBase) << qPrintable(code);
+    }
+
+    // Rewritten in place to the same size and time: only the copy still knows 0.9.
+    plant({{USD, rate(1, 1)}, {EUR, rate(0.9, 1.1111)}});
+    EXPECT_EQ(rateInANewProcess(ratesPath(), locale, EUR).fromBase, 0.9);
+    const FXFileState made = FXFileState::of(ratesPath());
+    const QByteArray rewritten = *FXPropertyList::binaryData(ratesDocument({{USD, rate(1, 1)}, {EUR, rate(0.7, 1.4285)}}));
+    ASSERT_EQ(rewritten.size(), made.size);
+    QFile file(ratesPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(rewritten);
+    file.close();
+    const timespec times[2] = {{0, UTIME_OMIT}, {time_t(made.modifiedNanoseconds / 1'000'000'000),
+                                                 long(made.modifiedNanoseconds % 1'000'000'000)}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(ratesPath()).constData(), times, 0), 0);
+    ASSERT_EQ(FXFileState::of(ratesPath()), made);
+    EXPECT_EQ(rateInANewProcess(ratesPath(), locale, EUR).fromBase, 0.9);
+
+    FXFileState::touch(ratesPath());
+    EXPECT_EQ(rateInANewProcess(ratesPath(), locale, EUR).fromBase, 0.7);
+    plant({{USD, rate(1, 1)}, {EUR, rate(0.6, 1.6666)}});
+    EXPECT_EQ(rateInANewProcess(ratesPath(), locale, EUR).fromBase, 0.6);
+}
+
+// A copy that is not whole, or no file, is never read; the next read of the file makes it again.
+TEST_F(RatesTable, ADamagedCopyIsIgnoredAndMadeAgain)
+{
+    const QString copyPath = ratesPath() + QStringLiteral(".cache");
+    const QByteArray encodedCopyPath = QFile::encodeName(copyPath);
+    const auto rewrite = [&](const QByteArray &bytes) {
+        QFile copy(copyPath);
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(bytes);
+    };
+    const std::pair<const char *, std::function<void(QByteArray)>> damages[] = {
+        {"a bit flipped in the last rate", [&](QByteArray bytes) { bytes[bytes.size() - 9] ^= 0x40; rewrite(bytes); }},
+        {"a bit flipped in the checksum", [&](QByteArray bytes) { bytes[bytes.size() - 1] ^= 0x01; rewrite(bytes); }},
+        {"cut short", [&](const QByteArray &bytes) { rewrite(bytes.chopped(20)); }},
+        {"a byte more", [&](const QByteArray &bytes) { rewrite(bytes + 'x'); }},
+        {"empty", [&](const QByteArray &) { rewrite({}); }},
+        {"a FIFO", [&](const QByteArray &) { QFile::remove(copyPath); ::mkfifo(encodedCopyPath.constData(), 0644); }},
+    };
+    for (const auto &[name, damage] : damages) {
+        plant({{USD, rate(1, 1)}, {EUR, rate(0.9, 1.1111)}});
+        rateInANewProcess(ratesPath(), locale, EUR);
+        const QByteArray good = contents(copyPath);
+        ASSERT_FALSE(good.isEmpty()) << name;
+        damage(good);
+        const FXRate usd = rateInANewProcess(ratesPath(), locale, USD);
+        const FXRate eur = rateInANewProcess(ratesPath(), locale, EUR);
+        EXPECT_TRUE(usd.fromBase == 1 && usd.toBase == 1 && eur.fromBase == 0.9 && eur.toBase == 1.1111) << name;
+        EXPECT_EQ(contents(copyPath).size(), good.size()) << name;
     }
 }
 
