@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <clocale>
 #include <functional>
 
@@ -127,18 +128,10 @@ QByteArray bigEndian(quint64 value, int width)
     return bytes;
 }
 
-// A binary document made by hand (libplist's own writer recurses): object 0 is the dictionary
-// {"a": object 2}; objects 2 and on are arrays, the one at `i` holding the indexes members(i).
-QByteArray binaryArrays(int count, const std::function<QList<int>(int)> &members)
+// A binary document made by hand (libplist's own writer recurses, and makes only some kinds and
+// widths): `objects` in this order, object 0 the root, references 4 bytes wide.
+QByteArray binaryObjects(const QList<QByteArray> &objects)
 {
-    QList<QByteArray> objects{"\xD1" + bigEndian(1, 4) + bigEndian(2, 4), "\x51" "a"};
-    for (int i = 2; i < count + 2; ++i) {
-        const QList<int> indexes = members(i);
-        QByteArray array(1, char(0xA0 | indexes.size()));
-        for (int index : indexes)
-            array += bigEndian(quint64(index), 4);
-        objects.append(array);
-    }
     QByteArray document("bplist00");
     QByteArray table;
     for (const QByteArray &object : objects) {
@@ -149,8 +142,53 @@ QByteArray binaryArrays(int count, const std::function<QList<int>(int)> &members
            + bigEndian(0, 8) + bigEndian(quint64(document.size()), 8);
 }
 
+// The dictionary {key: value}, "a" unless another key object is given.
+QByteArray binaryEntry(const QByteArray &value, const QByteArray &key = "\x51" "a")
+{
+    return binaryObjects({"\xD1" + bigEndian(1, 4) + bigEndian(2, 4), key, value});
+}
+
+// Object 0 is the dictionary {"a": object 2}; objects 2 and on are arrays, the one at `i` holding
+// the indexes members(i).
+QByteArray binaryArrays(int count, const std::function<QList<int>(int)> &members)
+{
+    QList<QByteArray> objects{"\xD1" + bigEndian(1, 4) + bigEndian(2, 4), "\x51" "a"};
+    for (int i = 2; i < count + 2; ++i) {
+        const QList<int> indexes = members(i);
+        QByteArray array(1, char(0xA0 | indexes.size()));
+        for (int index : indexes)
+            array += bigEndian(quint64(index), 4);
+        objects.append(array);
+    }
+    return binaryObjects(objects);
+}
+
+// Kinds and widths that other writers use read as the same values. Kinds without a value here,
+// keys that are no text, half a surrogate pair and years past 9999 make the document unreadable.
+TEST(PropertyList, ReadsWhatOtherBinaryWritersMake)
+{
+    const std::pair<QByteArray, QVariant> values[] = {
+        {"\x10\xff", 255LL},
+        {"\x13" + QByteArray(8, '\xff'), -1LL},
+        {"\x14" + QByteArray(15, '\0') + '\x05', 5LL},
+        {"\x22" + bigEndian(std::bit_cast<quint32>(1.5f), 4), 1.5},
+        {"\x09", true},
+        {QByteArray(1, '\x08'), false},
+        {"\x33" + bigEndian(std::bit_cast<quint64>(-0.5), 8), utc(2000, 12, 31, 23, 59, 59)},
+        {"\x43" "abc", QByteArray("abc")},
+        {"\xC0", QVariantList()}};
+    for (const auto &[value, expected] : values)
+        expectSameDocument(FXPropertyList::readDictionary(binaryEntry(value)), {{QStringLiteral("a"), expected}});
+    const QByteArray refused[] = {binaryEntry(QByteArray(1, '\0')), binaryEntry("\x0F"), binaryEntry("\x70"),
+                                  binaryEntry("\x61" + bigEndian(0xD83D, 2)),
+                                  binaryEntry("\x33" + bigEndian(std::bit_cast<quint64>(3.2e11), 8)),
+                                  binaryEntry("\x09", "\x10\x02")};
+    for (const QByteArray &data : refused)
+        EXPECT_FALSE(FXPropertyList::readDictionary(data)) << data.toHex().toStdString();
+}
+
 // A value may sit 256 levels below the root. Deeper documents read as none without harm, also
-// those that would exhaust the stack inside libplist or unfold into endless values.
+// those that would exhaust a reader's stack or unfold into endless values.
 TEST(PropertyList, ReadsNestingTo256LevelsAndNoneDeeperWithoutHarm)
 {
     for (const QByteArray &form : {nestedXml(256), binaryForm(nestedXml(256))})
