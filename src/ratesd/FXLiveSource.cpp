@@ -17,13 +17,14 @@ QString waitText(qint64 seconds)
 
 }
 
-FXLiveSource::FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedule schedule,
+FXLiveSource::FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedule schedule, Screen screen,
                            FXClock &clock, FXHttpFetcher &fetcher, FXLogger log, QObject *parent)
     : QObject(parent)
     , m_name(std::move(name))
     , m_urls(std::move(urls))
     , m_reader(std::move(reader))
     , m_schedule(std::move(schedule))
+    , m_screen(std::move(screen))
     , m_clock(clock)
     , m_fetcher(fetcher)
     , m_log(std::move(log))
@@ -32,9 +33,11 @@ FXLiveSource::FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedu
 
 FXLiveSource::~FXLiveSource() = default;
 
-void FXLiveSource::restore(const FXRateMap &rates, const QDateTime &dataDate, const QDateTime &lastSuccess)
+void FXLiveSource::restore(const FXRateMap &rates, const FXHeldRates &held, const QDateTime &dataDate,
+                           const QDateTime &lastSuccess)
 {
     m_state.rates = rates;
+    m_state.held = held;
     m_state.dataDate = dataDate;
     m_state.lastSuccess = lastSuccess;
 }
@@ -62,11 +65,15 @@ void FXLiveSource::tryAddress(qsizetype index)
         QString reason = result.failureReason();
         if (result.isSuccess()) {
             const FXReadResult read = m_reader(result.body());
-            if (read.isSuccess()) {
+            // The API dates its data by the day, which some time zones reach before UTC.
+            const QDateTime latestDate = m_clock.now().addDays(1);
+            if (read.isSuccess() && read.rates().date <= latestDate) {
                 succeed(read.rates());
                 return;
             }
-            reason = read.failureReason();
+            reason = read.isSuccess() ? QStringLiteral("data dated %1, in the future")
+                                            .arg(read.rates().date.toString(Qt::ISODate))
+                                      : read.failureReason();
         }
         // With fallbacks, each reason tells whose it is.
         if (m_urls.size() > 1 && !reason.contains(url.host()))
@@ -84,15 +91,27 @@ void FXLiveSource::succeed(const FXDatedRates &answer)
 {
     const QDateTime now = m_clock.now();
     m_fetching = false;
-    for (auto it = answer.rates.cbegin(); it != answer.rates.cend(); ++it)
-        m_state.rates.insert(it.key(), it.value());
     // A date ahead of the clock would make the data look newer than anything that follows.
-    m_state.dataDate = answer.date.isValid() ? std::min(answer.date, now) : now;
+    const FXDatedRates dated{answer.rates, std::min(answer.date, now)};
+    if (m_state.dataDate.isValid() && dated.date < m_state.dataDate) {
+        // A mirror or a cache that lags behind: the newer data in force stays.
+        m_log(m_name + QStringLiteral(": data of %1, older than the %2 in force; kept those")
+                           .arg(dated.date.toString(Qt::ISODate), m_state.dataDate.toString(Qt::ISODate)));
+    } else {
+        FXScreenedRates screened = m_screen(dated, m_state);
+        for (auto it = screened.held.cbegin(); it != screened.held.cend(); ++it) {
+            if (!m_state.held.contains(it.key()))
+                m_log(m_name + QStringLiteral(": %1 at %2 held back").arg(it.key()).arg(it->fromBase, 0, 'g', 10));
+        }
+        m_state.rates = std::move(screened.accepted);
+        m_state.held = std::move(screened.held);
+        m_state.dataDate = dated.date;
+        m_log(m_name + QStringLiteral(": %1 currencies of %2")
+                           .arg(m_state.rates.size())
+                           .arg(m_state.dataDate.toString(Qt::ISODate)));
+    }
     m_state.lastSuccess = now;
     m_state.consecutiveFailures = 0;
-    m_log(m_name + QStringLiteral(": %1 currencies of %2")
-                       .arg(answer.rates.size())
-                       .arg(m_state.dataDate.toString(Qt::ISODate)));
     if (m_keepScheduling)
         planFetch(m_schedule(now, answer));
     emit updated();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FXPlausibility.h"
 #include "FXRateMap.h"
 
 #include <QList>
@@ -18,7 +19,8 @@ using FXLogger = std::function<void(const QString &line)>;
 
 // What the server knows of one live source.
 struct FXSourceState {
-    FXRateMap rates;            // the last known rate of every currency the source ever gave
+    FXRateMap rates;            // the rates in force of its last good answer
+    FXHeldRates held;           // what that answer gave but is held back
     QDateTime dataDate;         // what its last good answer's data stands for
     QDateTime lastSuccess;      // when that answer came
     QDateTime lastFailure;
@@ -28,9 +30,10 @@ struct FXSourceState {
 };
 
 // One live source of rates (the central bank, the currency API): fetches its answer at start and
-// then on its schedule, trying its addresses in turn, and keeps what the answers gave. A failed,
-// stalled or unreadable answer is logged with its reason and changes nothing; the next attempt
-// comes after a back-off. A currency missing from a good answer keeps its last known rate.
+// then on its schedule, trying its addresses in turn, and keeps what its last good answer put in
+// force. A failed, stalled or unreadable answer, or one whose data is dated more than a day ahead of
+// the clock, is logged with its reason and changes nothing; the next attempt comes after a
+// back-off. A currency missing from a good answer is no longer the source's.
 class FXLiveSource : public QObject {
     Q_OBJECT
 
@@ -38,9 +41,11 @@ public:
     using Reader = std::function<FXReadResult(const QByteArray &body)>;
     // The next regular fetch after a good answer at `now`.
     using Schedule = std::function<QDateTime(const QDateTime &now, const FXDatedRates &answer)>;
+    // What of a good answer goes in force, given the source's state before it.
+    using Screen = std::function<FXScreenedRates(const FXDatedRates &answer, const FXSourceState &state)>;
 
-    FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedule schedule, FXClock &clock,
-                 FXHttpFetcher &fetcher, FXLogger log, QObject *parent = nullptr);
+    FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedule schedule, Screen screen,
+                 FXClock &clock, FXHttpFetcher &fetcher, FXLogger log, QObject *parent = nullptr);
     ~FXLiveSource() override;
 
     QString name() const { return m_name; }
@@ -49,7 +54,8 @@ public:
     bool isFetching() const { return m_fetching; }
 
     // Takes back the rates and dates of an earlier run.
-    void restore(const FXRateMap &rates, const QDateTime &dataDate, const QDateTime &lastSuccess);
+    void restore(const FXRateMap &rates, const FXHeldRates &held, const QDateTime &dataDate,
+                 const QDateTime &lastSuccess);
     // Fetches now; with `keepScheduling` also plans every later fetch.
     void start(bool keepScheduling = true);
 
@@ -70,6 +76,7 @@ private:
     QList<QUrl> m_urls;
     Reader m_reader;
     Schedule m_schedule;
+    Screen m_screen;
     FXClock &m_clock;
     FXHttpFetcher &m_fetcher;
     FXLogger m_log;

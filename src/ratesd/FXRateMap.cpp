@@ -25,7 +25,12 @@ namespace FXRates {
 bool isServable(const QString &code, const FXRatePair &rate)
 {
     return code.size() == 3 && std::all_of(code.cbegin(), code.cend(), isCapitalAsciiLetter)
-           && isPositiveAndFinite(rate.fromBase) && isPositiveAndFinite(rate.toBase);
+           && isWithinBounds(rate.fromBase) && isPositiveAndFinite(rate.toBase);
+}
+
+bool isWithinBounds(double fromBase)
+{
+    return fromBase >= smallestFromBase && fromBase <= largestFromBase;
 }
 
 FXRatePair fromBase(double fromBase)

@@ -23,9 +23,18 @@ struct FXDatedRates {
 
 namespace FXRates {
 
-// Whether an entry may be served: a code of three capital ASCII letters and two positive, finite
-// rates. Anything else would reach every client's table.
+// The bounds of a rate from the dollar that may be served. The widest real ones lie far inside
+// (Bitcoin about 1e-5, the Iranian rial about 1e6); beyond them a value is a source's error, and
+// one that would turn every conversion into garbage.
+constexpr double smallestFromBase = 1e-9;
+constexpr double largestFromBase = 1e9;
+
+// Whether an entry may be served: a code of three capital ASCII letters, a rate from the dollar
+// within the bounds and a positive, finite rate to it. Anything else would reach every client's
+// table.
 bool isServable(const QString &code, const FXRatePair &rate);
+// Whether a rate from the dollar lies within the bounds (false for NaN).
+bool isWithinBounds(double fromBase);
 
 // The pair of a rate known from the base alone: to_base is its inverse.
 FXRatePair fromBase(double fromBase);

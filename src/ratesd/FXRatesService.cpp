@@ -3,9 +3,9 @@
 #include "FXBaseRates.h"
 #include "FXClock.h"
 #include "FXCurrencyApiRates.h"
+#include "FXCurrencyCodes.h"
 #include "FXEcbRates.h"
 #include "FXFetchSchedule.h"
-#include "FXIsoCurrencies.h"
 #include "FXStateFile.h"
 
 #include <QJsonArray>
@@ -18,6 +18,33 @@ namespace {
 QJsonValue dateJson(const QDateTime &date)
 {
     return date.isValid() ? QJsonValue(date.toUTC().toString(Qt::ISODate)) : QJsonValue();
+}
+
+// The entries whose codes are served on `day`.
+FXRateMap servableOn(const FXRateMap &rates, const QDate &day)
+{
+    FXRateMap result;
+    for (auto it = rates.cbegin(); it != rates.cend(); ++it) {
+        if (FXCurrencyCodes::shared().isServable(it.key(), day))
+            result.insert(it.key(), it.value());
+    }
+    return result;
+}
+
+// Each held rate with what the source gives, what is served instead and since when.
+QJsonObject heldJson(const FXHeldRates &held, const FXRateMap &served)
+{
+    QJsonObject object;
+    for (auto it = held.cbegin(); it != held.cend(); ++it) {
+        const auto servedRate = served.constFind(it.key());
+        object.insert(it.key(), QJsonObject{
+            {QStringLiteral("given"), it->fromBase},
+            {QStringLiteral("served"), servedRate == served.cend() ? QJsonValue() : QJsonValue(servedRate->fromBase)},
+            {QStringLiteral("firstSeen"), it->firstSeen.toString(Qt::ISODate)},
+            {QStringLiteral("days"), it->days},
+        });
+    }
+    return object;
 }
 
 QString durationText(qint64 seconds)
@@ -58,45 +85,63 @@ bool FXRatesService::load()
         return false;
     }
     m_base = base.rates();
+    if (m_base.date > m_clock.now()) {
+        m_log(QStringLiteral("base: dated %1, ahead of the clock; its date is not trusted")
+                  .arg(m_base.date.toString(Qt::ISODate)));
+        m_base.date = QDateTime();
+    }
+    m_base.rates = servableOn(m_base.rates, m_base.date.date());
 
-    // The currency API lists tokens by the hundred; the ISO codes, those of the base table and
-    // Bitcoin are the currencies a converter offers.
-    QSet<QString> wanted = FXIsoCurrencies::currentCodes();
-    for (auto it = m_base.rates.cbegin(); it != m_base.rates.cend(); ++it)
-        wanted.insert(it.key());
-    wanted.insert(QStringLiteral("BTC"));
-
+    const FXCurrencyCodes &codes = FXCurrencyCodes::shared();
     if (!m_settings.apiUrls.isEmpty()) {
         addSource(QStringLiteral("api"), m_settings.apiUrls,
-                  [wanted](const QByteArray &body) { return FXCurrencyApiRates::read(body, wanted); },
+                  [&codes](const QByteArray &body) { return FXCurrencyApiRates::read(body, codes); },
                   [](const QDateTime &now, const FXDatedRates &) { return FXFetchSchedule::nextDailyFetch(now); });
     }
     if (!m_settings.ecbUrls.isEmpty()) {
-        addSource(QStringLiteral("ecb"), m_settings.ecbUrls, &FXEcbRates::read,
+        addSource(QStringLiteral("ecb"), m_settings.ecbUrls,
+                  [&codes](const QByteArray &body) { return FXEcbRates::read(body, codes); },
                   [](const QDateTime &now, const FXDatedRates &answer) {
                       return FXFetchSchedule::nextEcbFetch(now, answer.date);
                   });
     }
-
-    QString reason;
-    const auto saved = FXStateFile(m_settings.stateDirectory).read(&reason);
-    if (!saved)
-        m_log(QStringLiteral("state: ") + reason + QStringLiteral("; starting without it"));
-    for (FXLiveSource *source : std::as_const(m_sources)) {
-        if (saved && saved->contains(source->name())) {
-            const FXSavedSource &state = saved->value(source->name());
-            source->restore(state.rates, state.dataDate, state.lastSuccess);
-        }
-    }
+    restoreState();
     rebuildTable();
     return true;
+}
+
+void FXRatesService::restoreState()
+{
+    const FXStateFile file(m_settings.stateDirectory);
+    file.removeLeftovers();
+    QString reason;
+    const auto saved = file.read(&reason);
+    if (!saved) {
+        stateFailed(file.path() + QStringLiteral(": ") + reason + QStringLiteral("; starting without it"));
+        return;
+    }
+    const QDateTime now = m_clock.now();
+    for (FXLiveSource *source : std::as_const(m_sources)) {
+        if (!saved->contains(source->name()))
+            continue;
+        const FXSavedSource &state = saved->value(source->name());
+        if (state.dataDate > now || state.lastSuccess > now) {
+            m_log(QStringLiteral("state: %1's saved dates are ahead of the clock; not used").arg(source->name()));
+            continue;
+        }
+        // Codes saved by an earlier version, or gone since, are not served again.
+        source->restore(servableOn(state.rates, state.dataDate.date()), state.held, state.dataDate,
+                        state.lastSuccess);
+    }
 }
 
 FXLiveSource *FXRatesService::addSource(const QString &name, const QList<QUrl> &urls,
                                         FXLiveSource::Reader reader, FXLiveSource::Schedule schedule)
 {
-    auto *source = new FXLiveSource(name, urls, std::move(reader), std::move(schedule), m_clock,
-                                    m_fetcher, m_log, this);
+    auto *source = new FXLiveSource(
+        name, urls, std::move(reader), std::move(schedule),
+        [this, name](const FXDatedRates &answer, const FXSourceState &state) { return screen(name, answer, state); },
+        m_clock, m_fetcher, m_log, this);
     connect(source, &FXLiveSource::updated, this, [this] {
         m_answeredSinceStart = true;
         rebuildTable();
@@ -148,20 +193,21 @@ QDateTime FXRatesService::lastLiveSuccess() const
 
 std::optional<QString> FXRatesService::stalenessReason() const
 {
-    const QDateTime liveSuccess = lastLiveSuccess();
-    const QDateTime reference = liveSuccess.isValid() ? std::max(liveSuccess, m_base.date) : m_base.date;
+    const QDateTime newest = m_table->date;
     const qint64 maximumAge = m_settings.maximumAge.count();
-    if (reference.isValid() && reference.secsTo(m_clock.now()) <= maximumAge)
+    if (newest.isValid() && newest.msecsTo(m_clock.now()) <= maximumAge * 1000)
         return std::nullopt;
-    const QString limit = QStringLiteral(" (more than ") + durationText(maximumAge) + u')';
-    if (liveSuccess.isValid())
-        return QStringLiteral("no rates source has answered since ")
-               + liveSuccess.toUTC().toString(Qt::ISODate) + limit;
+    QString reason = newest.isValid() ? QStringLiteral("the newest rates date from %1, more than %2 ago")
+                                            .arg(newest.toUTC().toString(Qt::ISODate), durationText(maximumAge))
+                                      : QStringLiteral("no rates have a date to trust");
+    const QDateTime liveSuccess = lastLiveSuccess();
     if (m_sources.isEmpty())
-        return QStringLiteral("no live rates source is configured and the base table dates from ")
-               + m_base.date.toUTC().toString(Qt::ISODate) + limit;
-    return QStringLiteral("no rates source has answered yet and the base table dates from ")
-           + m_base.date.toUTC().toString(Qt::ISODate) + limit;
+        reason += QStringLiteral("; no live rates source is configured");
+    else if (liveSuccess.isValid())
+        reason += QStringLiteral("; a rates source last answered at ") + liveSuccess.toUTC().toString(Qt::ISODate);
+    else
+        reason += QStringLiteral("; no rates source has answered yet");
+    return reason;
 }
 
 QDateTime FXRatesService::nextFetch() const
@@ -175,22 +221,38 @@ QDateTime FXRatesService::nextFetch() const
     return earliest;
 }
 
+FXScreenedRates FXRatesService::screen(const QString &name, const FXDatedRates &answer,
+                                       const FXSourceState &state) const
+{
+    QList<FXRateMap> others;
+    for (const FXLiveSource *other : m_sources) {
+        if (other->name() != name)
+            others.append(other->state().rates);
+    }
+    // The central bank's reference rates are what the others are measured by.
+    const bool trusted = name == u"ecb";
+    return FXPlausibility::screen(answer, state.rates, state.held, m_table->rates, others, trusted);
+}
+
 void FXRatesService::rebuildTable()
 {
     auto table = std::make_shared<FXServedTable>();
-    table->rates = m_base.rates;
-    table->date = m_base.date;
-    bool liveDate = false;
-    for (const FXLiveSource *source : std::as_const(m_sources)) {
-        const FXSourceState &state = source->state();
-        for (auto it = state.rates.cbegin(); it != state.rates.cend(); ++it)
-            table->rates.insert(it.key(), it.value());
-        // Once live data is in, the base table's date no longer says anything.
-        if (state.dataDate.isValid() && (!liveDate || state.dataDate > table->date)) {
-            table->date = state.dataDate;
-            liveDate = true;
+    QHash<QString, QDateTime> dates;   // of the data each served rate comes from
+    const auto offer = [&](const FXRateMap &rates, const QDateTime &date) {
+        for (auto it = rates.cbegin(); it != rates.cend(); ++it) {
+            const auto known = dates.constFind(it.key());
+            // Undated data gives way to any dated one; the same moment to the later source.
+            if (known == dates.cend() || !known->isValid() || (date.isValid() && date >= *known)) {
+                table->rates.insert(it.key(), it.value());
+                dates.insert(it.key(), date);
+            }
         }
-    }
+        if (!rates.isEmpty() && date.isValid() && (!table->date.isValid() || date > table->date))
+            table->date = date;
+    };
+    offer(m_base.rates, m_base.date);
+    for (const FXLiveSource *source : std::as_const(m_sources))
+        offer(source->state().rates, source->state().dataDate);
     table->json = QJsonDocument(FXRates::toJson(table->rates)).toJson(QJsonDocument::Compact);
     m_table = std::move(table);
     emit tableChanged();
@@ -202,11 +264,20 @@ void FXRatesService::saveState()
     for (const FXLiveSource *source : std::as_const(m_sources)) {
         const FXSourceState &state = source->state();
         if (state.lastSuccess.isValid())
-            sources.insert(source->name(), {state.rates, state.dataDate, state.lastSuccess});
+            sources.insert(source->name(), {state.rates, state.held, state.dataDate, state.lastSuccess});
     }
     QString reason;
-    if (!FXStateFile(m_settings.stateDirectory).write(sources, &reason))
-        m_log(QStringLiteral("state: ") + reason);
+    if (FXStateFile(m_settings.stateDirectory).write(sources, &reason))
+        m_stateError.clear();
+    else
+        stateFailed(reason + QStringLiteral("; the previous state is kept"));
+}
+
+void FXRatesService::stateFailed(const QString &reason)
+{
+    m_stateError = reason;
+    m_stateErrorAt = m_clock.now();
+    m_log(QStringLiteral("state: ") + reason);
 }
 
 QJsonObject FXRatesService::health() const
@@ -230,6 +301,7 @@ QJsonObject FXRatesService::health() const
             {QStringLiteral("lastErrorAt"), dateJson(state.lastFailure)},
             {QStringLiteral("fetching"), source->isFetching()},
             {QStringLiteral("nextFetch"), dateJson(state.nextFetch)},
+            {QStringLiteral("held"), heldJson(state.held, m_table->rates)},
         });
     }
     sources.insert(QStringLiteral("base"), QJsonObject{
@@ -238,6 +310,11 @@ QJsonObject FXRatesService::health() const
         {QStringLiteral("dataDate"), dateJson(m_base.date)},
     });
     QJsonObject health{
+        {QStringLiteral("state"), QJsonObject{
+            {QStringLiteral("file"), FXStateFile(m_settings.stateDirectory).path()},
+            {QStringLiteral("lastError"), m_stateError.isEmpty() ? QJsonValue() : QJsonValue(m_stateError)},
+            {QStringLiteral("lastErrorAt"), m_stateError.isEmpty() ? QJsonValue() : dateJson(m_stateErrorAt)},
+        }},
         {QStringLiteral("status"), staleness ? QStringLiteral("stale") : QStringLiteral("current")},
         {QStringLiteral("date"), dateJson(m_table->date)},
         {QStringLiteral("currencies"), m_table->rates.size()},

@@ -17,11 +17,16 @@
 class FXClock;
 
 struct FXServiceSettings {
+    // The central bank's longest closing runs from the Thursday before Easter to the Tuesday
+    // after: five days between two publications, six and some minutes when that Tuesday's comes
+    // after 18:00 and is fetched on Wednesday. A week never calls such a table stale.
+    static constexpr std::chrono::seconds defaultMaximumAge{7 * 24 * 3600};
+
     QList<QUrl> ecbUrls;    // none: the central bank is not asked
     QList<QUrl> apiUrls;    // tried in turn; none: the currency API is not asked
     QString baseFile;       // the program's copy of the seed when empty
     QString stateDirectory;
-    std::chrono::seconds maximumAge{3 * 24 * 3600};
+    std::chrono::seconds maximumAge = defaultMaximumAge;
     std::chrono::milliseconds fetchTimeout = FXHttpFetcher::defaultTimeout;
 };
 
@@ -33,12 +38,15 @@ struct FXServedTable {
     QByteArray json;    // the body of the update path
 };
 
-// The rates that the server serves: the base table, overlaid by the currency API's rates,
-// overlaid by the central bank's for the currencies it covers. Keeps the live sources fetching on
-// their schedules, saves what they gave after every good answer, and tells whether the table is
-// still current: it is not once no live source has answered for longer than the maximum age,
-// counted from the latest live answer or from the base table's own date when that is later (a
-// table written by --once elsewhere is as fresh as its file).
+// The rates that the server serves: of each currency, the rate of the newest data among the base
+// table, the currency API and the central bank (the later in that order when their data is of
+// the same moment). Only codes of real currencies on the data's day are taken (FXCurrencyCodes),
+// and a code leaves once no source carries it. The API's rates go through the plausibility check
+// (FXPlausibility); the bank's are trusted. Keeps the live sources fetching on their schedules,
+// saves what they gave after every good answer, and tells whether the table is still current: it
+// is while its newest data is no older than the maximum age (a table written by --once elsewhere is
+// as fresh as its file). Dates ahead of the clock, in the base table or the saved state, are not
+// trusted: the clock may have been set back.
 class FXRatesService : public QObject {
     Q_OBJECT
 
@@ -77,8 +85,11 @@ private:
     FXLiveSource *addSource(const QString &name, const QList<QUrl> &urls, FXLiveSource::Reader reader,
                             FXLiveSource::Schedule schedule);
     QDateTime lastLiveSuccess() const;
+    void restoreState();
+    FXScreenedRates screen(const QString &name, const FXDatedRates &answer, const FXSourceState &state) const;
     void rebuildTable();
     void saveState();
+    void stateFailed(const QString &reason);
 
     FXServiceSettings m_settings;
     FXClock &m_clock;
@@ -88,6 +99,8 @@ private:
     FXDatedRates m_base;
     QList<FXLiveSource *> m_sources;   // children, in rising precedence
     std::shared_ptr<const FXServedTable> m_table;
+    QString m_stateError;        // why the state could not be read or written last; empty once it could
+    QDateTime m_stateErrorAt;
     bool m_started = false;
     bool m_answeredSinceStart = false;
 };

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <limits>
+
 namespace {
 
 using Result = FXServerCommandLine::Result;
@@ -27,11 +29,16 @@ const Setting settings[] = {
     {"base", "FILE", "the table for currencies no live source has: a rates document or a JSON "
                      "answer (default: the converter's own seed)"},
     {"state-dir", "DIR", "where the last good table is kept (default $XDG_STATE_HOME/cambio-ratesd)"},
-    {"max-age", "SECONDS", "how long without any live answer the table still counts as current "
-                           "(default 259200, three days)"},
+    {"max-age", "SECONDS", "how old the newest rates may be for the table to count as current "
+                           "(default 604800, a week; at most 315360000, ten years)"},
     {"idle-exit", "SECONDS", "exit after that long without a request, for socket activation "
-                             "(default 0: never)"},
+                             "(default 0: never; at most 2147483, about 24 days)"},
 };
+
+// Beyond ten years no table is current in any useful sense.
+constexpr qint64 largestMaximumAge = 10 * 365 * 86400;
+// The idle timer counts in milliseconds in an int.
+constexpr qint64 largestIdleExit = std::numeric_limits<int>::max() / 1000;
 
 Result usageError(const QString &text)
 {
@@ -106,13 +113,14 @@ std::optional<QList<QUrl>> parseUrls(const QString &option, const QStringList &v
     return urls;
 }
 
-std::optional<qint64> parseSeconds(const QString &option, const QString &value, qint64 smallest, QString &error)
+std::optional<qint64> parseSeconds(const QString &option, const QString &value, qint64 smallest, qint64 largest,
+                                   QString &error)
 {
     bool ok = false;
     const qint64 seconds = value.toLongLong(&ok);
-    if (!ok || seconds < smallest) {
-        error = QStringLiteral("--%1 needs a whole number of seconds%2: %3")
-                    .arg(option, smallest > 0 ? QStringLiteral(" above 0") : QString(), value);
+    if (!ok || seconds < smallest || seconds > largest) {
+        error = QStringLiteral("--%1 needs a whole number of seconds from %2 to %3: %4")
+                    .arg(option).arg(smallest).arg(largest).arg(value);
         return std::nullopt;
     }
     return seconds;
@@ -209,13 +217,13 @@ FXServerCommandLine::Result FXServerCommandLine::parse(const QStringList &argume
                                  ? QDir::current().absoluteFilePath(last("state-dir"))
                                  : FXStateFile::defaultDirectory();
     if (has("max-age")) {
-        const auto seconds = parseSeconds(QStringLiteral("max-age"), last("max-age"), 1, error);
+        const auto seconds = parseSeconds(QStringLiteral("max-age"), last("max-age"), 1, largestMaximumAge, error);
         if (!seconds)
             return usageError(error);
         options.maximumAge = std::chrono::seconds(*seconds);
     }
     if (has("idle-exit")) {
-        const auto seconds = parseSeconds(QStringLiteral("idle-exit"), last("idle-exit"), 0, error);
+        const auto seconds = parseSeconds(QStringLiteral("idle-exit"), last("idle-exit"), 0, largestIdleExit, error);
         if (!seconds)
             return usageError(error);
         options.idleExit = std::chrono::seconds(*seconds);

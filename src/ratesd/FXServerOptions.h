@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FXRatesService.h"
+
 #include <QHostAddress>
 #include <QList>
 #include <QString>
@@ -17,7 +19,7 @@ struct FXServerOptions {
     QList<QUrl> apiUrls;        // tried in turn; none: the source is off
     QString baseFile;           // empty: the program's copy of the converter's seed
     QString stateDirectory;
-    std::chrono::seconds maximumAge{3 * 24 * 3600};
+    std::chrono::seconds maximumAge = FXServiceSettings::defaultMaximumAge;
     std::chrono::seconds idleExit{0};   // 0: never
     QString onceFile;           // set: fetch once, write the table there and exit
 };

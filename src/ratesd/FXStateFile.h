@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FXPlausibility.h"
 #include "FXRateMap.h"
 
 #include <QHash>
@@ -12,12 +13,14 @@
 // last good table is served again at once after a restart.
 struct FXSavedSource {
     FXRateMap rates;
+    FXHeldRates held;
     QDateTime dataDate;
     QDateTime lastSuccess;
 };
 
 // The state file, state.json in the server's state folder ($XDG_STATE_HOME/cambio-ratesd). It is
-// replaced whole on every write, so that a crash or a full disk leaves the previous one.
+// replaced whole on every write, so that a crash or a full disk leaves the previous one. A crash
+// in the middle of a write leaves its temporary file, state.json.XXXXXX, behind.
 class FXStateFile {
 public:
     explicit FXStateFile(QString directory);
@@ -28,6 +31,9 @@ public:
     // By source name; empty when there is no file yet. None, with the reason, when it cannot be read.
     std::optional<QHash<QString, FXSavedSource>> read(QString *failureReason = nullptr) const;
     bool write(const QHash<QString, FXSavedSource> &sources, QString *failureReason = nullptr) const;
+    // Removes the temporary files of writes that ended more than a minute ago. Younger ones may
+    // be those of a write under way, of --once or of a second server on the same folder.
+    void removeLeftovers() const;
 
 private:
     QString m_directory;

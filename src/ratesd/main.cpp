@@ -1,3 +1,4 @@
+#include "FXAtomicFile.h"
 #include "FXClock.h"
 #include "FXRatesHttpServer.h"
 #include "FXRatesService.h"
@@ -5,7 +6,6 @@
 #include "FXSocketActivation.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QTcpServer>
 #include <QTimer>
 
@@ -34,9 +34,8 @@ void runOnce(FXRatesService &service, const QString &file)
             QCoreApplication::exit(1);
             return;
         }
-        QSaveFile output(file);
-        if (!output.open(QIODevice::WriteOnly) || output.write(service.table()->json) < 0 || !output.commit()) {
-            print(stderr, file + QStringLiteral(": ") + output.errorString());
+        if (const auto failure = FXAtomicFile::write(file, service.table()->json)) {
+            print(stderr, *failure + QStringLiteral("; ") + file + QStringLiteral(" left as it was"));
             QCoreApplication::exit(1);
             return;
         }

@@ -106,34 +106,39 @@ TEST_F(RatesHttpServerTest, HealthTellsEachSourcesState)
     EXPECT_EQ(sources.value(u"base").toObject().value(u"currencies").toInt(), 5);
 }
 
-// The table passes for current until no source has answered for the maximum age; then both paths
-// answer 503, the update path with its reason, until a source answers again.
-TEST_F(RatesHttpServerTest, AStaleTableIsRefusedWithItsReasonUntilASourceAnswers)
+// The table passes for current while its newest data (the API's of Sunday 00:00) is no older
+// than the maximum age, to the millisecond; then both paths answer 503, the update path with its
+// reason, however often the sources answer with that data, until newer data comes.
+TEST_F(RatesHttpServerTest, AStaleTableIsRefusedWithItsReasonUntilNewerDataComes)
 {
-    serve(settings());
+    FXServiceSettings threeDays = settings();
+    threeDays.maximumAge = std::chrono::seconds(3 * 86400);
+    serve(threeDays);
     service->start();
     settle(*service);
-    const QDateTime lastSuccess = clock.now();
+    const QDateTime newest(QDate(2026, 12, 6), QTime(0, 0), Qt::UTC);
     ecb.setResponse({503, {}});
-    api.setResponse({503, {}});
-    advance(*service, lastSuccess.addSecs(3 * 86400));
+    advance(*service, newest.addSecs(3 * 86400));
     EXPECT_EQ(request("GET", FXRatesHttpServer::updatePath()).status, 200);
 
-    advance(*service, lastSuccess.addSecs(3 * 86400 + 1));
+    clock.advanceTo(newest.addSecs(3 * 86400).addMSecs(1));
     const HttpAnswer update = request("GET", FXRatesHttpServer::updatePath());
     EXPECT_EQ(update.status, 503);
-    EXPECT_EQ(json(update).value(u"error").toString(),
-              QStringLiteral("no rates source has answered since 2026-12-06T12:00:00Z (more than 3 days)"));
+    EXPECT_EQ(json(update).value(u"error").toString().toStdString(),
+              "the newest rates date from 2026-12-06T00:00:00Z, more than 3 days ago; "
+              "a rates source last answered at 2026-12-08T12:00:00Z");
     EXPECT_EQ(update.headers.value("cache-control"), "no-store");
     const qint64 retryAfter = update.headers.value("retry-after").toLongLong();
-    EXPECT_TRUE(retryAfter > 0 && retryAfter <= 3600) << retryAfter;
+    EXPECT_TRUE(retryAfter > 0 && retryAfter <= 86400) << retryAfter;
     const HttpAnswer health = request("GET", FXRatesHttpServer::healthPath());
     EXPECT_EQ(health.status, 503);
     EXPECT_EQ(json(health).value(u"status").toString(), QStringLiteral("stale"));
 
-    api.setResponse({200, fixture("usd.json")});
-    advance(*service, clock.now().addSecs(3700));
-    EXPECT_EQ(request("GET", FXRatesHttpServer::updatePath()).status, 200);
+    api.setResponse({200, R"({"date": "2026-12-09", "usd": {"eur": 0.93}})"});
+    advance(*service, clock.now().addSecs(86400));
+    const HttpAnswer fresh = request("GET", FXRatesHttpServer::updatePath());
+    EXPECT_EQ(fresh.status, 200);
+    EXPECT_EQ(fresh.headers.value("last-modified"), "Wed, 09 Dec 2026 00:00:00 GMT");
 }
 
 // Without this a new user's first refresh would meet the old base table's 503.

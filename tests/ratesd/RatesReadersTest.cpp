@@ -1,7 +1,7 @@
 #include "FXBaseRates.h"
 #include "FXCurrencyApiRates.h"
+#include "FXCurrencyCodes.h"
 #include "FXEcbRates.h"
-#include "FXIsoCurrencies.h"
 #include "RatesServiceSupport.h"
 #include "ReadableName.h"
 #include "TestData.h"
@@ -16,13 +16,6 @@
 
 namespace {
 
-QSet<QString> apiCodes()
-{
-    QSet<QString> codes = FXIsoCurrencies::currentCodes();
-    codes.insert(QStringLiteral("BTC"));
-    return codes;
-}
-
 void expectRate(const FXRateMap &rates, const char *code, double fromBase, double toBase)
 {
     const QString key = QString::fromLatin1(code);
@@ -36,9 +29,14 @@ QDateTime utc(int year, int month, int day, int hour = 0)
     return QDateTime(QDate(year, month, day), QTime(hour, 0), Qt::UTC);
 }
 
+FXReadResult readEcb(const QByteArray &body)
+{
+    return FXEcbRates::read(body, FXCurrencyCodes::shared());
+}
+
 FXReadResult readApi(const QByteArray &body)
 {
-    return FXCurrencyApiRates::read(body, apiCodes());
+    return FXCurrencyApiRates::read(body, FXCurrencyCodes::shared());
 }
 
 struct Unusable {
@@ -55,7 +53,7 @@ void PrintTo(const Unusable &answer, std::ostream *out) { *out << answer.name; }
 // Worked by hand from the fixture's EUR->USD 1.0867: JPY 169.03 / 1.0867, and so on.
 TEST(EcbRates, ConvertsTheDayToTheDollarBase)
 {
-    const FXReadResult result = FXEcbRates::read(fixture("eurofxref-daily.xml"));
+    const FXReadResult result = readEcb(fixture("eurofxref-daily.xml"));
     ASSERT_TRUE(result.isSuccess()) << result.failureReason().toStdString();
     const FXRateMap &rates = result.rates().rates;
     EXPECT_EQ(rates.size(), 15);   // the fourteen published and the euro
@@ -67,28 +65,65 @@ TEST(EcbRates, ConvertsTheDayToTheDollarBase)
     EXPECT_EQ(result.rates().date, utc(2026, 12, 4, 15));
 }
 
-TEST(EcbRates, TakesTheLatestOfSeveralDaysAndSkipsUnusableEntries)
+// The genuine 90-day file lists its newest day first; LTL and HRK were still in use on it.
+TEST(EcbRates, ReadsTheNewestDayOfTheRealHistoryWithTheCodesOfItsDay)
 {
-    const FXReadResult result = FXEcbRates::read(R"(<Envelope><Cube>
-        <Cube time="2026-12-04"><Cube currency="USD" rate="2"/><Cube currency="jpy" rate="300"/>
-            <Cube currency="GBP" rate="-1"/><Cube currency="CHF" rate="n/a"/><Cube currency="SEK" rate="22"/></Cube>
+    const FXReadResult history = readEcb(realRates("ecb-hist-90d-PutridFarm.xml"));
+    ASSERT_TRUE(history.isSuccess()) << history.failureReason().toStdString();
+    EXPECT_EQ(history.rates().date, utc(2014, 6, 13, 14));   // 16:00 in Frankfurt in summer
+    expectRate(history.rates().rates, "LTL", 3.4528 / 1.3534, 1.3534 / 3.4528);
+    EXPECT_TRUE(history.rates().rates.contains(QStringLiteral("HRK")));
+
+    const FXReadResult day2017 = readEcb(realRates("ecb-daily-dohliam-2017-03-08.xml"));
+    ASSERT_TRUE(day2017.isSuccess()) << day2017.failureReason().toStdString();
+    EXPECT_EQ(day2017.rates().rates.size(), 32);   // 31 published and the euro
+    EXPECT_TRUE(day2017.rates().rates.contains(QStringLiteral("HRK")));
+}
+
+// Only the day's Cube children in the bank's namespace are its rates; entries out of the bounds
+// or with codes of no currency are dropped.
+TEST(EcbRates, TakesOnlyTheDaysOwnEntriesOfRealCurrencies)
+{
+    const FXReadResult result = readEcb(R"(<gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01"
+        xmlns="http://www.ecb.int/vocabulary/2002-08-01/eurofxref"><Cube>
         <Cube time="2026-12-03"><Cube currency="USD" rate="4"/><Cube currency="NOK" rate="8"/></Cube>
-        </Cube></Envelope>)");
+        <Cube time="2026-12-04"><Cube currency="USD" rate="2"/><Cube currency="jpy" rate="300"/>
+            <Cube currency="GBP" rate="-1"/><Cube currency="CHF" rate="1e300"/><Cube currency="SEK" rate="22"/>
+            <Cube currency="ZZZ" rate="3"/><Cube currency="XTS" rate="3"/><Cube currency="XXX" rate="3"/>
+            <Cube currency="SEK" rate="22"/>
+            <gesmes:note><Cube currency="JPY" rate="300"/></gesmes:note>
+            <Cube xmlns="urn:other" currency="DKK" rate="15"/></Cube>
+        <Cube currency="GBP" rate="0.8"/>
+        </Cube></gesmes:Envelope>)");
     ASSERT_TRUE(result.isSuccess()) << result.failureReason().toStdString();
     EXPECT_EQ(result.rates().rates.keys(), codes("EUR SEK USD"));
     expectRate(result.rates().rates, "SEK", 11.0, 1.0 / 11.0);
+    EXPECT_EQ(result.rates().date, utc(2026, 12, 4, 15));
 }
 
-TEST(CurrencyApiRates, TakesIsoCodesAndBitcoinWithPositiveNumbers)
+TEST(CurrencyApiRates, TakesCodesOfRealCurrenciesWithNumbersWithinTheBounds)
 {
-    const FXReadResult result = FXCurrencyApiRates::read(fixture("usd.json"), apiCodes());
+    const FXReadResult result = readApi(fixture("usd.json"));
     ASSERT_TRUE(result.isSuccess()) << result.failureReason().toStdString();
     // Tokens (eth, 1inch), codes of no currency (zzz), text, zero and negative rates stay out.
-    EXPECT_EQ(result.rates().rates.keys(),
-              codes("AED BTC CHF EUR GBP JPY USD XAU"));
+    EXPECT_EQ(result.rates().rates.keys(), codes("AED BTC CHF EUR GBP JPY USD XAU"));
     expectRate(result.rates().rates, "BTC", 0.0000105, 95238.0952380952381);
     expectRate(result.rates().rates, "AED", 3.6725, 0.272294077603812117);
     EXPECT_EQ(result.rates().date, utc(2026, 12, 6));
+}
+
+// The genuine answer of 2021-08-03 carries dead codes with garbage values, tokens, the offshore
+// yuan and territories' pounds that ICU does not know.
+TEST(CurrencyApiRates, TakesOfTheRealAnswerTheCodesInUseOnItsDay)
+{
+    const FXReadResult result = readApi(realRates("api-old-vilmosnagy-usd-2021-08-03.json"));
+    ASSERT_TRUE(result.isSuccess()) << result.failureReason().toStdString();
+    const FXRateMap &rates = result.rates().rates;
+    EXPECT_EQ(result.rates().date, utc(2021, 8, 3));
+    for (const QString &code : codes("HRK SLL EUR BTC XAG VES"))
+        EXPECT_TRUE(rates.contains(code)) << code.toStdString();
+    for (const QString &code : codes("ECS EEK GQE MZM STD VEF BYR CNH FOK GGP IMP JEP KID TVD ETH"))
+        EXPECT_FALSE(rates.contains(code)) << code.toStdString();
 }
 
 class UnreadableAnswer : public ::testing::TestWithParam<Unusable> {};
@@ -101,16 +136,42 @@ TEST_P(UnreadableAnswer, IsRefusedWithItsReason)
         << result.failureReason().toStdString();
 }
 
+#define ECB_DAY(entries) \
+    "<Envelope><Cube xmlns='http://www.ecb.int/vocabulary/2002-08-01/eurofxref'><Cube time='2026-12-04'>" \
+    entries "</Cube></Cube></Envelope>"
+
 INSTANTIATE_TEST_SUITE_P(Answers, UnreadableAnswer, ::testing::Values(
-    Unusable{"EcbEmpty", &FXEcbRates::read, "", "not XML"},
-    Unusable{"EcbErrorPage", &FXEcbRates::read, "<html><body><h1>503 Service Unavailable</h1></body></html>", "no rates"},
-    Unusable{"EcbNoDollar", &FXEcbRates::read, "<Cube><Cube time='2026-12-04'><Cube currency='JPY' rate='169'/></Cube></Cube>",
-             "no USD rate"},
-    Unusable{"EcbBadDate", &FXEcbRates::read, "<Cube><Cube time='4.12.2026'><Cube currency='USD' rate='1'/></Cube></Cube>",
-             "unreadable date"},
+    Unusable{"EcbEmpty", &readEcb, "", "not XML"},
+    Unusable{"EcbErrorPage", &readEcb, "<html><body><h1>503 Service Unavailable</h1></body></html>", "no rates"},
+    Unusable{"EcbOutsideTheNamespace", &readEcb,
+             "<Envelope><Cube><Cube time='2026-12-04'><Cube currency='USD' rate='1.1'/></Cube></Cube></Envelope>", "no rates"},
+    Unusable{"EcbNoDollar", &readEcb, ECB_DAY("<Cube currency='JPY' rate='169'/>"), "no USD rate"},
+    Unusable{"EcbDollarZero", &readEcb, ECB_DAY("<Cube currency='USD' rate='0'/>"), "unusable USD rate: 0"},
+    Unusable{"EcbDollarHuge", &readEcb, ECB_DAY("<Cube currency='USD' rate='1e308'/>"), "unusable USD rate: 1e+308"},
+    Unusable{"EcbDollarTwice", &readEcb,
+             ECB_DAY("<Cube currency='USD' rate='1.10'/><Cube currency='JPY' rate='169'/><Cube currency='USD' rate='2.20'/>"),
+             "USD listed twice on 2026-12-04, at 1.1000000000000001 and 2.2000000000000002"},
+    Unusable{"EcbOtherTwice", &readEcb,
+             ECB_DAY("<Cube currency='USD' rate='1.1'/><Cube currency='CHF' rate='0.94'/><Cube currency='CHF' rate='94'/>"),
+             "CHF listed twice"},
+    Unusable{"EcbUnreadableDate", &readEcb,
+             "<Envelope><Cube xmlns='http://www.ecb.int/vocabulary/2002-08-01/eurofxref'><Cube time='4.12.2026'>"
+             "<Cube currency='USD' rate='1'/></Cube></Cube></Envelope>", "unreadable date: 4.12.2026"},
     Unusable{"ApiEmpty", &readApi, "", "not JSON"},
+    Unusable{"ApiArray", &readApi, R"([{"date": "2026-12-06", "usd": {"eur": 0.9}}])", "no \"usd\" table"},
     Unusable{"ApiOtherBase", &readApi, R"({"date": "2026-12-06", "eur": {"usd": 1.07}})", "no \"usd\" table"},
-    Unusable{"ApiOnlyTokens", &readApi, R"({"usd": {"eth": 0.0003, "doge": 7}})", "no usable rates"}),
+    Unusable{"ApiOnlyTokens", &readApi, R"({"date": "2026-12-06", "usd": {"eth": 0.0003, "doge": 7}})", "no usable rates"},
+    Unusable{"ApiMovesTheDollar", &readApi, R"({"date": "2026-12-06", "usd": {"usd": 2, "eur": 0.9}})",
+             "the answer gives USD 2, not 1"},
+    Unusable{"ApiTwice", &readApi, R"({"date": "2026-12-06", "usd": {"eur": 0.9, "eur": 9000}})",
+             "EUR listed twice, at 0.90000000000000002 and 9000"},
+    Unusable{"ApiTwiceInTwoCases", &readApi, R"({"date": "2026-12-06", "usd": {"EUR": 9000, "eur": 0.9}})",
+             "EUR listed twice"},
+    Unusable{"ApiTwoTables", &readApi, R"({"date": "2026-12-06", "usd": {"eur": 0.9}, "usd": {"eur": 0.8}})",
+             "two \"usd\" tables"},
+    Unusable{"ApiUndated", &readApi, realRates("api-old-vilmosnagy-usd-min-nodate.json"), "no date in the answer"},
+    Unusable{"ApiNoSuchDay", &readApi, R"({"date": "2026-02-30", "usd": {"eur": 0.9}})", "not a date: 2026-02-30"},
+    Unusable{"ApiNumberForDate", &readApi, R"({"date": 20261206, "usd": {"eur": 0.9}})", "not a date: a non-string"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(BaseRates, ReadsTheSeedOrAJsonAnswerAndRefusesAnythingElse)
@@ -150,7 +211,7 @@ void PrintTo(const Entry &entry, std::ostream *out) { *out << entry.code << ' ' 
 
 class RateEntry : public ::testing::TestWithParam<Entry> {};
 
-TEST_P(RateEntry, IsServedOnlyWithACapitalCodeAndPositiveFiniteRates)
+TEST_P(RateEntry, IsServedOnlyWithACapitalCodeAndRatesWithinTheBounds)
 {
     const Entry &entry = GetParam();
     EXPECT_EQ(FXRates::isServable(QString::fromUtf8(entry.code), {entry.fromBase, entry.toBase}), entry.servable);
@@ -169,5 +230,42 @@ INSTANTIATE_TEST_SUITE_P(Entries, RateEntry, ::testing::Values(
     Entry{"EUR", 0.0, 1.087, false},
     Entry{"EUR", 0.92, -1.087, false},
     Entry{"EUR", infinity, 1.087, false},
-    Entry{"EUR", 0.92, notANumber, false}),
+    Entry{"EUR", 0.92, notANumber, false},
+    Entry{"XPD", 1e-9, 1e9, true},
+    Entry{"XPD", 0.99e-9, 1.01e9, false},
+    Entry{"IRR", 1e9, 1e-9, true},
+    Entry{"IRR", 1.01e9, 0.99e-9, false}),
+    ReadableName());
+
+struct Code {
+    const char *code;
+    QDate day;
+    bool servable;
+};
+
+void PrintTo(const Code &code, std::ostream *out) { *out << code.code << ' ' << code.day.toString(Qt::ISODate).toStdString(); }
+
+class CurrencyCode : public ::testing::TestWithParam<Code> {};
+
+TEST_P(CurrencyCode, IsServedWhenTheSeedHasItOrItWasInUseThatDay)
+{
+    EXPECT_EQ(FXCurrencyCodes::shared().isServable(QString::fromLatin1(GetParam().code), GetParam().day),
+              GetParam().servable);
+}
+
+const QDate day2014(2014, 6, 13);
+const QDate day2021(2021, 8, 3);
+
+INSTANTIATE_TEST_SUITE_P(Codes, CurrencyCode, ::testing::Values(
+    Code{"LTL", day2014, true}, Code{"LTL", day2021, false},
+    Code{"HRK", day2021, true}, Code{"SLL", day2021, true}, Code{"HRK", QDate(2026, 12, 6), false},
+    Code{"ECS", day2021, false}, Code{"EEK", day2021, false}, Code{"GQE", day2021, false},
+    Code{"MZM", day2021, false}, Code{"STD", day2021, false}, Code{"VEF", day2021, false},
+    Code{"BYR", day2021, false},
+    Code{"XTS", day2021, false}, Code{"XXX", day2021, false}, Code{"XBA", day2021, false},
+    Code{"XSU", day2021, false}, Code{"XUA", day2021, false}, Code{"CNH", day2021, false},
+    Code{"FOK", day2021, false}, Code{"GGP", day2021, false}, Code{"ZZZ", day2021, false},
+    // The seed's own, whatever ICU says of them.
+    Code{"BTC", day2021, true}, Code{"XAU", day2021, true}, Code{"MXV", day2021, true},
+    Code{"SLE", day2014, true}, Code{"EUR", QDate(), true}),
     ReadableName());

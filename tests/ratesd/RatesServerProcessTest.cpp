@@ -2,10 +2,13 @@
 
 #include "FXBaseRates.h"
 #include "TemporaryHome.h"
+#include "TestData.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTcpServer>
 
 #include <fcntl.h>
@@ -70,6 +73,7 @@ TEST_F(RatesServerProcess, TakesAPassedSocketAndExitsWhenIdle)
     const quint16 port = socket.serverPort();
     waitForLog(process, QStringLiteral("listening on the passed socket, http://127.0.0.1:%1/").arg(port));
     socket.close();
+    waitForLog(process, QStringLiteral("(api: \\d+ currencies)"));
 
     const QByteArray body = httpRequest(port, "GET", QStringLiteral("/lab/lumenfold/update.php")).body;
     EXPECT_TRUE(body.startsWith("{\"AED\":")) << body.constData();
@@ -86,7 +90,7 @@ TEST_F(RatesServerProcess, OnceWritesTheTableOrFailsWithoutTouchingIt)
     EXPECT_EQ(finish(process), 0) << process.readAllStandardError().constData();
     const auto written = FXBaseRates::read(output);
     ASSERT_TRUE(written.isSuccess());
-    EXPECT_NEAR(written.rates().rates.value(QStringLiteral("EUR")).toBase, 1.0867, 1e-12);
+    EXPECT_EQ(written.rates().rates.value(QStringLiteral("CZK")), FXRates::fromBase(25.012 / 1.0867));
 
     QFile::remove(output);
     const QString refusing = LoopbackHttpServer::refusingUrl().toString();
@@ -117,7 +121,7 @@ TEST_F(RatesServerProcess, CambioCliUpdatesFromIt)
     EXPECT_EQ(finish(cli), 0);
     const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n');
     ASSERT_GE(lines.size(), 3);
-    EXPECT_TRUE(lines[1].startsWith(u"EUR 0.92021717125241")) << lines[1].toStdString();
+    EXPECT_EQ(lines[1], QStringLiteral("EUR 0.9301 1.0751532093323297"));
     EXPECT_EQ(lines[2], QStringLiteral("BTC 1.05e-05 95238.09523809524"));
     server.kill();
     server.waitForFinished();
@@ -135,6 +139,53 @@ TEST_F(RatesServerProcess, RefusesAnAddressInUseOrABadOption)
 
     process.start(QStringLiteral(CAMBIO_RATESD_PATH), {QStringLiteral("--max-age"), QStringLiteral("soon")});
     EXPECT_EQ(finish(process), 2);
-    EXPECT_EQ(process.readAllStandardError(),
-              "cambio-ratesd: --max-age needs a whole number of seconds above 0: soon (see cambio-ratesd --help)\n");
+    EXPECT_EQ(process.readAllStandardError().toStdString(),
+              "cambio-ratesd: --max-age needs a whole number of seconds from 1 to 315360000: soon "
+              "(see cambio-ratesd --help)\n");
+}
+
+// A write that fails midway, here past the file size limit as it would on a full disk, leaves the
+// previous file whole and makes --once fail with the reason.
+TEST_F(RatesServerProcess, OnceKeepsThePreviousFileWhenTheWriteFails)
+{
+    const QString output = folder.filePath(QStringLiteral("rates.json"));
+    QFile previous(output);
+    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+    previous.write(QByteArray(4096, ' ') + "{}");
+    previous.close();
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 2; exec \"$0\" \"$@\""),
+                              QStringLiteral(CAMBIO_RATESD_PATH), QStringLiteral("--once"), output}
+                      + loopbackSources());
+    EXPECT_EQ(finish(process), 1);
+    EXPECT_TRUE(process.readAllStandardError().endsWith(
+        QStringLiteral("\ncannot write %1: File too large; %1 left as it was\n").arg(output).toUtf8()));
+    EXPECT_EQ(contents(output), QByteArray(4096, ' ') + "{}");
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("rates.json*")}, QDir::Files),
+              QStringList{QStringLiteral("rates.json")});
+}
+
+// A full disk itself, where root may mount a small one.
+TEST_F(RatesServerProcess, OnceKeepsThePreviousFileOnAFullDisk)
+{
+    const QString disk = folder.filePath(QStringLiteral("disk"));
+    QDir().mkpath(disk);
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=16k"), QStringLiteral("cambio-test"), disk});
+    if (finish(mount) != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << mount.readAllStandardError().constData();
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {disk}); });
+    const QString output = disk + QStringLiteral("/out.json");
+    QFile previous(output);
+    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+    previous.write(QByteArray(10 * 1024, ' ') + "{}");
+    previous.close();
+
+    QProcess process;
+    process.start(QStringLiteral(CAMBIO_RATESD_PATH), loopbackSources() + QStringList{QStringLiteral("--once"), output});
+    EXPECT_EQ(finish(process), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("No space left on device"));
+    EXPECT_EQ(contents(output), QByteArray(10 * 1024, ' ') + "{}");
 }

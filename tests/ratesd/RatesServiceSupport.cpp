@@ -12,6 +12,13 @@ QByteArray fixture(const char *name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QByteArray realRates(const char *name)
+{
+    QFile file(QStringLiteral(CAMBIO_REAL_RATES "/") + QString::fromLatin1(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
 HttpAnswer httpRequest(quint16 port, const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince)
 {
     QNetworkAccessManager client;
@@ -38,7 +45,7 @@ RatesServiceTest::RatesServiceTest()
     QFile base(basePath);
     EXPECT_TRUE(base.open(QIODevice::WriteOnly));
     base.write(R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.5, "to_base": 2},
-                   "JPY": {"from_base": 100, "to_base": 0.01}, "BTC": {"from_base": 0.0001, "to_base": 10000},
+                   "JPY": {"from_base": 100, "to_base": 0.01}, "BTC": {"from_base": 0.00001, "to_base": 100000},
                    "XAG": {"from_base": 0.03, "to_base": 33.3}})");
     base.flush();
     // The base table dates from a month before the clock.

@@ -14,6 +14,8 @@
 #include <memory>
 
 QByteArray fixture(const char *name);
+// A genuine recorded answer of the public sources (../shared/data/real-rates, with its README).
+QByteArray realRates(const char *name);
 
 struct HttpAnswer {
     int status = 0;

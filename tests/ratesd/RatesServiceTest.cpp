@@ -1,6 +1,16 @@
 #include "RatesServiceSupport.h"
 
+#include "FXStateFile.h"
+#include "TestData.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -19,21 +29,75 @@ QJsonObject sourceHealth(const FXRatesService &service, const char *name)
     return service.health().value(u"sources").toObject().value(QLatin1StringView(name)).toObject();
 }
 
+// The bank's answer for one day, in its own layout: `rates` like "<Cube currency='USD' rate='1.1'/>".
+QByteArray ecbDay(const QDate &day, const QByteArray &rates)
+{
+    return "<gesmes:Envelope xmlns:gesmes='http://www.gesmes.org/xml/2002-08-01' "
+           "xmlns='http://www.ecb.int/vocabulary/2002-08-01/eurofxref'><Cube><Cube time='"
+           + day.toString(Qt::ISODate).toLatin1() + "'>" + rates + "</Cube></Cube></gesmes:Envelope>";
 }
 
+QByteArray apiDay(const QDate &day, const QByteArray &members)
+{
+    return R"({"date": ")" + day.toString(Qt::ISODate).toLatin1() + R"(", "usd": {)" + members + "}}";
+}
+
+// Writes fail past `bytes` with EFBIG, as on a full disk, while this lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_previous.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+}
+
+// The API's Sunday data is newer than the bank's of Friday, which is newer than the base table's.
 // The currency API is asked at its fallback address when the first one fails.
-TEST_F(RatesServiceTest, ServesTheBankOverTheApiOverTheBase)
+TEST_F(RatesServiceTest, ServesTheNewestDataOfEachCurrency)
 {
     FXServiceSettings fallback = settings();
     fallback.apiUrls.prepend(LoopbackHttpServer::refusingUrl());
     const auto service = startedService(fallback);
     EXPECT_TRUE(logContains(QStringLiteral("connection refused; trying 127.0.0.1")));
-    EXPECT_NEAR(rateOf(*service, "EUR").toBase, 1.0867, 1e-12);     // the bank's, not the API's 0.9301
+    EXPECT_EQ(rateOf(*service, "EUR"), FXRates::fromBase(0.9301));     // the API's, not the bank's
+    EXPECT_NEAR(rateOf(*service, "CZK").fromBase, 25.012 / 1.0867, 1e-12);   // the bank's alone
     EXPECT_EQ(rateOf(*service, "BTC"), FXRates::fromBase(0.0000105));   // the API's, not the base's
-    EXPECT_EQ(rateOf(*service, "AED"), FXRates::fromBase(3.6725));      // the API's alone
     EXPECT_EQ(rateOf(*service, "XAG"), (FXRatePair{0.03, 33.3}));       // the base's alone
-    EXPECT_EQ(service->table()->date, utc(12, 6, 0));                   // the API's day is the newest
+    EXPECT_EQ(service->table()->date, utc(12, 6, 0));
     EXPECT_FALSE(service->stalenessReason());
+}
+
+// Of data of the same moment the bank's wins; data older than the base table's loses to it.
+TEST_F(RatesServiceTest, OlderDataGivesWayToNewer)
+{
+    api.setResponse({200, apiDay(QDate(2026, 12, 4), R"("eur": 0.93, "jpy": 151, "aed": 3.67)")});
+    auto service = startedService(settings());
+    EXPECT_NEAR(rateOf(*service, "EUR").toBase, 1.0867, 1e-12);
+    EXPECT_EQ(service->table()->date, utc(12, 4, 15));
+
+    service.reset();
+    QDir(folder.filePath(QStringLiteral("state"))).removeRecursively();
+    FXServiceSettings apiOnly = settings();
+    apiOnly.ecbUrls.clear();
+    api.setResponse({200, apiDay(QDate(2026, 10, 1), R"("eur": 0.93, "jpy": 151, "aed": 3.67)")});
+    service = startedService(apiOnly);
+    EXPECT_EQ(rateOf(*service, "JPY"), (FXRatePair{100, 0.01}));   // the base table's of 2026-11-06
+    EXPECT_EQ(rateOf(*service, "AED"), FXRates::fromBase(3.67));
+    EXPECT_EQ(service->table()->date, utc(11, 6, 12));
 }
 
 struct BadAnswer {
@@ -71,10 +135,12 @@ TEST_P(UnusableAnswer, ChangesNothingAndIsLoggedAndRetried)
 INSTANTIATE_TEST_SUITE_P(Answers, UnusableAnswer, ::testing::Values(
     BadAnswer{"Empty", {200, ""}, "not XML"},
     BadAnswer{"Truncated", {200, fixture("eurofxref-daily.xml"), true, 400}, "connection closed before the whole answer arrived"},
-    BadAnswer{"Stalls", {200, {}, true, {}, true}, "timed out after 0.3 s"}),
+    BadAnswer{"Stalls", {200, {}, true, {}, true}, "timed out after 0.3 s"},
+    BadAnswer{"FromTheFuture", {200, ecbDay(QDate(2099, 1, 2), "<Cube currency='USD' rate='1.1'/>")},
+              "data dated 2099-01-02T15:00:00Z, in the future"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(RatesServiceTest, RetriesWithBackOffThenFollowsThePublicationsKeepingWhatAnAnswerLacks)
+TEST_F(RatesServiceTest, RetriesWithBackOffThenFollowsThePublicationsDroppingWhatAnAnswerLacks)
 {
     FXServiceSettings ecbOnly = settings();
     ecbOnly.apiUrls.clear();
@@ -92,14 +158,70 @@ TEST_F(RatesServiceTest, RetriesWithBackOffThenFollowsThePublicationsKeepingWhat
     advance(*service, utc(12, 7, 15, 9));
     EXPECT_EQ(ecb.requests().size(), 6);
 
-    // A currency that Monday's answer lacks keeps its last rate.
-    const FXRatePair gbp = rateOf(*service, "GBP");
-    ecb.setResponse({200, "<Cube><Cube time='2026-12-07'><Cube currency='USD' rate='1.25'/>"
-                          "<Cube currency='JPY' rate='150'/></Cube></Cube>"});
+    // A currency that Monday's answer lacks is no longer served: no source carries it.
+    ecb.setResponse({200, ecbDay(QDate(2026, 12, 7), "<Cube currency='USD' rate='1.25'/><Cube currency='JPY' rate='150'/>")});
     advance(*service, utc(12, 7, 16));
     EXPECT_EQ(rateOf(*service, "JPY"), FXRates::fromBase(120.0));
-    EXPECT_EQ(rateOf(*service, "GBP"), gbp);
-    EXPECT_EQ(service->table()->rates.size(), 17);   // the bank's fifteen, the base's BTC and XAG
+    EXPECT_EQ(service->table()->rates.keys(), codes("BTC EUR JPY USD XAG"));
+}
+
+// Thursday 2027-03-25 to Tuesday 2027-03-30 without a publication, and Tuesday's coming so late
+// that it is fetched on Wednesday: the default maximum age keeps the table current throughout,
+// and a week after the last publication it is stale to the millisecond.
+TEST_F(RatesServiceTest, TheBanksEasterClosingNeverMakesTheTableStale)
+{
+    FXServiceSettings ecbOnly = settings();
+    ecbOnly.apiUrls.clear();
+    ecbOnly.maximumAge = FXServiceSettings::defaultMaximumAge;
+    const QByteArray thursday = ecbDay(QDate(2027, 3, 25), "<Cube currency='USD' rate='1.08'/>");
+    ecb.setResponse({200, thursday});
+    clock.advanceTo(QDateTime(QDate(2027, 3, 25), QTime(15, 10), Qt::UTC));
+    const auto service = startedService(ecbOnly);
+    const QDateTime published(QDate(2027, 3, 25), QTime(15, 0), Qt::UTC);
+    EXPECT_EQ(service->table()->date, published);
+
+    const QDateTime wednesday(QDate(2027, 3, 31), QTime(14, 9), Qt::UTC);   // 16:09 in Frankfurt
+    for (QDateTime hour = clock.now(); hour < wednesday; hour = hour.addSecs(3600)) {
+        advance(*service, hour);
+        ASSERT_FALSE(service->stalenessReason()) << hour.toString(Qt::ISODate).toStdString();
+    }
+    ecb.setResponse({200, ecbDay(QDate(2027, 3, 31), "<Cube currency='USD' rate='1.09'/>")});
+    advance(*service, wednesday.addSecs(120));
+    EXPECT_EQ(service->table()->date, QDateTime(QDate(2027, 3, 31), QTime(14, 0), Qt::UTC));
+
+    // A mirror's older answer does not take the place of newer data.
+    ecb.setResponse({200, thursday});
+    const QDateTime aWeekOn = QDateTime(QDate(2027, 4, 7), QTime(14, 0), Qt::UTC);
+    advance(*service, aWeekOn);
+    EXPECT_EQ(service->table()->date, QDateTime(QDate(2027, 3, 31), QTime(14, 0), Qt::UTC));
+    EXPECT_FALSE(service->stalenessReason());
+    clock.advanceTo(aWeekOn.addMSecs(1));
+    EXPECT_EQ(service->stalenessReason().value_or(QString()).toStdString(),
+              "the newest rates date from 2027-03-31T14:00:00Z, more than 7 days ago; "
+              "a rates source last answered at 2027-04-06T16:10:00Z");
+}
+
+// Old data that sources still answer with is not current, whatever the moment of the answer:
+// the genuine bank file of 2025-05-09 with the API's of 2021, or a bank day of 1999.
+TEST_F(RatesServiceTest, OldDataIsNotCurrent)
+{
+    ecb.setResponse({200, realRates("ecb-daily-xpt-nl-ecb-2025-05-09.xml")});
+    api.setResponse({200, realRates("api-old-vilmosnagy-usd-2021-08-03.json")});
+    auto service = startedService(settings());
+    EXPECT_EQ(service->stalenessReason(),
+              QStringLiteral("the newest rates date from 2026-11-06T12:00:00Z, more than 7 days ago; "
+                             "a rates source last answered at 2026-12-06T12:00:00Z"));
+    // The base table's 2026 rates win over the API's of 2021.
+    EXPECT_EQ(rateOf(*service, "JPY"), (FXRatePair{100, 0.01}));
+    EXPECT_EQ(service->table()->date, utc(11, 6, 12));
+
+    service.reset();
+    FXServiceSettings ecbOnly = settings();
+    ecbOnly.apiUrls.clear();
+    ecbOnly.baseFile.clear();
+    ecb.setResponse({200, ecbDay(QDate(1999, 1, 4), "<Cube currency='USD' rate='1.1789'/>")});
+    service = startedService(ecbOnly);
+    EXPECT_TRUE(service->stalenessReason()->startsWith(u"the newest rates date from 2026-09-29"));
 }
 
 TEST_F(RatesServiceTest, WithoutLiveSourcesTheBaseTableAgesFromItsOwnDate)
@@ -111,8 +233,8 @@ TEST_F(RatesServiceTest, WithoutLiveSourcesTheBaseTableAgesFromItsOwnDate)
     const auto service = startedService(baseOnly);
     EXPECT_FALSE(service->stalenessReason());
     clock.advanceTo(utc(12, 7, 12, 1));
-    EXPECT_TRUE(service->stalenessReason()->startsWith(
-        QStringLiteral("no live rates source is configured and the base table dates from 2026-11-06")));
+    EXPECT_EQ(service->stalenessReason(), QStringLiteral("the newest rates date from 2026-11-06T12:00:00Z, more "
+                                                         "than 31 days ago; no live rates source is configured"));
 }
 
 TEST_F(RatesServiceTest, ARestartServesTheSavedTableAtOnce)
@@ -133,4 +255,108 @@ TEST_F(RatesServiceTest, ARestartServesTheSavedTableAtOnce)
     restarted->start();
     settle(*restarted);
     EXPECT_EQ(restarted->table()->json, served);
+}
+
+// A state saved ahead of the clock (the clock was set back since) is not taken back, and codes
+// that are no currency, saved by an earlier version, are not served again.
+TEST_F(RatesServiceTest, TheSavedStateIsTakenBackOnlyWhereItCanBeTrusted)
+{
+    QDir().mkpath(folder.filePath(QStringLiteral("state")));
+    QFile state(folder.filePath(QStringLiteral("state/state.json")));
+    ASSERT_TRUE(state.open(QIODevice::WriteOnly));
+    state.write(R"({"sources": {
+        "ecb": {"rates": {"CHF": {"from_base": 0.8, "to_base": 1.25}}, "dataDate": "2099-01-01T00:00:00Z",
+                "lastSuccess": "2099-01-01T00:00:00Z"},
+        "api": {"rates": {"XTS": {"from_base": 2, "to_base": 0.5}, "ZZZ": {"from_base": 2, "to_base": 0.5},
+                          "AED": {"from_base": 3.67, "to_base": 0.2725}},
+                "dataDate": "2026-12-05T00:00:00Z", "lastSuccess": "2026-12-05T01:00:00Z"}}})");
+    state.close();
+    ecb.setResponse({500, {}});
+    api.setResponse({500, {}});
+    const auto service = startedService(settings());
+    EXPECT_TRUE(logContains(QStringLiteral("state: ecb's saved dates are ahead of the clock; not used")));
+    EXPECT_EQ(service->table()->rates.keys(), codes("AED BTC EUR JPY USD XAG"));
+    EXPECT_EQ(service->table()->date, utc(12, 5, 0));
+}
+
+// The API's XAG of 0.842 (its real error of 2021) against the base table's 0.03: held and named in
+// /healthz, then served once the API has repeated it on three data days.
+TEST_F(RatesServiceTest, AnImplausibleRateIsHeldUntilRepeatedOnThreeDataDays)
+{
+    FXServiceSettings apiOnly = settings();
+    apiOnly.ecbUrls.clear();
+    const auto answer = [&](int day) {
+        api.setResponse({200, apiDay(QDate(2026, 12, day), R"("eur": 0.93, "xag": 0.842)")});
+    };
+    answer(6);
+    const auto service = startedService(apiOnly);
+    EXPECT_EQ(rateOf(*service, "XAG"), (FXRatePair{0.03, 33.3}));
+    EXPECT_EQ(sourceHealth(*service, "api").value(u"held").toObject(),
+              QJsonDocument::fromJson(R"({"XAG": {"given": 0.842, "served": 0.03, "firstSeen": "2026-12-06",
+                                                  "days": 1}})").object());
+    EXPECT_TRUE(logContains(QStringLiteral("api: XAG at 0.842 held back")));
+
+    answer(7);
+    advance(*service, utc(12, 7, 12, 1));
+    EXPECT_EQ(rateOf(*service, "XAG"), (FXRatePair{0.03, 33.3}));
+    answer(8);
+    advance(*service, utc(12, 8, 12, 1));
+    EXPECT_EQ(rateOf(*service, "XAG"), FXRates::fromBase(0.842));
+    EXPECT_TRUE(sourceHealth(*service, "api").value(u"held").toObject().isEmpty());
+}
+
+// A write that fails past its first bytes, as on a full disk, keeps the previous state file and
+// says so in the log and in /healthz until a write succeeds again.
+TEST_F(RatesServiceTest, AFailedStateWriteKeepsThePreviousFileAndIsShown)
+{
+    const auto service = startedService(settings());
+    const QString path = folder.filePath(QStringLiteral("state/state.json"));
+    const QByteArray saved = contents(path);
+    ASSERT_GT(saved.size(), 1000);
+
+    api.setResponse({200, apiDay(QDate(2026, 12, 7), R"("eur": 0.93, "jpy": 151, "aed": 3.67)")});
+    {
+        const FileSizeLimit limit(512);
+        advance(*service, utc(12, 7, 12, 1));
+    }
+    EXPECT_EQ(contents(path), saved);
+    EXPECT_EQ(QDir(folder.filePath(QStringLiteral("state"))).entryList(QDir::Files), QStringList{QStringLiteral("state.json")});
+    const QJsonObject state = service->health().value(u"state").toObject();
+    EXPECT_EQ(state.value(u"lastError").toString().toStdString(),
+              QStringLiteral("cannot write %1: File too large; the previous state is kept").arg(path).toStdString());
+    EXPECT_EQ(state.value(u"lastErrorAt").toString(), QStringLiteral("2026-12-07T12:00:00Z"));
+    EXPECT_TRUE(logContains(QStringLiteral("state: cannot write ")));
+
+    advance(*service, utc(12, 8, 12, 1));
+    EXPECT_NE(contents(path), saved);
+    EXPECT_TRUE(service->health().value(u"state").toObject().value(u"lastError").isNull());
+}
+
+// What a write killed midway leaves is removed once it is a minute old; a younger one may be a
+// write under way (of --once, or of a second server).
+TEST_F(RatesServiceTest, LeftoversOfEarlierWritesAreRemovedOnceAMinuteOld)
+{
+    const QDir state(folder.filePath(QStringLiteral("state")));
+    state.mkpath(QStringLiteral("."));
+    for (const auto &[name, age] : {std::pair("state.json.aB3dE9", 61), std::pair("state.json.Zx81Qa", 30)}) {
+        QFile leftover(state.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+        leftover.write("{\"sour");
+        leftover.flush();
+        leftover.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-age), QFileDevice::FileModificationTime);
+    }
+    makeService(settings());
+    EXPECT_EQ(state.entryList(QDir::Files), QStringList{QStringLiteral("state.json.Zx81Qa")});
+}
+
+TEST_F(RatesServiceTest, AnUnreadableStateIsShown)
+{
+    QDir().mkpath(folder.filePath(QStringLiteral("state")));
+    QFile state(folder.filePath(QStringLiteral("state/state.json")));
+    ASSERT_TRUE(state.open(QIODevice::WriteOnly));
+    state.write("[]");
+    state.close();
+    const auto service = makeService(settings());
+    EXPECT_EQ(service->health().value(u"state").toObject().value(u"lastError").toString(),
+              state.fileName() + QStringLiteral(": not a state file: a JSON array, not an object; starting without it"));
 }

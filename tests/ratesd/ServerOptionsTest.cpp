@@ -46,7 +46,7 @@ TEST_F(ServerOptions, DefaultsToLoopbackAndBothPublicSources)
     EXPECT_EQ(result.options.port, 8642);
     EXPECT_EQ(result.options.ecbUrls, QList<QUrl>{QUrl(FXServerCommandLine::defaultEcbUrl())});
     EXPECT_EQ(result.options.apiUrls.size(), 2);
-    EXPECT_EQ(result.options.maximumAge.count(), 3 * 86400);
+    EXPECT_EQ(result.options.maximumAge.count(), 7 * 86400);
 }
 
 TEST_F(ServerOptions, TheCommandLineWinsOverTheConfigFile)
@@ -83,9 +83,12 @@ INSTANTIATE_TEST_SUITE_P(Options, ServerOptionsRefusal, ::testing::Values(
     Refusal{"--listen 8642", "", "--listen needs ADDRESS:PORT"},
     Refusal{"--listen 127.0.0.1:70000", "", "--listen needs ADDRESS:PORT"},
     Refusal{"--api-url ftp://example.org/usd.json", "", "--api-url needs an http or https URL"},
-    Refusal{"--max-age 0", "", "--max-age needs a whole number of seconds above 0"},
+    Refusal{"--max-age 0", "", "--max-age needs a whole number of seconds from 1 to 315360000: 0"},
+    Refusal{"--max-age 315360001", "", "--max-age needs a whole number of seconds from 1 to 315360000"},
     Refusal{"--max-age 3d", "", "--max-age needs a whole number of seconds"},
-    Refusal{"--idle-exit -1", "", "--idle-exit needs a whole number of seconds"},
+    Refusal{"--idle-exit -1", "", "--idle-exit needs a whole number of seconds from 0 to 2147483: -1"},
+    Refusal{"--idle-exit 2147484", "", "--idle-exit needs a whole number of seconds from 0 to 2147483"},
+    Refusal{"", "idle-exit = 4294968\n", "--idle-exit needs a whole number of seconds from 0 to 2147483"},
     Refusal{"--once", "", "Missing value after '--once'"},
     Refusal{"serve", "", "unexpected argument: serve"},
     Refusal{"", "listen = 127.0.0.1:8642\ncolour = blue\n", "cambio-ratesd.conf:2: not a setting: colour = blue"}),
