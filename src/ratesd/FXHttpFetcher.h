@@ -31,12 +31,14 @@ private:
 
 // Fetches the answers of the rates sources without blocking the event loop. HTTPS certificates are
 // checked the way QtNetwork does by default, against the system's authorities; redirects are
-// followed unless they lead from HTTPS to HTTP. Every fetch has a deadline for the whole answer
+// followed, at most five, while they stay on HTTP or HTTPS, never from HTTPS to HTTP and never
+// back to an address already visited. Every fetch has a deadline for the whole answer
 // and a largest body, so that a stalled or endless answer ends.
 class FXHttpFetcher {
 public:
     static constexpr std::chrono::milliseconds defaultTimeout{20'000};
     static constexpr qint64 maximumBodySize = 4 * 1024 * 1024;
+    static constexpr int maximumRedirects = 5;
 
     FXHttpFetcher(QNetworkAccessManager &network, std::chrono::milliseconds timeout = defaultTimeout);
 
