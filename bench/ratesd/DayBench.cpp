@@ -70,8 +70,11 @@ int main(int argc, char **argv)
     });
     sources.route(QStringLiteral("/api"), [&] {
         ++apiFetches;
+        // Dated the simulated day, as the API's are: the server counts the data's age.
+        QByteArray answer = apiAnswer;
+        answer.replace("2026-12-06", clock.now().date().toString(Qt::ISODate).toLatin1());
         return night() ? QHttpServerResponse(QHttpServerResponder::StatusCode::ServiceUnavailable)
-                       : QHttpServerResponse(QByteArrayLiteral("application/json"), apiAnswer);
+                       : QHttpServerResponse(QByteArrayLiteral("application/json"), answer);
     });
     const quint16 sourcesPort = sources.listen(QHostAddress::LocalHost, 0);
     QNetworkAccessManager client;

@@ -310,6 +310,9 @@ TEST_F(RatesServiceTest, AnImplausibleRateIsHeldUntilRepeatedOnThreeDataDays)
     answer(7);
     advance(*service, utc(12, 7, 12, 1));
     EXPECT_EQ(rateOf(*service, "XAG"), (FXRatePair{0.03, 33.3}));
+    // The count outlives a restart, which socket activation brings every idle hour.
+    EXPECT_EQ(sourceHealth(*makeService(apiOnly), "api").value(u"held").toObject().value(u"XAG")
+                  .toObject().value(u"days").toInt(), 2);
     answer(8);
     advance(*service, utc(12, 8, 12, 1));
     EXPECT_EQ(rateOf(*service, "XAG"), FXRates::fromBase(0.842));
