@@ -177,6 +177,34 @@
         <translation>ein anderes Programm hielt %@ gesperrt</translation>
     </message>
     <message>
+        <source>cannot lock %@</source>
+        <translation>%@ kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation>größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>ignoring the settings in %@</source>
+        <translation>die Einstellungen in %@ werden übergangen</translation>
+    </message>
+    <message>
+        <source>unknown currency: %@</source>
+        <translation>unbekannte Währung: %@</translation>
+    </message>
+    <message>
+        <source>already visible: %@</source>
+        <translation>schon sichtbar: %@</translation>
+    </message>
+    <message>
+        <source>not a visible currency: %@</source>
+        <translation>keine sichtbare Währung: %@</translation>
+    </message>
+    <message>
         <source>%@ (fixed)</source>
         <translation>%@ (fest)</translation>
     </message>

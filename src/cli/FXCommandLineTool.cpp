@@ -40,6 +40,23 @@ QString exactNumber(double value)
     return QString::fromLatin1(text.data(), end - text.data());
 }
 
+// `text` with every character that a terminal acts on, or that reorders what it shows, written as
+// an escape: a message that quotes an argument or a file shows what is there and does nothing.
+QString printable(const QString &text)
+{
+    QString shown;
+    for (const char32_t character : text.toUcs4()) {
+        const bool control = QChar::category(character) == QChar::Other_Control;
+        const bool reorders = (character >= 0x202A && character <= 0x202E)
+                              || (character >= 0x2066 && character <= 0x2069);
+        if (control || reorders)
+            shown += QStringLiteral("\\u{%1}").arg(uint(character), 0, 16);
+        else
+            shown += QString::fromUcs4(&character, 1);
+    }
+    return shown;
+}
+
 }
 
 FXCommandLineTool::FXCommandLineTool(FXCurrencyManager &currencies, FXSettingsManager &settings,
@@ -108,7 +125,7 @@ int FXCommandLineTool::run(const QStringList &arguments)
                           + (device ? QStringLiteral(": ") + device->errorString() : QString()));
     }
     if (!outcome.message.isEmpty())
-        m_err << QStringLiteral("cambio-cli: ") << outcome.message << '\n';
+        m_err << QStringLiteral("cambio-cli: ") << printable(outcome.message) << '\n';
     m_err.flush();
     return outcome.status;
 }
@@ -207,7 +224,9 @@ std::optional<QString> FXCommandLineTool::knownCurrency(const QString &text)
 
 FXCommandLineTool::Outcome FXCommandLineTool::failureOf(const FXResult &result)
 {
-    return result.isDone() ? Outcome() : failure(result.failureReason());
+    if (result.isDone())
+        return {};
+    return result.isRefused() ? usageError(result.failureReason()) : failure(result.failureReason());
 }
 
 FXCommandLineTool::Outcome FXCommandLineTool::unknownCurrency(const QString &text)
@@ -335,37 +354,17 @@ FXCommandLineTool::Outcome FXCommandLineTool::visible(const ParsedArguments &arg
 
 FXCommandLineTool::Outcome FXCommandLineTool::changeVisible(const QStringList &words)
 {
+    // Whether a change fits the list (a currency already visible, one that is not) is the
+    // store's to decide, from the list as stored when the change is made: another process may
+    // change it in the meantime.
     const QString &action = words[0];
-    const QStringList visible = m_settings.visibleCurrencies();
-    const auto visibleCode = [&](const QString &text) -> std::optional<QString> {
-        const QString code = text.toUpper();
-        return visible.contains(code) ? std::optional(code) : std::nullopt;
-    };
-    const auto notVisible = [](const QString &text) {
-        return usageError(QStringLiteral("not a visible currency: %1").arg(text));
-    };
-
     FXResult result = FXResult::done();
     if (action == u"add" && words.size() == 2) {
-        const auto code = knownCurrency(words[1]);
-        if (!code)
-            return unknownCurrency(words[1]);
-        if (visible.contains(*code))
-            return usageError(QStringLiteral("already visible: %1").arg(*code));
-        result = m_settings.addCurrencyToVisible(*code);
+        result = m_settings.addCurrencyToVisible(words[1]);
     } else if (action == u"remove" && words.size() == 2) {
-        const auto code = visibleCode(words[1]);
-        if (!code)
-            return notVisible(words[1]);
-        result = m_settings.removeCurrencyFromVisible(*code);
+        result = m_settings.removeCurrencyFromVisible(words[1]);
     } else if (action == u"move" && words.size() == 3) {
-        const auto code = visibleCode(words[1]);
-        if (!code)
-            return notVisible(words[1]);
-        const auto target = visibleCode(words[2]);
-        if (!target)
-            return notVisible(words[2]);
-        result = m_settings.exchangeCurrency(*code, *target);
+        result = m_settings.exchangeCurrency(words[1], words[2]);
     } else if (action == u"reset" && words.size() == 1) {
         result = m_settings.restoreDefaults();
     } else {

@@ -60,7 +60,8 @@ private:
 
     static Outcome usageError(const QString &message) { return {UsageError, message}; }
     static Outcome failure(const QString &message) { return {Failure, message}; }
-    // Nothing for a result that is done, else a failure with its reason.
+    // Nothing for a result that is done, else its reason: a usage error when refused, else a
+    // failure.
     static Outcome failureOf(const FXResult &result);
     static Outcome parse(const QStringList &arguments, ParsedArguments &parsed);
 

@@ -91,6 +91,12 @@ QStringList FXRatesTable::allCurrencies() const
     return codes;
 }
 
+bool FXRatesTable::isKnownCurrency(const QString &code) const
+{
+    const auto document = currencyRates();
+    return document && document->contains(code);
+}
+
 bool FXRatesTable::hasRate(const QString &currency) const
 {
     const auto document = currencyRates();

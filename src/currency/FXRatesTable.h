@@ -40,6 +40,7 @@ public:
     QStringList mainCurrencies() const override;
     // Every code of the document, in the current locale's case-insensitive order.
     QStringList allCurrencies() const override;
+    bool isKnownCurrency(const QString &code) const override;
 
     // Whether `currency` has a usable rate in the table in force: converting into or out of any
     // other currency reads 0.

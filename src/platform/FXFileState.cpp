@@ -26,7 +26,8 @@ FXFileState FXFileState::of(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return FXFileState();
     return {true, quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
-            qint64(status.st_mtim.tv_sec) * NanosecondsPerSecond + status.st_mtim.tv_nsec};
+            qint64(status.st_mtim.tv_sec) * NanosecondsPerSecond + status.st_mtim.tv_nsec,
+            S_ISREG(status.st_mode)};
 }
 
 void FXFileState::touch(const QString &path)

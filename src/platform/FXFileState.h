@@ -11,6 +11,7 @@ struct FXFileState {
     quint64 inode = 0;
     qint64 size = -1;
     qint64 modifiedNanoseconds = 0;
+    bool isRegular = false;   // neither a folder nor a FIFO, device or socket
 
     static FXFileState of(const QString &path);
     // Gives the file a modification time later than its own and than any earlier one to the

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QSettings;
+struct FXFileState;
 
 // A persistent key-value store of one domain, kept in an INI file under the user's configuration
 // folder. Values are strings, booleans, doubles, ordered string lists and small dictionaries.
@@ -23,10 +24,12 @@ class QSettings;
 // nothing stored); a list holding one empty string therefore cannot be stored.
 //
 // The window and cambio-cli may use one domain at the same time: every write reaches the file at
-// once (atomically, under QSettings' lock file) and says whether it did, every read first picks up
-// what another process wrote, and editObject() changes a value from what is stored with no other
-// process's edit in between. A file that cannot be read reads as empty and is left as it is until
-// the next write.
+// once (atomically) and says whether it did, every read first picks up what another process
+// wrote, and every write is made from what is stored, under a lock beside the file that every
+// other process's write of this domain waits for (its turn comes within moments, however many
+// wait). A file that cannot be read reads as empty and is left as it is until the next write.
+// Only a regular file of at most 1 MiB is read: anything else in its place (a FIFO, a folder, a
+// huge file) reads as empty, is said once on stderr and refuses writes, so nothing is lost.
 class FXUserDefaults {
 public:
     // The application group's domain, shared by the window and the command-line tool.
@@ -49,11 +52,13 @@ public:
     // The stored value, else the registered one, else an invalid QVariant.
     QVariant objectForKey(const QString &key) const;
     FXResult setObject(const QVariant &value, const QString &key);
+    // Several values in one write: another process reads either none or all of them.
+    FXResult setObjects(const QVariantMap &values);
     FXResult removeObjectForKey(const QString &key);
     // The new value made from the stored one (invalid when none is stored); none leaves it as it is.
     using Edit = std::function<std::optional<QVariant>(const QVariant &stored)>;
-    // Reads the stored value, lets `edit` make the new one and writes it, while holding a lock file
-    // beside the settings file that every other process's editObject() of this domain waits for.
+    // Reads the stored value and lets `edit` make the new one, which is written, with no other
+    // process's write in between.
     FXResult editObject(const QString &key, const Edit &edit);
 
     std::optional<QString> stringForKey(const QString &key) const;
@@ -72,11 +77,17 @@ public:
     void registerDefaults(const QVariantMap &defaults);
 
 private:
-    // Rereads the file when another process changed it (m_mutex held).
-    void syncFromFile() const;
-    void rereadUnderWritersLock() const;
-    // Writes `value` under `key` (m_mutex held) and tells whether it reached the file.
-    FXResult store(const QVariant &value, const QString &key);
+    // The values to write, made from what is stored; none writes nothing.
+    using Change = std::function<std::optional<QVariantMap>()>;
+    FXResult write(const Change &change);
+    // Rereads the file when another process changed it (m_mutex held). False when the file may
+    // not be read.
+    bool syncFromFile() const;
+    void rereadUnderEditLock() const;
+    // Whether the file in `state` may be read; says why not on stderr once.
+    bool isReadable(const FXFileState &state) const;
+    // Writes `values` (m_mutex and the edit lock held) and tells whether they reached the file.
+    FXResult store(const QVariantMap &values);
     // Sets or removes `key` in QSettings' memory.
     void put(const QVariant &value, const QString &key);
     FXResult writeFailure() const;
@@ -84,9 +95,12 @@ private:
     void reopen();
     void open() const;
     QSettings &settings() const;
+    QString editLockPath() const;
 
     mutable std::mutex m_mutex;
     QString m_filePath;
     mutable std::unique_ptr<QSettings> m_settings;
     QVariantMap m_registeredDefaults;
+    bool m_holdsEditLock = false;              // m_mutex held
+    mutable QString m_unreadableReason;        // said on stderr; empty while the file is readable
 };

@@ -15,6 +15,12 @@ const QString UserBaseCurrencyKey = QStringLiteral("UserBaseCurrency");
 const QString NumberFormatLocaleKey = QStringLiteral("NumberFormatLocale");
 const QString RatesServerURLKey = QStringLiteral("RatesServerURL");
 
+// A currency code as the rates table writes it, whatever the case and space around it.
+QString codeOf(const QString &text)
+{
+    return text.trimmed().toUpper();
+}
+
 // The value stored under `key` without surrounding space; none when that leaves nothing.
 std::optional<QString> trimmedString(const FXUserDefaults &defaults, const QString &key)
 {
@@ -64,9 +70,24 @@ QStringList FXSettingsManager::visibleCurrencies() const
     return visibleCurrencies(m_userDefaults.objectForKey(VisibleCurrenciesKey));
 }
 
+std::optional<QString> FXSettingsManager::knownCurrency(const QString &code) const
+{
+    const QString upper = codeOf(code);
+    return m_currencies.isKnownCurrency(upper) ? std::optional(upper) : std::nullopt;
+}
+
 QStringList FXSettingsManager::visibleCurrencies(const QVariant &stored) const
 {
-    return FXUserDefaults::stringArray(stored).value_or(m_currencies.mainCurrencies());
+    const auto entries = FXUserDefaults::stringArray(stored);
+    if (!entries)
+        return m_currencies.mainCurrencies();
+    QStringList currencies;
+    for (const QString &entry : *entries) {
+        const auto code = knownCurrency(entry);
+        if (code && !currencies.contains(*code))
+            currencies.append(*code);
+    }
+    return currencies;
 }
 
 QStringList FXSettingsManager::invisibleCurrencies() const
@@ -79,7 +100,8 @@ QStringList FXSettingsManager::invisibleCurrencies() const
 
 std::optional<QString> FXSettingsManager::defaultCurrency() const
 {
-    return m_userDefaults.stringForKey(UserBaseCurrencyKey);
+    const auto stored = m_userDefaults.stringForKey(UserBaseCurrencyKey);
+    return stored ? knownCurrency(*stored) : std::nullopt;
 }
 
 FXResult FXSettingsManager::setDefaultCurrency(const std::optional<QString> &currency)
@@ -91,42 +113,46 @@ FXResult FXSettingsManager::setDefaultCurrency(const std::optional<QString> &cur
 
 FXResult FXSettingsManager::setMainCurrency(const std::optional<QString> &fixed)
 {
-    const FXResult currency = fixed ? m_userDefaults.setObject(*fixed, UserBaseCurrencyKey)
-                                    : m_userDefaults.removeObjectForKey(UserBaseCurrencyKey);
-    if (!currency.isDone())
-        return currency;
-    const FXResult location = setLocationBasedCurrencyEnabled(!fixed);
-    // The main currency changed even when the switch could not follow.
-    announced(currency);
-    return location;
+    // One write: whoever reads the main currency finds the switch that goes with it.
+    return announced(m_userDefaults.setObjects(
+        {{UserBaseCurrencyKey, fixed ? QVariant(*fixed) : QVariant()},
+         {LocationBasedCurrencyKey, !fixed}}));
 }
 
 FXResult FXSettingsManager::addCurrencyToVisible(const QString &currency)
 {
+    // Whether the rates carry it does not depend on the list: asked before the edit takes the lock.
+    const auto code = knownCurrency(currency);
+    if (!code)
+        return FXResult::refused(FXLocalizedString::format("unknown currency: %@", currency));
     return editVisibleCurrencies([&](QStringList &currencies) {
-        currencies.prepend(currency);
-        return true;
+        if (currencies.contains(*code))
+            return FXResult::refused(FXLocalizedString::format("already visible: %@", *code));
+        currencies.prepend(*code);
+        return FXResult::done();
     });
 }
 
 FXResult FXSettingsManager::removeCurrencyFromVisible(const QString &currency)
 {
     return editVisibleCurrencies([&](QStringList &currencies) {
-        currencies.removeAll(currency);
-        return true;
+        if (!currencies.removeOne(codeOf(currency)))
+            return FXResult::refused(FXLocalizedString::format("not a visible currency: %@", currency));
+        return FXResult::done();
     });
 }
 
 FXResult FXSettingsManager::exchangeCurrency(const QString &currency, const QString &withCurrency)
 {
     return editVisibleCurrencies([&](QStringList &currencies) {
-        const qsizetype from = currencies.indexOf(currency);
-        const qsizetype to = currencies.indexOf(withCurrency);
-        if (from < 0 || to < 0)
-            return false;
-        currencies.removeAt(from);
-        currencies.insert(to, currency);
-        return true;
+        const qsizetype from = currencies.indexOf(codeOf(currency));
+        const qsizetype to = currencies.indexOf(codeOf(withCurrency));
+        if (from < 0 || to < 0) {
+            return FXResult::refused(FXLocalizedString::format("not a visible currency: %@",
+                                                               from < 0 ? currency : withCurrency));
+        }
+        currencies.move(from, to);
+        return FXResult::done();
     });
 }
 
@@ -134,7 +160,7 @@ FXResult FXSettingsManager::restoreDefaults()
 {
     return editVisibleCurrencies([&](QStringList &currencies) {
         currencies = m_currencies.mainCurrencies();
-        return true;
+        return FXResult::done();
     });
 }
 
@@ -167,16 +193,16 @@ FXResult FXSettingsManager::setRatesServerURL(const QString &url)
     return m_userDefaults.setObject(trimmed, RatesServerURLKey);
 }
 
-FXResult FXSettingsManager::editVisibleCurrencies(const std::function<bool(QStringList &)> &edit)
+FXResult FXSettingsManager::editVisibleCurrencies(const std::function<FXResult(QStringList &)> &edit)
 {
-    bool changed = false;
-    const FXResult result = m_userDefaults.editObject(
+    FXResult decision = FXResult::done();
+    const FXResult written = m_userDefaults.editObject(
         VisibleCurrenciesKey, [&](const QVariant &stored) -> std::optional<QVariant> {
             QStringList currencies = visibleCurrencies(stored);
-            changed = edit(currencies);
-            return changed ? std::optional<QVariant>(currencies) : std::nullopt;
+            decision = edit(currencies);
+            return decision.isDone() ? std::optional<QVariant>(currencies) : std::nullopt;
         });
-    return changed ? announced(result) : result;
+    return decision.isDone() ? announced(written) : decision;
 }
 
 FXResult FXSettingsManager::announced(const FXResult &result)

@@ -26,13 +26,20 @@ public:
     virtual QStringList mainCurrencies() const = 0;
     // Every code of the rates table, sorted.
     virtual QStringList allCurrencies() const = 0;
+    // Whether the rates table carries `code`.
+    virtual bool isKnownCurrency(const QString &code) const = 0;
 };
 
 // The user's persistent choices: which currencies the converter shows and in what order, the fixed
 // main currency, and the two switches. Keeps no copy: every read goes to the application group's
 // user defaults and every change is written there at once. Each change says whether it reached
-// the file; only a change that did is announced. Changes of the visible list are made from the
-// list as stored at that moment, so edits of other processes in between are never lost.
+// the file; only a change that did is announced. Changes of the visible list are decided and made
+// from the list as stored at that moment, with no other process's change in between, so edits of
+// other processes are never lost and two adds of one currency never store it twice.
+//
+// The file may have been edited by hand or damaged: the currencies are read clean, and the file
+// is left as it is until the next change writes the clean list. A code counts in any case and only
+// when the rates table carries it; an empty entry or a second copy does not count.
 class FXSettingsManager {
 public:
     // The instance of the composition root (src/app).
@@ -50,17 +57,20 @@ public:
 
     QStringList visibleCurrencies() const;
     QStringList invisibleCurrencies() const;
+    // None also when the stored code is not one of the rates table: the main currency in force is
+    // then the locale's.
     std::optional<QString> defaultCurrency() const;
     FXResult setDefaultCurrency(const std::optional<QString> &currency);
     // The user's choice of the main currency as one change: `fixed`, with the location switch
-    // off, or none, with the switch on. The main currency is written first and the switch second;
-    // the change is announced once, after both, so that whoever reads the main currency in force
-    // then finds the switch as the user left it.
+    // off, or none, with the switch on. Both are written at once and announced once, so that
+    // whoever reads the main currency in force finds the switch as the user left it.
     FXResult setMainCurrency(const std::optional<QString> &fixed);
 
+    // Puts `currency` in front; refused when it is already visible or not in the rates table.
     FXResult addCurrencyToVisible(const QString &currency);
+    // Refused when `currency` is not visible.
     FXResult removeCurrencyFromVisible(const QString &currency);
-    // Moves `currency` to the place `withCurrency` holds; nothing when either is not visible.
+    // Moves `currency` to the place `withCurrency` holds; refused when either is not visible.
     FXResult exchangeCurrency(const QString &currency, const QString &withCurrency);
     FXResult restoreDefaults();
 
@@ -78,10 +88,13 @@ public:
     FXResult setRatesServerURL(const QString &url);
 
 private:
-    // The stored visible list, or the main currencies when none is stored.
+    // `code` as the rates table writes it, when the table carries it.
+    std::optional<QString> knownCurrency(const QString &code) const;
+    // The stored visible list read clean, or the main currencies when none is stored.
     QStringList visibleCurrencies(const QVariant &stored) const;
-    // `edit` changes the stored list and tells whether it is to be written and announced.
-    FXResult editVisibleCurrencies(const std::function<bool(QStringList &)> &edit);
+    // `edit` changes the visible list as stored and tells whether the change is done, to be
+    // written and announced, or refused.
+    FXResult editVisibleCurrencies(const std::function<FXResult(QStringList &)> &edit);
     FXResult announced(const FXResult &result);
 
     FXUserDefaults &m_userDefaults;

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 void PrintTo(const QString &text, std::ostream *stream)
 {
     *stream << '"' << text.toStdString() << '"';
@@ -123,6 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 1.234,5 USD EUR", "", 2, "not an amount: 1.234,5"},
     Command{"convert 100 USD eur xyz", "", 2, "unknown currency: xyz"},
     Command{"visible add eur", "", 2, "already visible: EUR"},
+    Command{"visible add \x1b[31mEUR", "", 2, "unknown currency: \\u{1b}[31mEUR"},
     Command{"visible remove CHF", "", 2, "not a visible currency: CHF"},
     Command{"--locale xx_XX convert 1 USD", "", 2, "unknown locale: xx_XX"},
     Command{"", "", 2, "no command given (see cambio-cli --help)"},
@@ -201,47 +204,140 @@ TEST_F(CommandLine, UpdateStoresTheServersRatesOrLeavesThemOnFailure)
               QStringLiteral("EUR 0.25 4\nUSD 1 1\nCHF 0.9 1.1\n"));
 }
 
-TEST_F(CommandLine, SettingsThatCannotBeWrittenAreReported)
+// A file edited by hand or damaged: what it holds reaches neither the rows nor the terminal.
+TEST_F(CommandLine, AHandEditedSettingsFileIsReadClean)
 {
-    const QString settingsFile = group.filePath();
-    const struct {
-        const char *name;
-        QString configHome;
-    } cases[] = {
-        {"the configuration folder is a file", home.path() + QStringLiteral("/file")},
-        {"the settings file is a folder", home.configHome()},
-        {"the path is too long", home.path() + u'/' + QString(300, u'a')},
+    plantRates();
+    QFile file(group.filePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nVisibleCurrencies=XXX, eur, , EUR, EUR, ZZZ, 123, \"\x1b[31mGBP\", chf\n"
+               "UserBaseCurrency=QQQ\nLocationBasedCurrency=false\n");
+    file.close();
+    const QByteArray planted = contents(group.filePath());
+    EXPECT_EQ(run("visible").out, QStringLiteral("EUR\nCHF\n"));
+    EXPECT_EQ(run("main").out, QStringLiteral("USD\n"));   // the locale's
+    EXPECT_EQ(run("convert 1 USD").out, QStringLiteral("1 USD\n0.5 EUR\n0.9 CHF\n"));
+    EXPECT_EQ(contents(group.filePath()), planted);
+}
+
+namespace {
+
+struct BrokenSettings {
+    const char *name;
+    const char *reason;   // why a change is not written
+    bool ignored;         // whether the settings are not read at all, which is said once
+};
+void PrintTo(const BrokenSettings &broken, std::ostream *out) { *out << broken.name; }
+class BrokenSettingsFiles : public CommandLine, public ::testing::WithParamInterface<BrokenSettings> {
+protected:
+    // Puts in place what the case's name says and returns the configuration home to use.
+    QString breakSettings(const std::string &name) const
+    {
+        const QString settingsFile = group.filePath();
+        if (name == "the configuration folder is a file") {
+            QFile(home.path() + QStringLiteral("/file")).open(QIODevice::WriteOnly);
+            return home.path() + QStringLiteral("/file");
+        }
+        if (name == "the path is too long")
+            return home.path() + u'/' + QString(300, u'a');
+        if (name == "the settings file is a folder") {
+            QDir().mkpath(settingsFile);
+        } else if (name == "the settings file is a FIFO") {
+            ::mkfifo(QFile::encodeName(settingsFile).constData(), 0600);
+        } else if (name == "the settings file is 200 MB") {
+            QFile huge(settingsFile);
+            huge.open(QIODevice::WriteOnly);
+            huge.resize(200 << 20);
+        } else if (name == "the edit lock is a folder") {
+            QDir().mkpath(settingsFile + QStringLiteral(".edit-lock"));
+        }
+        return home.configHome();
+    }
+};
+
+}
+
+// Nothing hangs or fails for settings that cannot be read; a change that cannot be written says
+// why, in the system's words where the system refused.
+TEST_P(BrokenSettingsFiles, KeepEveryCommandRunningAndSayWhy)
+{
+    plantRates();
+    const ScopedEnvironment configHome("XDG_CONFIG_HOME", breakSettings(GetParam().name).toUtf8());
+    const struct { const char *arguments; int status; const char *out; } commands[] = {
+        {"--version", 0, "cambio-cli " CAMBIO_VERSION "\n"},
+        {"visible", 0, "USD\nEUR\nGBP\nJPY\nBTC\n"},
+        {"visible add chf", 1, ""},
+        {"main --auto", 1, ""},
     };
-    QFile(home.path() + QStringLiteral("/file")).open(QIODevice::WriteOnly);
-    QDir().mkpath(settingsFile);
-    for (const auto &unwritable : cases) {
-        const ScopedEnvironment configHome("XDG_CONFIG_HOME", unwritable.configHome.toUtf8());
-        for (const char *command : {"visible add chf", "main chf", "main --auto"}) {
-            const Result result = run(command);
-            EXPECT_EQ(result.status, 1) << unwritable.name << ": " << command;
-            EXPECT_TRUE(result.err.startsWith(u"cambio-cli: cannot write "))
-                << unwritable.name << ": " << command << ": " << result.err.toStdString();
-            EXPECT_EQ(result.out, QString()) << unwritable.name << ": " << command;
+    for (const auto &command : commands) {
+        const Result result = run(command.arguments);
+        EXPECT_EQ(result.status, command.status) << command.arguments;
+        EXPECT_EQ(result.out, QString::fromUtf8(command.out)) << command.arguments;
+        const QStringList lines = result.err.split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.filter(QStringLiteral("cambio-cli: ignoring the settings in ")).size(),
+                  GetParam().ignored ? 1 : 0) << command.arguments << ": " << qPrintable(result.err);
+        if (command.status != 0) {
+            EXPECT_TRUE(lines.last().startsWith(u"cambio-cli: cannot ")
+                        && lines.last().endsWith(QString::fromUtf8(GetParam().reason)))
+                << command.arguments << ": " << qPrintable(result.err);
         }
     }
 }
 
-TEST_F(CommandLine, ConcurrentEditsAreAllKept)
+INSTANTIATE_TEST_SUITE_P(Cases, BrokenSettingsFiles, ::testing::Values(
+    BrokenSettings{"the configuration folder is a file", "Not a directory", false},
+    BrokenSettings{"the path is too long", "File name too long", false},
+    BrokenSettings{"the settings file is a folder", "not a regular file", true},
+    BrokenSettings{"the settings file is a FIFO", "not a regular file", true},
+    BrokenSettings{"the settings file is 200 MB", "larger than 1 MiB", true},
+    BrokenSettings{"the edit lock is a folder", "Is a directory", false}), ReadableName());
+
+// A full disk under the settings, made for the one process in a mount namespace of its own.
+TEST_F(CommandLine, AChangeOnAFullDiskSaysSo)
 {
-    const QStringList added = QStringLiteral("AUD CAD CHF CNY DKK HKD INR KRW MXN NOK NZD PLN SEK "
-                                             "SGD THB TRY ZAR BRL CZK HUF").split(u' ');
+    plantRates();
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o size=64k tmpfs \"$XDG_CONFIG_HOME\" || exit 77; "
+        "cat /dev/zero > \"$XDG_CONFIG_HOME/filler\" 2>/dev/null; exec \"$0\" \"$@\"");
+    ASSERT_TRUE(QDir().mkpath(home.configHome()));
+    QProcess process;
+    process.start(QStringLiteral("unshare"),
+                  {QStringLiteral("--map-root-user"), QStringLiteral("--mount"), QStringLiteral("sh"),
+                   QStringLiteral("-c"), script, QStringLiteral(CAMBIO_CLI_PATH),
+                   QStringLiteral("visible"), QStringLiteral("add"), QStringLiteral("chf")});
+    const Result result = finish(process, "visible add chf");
+    if (result.status == 77 || (result.status != 1 && result.err.contains(u"unshare")))
+        GTEST_SKIP() << "no mount namespace for a full disk here: " << qPrintable(result.err);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.startsWith(u"cambio-cli: cannot write ")
+                && result.err.endsWith(u": No space left on device\n")) << qPrintable(result.err);
+}
+
+TEST_F(CommandLine, ConcurrentEditsAreAllKeptAndDecidedOnWhatIsStored)
+{
+    const QStringList added = QStringLiteral("AUD CAD CNY DKK HKD INR KRW MXN NOK NZD PLN SEK SGD "
+                                             "THB TRY ZAR BRL CZK HUF ILS ISK MYR PHP RON IDR AED "
+                                             "ARS CLP COP EGP KES MAD NGN PKR QAR SAR TWD UAH VND "
+                                             "XAU").split(u' ');
     std::vector<std::unique_ptr<QProcess>> processes;
-    for (const QString &code : added) {
+    for (const QString &code : added + QStringList(10, QStringLiteral("CHF"))) {
         processes.push_back(std::make_unique<QProcess>());
         start(*processes.back(), qPrintable(QStringLiteral("visible add ") + code));
     }
-    for (auto &process : processes)
-        EXPECT_EQ(finish(*process, "visible add").status, 0);
+    int refused = 0;
+    for (auto &process : processes) {
+        const Result result = finish(*process, "visible add");
+        if (result.status == 2 && result.err == u"cambio-cli: already visible: CHF\n")
+            ++refused;
+        else
+            EXPECT_EQ(result.status, 0) << qPrintable(result.err);
+    }
+    EXPECT_EQ(refused, 9);
 
     const QStringList visible = group.stringArrayForKey(QStringLiteral("VisibleCurrencies")).value();
-    EXPECT_EQ(visible.size(), added.size() + 5);
-    for (const QString &code : added)
-        EXPECT_TRUE(visible.contains(code)) << qPrintable(code);
+    EXPECT_EQ(visible.size(), added.size() + 6) << qPrintable(visible.join(u' '));
+    for (const QString &code : added + QStringList{QStringLiteral("CHF")})
+        EXPECT_EQ(visible.count(code), 1) << qPrintable(code);
 }
 
 TEST_F(CommandLine, OutputThatCannotBeWrittenIsAFailure)

@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, MainCurrencyPrecedence, ::testing::Values(
     MainCurrencyCase{true, "JP", nullptr, "de_CH", "CHF"},    // nothing fixed: the locale's
     MainCurrencyCase{false, nullptr, "GBP", "en_US", "GBP"},
     MainCurrencyCase{false, nullptr, nullptr, "de_DE", "EUR"},
+    MainCurrencyCase{false, nullptr, "QQQ", "de_DE", "EUR"},    // not in the rates: the locale's
+    MainCurrencyCase{false, nullptr, "gbp", "de_DE", "GBP"},
     MainCurrencyCase{false, nullptr, nullptr, "de", nullptr}), ReadableName());
 
 TEST_F(CurrencyCatalogue, TheMainCurrencyLeadsTheRowsAndLeavesEveryOtherList)
@@ -51,7 +53,9 @@ TEST_F(CurrencyCatalogue, TheMainCurrencyLeadsTheRowsAndLeavesEveryOtherList)
     settings.setDefaultCurrency(QStringLiteral("EUR"));
     EXPECT_EQ(currencies.userPreferredCurrencies(), codes("USD GBP JPY BTC"));
     EXPECT_EQ(currencies.userPreferredCurrenciesIncludingMain(), codes("EUR USD GBP JPY BTC"));
-    defaults.setObject(codes("EUR USD EUR NOK"), QStringLiteral("VisibleCurrencies"));
+    // The converter's rows, also from a list edited by hand.
+    defaults.setObject(QStringList{u"XXX"_qs, u"eur"_qs, u""_qs, u"USD"_qs, u"EUR"_qs, u"nok"_qs},
+                       QStringLiteral("VisibleCurrencies"));
     EXPECT_EQ(currencies.userPreferredCurrenciesIncludingMain(), codes("EUR USD NOK"));
 
     settings.setDefaultCurrency(QStringLiteral("CHF"));

@@ -10,7 +10,8 @@ namespace {
 
 QVariantMap euroAt(double fromBase)
 {
-    return ratesDocument({{QStringLiteral("USD"), rate(1, 1)}, {QStringLiteral("EUR"), rate(fromBase, 1 / fromBase)}});
+    return ratesDocument({{QStringLiteral("USD"), rate(1, 1)}, {QStringLiteral("CHF"), rate(0.9, 1 / 0.9)},
+                          {QStringLiteral("EUR"), rate(fromBase, 1 / fromBase)}});
 }
 
 // The objects of one process over shared files, and what they announce.

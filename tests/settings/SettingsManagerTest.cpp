@@ -17,11 +17,19 @@ const QString Visible = QStringLiteral("VisibleCurrencies");
 struct FixedCurrencyLists : FXCurrencyLists {
     QStringList mainCurrencies() const override { return codes("USD EUR GBP JPY BTC"); }
     QStringList allCurrencies() const override { return codes("BTC CHF EUR GBP JPY NOK USD"); }
+    bool isKnownCurrency(const QString &code) const override { return allCurrencies().contains(code); }
 };
 
 class SettingsManager : public TemporaryHomeTest {
 protected:
     QString storePath() const { return home.configHome() + QStringLiteral("/group.conf"); }
+    // Puts `lines` in the store's file as a hand or another program would.
+    void plant(const QByteArray &lines) const
+    {
+        QFile file(storePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General]\n" + lines + '\n');
+    }
 
     // Counts what `store` announces.
     void count(const FXSettingsManager &store)
@@ -37,11 +45,13 @@ protected:
     int posts = 0;
 };
 
-struct VisibleEdit { const char *before, *edit, *after; int posts; };
+// The visible currencies as the file holds them (none: nothing stored), an edit or "read", the
+// list read afterwards, and whether the edit was made (written and announced) or refused.
+struct VisibleEdit { const char *stored, *edit, *after; bool made; };
 
 void PrintTo(const VisibleEdit &edit, std::ostream *out)
 {
-    *out << (edit.before ? edit.before : "nothing stored") << ' ' << edit.edit;
+    *out << (edit.stored ? edit.stored : "nothing stored") << ' ' << edit.edit;
 }
 class VisibleCurrencyEdits : public SettingsManager,
                              public ::testing::WithParamInterface<VisibleEdit> {};
@@ -79,16 +89,6 @@ TEST_F(SettingsManager, SettingsPersistAndOutliveARestoreAndOnlyTheMainCurrencyI
     settings.setNumberFormatLocale(std::nullopt);
     EXPECT_FALSE(settings.numberFormatLocale());
     EXPECT_EQ(posts, 3);
-}
-
-TEST_F(SettingsManager, RemovingEveryCurrencyKeepsTheEmptyListForTheNextStart)
-{
-    for (const QString &code : settings.visibleCurrencies())
-        settings.removeCurrencyFromVisible(code);
-    FXUserDefaults reopened(storePath());
-    FXSettingsManager again(reopened, lists, center);
-    EXPECT_EQ(again.visibleCurrencies(), QStringList{});
-    EXPECT_EQ(again.invisibleCurrencies(), lists.allCurrencies());
 }
 
 TEST_F(SettingsManager, AFailedWriteIsReportedAndNotAnnounced)
@@ -171,32 +171,62 @@ INSTANTIATE_TEST_SUITE_P(Choices, MainCurrencyChoices, ::testing::Values(
     MainChoice{"a fixed currency turns the location off", "EUR", false},
     MainChoice{"none follows the location", nullptr, true}), ReadableName());
 
-TEST_P(VisibleCurrencyEdits, RewriteTheWholeList)
+// An edit decides from the list as stored, read clean, and writes the whole list clean; the file
+// is left as it is until then.
+TEST_P(VisibleCurrencyEdits, DecideFromTheCleanListAndRewriteIt)
 {
     const VisibleEdit &edit = GetParam();
     count(settings);
-    if (edit.before)
-        defaults.setObject(codes(edit.before), Visible);
+    if (edit.stored)
+        plant(QByteArray("VisibleCurrencies=") + edit.stored);
+    const QByteArray before = contents(storePath());
     const QStringList words = codes(edit.edit);
+    FXResult result = FXResult::done();
     if (words[0] == u"add")
-        settings.addCurrencyToVisible(words[1]);
+        result = settings.addCurrencyToVisible(words[1]);
     else if (words[0] == u"remove")
-        settings.removeCurrencyFromVisible(words[1]);
+        result = settings.removeCurrencyFromVisible(words[1]);
+    else if (words[0] == u"exchange")
+        result = settings.exchangeCurrency(words[1], words[2]);
     else if (words[0] == u"reset")
-        settings.restoreDefaults();
-    else
-        settings.exchangeCurrency(words[1], words[2]);
+        result = settings.restoreDefaults();
 
-    EXPECT_EQ(settings.visibleCurrencies(), codes(edit.after));
-    EXPECT_EQ(posts, edit.posts);
-    EXPECT_EQ(defaults.objectForKey(Visible).isValid(), edit.before || edit.posts);
+    const QStringList after = *edit.after ? codes(edit.after) : QStringList();
+    EXPECT_EQ(settings.visibleCurrencies(), after);
+    EXPECT_EQ(result.isDone(), edit.made || words[0] == u"read") << qPrintable(result.failureReason());
+    EXPECT_EQ(result.isRefused(), !result.isDone());
+    EXPECT_EQ(posts, edit.made ? 1 : 0);
+    if (edit.made)
+        EXPECT_EQ(FXUserDefaults(storePath()).stringArrayForKey(Visible), after);
+    else
+        EXPECT_EQ(contents(storePath()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, VisibleCurrencyEdits, ::testing::Values(
-    VisibleEdit{nullptr, "add CHF", "CHF USD EUR GBP JPY BTC", 1},       // to the front
-    VisibleEdit{"USD EUR", "add EUR", "EUR USD EUR", 1},                // a second copy
-    VisibleEdit{"EUR USD EUR GBP", "remove EUR", "USD GBP", 1},         // every copy
-    VisibleEdit{"A B C D", "exchange A C", "B C A D", 1},
-    VisibleEdit{"A B C D", "exchange D B", "A D B C", 1},
-    VisibleEdit{nullptr, "exchange CHF USD", "USD EUR GBP JPY BTC", 0},   // CHF is not visible
-    VisibleEdit{"CHF NOK", "reset", "USD EUR GBP JPY BTC", 1}), ReadableName());
+    VisibleEdit{"XXX, eur, , EUR, EUR, ZZZ, 123, \"\\x1b[31mGBP\", gbp", "read", "EUR GBP", false},
+    VisibleEdit{"", "read", "", false},                                   // every currency removed
+    VisibleEdit{nullptr, "add CHF", "CHF USD EUR GBP JPY BTC", true},     // to the front
+    VisibleEdit{"USD, EUR", "add eur", "USD EUR", false},                 // already visible
+    VisibleEdit{"USD, EUR", "add XXX", "USD EUR", false},                 // not in the rates table
+    VisibleEdit{"chf, , XXX, EUR, CHF", "add GBP", "GBP CHF EUR", true},
+    VisibleEdit{"EUR, USD, GBP", "remove eur", "USD GBP", true},
+    VisibleEdit{"USD, GBP", "remove EUR", "USD GBP", false},
+    VisibleEdit{"USD, EUR, GBP, JPY", "exchange USD GBP", "EUR GBP USD JPY", true},
+    VisibleEdit{"USD, EUR, GBP, JPY", "exchange JPY EUR", "USD JPY EUR GBP", true},
+    VisibleEdit{nullptr, "exchange CHF USD", "USD EUR GBP JPY BTC", false},
+    VisibleEdit{"CHF, NOK", "reset", "USD EUR GBP JPY BTC", true}), ReadableName());
+
+// A fixed main currency that the rates table does not carry is none, so that the locale's is in
+// force.
+TEST_F(SettingsManager, TheFixedMainCurrencyIsReadCleanAndLeftInTheFile)
+{
+    const struct { const char *stored, *read; } cases[] = {
+        {"QQQ", nullptr}, {" gbp", "GBP"}, {"\"\"", nullptr}, {"\"CHF\\x1b[0m\"", nullptr}};
+    for (const auto &c : cases) {
+        plant(QByteArray("UserBaseCurrency=") + c.stored);
+        const QByteArray before = contents(storePath());
+        EXPECT_EQ(settings.defaultCurrency(),
+                  c.read ? std::optional(QString::fromLatin1(c.read)) : std::nullopt) << c.stored;
+        EXPECT_EQ(contents(storePath()), before);
+    }
+}
