@@ -65,7 +65,6 @@ TEST_F(SettingsManager, AFreshStoreReadsItsDefaultsWithoutWritingThem)
     EXPECT_EQ(settings.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
     EXPECT_EQ(settings.invisibleCurrencies(), codes("CHF NOK"));
     EXPECT_FALSE(settings.defaultCurrency());
-    EXPECT_FALSE(settings.numberFormatLocale());   // the system's
     EXPECT_FALSE(FXUserDefaults(storePath()).objectForKey(QStringLiteral("AutomaticUpdate")).isValid());
 }
 
@@ -86,8 +85,6 @@ TEST_F(SettingsManager, SettingsPersistAndOutliveARestoreAndOnlyTheMainCurrencyI
     EXPECT_EQ(again.numberFormatLocale(), u"de_CH");
     settings.setDefaultCurrency(std::nullopt);
     EXPECT_FALSE(defaults.objectForKey(QStringLiteral("UserBaseCurrency")).isValid());
-    settings.setNumberFormatLocale(std::nullopt);
-    EXPECT_FALSE(settings.numberFormatLocale());
     EXPECT_EQ(posts, 3);
 }
 
