@@ -64,6 +64,8 @@ private slots:
     void copyAllPutsOneLinePerRow();
     void pasteReadsTheAmountAndTypingGoesOn();
     void contextMenuActsOnTheRowUnderIt();
+    void theKeyboardOpensTheSelectedRowsMenu_data();
+    void theKeyboardOpensTheSelectedRowsMenu();
     void commandsAreEnabledAsTheSelectionAndClipboardAllow_data();
     void commandsAreEnabledAsTheSelectionAndClipboardAllow();
 };
@@ -150,11 +152,40 @@ void ClipboardTest::contextMenuActsOnTheRowUnderIt()
     QCOMPARE(table.table().selectedRow(), 2);
     QCOMPARE(core.currencies.userBaseCurrency(), QStringLiteral("GBP"));
     QCOMPARE(table.shown(1), core.amount(QStringLiteral("EUR")));
+}
 
-    // Shift+F10 opens the selected row's menu from the keyboard.
+void ClipboardTest::theKeyboardOpensTheSelectedRowsMenu_data()
+{
+    QTest::addColumn<bool>("fromField");
+    QTest::addColumn<bool>("menuKey");   // else Shift+F10
+    QTest::newRow("Shift+F10 in the table") << false << false;
+    QTest::newRow("the Menu key in the table") << false << true;
+    QTest::newRow("Shift+F10 in an amount field") << true << false;
+    QTest::newRow("the Menu key in an amount field") << true << true;
+}
+
+void ClipboardTest::theKeyboardOpensTheSelectedRowsMenu()
+{
+    QFETCH(bool, fromField);
+    QFETCH(bool, menuKey);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    TableDriver &table = converter.table;
+    table.clickField(2);
+    if (!fromField)
+        QTest::keyClick(table.field(2), Qt::Key_Return);
+    QWidget *focus = QApplication::focusWidget();
+    QCOMPARE(focus == table.field(2), fromField);
     QGuiApplication::clipboard()->clear();
-    pickFromMenuOpenedBy(QStringLiteral("Copy"), [&table] {
-        QTest::keyClick(&table.table(), Qt::Key_F10, Qt::ShiftModifier);
+
+    pickFromMenuOpenedBy(QStringLiteral("Copy"), [focus, menuKey] {
+        if (!menuKey) {
+            QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+            return;
+        }
+        // What the display server makes of the Menu key, sent to the widget with the keyboard.
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(focus, &fromKeyboard);
     });
     QTRY_COMPARE(QGuiApplication::clipboard()->text(), table.shown(2));
 }

@@ -168,6 +168,15 @@ void ConverterTableTest::rowsAreMadeForWhatIsOnScreen()
     auto *header = qobject_cast<FXHeaderRowView *>(view.rowViewAtRow(0));
     QVERIFY(header && header->isVisible() && header->isFloating());
     QCOMPARE(header->y(), 0);
+
+    // Home and End select the first and the last row, which is scrolled to.
+    view.setFocus();
+    view.verticalScrollBar()->setValue(0);
+    QTest::keyClick(&view, Qt::Key_End);
+    QCOMPARE(view.selectedRow(), last);
+    QVERIFY(table.cell(last) && table.cell(last)->isVisible());
+    QTest::keyClick(&view, Qt::Key_Home);
+    QCOMPARE(view.selectedRow(), 0);
 }
 
 QTEST_MAIN(ConverterTableTest)

@@ -2,6 +2,8 @@
 
 #include "FXCurrencyInputValidator.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -80,6 +82,12 @@ bool FXTableTextField::event(QEvent *event)
 
 void FXTableTextField::keyPressEvent(QKeyEvent *event)
 {
+    // Shift+F10 asks for the context menu, as the Menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QCoreApplication::sendEvent(this, &fromKeyboard);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Up:
         if (perform(Command::MoveUp))
@@ -101,6 +109,17 @@ void FXTableTextField::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
     // Keys the field has no use for (an arrow at its end) must not scroll the table under it.
     event->accept();
+}
+
+void FXTableTextField::contextMenuEvent(QContextMenuEvent *event)
+{
+    // From the keyboard, the row's menu: left to the table, which the event reaches next. A right
+    // click on the text being edited opens the field's own edit menu.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::contextMenuEvent(event);
 }
 
 void FXTableTextField::focusInEvent(QFocusEvent *event)

@@ -9,7 +9,8 @@ class FXCurrencyInputValidator;
 // The amount field of a converter row. It looks like text (no frame, no focus ring, its selection
 // marked green), empties a "0" when it takes the keyboard and puts the "0" back when it is left
 // empty. Tab, Backtab and the up and down arrows are first offered to its command handler, which
-// moves between rows; Return and Escape hand the keyboard back to the table.
+// moves between rows; Return and Escape hand the keyboard back to the table. The Menu key and
+// Shift+F10 open the row's context menu, as in the table.
 class FXTableTextField : public QLineEdit {
     Q_OBJECT
 
@@ -36,6 +37,7 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 

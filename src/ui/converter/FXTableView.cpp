@@ -295,12 +295,14 @@ void FXTableView::keyPressEvent(QKeyEvent *event)
         return;
     }
     // As in any list, Up and Down move the selection, and select the last or first row when
-    // nothing is selected.
-    if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && numberOfRows() > 0
-        && !(event->modifiers() & ~Qt::KeypadModifier)) {
-        const bool down = event->key() == Qt::Key_Down;
-        const int row = m_selectedRow < 0 ? (down ? 0 : numberOfRows() - 1)
-                                          : qBound(0, m_selectedRow + (down ? 1 : -1), numberOfRows() - 1);
+    // nothing is selected; Home and End select the first and the last row.
+    const int key = event->key();
+    if ((key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home || key == Qt::Key_End)
+        && numberOfRows() > 0 && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        const int last = numberOfRows() - 1;
+        int row = key == Qt::Key_Home || (key == Qt::Key_Down && m_selectedRow < 0) ? 0 : last;
+        if (m_selectedRow >= 0 && (key == Qt::Key_Down || key == Qt::Key_Up))
+            row = qBound(0, m_selectedRow + (key == Qt::Key_Down ? 1 : -1), last);
         selectRow(row);
         scrollRowToVisible(row);
         event->accept();
