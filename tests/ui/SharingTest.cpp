@@ -13,6 +13,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -73,6 +76,8 @@ private slots:
     void theServicesOfThisDesktopAreOffered_data();
     void theServicesOfThisDesktopAreOffered();
     void copyingPutsTheTextLinkAndPictureOnTheClipboard();
+    void savingProposesThePicturesFolder_data();
+    void savingProposesThePicturesFolder();
     void anEmailGetsEachItemAsAnArgumentOfItsOwn();
 };
 
@@ -159,6 +164,52 @@ void SharingTest::copyingPutsTheTextLinkAndPictureOnTheClipboard()
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QCOMPARE(copied->text(), QStringLiteral("Title\nhttps://example.org/cambio"));
     QCOMPARE(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32), picture);
+}
+
+void SharingTest::savingProposesThePicturesFolder_data()
+{
+    QTest::addColumn<QByteArray>("userDirs");   // the desktop's user-dirs.dirs
+    QTest::addColumn<QString>("blocked");       // a file where the folder would be
+    QTest::addColumn<QString>("proposed");      // under the home folder
+    QTest::newRow("made on a fresh account") << QByteArray() << "" << "Pictures";
+    QTest::newRow("the desktop's own name") << QByteArray("XDG_PICTURES_DIR=\"$HOME/Bilder\"\n")
+                                            << "" << "Bilder";
+    QTest::newRow("the home folder when it cannot be made") << QByteArray() << "Pictures" << "";
+}
+
+void SharingTest::savingProposesThePicturesFolder()
+{
+    QFETCH(QByteArray, userDirs);
+    QFETCH(QString, blocked);
+    QFETCH(QString, proposed);
+    QTemporaryDir home;
+    ScopedEnvironment homeVariable("HOME", home.path().toUtf8());
+    ScopedEnvironment config("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    QDir(home.path()).mkpath(QStringLiteral("config"));
+    QFile dirs(home.filePath(QStringLiteral("config/user-dirs.dirs")));
+    if (!userDirs.isEmpty() && dirs.open(QIODevice::WriteOnly))
+        dirs.write(userDirs);
+    dirs.close();
+    if (!blocked.isEmpty()) {
+        QFile file(home.filePath(blocked));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QImage picture(30, 12, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QWidget window;
+
+    FXSavePictureSharingService().performWithItems(
+        {u"Title"_qs, QUrl(u"https://example.org/cambio"_qs), QPixmap::fromImage(picture)}, &window);
+
+    auto *dialog = window.findChild<QFileDialog *>();
+    QVERIFY(dialog);
+    const QString folder = QDir::cleanPath(home.path() + u'/' + proposed);
+    QCOMPARE(dialog->directory().absolutePath(), folder);
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(dialog->selectedFiles(), QStringList(folder + QStringLiteral("/Cambio.png")));
+    static_cast<QDialog *>(dialog)->accept();
+    QCOMPARE(QImage(folder + QStringLiteral("/Cambio.png")).convertToFormat(QImage::Format_RGB32),
+             picture);
 }
 
 void SharingTest::anEmailGetsEachItemAsAnArgumentOfItsOwn()

@@ -76,6 +76,15 @@ QIcon FXSavePictureSharingService::image() const
                             QIcon(QStringLiteral(":/icons/save.svg")));
 }
 
+QString FXSavePictureSharingService::proposedFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // A fresh account may not have it yet; a file manager would make it too.
+    if (!pictures.isEmpty() && QDir().mkpath(pictures))
+        return pictures;
+    return QDir::homePath();
+}
+
 void FXSavePictureSharingService::performWithItems(const FXSharingItems &items, QWidget *window)
 {
     auto *dialog = new QFileDialog(window, FXLocalizedString::text("Save Picture"));
@@ -84,8 +93,9 @@ void FXSavePictureSharingService::performWithItems(const FXSharingItems &items, 
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setNameFilter(FXLocalizedString::text("PNG images (*.png)"));
     dialog->setDefaultSuffix(QStringLiteral("png"));
-    dialog->selectFile(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
-                       + QStringLiteral("/Cambio.png"));
+    const QString folder = proposedFolder();
+    dialog->setDirectory(folder);
+    dialog->selectFile(folder + QStringLiteral("/Cambio.png"));
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
                      [picture = items.picture, window](const QString &path) {
                          if (const auto failure = savePicture(picture, path))

@@ -13,6 +13,10 @@ public:
 // Saves the picture as a PNG file where the user chooses.
 class FXSavePictureSharingService : public FXSharingService {
 public:
+    // The folder the file dialog opens in: the desktop's pictures folder (XDG_PICTURES_DIR, else
+    // ~/Pictures), made when it is missing; the home folder when it cannot be made.
+    static QString proposedFolder();
+
     QString title() const override;
     QIcon image() const override;
     void performWithItems(const FXSharingItems &items, QWidget *window) override;
