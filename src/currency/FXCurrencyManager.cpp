@@ -9,6 +9,10 @@
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <unicode/datefmt.h>
 
 
@@ -104,9 +108,20 @@ std::optional<QString> FXCurrencyManager::currencyCodeForCountryCode(const QStri
 
 std::optional<QString> FXCurrencyManager::currencyNameForCode(const QString &code) const
 {
-    if (code == u"BTC")
-        return QStringLiteral("Bitcoin");
-    return m_locale.displayNameForCurrency(code);
+    if (auto name = m_locale.displayNameForCurrency(code))
+        return name;
+    // Bitcoin, and codes newer than ICU's data: the names of our own, in English where the
+    // language has none.
+    static const QJsonObject ownNames = [] {
+        QFile names(QStringLiteral(":/currency-names.json"));
+        return names.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(names.readAll()).object()
+                                               : QJsonObject();
+    }();
+    const QJsonObject names = ownNames.value(code).toObject();
+    if (names.isEmpty())
+        return std::nullopt;
+    const QString language = m_locale.identifier().section(u'_', 0, 0);
+    return names.value(language).toString(names.value(u"en").toString());
 }
 
 QString FXCurrencyManager::currencySignForCode(const QString &code) const

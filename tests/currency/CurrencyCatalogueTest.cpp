@@ -73,6 +73,12 @@ TEST_F(CurrencyCatalogue, NamesAndSignsFollowTheLocale)
     locale.setIdentifier(QStringLiteral("fr_FR"));
     EXPECT_EQ(currencies.currencyNameForCode(QStringLiteral("GBP")), u"livre sterling");
     EXPECT_EQ(currencies.currencyNameForCode(QStringLiteral("BTC")), u"Bitcoin");
-    for (const QString &code : currencies.allCurrencies())
+    // Codes newer than ICU's data have names of our own, in English where the language has none.
+    EXPECT_EQ(currencies.currencyNameForCode(QStringLiteral("XCG")), u"Caribbean Guilder");
+    locale.setIdentifier(QStringLiteral("de_CH"));
+    EXPECT_EQ(currencies.currencyNameForCode(QStringLiteral("ZWG")), u"Simbabwe-Gold");
+    for (const QString &code : currencies.allCurrencies()) {
         EXPECT_FALSE(currencies.currencySignForCode(code).isEmpty()) << code.toStdString();
+        EXPECT_TRUE(currencies.currencyNameForCode(code)) << code.toStdString();
+    }
 }

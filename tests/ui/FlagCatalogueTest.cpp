@@ -23,6 +23,8 @@ void FlagCatalogueTest::aCurrencyShowsTheFlagOfItsCountry_data()
     QTest::newRow("a union its code names") << "EUR" << "eu.svg";
     QTest::newRow("a code that names no country of it") << "XOF" << "bf.svg";
     QTest::newRow("our own image") << "BTC" << "BTC.svg";
+    QTest::newRow("a code newer than ICU's data") << "ZWG" << "ZWG.svg";
+    QTest::newRow("a code newer than ICU's data, of two countries") << "XCG" << "XCG.svg";
     QTest::newRow("a currency of no country") << "XAU" << "UnknownCurrency.svg";
     QTest::newRow("no currency at all") << "" << "UnknownCurrency.svg";
 }

@@ -444,6 +444,9 @@ void PreferencesTest::aNumberFormatRewritesTheConvertersAmountsAtOnce()
     QVERIFY(sheet);
     QAbstractItemModelTester tester(sheet->formatsTableView()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
+    // Rows as high as in the lists of currencies.
+    const QTreeView *formats = sheet->formatsTableView();
+    QCOMPARE(formats->visualRect(formats->currentIndex()).height(), FXCurrencyPreferencesCell::RowHeight);
     QTest::keyClicks(sheet->searchField(), u"German (Germany)"_qs);
     QTest::keyClick(sheet->searchField(), Qt::Key_Return);
 

@@ -1,5 +1,6 @@
 #include "FXNumberFormatViewController.h"
 
+#include "FXCurrencyPreferencesCell.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
 #include "FXNumberFormatsModel.h"
@@ -11,7 +12,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QStyledItemDelegate>
 #include <QTreeView>
+
+namespace {
+
+// Rows as high as those of the other sheets' lists.
+class SheetRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(qMax(size.height(), FXCurrencyPreferencesCell::RowHeight));
+        return size;
+    }
+};
+
+}
 
 FXNumberFormatViewController::FXNumberFormatViewController(const FXPreferencesServices &services,
                                                            QWidget *parent)
@@ -35,6 +54,7 @@ FXNumberFormatViewController::FXNumberFormatViewController(const FXPreferencesSe
     m_table->setHeaderHidden(true);
     m_table->setRootIsDecorated(false);
     m_table->setUniformRowHeights(true);
+    m_table->setItemDelegate(new SheetRowDelegate(m_table));
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->header()->setStretchLastSection(false);
     m_table->header()->setSectionResizeMode(0, QHeaderView::Stretch);
