@@ -514,11 +514,11 @@
     </message>
     <message>
         <source>FeedbackIntroduction</source>
-        <translation>Sagen Sie uns, was Ihnen gefällt, was fehlt oder was nicht ging. Ihre Nachricht geht an die Entwickler von Cambio.</translation>
+        <translation>Sagen Sie uns, was Ihnen gefällt, was fehlt oder was nicht ging.</translation>
     </message>
     <message>
         <source>FeedbackKeptInformativeText</source>
-        <translation>Ihre Nachricht ist in %@ gesichert. Cambio kennt keine Adresse, an die es Feedback senden kann: Die Einstellung FeedbackURL ist leer.</translation>
+        <translation>Ihre Nachricht liegt im Ordner %@.</translation>
     </message>
     <message>
         <source>FeedbackNotSentInformativeText</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>CrashReportAlertInformativeText</source>
-        <translation>Möchten Sie den Entwicklern einen Bericht senden? Er sagt, was das Programm tat, als es stehen blieb; nichts, was Sie eingegeben haben. „Details einblenden“ zeigt ihn ganz.</translation>
+        <translation>Möchten Sie einen Bericht darüber an %@ senden? Er sagt, was das Programm tat, als es stehen blieb; nichts, was Sie eingegeben haben.</translation>
     </message>
     <message>
         <source>CrashReportKeptInformativeText</source>
-        <translation>Ein Bericht über das Geschehene liegt in %@. Cambio kennt keine Adresse, an die es Berichte senden kann: Die Einstellung CrashReportURL ist leer.</translation>
+        <translation>Ein Bericht über das Geschehene bleibt auf diesem Computer, im Ordner %@. Er wird nirgendwohin gesendet: Es ist keine Adresse für Berichte eingerichtet.</translation>
     </message>
     <message>
         <source>CrashReportNotSentInformativeText</source>
@@ -542,7 +542,15 @@
     </message>
     <message>
         <source>AboutDataLicences</source>
-        <translation>Die mitgelieferten Kurse stammen aus der Währungs-API von fawazahmed0/exchange-api (CC0 1.0), die Landesgrenzen aus country-coder (ISC-Lizenz, siehe „Details einblenden“). Die Flaggen sind Debians iso-flags-svg (gemeinfrei); die Bitcoin-Flagge ist Cambios eigene.</translation>
+        <translation>Die mitgelieferten Kurse stammen aus der Währungs-API von fawazahmed0/exchange-api (CC0 1.0), die Landesgrenzen aus country-coder (ISC-Lizenz, siehe „%@“). Die Flaggen sind Debians iso-flags-svg (gemeinfrei); die Flaggen von Bitcoin, dem Karibischen Gulden und Simbabwe-Gold sind Cambios eigene.</translation>
+    </message>
+    <message>
+        <source>FeedbackDestinationComputer</source>
+        <translation>Ihre Nachricht wird auf diesem Computer aufbewahrt, im Ordner %@. Sie wird nirgendwohin gesendet: Es ist keine Adresse für Feedback eingerichtet.</translation>
+    </message>
+    <message>
+        <source>FeedbackDestinationAddress</source>
+        <translation>Ihre Nachricht wird an %@ gesendet; eine Kopie bleibt auf diesem Computer.</translation>
     </message>
 </context>
 </TS>

@@ -18,11 +18,11 @@
     </message>
     <message>
         <source>FeedbackIntroduction</source>
-        <translation>Tell us what you like, what is missing, or what went wrong. Your message goes to the developers of Cambio.</translation>
+        <translation>Tell us what you like, what is missing, or what went wrong.</translation>
     </message>
     <message>
         <source>FeedbackKeptInformativeText</source>
-        <translation>Your message is saved in %@. Cambio has no address to send feedback to: the setting FeedbackURL is empty.</translation>
+        <translation>Your message is kept in the folder %@.</translation>
     </message>
     <message>
         <source>FeedbackNotSentInformativeText</source>
@@ -34,11 +34,11 @@
     </message>
     <message>
         <source>CrashReportAlertInformativeText</source>
-        <translation>Would you like to send a report to the developers? It tells what the program was doing when it stopped; it holds nothing you typed. Show Details shows it whole.</translation>
+        <translation>Would you like to send a report of it to %@? It tells what the program was doing when it stopped; it holds nothing you typed.</translation>
     </message>
     <message>
         <source>CrashReportKeptInformativeText</source>
-        <translation>A report of what happened is kept in %@. Cambio has no address to send reports to: the setting CrashReportURL is empty.</translation>
+        <translation>A report of what happened is kept on this computer, in the folder %@. It is not sent anywhere: no address to send reports to has been set up.</translation>
     </message>
     <message>
         <source>CrashReportNotSentInformativeText</source>
@@ -46,7 +46,15 @@
     </message>
     <message>
         <source>AboutDataLicences</source>
-        <translation>The rates that come with Cambio are from the currency API of fawazahmed0/exchange-api (CC0 1.0). The country borders are from country-coder (ISC licence, see Show Details). The flags are Debian's iso-flags-svg (public domain); the Bitcoin flag is Cambio's own.</translation>
+        <translation>The rates that come with Cambio are from the currency API of fawazahmed0/exchange-api (CC0 1.0). The country borders are from country-coder (ISC licence, see %@). The flags are Debian's iso-flags-svg (public domain); the flags of Bitcoin, the Caribbean guilder and Zimbabwe Gold are Cambio's own.</translation>
+    </message>
+    <message>
+        <source>FeedbackDestinationComputer</source>
+        <translation>Your message will be kept on this computer, in the folder %@. It is not sent anywhere: no address to send feedback to has been set up.</translation>
+    </message>
+    <message>
+        <source>FeedbackDestinationAddress</source>
+        <translation>Your message will be sent to %@, and a copy kept on this computer.</translation>
     </message>
 </context>
 </TS>

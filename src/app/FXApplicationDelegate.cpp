@@ -44,6 +44,16 @@ long residentKibibytes()
     return 0;
 }
 
+// The title of the message box's button that shows the details, as Qt's own translations give it
+// and without its dots, so that a text naming the button names it as it reads.
+QString detailsButtonTitle()
+{
+    QString title = QMessageBox::tr("Show Details...");
+    while (title.endsWith(u'.') || title.endsWith(u'…'))
+        title.chop(1);
+    return title;
+}
+
 }
 
 FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services, QObject *parent)
@@ -158,7 +168,8 @@ void FXApplicationDelegate::orderFrontAboutPanel()
         + u'\n'
         + FXLocalizedString::format("Rates of %@",
                                     m_services.currencies.humanReadableUpdateDate())
-        + QStringLiteral("\n\n") + FXLocalizedString::text("AboutDataLicences") + QStringLiteral("\n\n")
+        + QStringLiteral("\n\n") + FXLocalizedString::format("AboutDataLicences", detailsButtonTitle())
+        + QStringLiteral("\n\n")
         + QStringLiteral(CAMBIO_HOMEPAGE_URL));
     // The borders' licence asks for its notice in every copy.
     QFile notice(QStringLiteral(":/licences/borders-LICENSE.md"));

@@ -162,6 +162,8 @@ void CrashReportsTest::theNextStartAsksWhatToDoWithTheReport()
     QMessageBox *alert = alertAtStart(home);
     QVERIFY(alert);
     QVERIFY(alert->detailedText().contains(u"Signal: 11 SIGSEGV"));
+    // The question names where the report would go.
+    QVERIFY(alert->informativeText().contains(u"send a report of it to 127.0.0.1?"));
     QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Send Report"));
     QCOMPARE(alert->escapeButton()->text(), QStringLiteral("Don't Send"));
     QAbstractButton *button = buttonNamed(alert, answer);
@@ -192,7 +194,9 @@ void CrashReportsTest::withoutAnAddressTheReportStaysWhereTheAlertSays()
     ReportingHome home;
     QMessageBox *alert = alertAtStart(home);
     QVERIFY(alert);
-    QVERIFY(alert->informativeText().contains(home.state(Crashes, QStringLiteral("unsent"))));
+    QVERIFY(alert->informativeText().contains(u"on this computer, in the folder "_qs
+                                              + home.state(Crashes, QStringLiteral("unsent"))));
+    QVERIFY(!alert->informativeText().contains(u"URL"));
     QCOMPARE(alert->standardButtons(), QMessageBox::Ok);
     QVERIFY(!buttonNamed(alert, u"Send Report"_qs));
     QCOMPARE(home.files(Crashes, QStringLiteral("unsent")), QStringList(u"crash-1-2.txt"_qs));

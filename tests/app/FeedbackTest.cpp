@@ -103,7 +103,7 @@ void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays_data()
 {
     QTest::addColumn<int>("serverStatus");   // 0: no address set
     QTest::addColumn<QString>("folder");     // where the message ends
-    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("result");
     QTest::newRow("posted") << 200 << "sent" << "Thank you for your feedback.";
     QTest::newRow("no address") << 0 << "" << "Thank you for your feedback.";
     QTest::newRow("refused") << 503 << "" << "Your feedback could not be sent.";
@@ -113,7 +113,7 @@ void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays()
 {
     QFETCH(int, serverStatus);
     QFETCH(QString, folder);
-    QFETCH(QString, told);
+    QFETCH(QString, result);
     LoopbackHttpServer server;
     server.setResponse({.status = serverStatus});
     ReportingHome home;
@@ -122,12 +122,18 @@ void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays()
         home.defaults.setObject(server.url(QStringLiteral("/feedback")).toString(),
                                 FXFeedbackManager::FeedbackURLKey);
     FXFeedbackWindow *form = openForm(home, FXFeedbackUserEmail::Required);
+    // Before anything is written the form tells where the message will go, in plain words.
+    QString told;
+    for (const QLabel *label : form->findChildren<QLabel *>())
+        told += label->text();
+    QVERIFY2(told.contains(serverStatus ? u"sent to 127.0.0.1"_qs : home.state(Feedback)), qPrintable(told));
+    QVERIFY(!told.contains(u"URL"));
     fill(form, QStringLiteral("ada@example.org"), QStringLiteral("Two lines,\nplease."));
     QTest::mouseClick(form->sendButton(), Qt::LeftButton);
 
     QMessageBox *box = nullptr;
     QTRY_VERIFY((box = visibleMessageBox()));
-    QCOMPARE(box->text(), told);
+    QCOMPARE(box->text(), result);
     QTRY_VERIFY(!home.manager.feedbackManager().feedbackWindow());
     QCOMPARE(server.requests().size(), serverStatus ? 1 : 0);
     if (serverStatus != 200)

@@ -45,6 +45,11 @@ void FXFeedbackManager::showFeedbackWindow()
         connect(m_window, &FXFeedbackWindow::sendRequested, this, &FXFeedbackManager::send);
     }
     m_window->setRequireUserEmail(m_requirement);
+    const std::optional<QUrl> url = FXReportPoster::configuredURL(m_defaults, FeedbackURLKey);
+    m_window->setDestination(
+        url ? FXLocalizedString::format("FeedbackDestinationAddress", url->host())
+            : FXLocalizedString::format("FeedbackDestinationComputer",
+                                        QDir::toNativeSeparators(m_folder)));
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -66,7 +71,9 @@ void FXFeedbackManager::send(const FXFeedbackMessage &message)
     const std::optional<QUrl> url = FXReportPoster::configuredURL(m_defaults, FeedbackURLKey);
     if (!url) {
         finish(FXLocalizedString::text("Thank you for your feedback."),
-               FXLocalizedString::format("FeedbackKeptInformativeText", m_folder), false);
+               FXLocalizedString::format("FeedbackKeptInformativeText",
+                                         QDir::toNativeSeparators(m_folder)),
+               false);
         return;
     }
     m_window->setSending(true);

@@ -13,9 +13,9 @@ class FXReportPoster;
 class FXUserDefaults;
 class QWidget;
 
-// Takes the user's feedback: shows the form, keeps each message in its folder
-// (STATE/feedback/feedback-TIME.json) and posts it to the address of the setting "FeedbackURL" when
-// there is one, then tells the user how it went. A message that was posted moves to "sent" beside
+// Takes the user's feedback: shows the form, which tells where the message will go, keeps each
+// message in its folder (STATE/feedback/feedback-TIME.json) and posts it to the address of the
+// setting "FeedbackURL" when there is one, then tells the user how it went. A message that was posted moves to "sent" beside
 // the others; nothing is deleted. Made by FXReportingManager.
 class FXFeedbackManager : public QObject {
     Q_OBJECT

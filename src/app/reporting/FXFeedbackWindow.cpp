@@ -16,6 +16,7 @@ FXFeedbackWindow::FXFeedbackWindow(QWidget *parent)
     , m_name(new QLineEdit(this))
     , m_email(new QLineEdit(this))
     , m_message(new QPlainTextEdit(this))
+    , m_destination(new QLabel(this))
     , m_problem(new QLabel(this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Cancel, this))
     , m_send(m_buttons->addButton(FXLocalizedString::text("Send"), QDialogButtonBox::AcceptRole))
@@ -23,6 +24,8 @@ FXFeedbackWindow::FXFeedbackWindow(QWidget *parent)
     setWindowTitle(FXLocalizedString::text("Send Feedback"));
     auto *intro = new QLabel(FXLocalizedString::text("FeedbackIntroduction"), this);
     intro->setWordWrap(true);
+    m_destination->setWordWrap(true);
+    m_destination->setTextFormat(Qt::PlainText);
     m_name->setAccessibleName(FXLocalizedString::text("Name"));
     m_email->setAccessibleName(FXLocalizedString::text("E-mail"));
     m_message->setAccessibleName(FXLocalizedString::text("Message"));
@@ -38,6 +41,7 @@ FXFeedbackWindow::FXFeedbackWindow(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
+    layout->addWidget(m_destination);
     layout->addLayout(m_form);
     layout->addWidget(m_problem);
     layout->addWidget(m_buttons);
@@ -53,6 +57,13 @@ void FXFeedbackWindow::setRequireUserEmail(FXFeedbackUserEmail requirement)
     m_email->setPlaceholderText(requirement == FXFeedbackUserEmail::Required
                                     ? FXLocalizedString::text("Required")
                                     : FXLocalizedString::text("Optional"));
+}
+
+void FXFeedbackWindow::setDestination(const QString &destination)
+{
+    m_destination->setText(destination);
+    // Read again where the message is written, for those who start there.
+    m_message->setAccessibleDescription(destination);
 }
 
 void FXFeedbackWindow::setSending(bool sending)

@@ -20,6 +20,8 @@ public:
     explicit FXFeedbackWindow(QWidget *parent = nullptr);
 
     void setRequireUserEmail(FXFeedbackUserEmail requirement);
+    // Tells, before anything is written, where the message will go.
+    void setDestination(const QString &destination);
 
     QLineEdit *nameField() const { return m_name; }
     QLineEdit *emailField() const { return m_email; }
@@ -43,6 +45,7 @@ private:
     QLineEdit *m_name;
     QLineEdit *m_email;
     QPlainTextEdit *m_message;
+    QLabel *m_destination;
     QLabel *m_problem;
     QDialogButtonBox *m_buttons;
     QPushButton *m_send;

@@ -130,11 +130,13 @@ void FXReportingManager::offerPendingReports()
     if (reports.isEmpty())
         return;
     FXUserDefaults &defaults = m_environment.defaults;
-    if (!FXReportPoster::configuredURL(defaults, CrashReportURLKey)) {
+    const std::optional<QUrl> url = FXReportPoster::configuredURL(defaults, CrashReportURLKey);
+    if (!url) {
         for (const FXCrashReportStore::Report &report : reports)
             m_crashReports.markUnsent(report);
-        m_alert = makeAlert(FXLocalizedString::format("CrashReportKeptInformativeText",
-                                                      m_crashReports.unsentFolder()),
+        m_alert = makeAlert(FXLocalizedString::format(
+                                "CrashReportKeptInformativeText",
+                                QDir::toNativeSeparators(m_crashReports.unsentFolder())),
                             reports);
         m_alert->setStandardButtons(QMessageBox::Ok);
         m_alert->open();
@@ -144,7 +146,8 @@ void FXReportingManager::offerPendingReports()
         send(reports, false);
         return;
     }
-    m_alert = makeAlert(FXLocalizedString::text("CrashReportAlertInformativeText"), reports);
+    m_alert = makeAlert(FXLocalizedString::format("CrashReportAlertInformativeText", url->host()),
+                        reports);
     QPushButton *sendButton =
         m_alert->addButton(FXLocalizedString::text("Send Report"), QMessageBox::AcceptRole);
     QPushButton *dontSend =
