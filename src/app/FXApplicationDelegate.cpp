@@ -99,14 +99,10 @@ FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services
     auto *openMenu = new QShortcut(QKeySequence(Qt::Key_F10), m_window.get());
     connect(openMenu, &QShortcut::activated, content->menuButton(), &QToolButton::showMenu);
 
+    // Quitting otherwise (Ctrl+Q, the end of the session, a termination signal) closes the window
+    // first, which keeps its frame.
     connect(m_window.get(), &FXMainWindowController::windowWillClose, qApp,
             &QCoreApplication::quit, Qt::QueuedConnection);
-    // Quitting otherwise than by closing the window (the system ends the session) keeps the frame
-    // too.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-        if (m_window->isVisible())
-            m_window->saveFrame();
-    });
 }
 
 FXApplicationDelegate::~FXApplicationDelegate() = default;

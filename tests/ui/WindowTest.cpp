@@ -1,12 +1,11 @@
-// The converter window as a whole: its frame, its chrome, its status line, its menu, what screen
-// readers find in it, and its texts.
+// The converter window in its application: its frame, its buttons, its status line, its menu, the
+// keyboard and screen readers in it and in the preferences, one running instance, and its texts.
 
 #include "ConverterHarness.h"
 #include "FXApplicationDelegate.h"
 #include "FXFeedbackManager.h"
 #include "FXFeedbackWindow.h"
 #include "FXLocalizedString.h"
-#include "FXMainTemplateButton.h"
 #include "FXMainWindowController.h"
 #include "FXReportingManager.h"
 #include "FXSingleInstance.h"
@@ -17,62 +16,120 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
 
 #include <cstring>
 
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include <QTranslator>
+
+namespace {
+
+sockaddr_un addressOf(const QString &socket)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, QFile::encodeName(socket).constData());
+    return address;
+}
+
+// The colour of the middle of `button` as the screen shows it, not as a new rendering would.
+QColor shownColour(const FXWindowButton *button)
+{
+    const QPixmap screen = button->screen()->grabWindow(button->window()->winId());
+    const QPoint middle = button->mapTo(button->window(), button->rect().center());
+    return screen.toImage().pixelColor(middle * screen.devicePixelRatio());
+}
+
+bool isGrey(const QColor &colour)
+{
+    return qAbs(colour.red() - colour.green()) < 8 && qAbs(colour.green() - colour.blue()) < 8;
+}
+
+// The application in the user's language (QLocale's default), with its translations.
+struct Translated {
+    explicit Translated(const char *language)
+    {
+        QLocale::setDefault(QLocale(QString::fromLatin1(language)));
+        FXApplicationDelegate::installTranslators(*qApp);
+    }
+    ~Translated()
+    {
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(QLocale::c());
+    }
+};
+
+}
 
 class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theCloseButtonSavesTheFrameBroughtBackOntoAScreen_data();
-    void theCloseButtonSavesTheFrameBroughtBackOntoAScreen();
+    void theFrameIsKeptAndBroughtBackOntoAScreen_data();
+    void theFrameIsKeptAndBroughtBackOntoAScreen();
+    void theWindowButtonsAreColouredWhileTheWindowIsActive();
     void screenReadersFindEveryControlAndAmountAndWhyARefreshFailed();
     void theApplicationMenuHoldsEveryCommand();
     void theKeyboardAloneGoesFromStartToQuit();
-    void aSecondStartRaisesTheFirst();
+    void thePreferencesCloseFromTheKeyboard_data();
+    void thePreferencesCloseFromTheKeyboard();
+    void aSecondStartBringsBackAMinimizedWindow();
+    void onlyTheRequestOfASecondStartRaisesTheWindow_data();
+    void onlyTheRequestOfASecondStartRaisesTheWindow();
     void textsComeFromTheTranslations_data();
     void textsComeFromTheTranslations();
+    void germanShortcutsAndDialogsAreGerman();
 };
 
-void WindowTest::theCloseButtonSavesTheFrameBroughtBackOntoAScreen_data()
+void WindowTest::theFrameIsKeptAndBroughtBackOntoAScreen_data()
 {
     QTest::addColumn<QPoint>("place");
+    QTest::addColumn<bool>("closed");   // else the session ends with the window open
     QTest::addColumn<bool>("onScreen");
-    QTest::newRow("on the screen") << QPoint(120, 40) << true;
-    QTest::newRow("on a screen that is gone") << QPoint(5000, 4000) << false;
+    QTest::newRow("closed on the screen") << QPoint(120, 40) << true << true;
+    QTest::newRow("open when the session ends") << QPoint(140, 60) << false << true;
+    QTest::newRow("on a screen that is gone") << QPoint(5000, 4000) << true << false;
 }
 
-void WindowTest::theCloseButtonSavesTheFrameBroughtBackOntoAScreen()
+void WindowTest::theFrameIsKeptAndBroughtBackOntoAScreen()
 {
     QFETCH(QPoint, place);
+    QFETCH(bool, closed);
     QFETCH(bool, onScreen);
     ConverterHarness core;
     {
-        FXMainWindowController window(core.services);
-        window.show();
+        FXApplicationDelegate application(core.services);
+        FXMainWindowController &window = *application.mainWindow();
+        application.showMainWindow();
         window.move(place);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(window.closeButton()->x(), 10);
-        QCOMPARE(window.minimizeButton()->x(), 30);
-        QCOMPARE(window.zoomButton()->x(), 50);
-        QSignalSpy closing(&window, &FXMainWindowController::windowWillClose);
-        QTest::mouseClick(window.closeButton(), Qt::LeftButton);
-        QCOMPARE(closing.size(), 1);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.savedFrame().value_or(QRect()).topLeft(), place);
+        // Closing the window ends the program; so does the system, ending the session.
+        QTimer::singleShot(0, &window, [&window, closed] {
+            if (closed)
+                QTest::mouseClick(window.closeButton(), Qt::LeftButton);
+            else
+                QCoreApplication::quit();
+        });
+        QTimer stillRunning;
+        stillRunning.setSingleShot(true);
+        connect(&stillRunning, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        stillRunning.start(10'000);
+        QCoreApplication::exec();
+        QVERIFY(stillRunning.isActive());
     }
 
     FXMainWindowController next(core.services);
@@ -83,18 +140,38 @@ void WindowTest::theCloseButtonSavesTheFrameBroughtBackOntoAScreen()
         QVERIFY(screen.contains(next.frameGeometry()));
 }
 
+void WindowTest::theWindowButtonsAreColouredWhileTheWindowIsActive()
+{
+    ConverterHarness core;
+    FXMainWindowController window(core.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget other;
+    other.show();
+
+    for (const bool active : {true, false, true}) {
+        if (active)
+            window.activateWindow();
+        else
+            other.activateWindow();
+        QTRY_COMPARE(window.isActiveWindow(), active);
+        for (const FXWindowButton *button : {window.closeButton(), window.minimizeButton()}) {
+            QTRY_COMPARE(isGrey(shownColour(button)), !active);
+        }
+    }
+    QVERIFY(shownColour(window.closeButton()).red() > 200);
+}
+
 void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
 {
     ConverterHarness core;
     FXApplicationDelegate application(core.services);
     application.applicationDidFinishLaunching();
     FXMainWindowController &window = *application.mainWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
     FXStatusLine *status = window.contentViewController()->statusTextField();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(status->text(), QStringLiteral("Updating…"));
     QTRY_COMPARE(status->text(), QStringLiteral("Updated ") + core.currencies.humanReadableUpdateDate());
-    QVERIFY(status->warningSign()->isVisible());
-    QVERIFY(status->warningSign()->toolTip().startsWith(QStringLiteral("Cannot update the rates from")));
 
     for (const char *control : {"Currencies", "Menu", "Refresh Rates", "Reset Amounts", "Share",
                                 "Close", "Minimize", "Zoom"}) {
@@ -109,6 +186,15 @@ void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
     const auto line = readableNamed(&window, status->text());
     QVERIFY(line);
     QVERIFY(line->description.endsWith(QStringLiteral("connection refused")));
+
+    // The warning sign, which Tab reaches, tells why; Return on it tries again.
+    const auto sign = readableNamed(&window, QStringLiteral("Rates not updated"));
+    QVERIFY(sign);
+    QVERIFY(sign->description.startsWith(QStringLiteral("Cannot update the rates from")));
+    status->warningSign()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(status->warningSign(), Qt::Key_Return);
+    QCOMPARE(status->text(), QStringLiteral("Updating…"));
+    QTRY_VERIFY(status->warningSign()->isVisible());
 }
 
 void WindowTest::theApplicationMenuHoldsEveryCommand()
@@ -124,17 +210,20 @@ void WindowTest::theApplicationMenuHoldsEveryCommand()
                                  u"Reset Amounts (off)"_qs, u"Refresh Rates"_qs,
                                  u"Preferences…"_qs, u"Send Feedback…"_qs,
                                  u"About Cambio"_qs, u"Quit Cambio"_qs}));
-    QCOMPARE(application.quitAction()->shortcut(), QKeySequence(u"Ctrl+Q"_qs));
-    QCOMPARE(application.preferencesAction()->shortcut(), QKeySequence(u"Ctrl+,"_qs));
-    QCOMPARE(application.mainWindow()->contentViewController()->menuButton()->menu(),
-             application.applicationMenu());
 
-    // Ctrl+, in the converter opens the preferences at their first pane.
-    application.mainWindow()->show();
-    QVERIFY(QTest::qWaitForWindowActive(application.mainWindow()));
-    QTest::keyClick(application.mainWindow(), Qt::Key_Comma, Qt::ControlModifier);
-    QVERIFY(application.preferencesWindow() && application.preferencesWindow()->isVisible());
-    QCOMPARE(application.preferencesWindow()->selectedItemIdentifier(), u"General"_qs);
+    // F10 opens it, as it would a menu bar.
+    FXMainWindowController &window = *application.mainWindow();
+    application.showMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    std::optional<QWidget *> popup;
+    QTimer::singleShot(0, &window, [&popup] {
+        popup = QApplication::activePopupWidget();
+        if (*popup)
+            (*popup)->close();
+    });
+    QTest::keyClick(&window, Qt::Key_F10);
+    QTRY_VERIFY(popup);
+    QCOMPARE(*popup, application.applicationMenu());
 
     // Send Feedback… opens the form, which asks for the e-mail address.
     application.feedbackAction()->trigger();
@@ -155,32 +244,101 @@ void WindowTest::theKeyboardAloneGoesFromStartToQuit()
     TableDriver table(content);
     const auto focused = [] { return QApplication::focusWidget(); };
     QCOMPARE(focused(), content.ratesTableView());
+    QTRY_VERIFY(content.statusTextField()->warningSign()->isVisible());
 
-    // Tab goes into the first row and on through every row, then to the toolbar and round again.
+    // Tab goes into the first row and on through every row, then along the toolbar, where the
+    // refresh failed, and round again.
     QStringList path;
-    for (int key = 0; key < 10; ++key) {
+    for (int key = 0; key < 11; ++key) {
         QTest::keyClick(focused(), Qt::Key_Tab);
         path.append(focused()->accessibleName());
     }
     QCOMPARE(path, QStringList({u"US Dollar (USD)"_qs, u"Euro (EUR)"_qs, u"British Pound (GBP)"_qs,
                                 u"Japanese Yen (JPY)"_qs, u"Bitcoin (BTC)"_qs, u"Refresh Rates"_qs,
-                                u"Reset Amounts"_qs, u"Share"_qs, u"Menu"_qs, u"US Dollar (USD)"_qs}));
+                                u"Rates not updated"_qs, u"Reset Amounts"_qs, u"Share"_qs, u"Menu"_qs, u"US Dollar (USD)"_qs}));
     QTest::keyClicks(focused(), QStringLiteral("25"));
     QCOMPARE(table.shown(0), QStringLiteral("25"));
     QCOMPARE(table.shown(1), core.amount(QStringLiteral("EUR")));
 
+    // Quitting works from the preferences too.
+    QTest::keyClick(focused(), Qt::Key_Comma, Qt::ControlModifier);
+    QVERIFY(application.preferencesWindow());
+    QTRY_COMPARE(QApplication::activeWindow(), application.preferencesWindow());
+    QCOMPARE(application.preferencesWindow()->selectedItemIdentifier(), u"General"_qs);
     QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!window.isVisible());
 }
 
-void WindowTest::aSecondStartRaisesTheFirst()
+void WindowTest::thePreferencesCloseFromTheKeyboard_data()
 {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("active");   // else no window manager made them the active window
+    QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape) << true;
+    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W) << true;
+    QTest::newRow("Escape, not made active") << QKeySequence(Qt::Key_Escape) << false;
+    QTest::newRow("Ctrl+W, not made active") << QKeySequence(Qt::CTRL | Qt::Key_W) << false;
+}
+
+void WindowTest::thePreferencesCloseFromTheKeyboard()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, active);
+    ConverterHarness core;
+    FXApplicationDelegate application(core.services);
+    application.showMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(application.mainWindow()));
+    QTest::keyClick(application.mainWindow(), Qt::Key_Comma, Qt::ControlModifier);
+    QWidget *preferences = application.preferencesWindow();
+    QVERIFY(preferences);
+    QTRY_COMPARE(QApplication::activeWindow(), preferences);
+    if (!active) {
+        application.mainWindow()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), application.mainWindow());
+    }
+
+    // Where the display server sends the keys: to the preferences' control with the keyboard.
+    QTest::keySequence(preferences->focusWidget(), keys);
+
+    QVERIFY(!preferences->isVisible());
+    QVERIFY(application.mainWindow()->isVisible());
+}
+
+void WindowTest::aSecondStartBringsBackAMinimizedWindow()
+{
+    ConverterHarness core;
+    FXApplicationDelegate application(core.services);
+    FXMainWindowController &window = *application.mainWindow();
+    application.showMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.showMinimized();
+    QTRY_VERIFY(window.isMinimized());
+
+    application.showMainWindow();
+
+    QTRY_VERIFY(!window.isMinimized());
+    QVERIFY(window.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+void WindowTest::onlyTheRequestOfASecondStartRaisesTheWindow_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<int>("raises");
+    QTest::newRow("the request") << QByteArray("activate\n") << 1;
+    QTest::newRow("nothing") << QByteArray() << 0;
+    QTest::newRow("the request cut short") << QByteArray("activate") << 0;
+    QTest::newRow("another line") << QByteArray("activity\n") << 0;
+    QTest::newRow("anything") << QByteArray("\x00\xff garbage", 10) << 0;
+}
+
+void WindowTest::onlyTheRequestOfASecondStartRaisesTheWindow()
+{
+    QFETCH(QByteArray, sent);
+    QFETCH(int, raises);
     const QTemporaryDir folder;
     const QString socket = folder.filePath(QStringLiteral("instance"));
     // A socket that a crashed start left behind: bound, never closed properly, nobody listening.
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strcpy(address.sun_path, QFile::encodeName(socket).constData());
+    const sockaddr_un address = addressOf(socket);
     const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
     QCOMPARE(::bind(left, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
     ::close(left);
@@ -189,8 +347,14 @@ void WindowTest::aSecondStartRaisesTheFirst()
     QVERIFY(!first.askRunningInstanceToActivate());
     QVERIFY(first.listen());
     QSignalSpy raised(&first, &FXSingleInstance::activationRequested);
+    const int other = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QCOMPARE(::connect(other, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    QCOMPARE(::send(other, sent.constData(), size_t(sent.size()), MSG_NOSIGNAL), sent.size());
+    ::close(other);
+
+    // A second start, answered after what came before it.
     QVERIFY(FXSingleInstance(socket).askRunningInstanceToActivate());
-    QTRY_COMPARE(raised.count(), 1);
+    QTRY_COMPARE(raised.count(), raises + 1);
 }
 
 void WindowTest::textsComeFromTheTranslations_data()
@@ -214,19 +378,39 @@ void WindowTest::textsComeFromTheTranslations()
     QFETCH(QByteArray, key);
     QFETCH(QString, argument);
     QFETCH(QString, text);
-    QLocale::setDefault(QLocale(language));
+    std::optional<Translated> translated;
     if (!language.isEmpty())
-        FXApplicationDelegate::installTranslators(*qApp);
+        translated.emplace(language.toLatin1().constData());
 
     const QString shown = argument.isEmpty() ? FXLocalizedString::text(key.constData())
                                              : FXLocalizedString::format(key.constData(), argument);
 
-    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    QLocale::setDefault(QLocale::c());
     QCOMPARE(shown, text);
+}
+
+void WindowTest::germanShortcutsAndDialogsAreGerman()
+{
+    const Translated german("de_DE");
+    ConverterHarness core;
+    FXApplicationDelegate application(core.services);
+    // As the menu shows them.
+    QCOMPARE(application.quitAction()->shortcut().toString(QKeySequence::NativeText), u"Strg+Q"_qs);
+
+    application.showMainWindow();
+    application.orderFrontAboutPanel();
+    QMessageBox *about = application.mainWindow()->findChild<QMessageBox *>();
+    QVERIFY(about);
+    QAbstractButton *details = nullptr;
+    for (QAbstractButton *button : about->buttons()) {
+        if (about->buttonRole(button) == QMessageBox::ActionRole)
+            details = button;
+    }
+    QVERIFY(details);
+    QCOMPARE(details->text(), u"Details einblenden..."_qs);
+    // The text names the button as it reads.
+    QVERIFY2(about->informativeText().contains(u"„Details einblenden“"_qs),
+             qPrintable(about->informativeText()));
+    about->close();
 }
 
 QTEST_MAIN(WindowTest)

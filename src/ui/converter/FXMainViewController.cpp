@@ -89,6 +89,8 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
 
     connect(m_refreshButton, &QToolButton::clicked, this,
             &FXMainViewController::updateCurrencyRatesAction);
+    connect(m_status, &FXStatusLine::retryRequested, this,
+            &FXMainViewController::updateCurrencyRatesAction);
     connect(m_resetButton, &QToolButton::clicked, this, &FXMainViewController::resetInputAction);
     connect(m_table, &FXTableView::contextMenuRequested, this,
             &FXMainViewController::showContextMenu);
@@ -129,6 +131,9 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
     center.addObserver(this, FXTableViewDidReceiveInput,
                        [this](const FXNotification &input) { didReceiveInput(input); }, m_table);
     validateActions();
+    // Tab meets the warning sign of a failed refresh where it stands, after the refresh button.
+    // Once the rows are made: making them reorders the chain.
+    setTabOrder(m_refreshButton, m_status->warningSign());
 }
 
 bool FXMainViewController::event(QEvent *event)

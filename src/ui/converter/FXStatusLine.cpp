@@ -3,9 +3,11 @@
 #include "FXLocalizedString.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QSvgRenderer>
 #include <QPainter>
+#include <QSvgRenderer>
+#include <QToolButton>
 
 namespace {
 
@@ -26,7 +28,7 @@ QPixmap warningImage(int size, qreal scale)
 FXStatusLine::FXStatusLine(QWidget *parent)
     : QWidget(parent)
     , m_text(new QLabel(this))
-    , m_warning(new QLabel(this))
+    , m_warning(new QToolButton(this))
 {
     QFont small = m_text->font();
     small.setPixelSize(11);
@@ -37,9 +39,14 @@ FXStatusLine::FXStatusLine(QWidget *parent)
     m_text->setTextFormat(Qt::PlainText);
     m_text->setMinimumWidth(40);
 
-    m_warning->setFixedSize(14, 14);
+    m_warning->setFixedSize(16, 16);
+    m_warning->setIconSize(QSize(14, 14));
+    m_warning->setAutoRaise(true);
+    m_warning->setFocusPolicy(Qt::TabFocus);
     m_warning->setAccessibleName(FXLocalizedString::text("Rates not updated"));
     m_warning->hide();
+    m_warning->installEventFilter(this);
+    connect(m_warning, &QToolButton::clicked, this, &FXStatusLine::retryRequested);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -68,7 +75,20 @@ void FXStatusLine::setFailureReason(const QString &reason)
     m_text->setAccessibleDescription(shown);
     m_warning->setToolTip(shown);
     m_warning->setAccessibleDescription(shown);
-    if (!reason.isEmpty() && m_warning->pixmap().isNull())
-        m_warning->setPixmap(warningImage(m_warning->width(), devicePixelRatioF()));
+    if (!reason.isEmpty() && m_warning->icon().isNull())
+        m_warning->setIcon(warningImage(m_warning->iconSize().width(), devicePixelRatioF()));
     m_warning->setVisible(!reason.isEmpty());
+}
+
+bool FXStatusLine::eventFilter(QObject *watched, QEvent *event)
+{
+    // A button takes Space; Return and Enter try again too, as on the buttons of a dialog.
+    if (watched == m_warning && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_warning->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

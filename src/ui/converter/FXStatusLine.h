@@ -3,10 +3,13 @@
 #include <QWidget>
 
 class QLabel;
+class QToolButton;
 
 // The status line of the converter window: the state of the rates ("Updating…", "Updated 10:42"),
 // and beside it a warning sign while the last refresh failed, whose tooltip and accessible
-// description tell why. Screen readers read the text, with the reason as its description.
+// description tell why. Screen readers read the text, with the reason as its description. The
+// sign takes the keyboard, so that the reason can be reached without a mouse; clicking it, or
+// Return, Enter or Space on it, asks to try again.
 class FXStatusLine : public QWidget {
     Q_OBJECT
 
@@ -19,9 +22,15 @@ public:
     void setFailureReason(const QString &reason);
 
     QLabel *textField() const { return m_text; }
-    QLabel *warningSign() const { return m_warning; }
+    QToolButton *warningSign() const { return m_warning; }
+
+signals:
+    void retryRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLabel *m_text;
-    QLabel *m_warning;
+    QToolButton *m_warning;
 };

@@ -46,11 +46,12 @@ void FXWindowButton::setShowsSymbol(bool showsSymbol)
     update();
 }
 
-void FXWindowButton::changeEvent(QEvent *event)
+bool FXWindowButton::event(QEvent *event)
 {
-    QAbstractButton::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::EnabledChange)
+    // The window's activation reaches its children as WindowActivate and WindowDeactivate only.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
         update();
+    return QAbstractButton::event(event);
 }
 
 void FXWindowButton::paintEvent(QPaintEvent *)

@@ -20,8 +20,8 @@ public:
     QSize sizeHint() const override { return QSize(12, 12); }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     Kind m_kind;

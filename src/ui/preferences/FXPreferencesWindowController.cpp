@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -38,9 +38,6 @@ FXPreferencesWindowController::FXPreferencesWindowController(const FXPreferences
     m_currencies = addPane(CurrenciesIdentifier, FXLocalizedString::text("Currencies"),
                            QStringLiteral(":/icons/currencies.svg"),
                            QKeySequence(Qt::CTRL | Qt::Key_2));
-
-    for (const QKeySequence &close : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
-        connect(new QShortcut(close, this), &QShortcut::activated, this, &QWidget::close);
 
     setCentralWidget(new QWidget);
     switchToPreferencesTab(GeneralIdentifier);
@@ -79,6 +76,19 @@ bool FXPreferencesWindowController::event(QEvent *event)
         }
     }
     return handled;
+}
+
+void FXPreferencesWindowController::keyPressEvent(QKeyEvent *event)
+{
+    // Keys, not shortcuts: a shortcut waits for its window to be the active one, which without a
+    // window manager's help the preferences may not be while their keys reach them all the same.
+    // Ctrl+W by name, as QKeySequence::Close is Ctrl+F4 on some desktops.
+    if (event->matches(QKeySequence::Cancel) || event->matches(QKeySequence::Close)
+        || event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_W)) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 QString FXPreferencesWindowController::selectedItemIdentifier() const

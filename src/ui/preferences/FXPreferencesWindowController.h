@@ -38,6 +38,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QAction *addPane(const QString &identifier, const QString &title, const QString &icon,
