@@ -102,6 +102,10 @@ std::optional<QRect> FXMainWindowController::savedFrame() const
 void FXMainWindowController::saveFrame()
 {
     const QRect frame = geometry();
+    // A write waits for the disk (the store syncs it): quitting is quicker without one that
+    // changes nothing.
+    if (savedFrame() == frame)
+        return;
     m_services.standardDefaults.setObject(QVariantMap{{QStringLiteral("x"), frame.x()},
                                                       {QStringLiteral("y"), frame.y()},
                                                       {QStringLiteral("width"), frame.width()},
