@@ -95,7 +95,6 @@ void PreferencesTest::theSwitchKeepsTheTopLeftCornerAndShowsThePaneWhenResized()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QPoint corner = window.pos();
     const QSize general = window.size();
-    QCOMPARE(window.toolbar()->actions().first(), window.generalAction());
     QCOMPARE(window.selectedItemIdentifier(), u"General"_qs);
     QVERIFY(qobject_cast<FXGeneralPreferencesViewController *>(window.paneViewController()));
 
@@ -171,7 +170,6 @@ void PreferencesTest::aDragFromElsewhereIsRefusedAndTheGapFollowsThePointer()
     FXCurrencyListView &list = *pane.currenciesTableView();
     FXVisibleCurrenciesModel &model = *pane.currenciesModel();
     const QRect jpy = list.visualRect(model.index(3, 0));
-    QCOMPARE(jpy.height(), 30);
     // The upper half of a row is the gap above it, the lower half the gap below.
     QCOMPARE(list.gapAt(jpy.center() - QPoint(0, 5)), 3);
     QCOMPARE(list.gapAt(jpy.center() + QPoint(0, 5)), 4);
@@ -248,7 +246,6 @@ void PreferencesTest::removeAddAndResetShowInTheConverter()
     QTest::mouseClick(pane.addButton(), Qt::LeftButton);
     FXAddCurrencyViewController *sheet = pane.addSheet();
     QVERIFY(sheet);
-    QVERIFY(sheet->windowModality() == Qt::WindowModal);
     QVERIFY(sheet->currenciesToAdd().contains(u"EUR"_qs));
     QVERIFY(!sheet->currenciesToAdd().contains(u"GBP"_qs));
     QTest::keyClicks(sheet->searchField(), u"chf"_qs);
@@ -344,7 +341,6 @@ void PreferencesTest::theMainCurrencySheetOpensAsStored()
     auto &sheet = *new FXSetMainCurrencyViewController(preferences.services, &over);
     sheet.open();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
-    QVERIFY(sheet.windowModality() == Qt::WindowModal);
 
     QCOMPARE(sheet.automaticCurrencyCheckbox()->isChecked(), follows);
     QCOMPARE(sheet.currenciesTableView()->isEnabled(), !follows);

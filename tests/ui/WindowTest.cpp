@@ -83,7 +83,7 @@ private slots:
     void theFrameIsKeptAndBroughtBackOntoAScreen();
     void theWindowButtonsAreColouredWhileTheWindowIsActive();
     void screenReadersFindEveryControlAndAmountAndWhyARefreshFailed();
-    void theApplicationMenuHoldsEveryCommand();
+    void theApplicationMenuOpensFromTheKeyboard();
     void theKeyboardAloneGoesFromStartToQuit();
     void thePreferencesCloseFromTheKeyboard_data();
     void thePreferencesCloseFromTheKeyboard();
@@ -197,20 +197,10 @@ void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
     QTRY_VERIFY(status->warningSign()->isVisible());
 }
 
-void WindowTest::theApplicationMenuHoldsEveryCommand()
+void WindowTest::theApplicationMenuOpensFromTheKeyboard()
 {
     ConverterHarness core;
     FXApplicationDelegate application(core.services);
-    QStringList items;
-    for (const QAction *action : application.applicationMenu()->actions()) {
-        if (!action->isSeparator())
-            items.append(action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)")));
-    }
-    QCOMPARE(items, QStringList({u"Copy (off)"_qs, u"Copy All"_qs, u"Paste (off)"_qs,
-                                 u"Reset Amounts (off)"_qs, u"Refresh Rates"_qs,
-                                 u"Preferences…"_qs, u"Send Feedback…"_qs,
-                                 u"About Cambio"_qs, u"Quit Cambio"_qs}));
-
     // F10 opens it, as it would a menu bar.
     FXMainWindowController &window = *application.mainWindow();
     application.showMainWindow();
