@@ -15,7 +15,6 @@
 #include <QHttpServerResponse>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -88,10 +87,9 @@ int main(int argc, char **argv)
     FXRatesService service(settings, clock, [](const QString &) {});
     service.load();
     FXRatesHttpServer server(service, clock);
-    auto *socket = new QTcpServer(&server);
-    socket->listen(QHostAddress::LocalHost, 0);
-    server.bind(socket);
-    const QUrl updateUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(socket->serverPort()).arg(FXRatesHttpServer::updatePath()));
+    QString error;
+    server.http().listen(QHostAddress::LocalHost, 0, &error);
+    const QUrl updateUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server.http().addresses().value(0).second).arg(FXRatesHttpServer::updatePath()));
 
     QElapsedTimer elapsed;
     elapsed.start();

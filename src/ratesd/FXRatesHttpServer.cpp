@@ -3,18 +3,15 @@
 #include "FXClock.h"
 #include "FXRatesService.h"
 
-#include <QHttpServerRequest>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QTcpSocket>
 #include <QTimeZone>
 
 namespace {
 
-using Status = QHttpServerResponder::StatusCode;
-
-const QByteArray JsonType = QByteArrayLiteral("application/json");
+const QByteArray JsonType = QByteArrayLiteral("Content-Type: application/json\r\n");
+const QByteArray NotStored = QByteArrayLiteral("Cache-Control: no-store\r\n");
 
 const QString HttpDateFormat = QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'");
 
@@ -24,7 +21,7 @@ QByteArray httpDate(const QDateTime &date)
 }
 
 // Invalid for anything but the preferred form of HTTP dates, which is all that current clients send.
-QDateTime fromHttpDate(const QByteArray &text)
+QDateTime fromHttpDate(QByteArrayView text)
 {
     if (text.isEmpty())
         return {};
@@ -43,13 +40,33 @@ QByteArray jsonBody(const QJsonObject &object)
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
+// The methods of HTTP; any other is not implemented, rather than not allowed.
+bool isHttpMethod(QByteArrayView method)
+{
+    static const QByteArrayView known[] = {"GET", "HEAD", "POST", "PUT", "DELETE", "CONNECT", "OPTIONS", "TRACE", "PATCH"};
+    return std::find(std::begin(known), std::end(known), method) != std::end(known);
 }
 
-FXRatesHttpServer::FXRatesHttpServer(FXRatesService &service, FXClock &clock,
-                                     std::chrono::milliseconds holdLimit, QObject *parent)
-    : QAbstractHttpServer(parent)
+// What a client elsewhere may see of the sources: neither their addresses nor the base file.
+QJsonObject withoutAddresses(QJsonObject sources)
+{
+    for (auto it = sources.begin(); it != sources.end(); ++it) {
+        QJsonObject source = it->toObject();
+        source.remove(QStringLiteral("urls"));
+        source.remove(QStringLiteral("file"));
+        *it = source;
+    }
+    return sources;
+}
+
+}
+
+FXRatesHttpServer::FXRatesHttpServer(FXRatesService &service, FXClock &clock, std::chrono::milliseconds holdLimit,
+                                     std::chrono::milliseconds timeout, QObject *parent)
+    : QObject(parent)
     , m_service(service)
     , m_clock(clock)
+    , m_http([this](const FXHttpRequest &request) { return answer(request); }, timeout)
     , m_holdLimit(holdLimit)
 {
     m_holdTimer.setSingleShot(true);
@@ -59,93 +76,81 @@ FXRatesHttpServer::FXRatesHttpServer(FXRatesService &service, FXClock &clock,
 
 FXRatesHttpServer::~FXRatesHttpServer() = default;
 
-bool FXRatesHttpServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+std::optional<FXHttpAnswer> FXRatesHttpServer::answer(const FXHttpRequest &request)
 {
     emit requestReceived();
-    QHttpServerResponder responder = makeResponder(request, socket);
-    const QString path = request.url().path();
-    const bool head = request.method() == QHttpServerRequest::Method::Head;
-    const bool known = path == updatePath() || path == healthPath();
-
-    if (!known) {
-        send(responder, errorAnswer(Status::NotFound, QStringLiteral("no such path: ") + path), head);
-    } else if (!head && request.method() != QHttpServerRequest::Method::Get) {
-        send(responder, errorAnswer(Status::MethodNotAllowed, QStringLiteral("only GET and HEAD are answered here"),
-                                    {{QByteArrayLiteral("Allow"), QByteArrayLiteral("GET, HEAD")}}),
-             false);
-    } else if (path == healthPath()) {
-        send(responder, healthAnswer(), head);
-    } else if (m_service.stalenessReason() && m_service.isStarting()) {
-        m_held.push_back({std::make_unique<QHttpServerResponder>(std::move(responder)), socket, head,
-                          request.value(QByteArrayLiteral("If-Modified-Since"))});
+    if (request.refusedStatus)
+        return errorAnswer(request.refusedStatus, QString::fromLatin1(request.refusal));
+    if (!isHttpMethod(request.method))
+        return errorAnswer(501, QStringLiteral("not a method of HTTP: ") + QString::fromLatin1(request.method));
+    const bool update = request.path == updatePath().toLatin1();
+    const bool health = request.path == healthPath().toLatin1();
+    if (!update && !health)
+        return errorAnswer(404, QStringLiteral("no such path: ") + QString::fromLatin1(request.path));
+    if (request.method != "GET" && !request.isHead())
+        return errorAnswer(405, QStringLiteral("only GET and HEAD are answered here"),
+                           QByteArrayLiteral("Allow: GET, HEAD\r\n"));
+    if (health)
+        return healthAnswer(request.fromLoopback);
+    if (m_service.stalenessReason() && m_service.isStarting()) {
+        m_held.push_back({request.connection, request.ifModifiedSince.toByteArray()});
         if (!m_holdTimer.isActive())
             m_holdTimer.start(m_holdLimit);
-    } else {
-        send(responder, updateAnswer(request.value(QByteArrayLiteral("If-Modified-Since"))), head);
+        return std::nullopt;
     }
-    return true;
-}
-
-void FXRatesHttpServer::missingHandler(const QHttpServerRequest &, QTcpSocket *)
-{
-    // handleRequest() answers every request.
+    return updateAnswer(request.ifModifiedSince);
 }
 
 void FXRatesHttpServer::answerHeldRequests()
 {
     m_holdTimer.stop();
-    std::vector<HeldRequest> held = std::move(m_held);
-    m_held.clear();
-    for (HeldRequest &request : held) {
-        if (request.socket && request.socket->state() == QAbstractSocket::ConnectedState)
-            send(*request.responder, updateAnswer(request.ifModifiedSince), request.head);
-    }
+    for (const HeldRequest &request : std::exchange(m_held, {}))
+        m_http.answer(request.connection, updateAnswer(request.ifModifiedSince));
 }
 
-FXRatesHttpServer::Answer FXRatesHttpServer::updateAnswer(const QByteArray &ifModifiedSince) const
+FXHttpAnswer FXRatesHttpServer::updateAnswer(QByteArrayView ifModifiedSince)
 {
     if (const auto staleness = m_service.stalenessReason()) {
-        Headers headers{{QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store")}};
+        QByteArray headers = NotStored;
         if (const QDateTime next = m_service.nextFetch(); next.isValid()) {
             const qint64 wait = std::max<qint64>(1, m_clock.now().secsTo(next));
-            headers.append({QByteArrayLiteral("Retry-After"), QByteArray::number(wait)});
+            headers += "Retry-After: " + QByteArray::number(wait) + "\r\n";
         }
-        return errorAnswer(Status::ServiceUnavailable, *staleness, headers);
+        return errorAnswer(503, *staleness, headers);
     }
-    const auto table = m_service.table();
-    const QDateTime modified = toWholeSeconds(table->date);
-    const Headers headers{{QByteArrayLiteral("Last-Modified"), httpDate(modified)},
-                          {QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("public, max-age=300")}};
-    const QDateTime since = fromHttpDate(ifModifiedSince);
-    if (since.isValid() && modified.isValid() && modified <= since)
-        return {Status::NotModified, headers, {}};
-    Headers withType = headers;
-    withType.prepend({QByteArrayLiteral("Content-Type"), JsonType});
-    return {Status::Ok, withType, table->json};
+    auto table = m_service.table();
+    if (table != m_headersTable) {
+        m_tableHeaders = "Last-Modified: " + httpDate(toWholeSeconds(table->date)) + "\r\nCache-Control: public, max-age=300\r\n";
+        m_headersTable = std::move(table);
+    }
+    if (!ifModifiedSince.isEmpty()) {
+        const QDateTime since = fromHttpDate(ifModifiedSince);
+        const QDateTime modified = toWholeSeconds(m_headersTable->date);
+        if (since.isValid() && modified.isValid() && modified <= since)
+            return {304, dateHeader() + m_tableHeaders, {}};
+    }
+    return {200, JsonType + dateHeader() + m_tableHeaders, m_headersTable->json};
 }
 
-FXRatesHttpServer::Answer FXRatesHttpServer::healthAnswer() const
+FXHttpAnswer FXRatesHttpServer::healthAnswer(bool fromLoopback)
 {
-    return {m_service.stalenessReason() ? Status::ServiceUnavailable : Status::Ok,
-            {{QByteArrayLiteral("Content-Type"), JsonType},
-             {QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store")}},
-            jsonBody(m_service.health())};
+    QJsonObject health = m_service.health();
+    if (!fromLoopback)
+        health.insert(QStringLiteral("sources"), withoutAddresses(health.value(u"sources").toObject()));
+    return {m_service.stalenessReason() ? 503 : 200, JsonType + dateHeader() + NotStored, jsonBody(health)};
 }
 
-FXRatesHttpServer::Answer FXRatesHttpServer::errorAnswer(Status status, const QString &message,
-                                                         Headers headers) const
+FXHttpAnswer FXRatesHttpServer::errorAnswer(int status, const QString &message, const QByteArray &headers)
 {
-    headers.prepend({QByteArrayLiteral("Content-Type"), JsonType});
-    return {status, headers, jsonBody({{QStringLiteral("error"), message}})};
+    return {status, JsonType + dateHeader() + headers, jsonBody({{QStringLiteral("error"), message}})};
 }
 
-void FXRatesHttpServer::send(QHttpServerResponder &responder, const Answer &answer, bool head) const
+QByteArray FXRatesHttpServer::dateHeader()
 {
-    responder.writeStatusLine(answer.status);
-    responder.writeHeader(QByteArrayLiteral("Date"), httpDate(m_clock.now()));
-    if (answer.status != Status::NotModified)
-        responder.writeHeader(QByteArrayLiteral("Content-Length"), QByteArray::number(answer.body.size()));
-    for (const auto &[name, value] : answer.headers)
-        responder.writeHeader(name, value);
-    responder.writeBody(head ? QByteArray() : answer.body);
+    const QDateTime now = m_clock.now();
+    if (const qint64 second = now.toSecsSinceEpoch(); second != m_dateSecond) {
+        m_dateSecond = second;
+        m_dateHeader = "Date: " + httpDate(now) + "\r\n";
+    }
+    return m_dateHeader;
 }

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QAbstractHttpServer>
-#include <QHttpServerResponder>
-#include <QList>
-#include <QPair>
-#include <QPointer>
+#include "FXHttpServer.h"
+
+#include <QByteArray>
+#include <QObject>
 #include <QTimer>
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FXClock;
 class FXRatesService;
+struct FXServedTable;
 
 // The HTTP face of the rates server:
 //   GET /lab/lumenfold/update.php  the table as JSON, with Last-Modified (the date of its data) and
@@ -20,11 +21,14 @@ class FXRatesService;
 //                                  the reason as JSON once the table is no longer current, so
 //                                  that clients keep their own table and its date.
 //   GET /healthz                   each source's state as JSON; 503 while the table is not current.
-// HEAD answers as GET without the body; other methods on these paths 405, other paths 404.
+//                                  The sources' addresses and the base file only to clients on
+//                                  this machine: an address may carry a key, and is nobody else's.
+// HEAD answers as GET without the body; other methods of HTTP on these paths 405, other paths 404,
+// methods that HTTP does not know 501. Errors are JSON objects with an "error".
 //
 // A request that would get a 503 while the sources' first fetches are still under way waits for
 // them, at most `holdLimit`: the very first refresh of a new user then gets live rates.
-class FXRatesHttpServer : public QAbstractHttpServer {
+class FXRatesHttpServer : public QObject {
     Q_OBJECT
 
 public:
@@ -33,39 +37,38 @@ public:
 
     FXRatesHttpServer(FXRatesService &service, FXClock &clock,
                       std::chrono::milliseconds holdLimit = std::chrono::seconds(15),
-                      QObject *parent = nullptr);
+                      std::chrono::milliseconds timeout = FXHttpServer::defaultTimeout, QObject *parent = nullptr);
     ~FXRatesHttpServer() override;
+
+    // Where it listens and takes connections.
+    FXHttpServer &http() { return m_http; }
+    // The answer to one request, as the HTTP server asks for it; none when the request waits.
+    std::optional<FXHttpAnswer> answer(const FXHttpRequest &request);
 
 signals:
     void requestReceived();
 
-protected:
-    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
-    void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
-
 private:
-    using Headers = QList<QPair<QByteArray, QByteArray>>;
-    struct Answer {
-        QHttpServerResponder::StatusCode status;
-        Headers headers;
-        QByteArray body;
-    };
     struct HeldRequest {
-        std::unique_ptr<QHttpServerResponder> responder;
-        QPointer<QTcpSocket> socket;   // gone when the client has given up
-        bool head;
+        quint64 connection;
         QByteArray ifModifiedSince;
     };
 
-    Answer updateAnswer(const QByteArray &ifModifiedSince) const;
-    Answer healthAnswer() const;
-    Answer errorAnswer(QHttpServerResponder::StatusCode status, const QString &message, Headers headers = {}) const;
-    void send(QHttpServerResponder &responder, const Answer &answer, bool head) const;
+    FXHttpAnswer updateAnswer(QByteArrayView ifModifiedSince);
+    FXHttpAnswer healthAnswer(bool fromLoopback);
+    FXHttpAnswer errorAnswer(int status, const QString &message, const QByteArray &headers = {});
+    QByteArray dateHeader();
     void answerHeldRequests();
 
     FXRatesService &m_service;
     FXClock &m_clock;
+    FXHttpServer m_http;
     std::chrono::milliseconds m_holdLimit;
     std::vector<HeldRequest> m_held;
     QTimer m_holdTimer;
+    // Made once a second, and once for each table, rather than for every request.
+    qint64 m_dateSecond = -1;
+    QByteArray m_dateHeader;
+    std::shared_ptr<const FXServedTable> m_headersTable;
+    QByteArray m_tableHeaders;
 };

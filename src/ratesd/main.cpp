@@ -6,10 +6,11 @@
 #include "FXSocketActivation.h"
 
 #include <QCoreApplication>
-#include <QTcpServer>
 #include <QTimer>
 
 #include <cstdio>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -45,37 +46,40 @@ void runOnce(FXRatesService &service, const QString &file)
 }
 
 // Listens on the sockets that systemd passed, else on the configured address.
-bool listen(FXRatesHttpServer &server, const FXServerOptions &options)
+bool listen(FXHttpServer &server, const FXServerOptions &options)
 {
     const QList<int> descriptors = FXSocketActivation::takeListeningDescriptors();
+    QString error;
     for (const int descriptor : descriptors) {
-        auto *socket = new QTcpServer(&server);
-        if (!socket->setSocketDescriptor(descriptor)) {
-            print(stderr, QStringLiteral("cannot take the passed socket %1: %2").arg(descriptor).arg(socket->errorString()));
+        if (!server.adopt(descriptor, &error)) {
+            print(stderr, QStringLiteral("cannot take the passed socket %1: %2").arg(descriptor).arg(error));
             return false;
         }
-        server.bind(socket);
-        print(stderr, QStringLiteral("listening on the passed socket, http://%1:%2%3")
-                          .arg(hostText(socket->serverAddress())).arg(socket->serverPort())
-                          .arg(FXRatesHttpServer::updatePath()));
     }
     if (!descriptors.isEmpty()) {
         if (options.listenGiven)
             print(stderr, QStringLiteral("--listen does not apply: the passed socket is used"));
-        return true;
-    }
-
-    auto *socket = new QTcpServer(&server);
-    if (!socket->listen(options.address, options.port)) {
-        print(stderr, QStringLiteral("cannot listen on %1:%2: %3")
-                          .arg(hostText(options.address)).arg(options.port).arg(socket->errorString()));
+    } else if (!server.listen(options.address, options.port, &error)) {
+        print(stderr, QStringLiteral("cannot listen on %1:%2: %3").arg(hostText(options.address)).arg(options.port).arg(error));
         return false;
     }
-    server.bind(socket);
-    print(stderr, QStringLiteral("listening on http://%1:%2%3")
-                      .arg(hostText(socket->serverAddress())).arg(socket->serverPort())
-                      .arg(FXRatesHttpServer::updatePath()));
+    for (const auto &[address, port] : server.addresses()) {
+        print(stderr, QStringLiteral("listening on %1http://%2:%3%4")
+                          .arg(descriptors.isEmpty() ? QString() : QStringLiteral("the passed socket, "))
+                          .arg(hostText(address)).arg(port).arg(FXRatesHttpServer::updatePath()));
+    }
     return true;
+}
+
+// Each connection takes a descriptor, and the soft limit of 1024 that services get by default is
+// soon reached on a network; the hard limit is the one that counts.
+void raiseDescriptorLimit()
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
 }
 
 // Ends the event loop after `idle` without a request, but never in the middle of a fetch, whose
@@ -132,8 +136,9 @@ int main(int argc, char **argv)
         return QCoreApplication::exec();
     }
 
+    raiseDescriptorLimit();
     FXRatesHttpServer server(service, clock);
-    if (!listen(server, options))
+    if (!listen(server.http(), options))
         return 1;
     if (options.idleExit.count() > 0)
         exitWhenIdle(server, service, options.idleExit);

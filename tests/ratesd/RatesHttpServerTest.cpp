@@ -36,10 +36,9 @@ protected:
     {
         service = makeService(settings);
         server = std::make_unique<FXRatesHttpServer>(*service, clock, holdLimit);
-        auto *socket = new QTcpServer(server.get());
-        ASSERT_TRUE(socket->listen(QHostAddress::LocalHost, 0));
-        server->bind(socket);
-        port = socket->serverPort();
+        QString error;
+        ASSERT_TRUE(server->http().listen(QHostAddress::LocalHost, 0, &error)) << error.toStdString();
+        port = server->http().addresses().value(0).second;
     }
 
     HttpAnswer request(const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince = {})
@@ -85,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Requests, HttpExchange, ::testing::Values(
     Exchange{"NotModified", "GET", "/lab/lumenfold/update.php", "Fri, 04 Dec 2026 15:00:00 GMT", 304, false, ""},
     Exchange{"ModifiedSince", "GET", "/lab/lumenfold/update.php", "Fri, 04 Dec 2026 14:59:59 GMT", 200, true, ""},
     Exchange{"Post", "POST", "/lab/lumenfold/update.php", "", 405, true, "Allow: GET, HEAD"},
+    Exchange{"UnknownMethod", "BREW", "/healthz", "", 501, true, "Content-Type: application/json"},
     Exchange{"OtherPath", "GET", "/lab/lumenfold/update.php/", "", 404, true, "Content-Type: application/json"},
     Exchange{"Health", "GET", "/healthz", "", 200, true, "Cache-Control: no-store"}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -157,6 +157,41 @@ TEST_F(RatesHttpServerTest, TheFirstRequestWaitsForTheFirstFetches)
     const HttpAnswer answer = request("GET", FXRatesHttpServer::updatePath());
     EXPECT_EQ(answer.status, 200);
     EXPECT_EQ(FXRates::fromJson(json(answer)).value(QStringLiteral("AED")), FXRates::fromBase(3.6725));
+}
+
+TEST_F(RatesHttpServerTest, PipelinedAnswersKeepTheirOrderThroughTheHold)
+{
+    LoopbackHttpServer stalling;
+    stalling.setResponse({.stalls = true});
+    FXServiceSettings slowApi = settings();
+    slowApi.ecbUrls.clear();
+    slowApi.apiUrls.prepend(stalling.url());
+    slowApi.fetchTimeout = std::chrono::milliseconds(500);
+    serve(slowApi);
+    service->start();
+
+    RawHttpClient client(port);
+    client.send("GET /lab/lumenfold/update.php HTTP/1.1\r\nHost: x\r\n\r\nGET /healthz HTTP/1.1\r\nHost: x\r\n\r\n");
+    const QList<HttpAnswer> answers = client.receive(2);
+    ASSERT_EQ(answers.size(), 2);
+    EXPECT_EQ(answers[0].body, service->table()->json);
+    EXPECT_TRUE(json(answers[1]).contains(u"sources"));
+}
+
+// The addresses may carry keys, and the files are this machine's business.
+TEST_F(RatesHttpServerTest, HealthShowsWhereTheRatesComeFromOnlyToThisMachine)
+{
+    serve(settings());
+    for (const bool fromLoopback : {true, false}) {
+        FXHttpRequest request;
+        request.method = "GET";
+        request.path = "/healthz";
+        request.fromLoopback = fromLoopback;
+        const QByteArray body = server->answer(request)->body;
+        EXPECT_EQ(body.contains(settings().ecbUrls[0].toString().toUtf8()), fromLoopback) << body.constData();
+        EXPECT_EQ(body.contains(basePath.toUtf8()), fromLoopback);
+        EXPECT_TRUE(QJsonDocument::fromJson(body).object().value(u"sources").toObject().contains(u"ecb"));
+    }
 }
 
 TEST_F(RatesHttpServerTest, AHeldRequestIsAnsweredAtTheHoldLimit)

@@ -100,3 +100,65 @@ bool RatesServiceTest::logContains(const QString &text) const
 {
     return std::any_of(log.cbegin(), log.cend(), [&](const QString &line) { return line.contains(text); });
 }
+
+RawHttpClient::RawHttpClient(quint16 port)
+{
+    m_socket.connectToHost(QHostAddress::LocalHost, port);
+}
+
+void RawHttpClient::send(const QByteArray &bytes)
+{
+    m_socket.write(bytes);
+}
+
+QList<HttpAnswer> RawHttpClient::receive(int answers)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (split(m_received).size() < answers && !isClosed() && elapsed.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        m_received += m_socket.readAll();
+    }
+    m_received += m_socket.readAll();
+    return split(m_received);
+}
+
+bool RawHttpClient::isClosed() const
+{
+    return m_socket.state() == QAbstractSocket::UnconnectedState && m_socket.bytesAvailable() == 0;
+}
+
+bool RawHttpClient::waitForClose()
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!isClosed() && elapsed.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        m_received += m_socket.readAll();
+    }
+    return isClosed();
+}
+
+// An answer is whole when its head and the body that its Content-Length announces are in.
+QList<HttpAnswer> RawHttpClient::split(const QByteArray &bytes)
+{
+    QList<HttpAnswer> answers;
+    for (qsizetype start = 0;;) {
+        const qsizetype headEnd = bytes.indexOf("\r\n\r\n", start);
+        if (headEnd < 0)
+            return answers;
+        HttpAnswer answer;
+        const QList<QByteArray> lines = bytes.mid(start, headEnd - start).split('\n');
+        answer.status = lines.value(0).mid(9, 3).toInt();
+        for (const QByteArray &line : lines.mid(1)) {
+            const qsizetype colon = line.indexOf(':');
+            answer.headers.insert(line.first(colon).toLower(), line.sliced(colon + 1).trimmed());
+        }
+        const qsizetype size = answer.status == 304 ? 0 : answer.headers.value("content-length").toLongLong();
+        if (bytes.size() < headEnd + 4 + size)
+            return answers;
+        answer.body = bytes.mid(headEnd + 4, size);
+        answers.append(answer);
+        start = headEnd + 4 + size;
+    }
+}

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHash>
 #include <QStringList>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -51,4 +52,25 @@ protected:
     QString basePath;
     FXManualClock clock;
     QStringList log;
+};
+
+// A client that speaks raw bytes to a server on this thread's event loop, as a hostile or an old
+// client would.
+class RawHttpClient {
+public:
+    explicit RawHttpClient(quint16 port);
+
+    void send(const QByteArray &bytes);
+    // Runs the event loop until `answers` whole answers have come, the server has closed the
+    // connection, or 10 s have passed; every whole answer received so far.
+    QList<HttpAnswer> receive(int answers = 1);
+    // Runs the event loop until the server has closed the connection, 10 s at most.
+    bool waitForClose();
+    bool isClosed() const;
+
+private:
+    static QList<HttpAnswer> split(const QByteArray &bytes);
+
+    QTcpSocket m_socket;
+    QByteArray m_received;
 };
