@@ -10,6 +10,8 @@
 
 namespace {
 
+const QByteArray UpdatePath = FXRatesHttpServer::updatePath().toLatin1();
+const QByteArray HealthPath = FXRatesHttpServer::healthPath().toLatin1();
 const QByteArray JsonType = QByteArrayLiteral("Content-Type: application/json\r\n");
 const QByteArray NotStored = QByteArrayLiteral("Cache-Control: no-store\r\n");
 
@@ -83,8 +85,8 @@ std::optional<FXHttpAnswer> FXRatesHttpServer::answer(const FXHttpRequest &reque
         return errorAnswer(request.refusedStatus, QString::fromLatin1(request.refusal));
     if (!isHttpMethod(request.method))
         return errorAnswer(501, QStringLiteral("not a method of HTTP: ") + QString::fromLatin1(request.method));
-    const bool update = request.path == updatePath().toLatin1();
-    const bool health = request.path == healthPath().toLatin1();
+    const bool update = request.path == UpdatePath;
+    const bool health = request.path == HealthPath;
     if (!update && !health)
         return errorAnswer(404, QStringLiteral("no such path: ") + QString::fromLatin1(request.path));
     if (request.method != "GET" && !request.isHead())
@@ -119,17 +121,21 @@ FXHttpAnswer FXRatesHttpServer::updateAnswer(QByteArrayView ifModifiedSince)
         return errorAnswer(503, *staleness, headers);
     }
     auto table = m_service.table();
-    if (table != m_headersTable) {
-        m_tableHeaders = "Last-Modified: " + httpDate(toWholeSeconds(table->date)) + "\r\nCache-Control: public, max-age=300\r\n";
+    const QByteArray &date = dateHeader();
+    if (table != m_headersTable || m_headersSecond != m_dateSecond) {
+        m_tableHeaders = "Last-Modified: " + httpDate(toWholeSeconds(table->date))
+                         + "\r\nCache-Control: public, max-age=300\r\n";
+        m_answerHeaders = JsonType + date + m_tableHeaders;
+        m_headersSecond = m_dateSecond;
         m_headersTable = std::move(table);
     }
     if (!ifModifiedSince.isEmpty()) {
         const QDateTime since = fromHttpDate(ifModifiedSince);
         const QDateTime modified = toWholeSeconds(m_headersTable->date);
         if (since.isValid() && modified.isValid() && modified <= since)
-            return {304, dateHeader() + m_tableHeaders, {}};
+            return {304, date + m_tableHeaders, {}};
     }
-    return {200, JsonType + dateHeader() + m_tableHeaders, m_headersTable->json};
+    return {200, m_answerHeaders, m_headersTable->json};
 }
 
 FXHttpAnswer FXRatesHttpServer::healthAnswer(bool fromLoopback)
@@ -145,7 +151,7 @@ FXHttpAnswer FXRatesHttpServer::errorAnswer(int status, const QString &message, 
     return {status, JsonType + dateHeader() + headers, jsonBody({{QStringLiteral("error"), message}})};
 }
 
-QByteArray FXRatesHttpServer::dateHeader()
+const QByteArray &FXRatesHttpServer::dateHeader()
 {
     const QDateTime now = m_clock.now();
     if (const qint64 second = now.toSecsSinceEpoch(); second != m_dateSecond) {

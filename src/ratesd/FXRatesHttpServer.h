@@ -57,7 +57,7 @@ private:
     FXHttpAnswer updateAnswer(QByteArrayView ifModifiedSince);
     FXHttpAnswer healthAnswer(bool fromLoopback);
     FXHttpAnswer errorAnswer(int status, const QString &message, const QByteArray &headers = {});
-    QByteArray dateHeader();
+    const QByteArray &dateHeader();
     void answerHeldRequests();
 
     FXRatesService &m_service;
@@ -70,5 +70,7 @@ private:
     qint64 m_dateSecond = -1;
     QByteArray m_dateHeader;
     std::shared_ptr<const FXServedTable> m_headersTable;
-    QByteArray m_tableHeaders;
+    qint64 m_headersSecond = -1;  // of the date in m_answerHeaders
+    QByteArray m_tableHeaders;    // Last-Modified and Cache-Control of m_headersTable
+    QByteArray m_answerHeaders;   // all the headers of the table's 200 answer
 };
