@@ -117,16 +117,27 @@ void FXHttpFetcher::get(const QUrl &url, QObject *context, std::function<void(co
     });
     deadline->start(m_timeout);
 
-    const QString tooLarge = QStringLiteral("answer larger than %1 MiB").arg(maximumBodySize / (1024 * 1024));
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                     [reply, abandonedBecause, tooLarge](qint64 received, qint64 total) {
-        if (abandonedBecause->isEmpty() && (received > maximumBodySize || total > maximumBodySize)) {
-            *abandonedBecause = tooLarge;
+    // The body is taken from the reply as it comes, which holds no more than a little of it: a
+    // body past the cap ends the fetch there, however it is sent, and costs no more memory.
+    reply->setReadBufferSize(64 * 1024);
+    auto body = std::make_shared<QByteArray>();
+    const auto tooLarge = [reply, abandonedBecause] {
+        if (abandonedBecause->isEmpty()) {
+            *abandonedBecause = QStringLiteral("answer larger than %1 MiB").arg(maximumBodySize / (1024 * 1024));
             reply->abort();
         }
+    };
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, tooLarge] {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > maximumBodySize)
+            tooLarge();
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, body, tooLarge] {
+        body->append(reply->readAll());
+        if (body->size() > maximumBodySize)
+            tooLarge();
     });
 
-    QObject::connect(reply, &QNetworkReply::finished, reply, [reply, abandonedBecause, finish] {
+    QObject::connect(reply, &QNetworkReply::finished, reply, [reply, abandonedBecause, body, finish] {
         reply->deleteLater();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (!abandonedBecause->isEmpty())
@@ -138,6 +149,6 @@ void FXHttpFetcher::get(const QUrl &url, QObject *context, std::function<void(co
         else if (reply->error() != QNetworkReply::NoError)
             finish(FXFetchResult::failure(networkFailureReason(*reply)));
         else
-            finish(FXFetchResult::success(reply->readAll()));
+            finish(FXFetchResult::success(*body + reply->readAll()));
     });
 }
