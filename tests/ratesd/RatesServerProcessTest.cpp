@@ -4,6 +4,7 @@
 #include "TemporaryHome.h"
 #include "TestData.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include <QTcpServer>
 
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -188,4 +190,77 @@ TEST_F(RatesServerProcess, OnceKeepsThePreviousFileOnAFullDisk)
     EXPECT_EQ(finish(process), 1);
     EXPECT_TRUE(process.readAllStandardError().contains("No space left on device"));
     EXPECT_EQ(contents(output), QByteArray(10 * 1024, ' ') + "{}");
+}
+
+namespace {
+
+// Processor time that the process has used so far, in clock ticks.
+qint64 processorTicks(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    // The fields after the command's name, which may hold spaces, in parentheses.
+    const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
+}
+
+// Idle connections by the hundred under a descriptor limit that cannot be raised: the server
+// neither spins on accepting nor stops answering.
+TEST_F(RatesServerProcess, KeepsAnsweringWhenOutOfDescriptors)
+{
+    QProcess server;
+    server.start(QStringLiteral("/bin/sh"),
+                 QStringList{QStringLiteral("-c"), QStringLiteral("ulimit -n 48; exec \"$0\" \"$@\""),
+                             QStringLiteral(CAMBIO_RATESD_PATH), QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
+                             QStringLiteral("--base"), basePath, QStringLiteral("--max-age"), QString::number(365 * 86400)}
+                     + loopbackSources());
+    const quint16 port = waitForLog(server, QStringLiteral("listening on http://127.0.0.1:(\\d+)/")).toUShort();
+    ASSERT_NE(port, 0);
+    std::vector<std::unique_ptr<RawHttpClient>> idle;
+    for (int index = 0; index < 100; ++index)
+        idle.push_back(std::make_unique<RawHttpClient>(port));
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+
+    const qint64 ticksBefore = processorTicks(server.processId());
+    RawHttpClient client(port);
+    client.send("GET /lab/lumenfold/update.php HTTP/1.1\r\nHost: x\r\n\r\n");
+    const QList<HttpAnswer> answers = client.receive(1);
+    ASSERT_EQ(answers.size(), 1);
+    EXPECT_EQ(answers[0].status, 200);
+    elapsed.restart();
+    while (elapsed.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_LT(processorTicks(server.processId()) - ticksBefore, sysconf(_SC_CLK_TCK) / 2);
+    server.kill();
+    server.waitForFinished();
+}
+
+// The soft limit of 1024 that services get by default is soon reached on a network.
+TEST_F(RatesServerProcess, RaisesItsDescriptorLimitToTheHardOne)
+{
+    QProcess server;
+    server.start(QStringLiteral("/bin/sh"),
+                 QStringList{QStringLiteral("-c"), QStringLiteral("ulimit -Sn 64; exec \"$0\" \"$@\""),
+                             QStringLiteral(CAMBIO_RATESD_PATH), QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")}
+                     + loopbackSources());
+    waitForLog(server, QStringLiteral("listening on http://127.0.0.1:(\\d+)/"));
+    QFile limits(QStringLiteral("/proc/%1/limits").arg(server.processId()));
+    ASSERT_TRUE(limits.open(QIODevice::ReadOnly));
+    QByteArray openFiles;
+    for (const QByteArray &line : limits.readAll().split('\n')) {
+        if (line.startsWith("Max open files"))
+            openFiles = line.simplified();
+    }
+    const QList<QByteArray> values = openFiles.split(' ');
+    ASSERT_GE(values.size(), 5) << openFiles.constData();
+    EXPECT_EQ(values[3], values[4]);
+    EXPECT_NE(values[3], "64");
+    server.kill();
+    server.waitForFinished();
 }
