@@ -18,11 +18,14 @@ namespace {
 
 constexpr qint64 Endless = qint64(1) << 30;
 
+enum class Sending { Plain, Chunked, Nothing };
+
 // A source on loopback that answers one request with a body as large as the client will take, as
-// fast as it takes it: 1 GiB at most, for 20 s at most. Counts the bytes that went out.
+// fast as it takes it: 1 GiB at most, for 20 s at most. Counts the bytes that went out. Sending
+// nothing, it waits after the head until the client goes.
 class EndlessSource {
 public:
-    explicit EndlessSource(QByteArray head, bool chunked)
+    explicit EndlessSource(QByteArray head, Sending sending)
     {
         m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in address{};
@@ -33,7 +36,7 @@ public:
         ::listen(m_listener, 1);
         ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length);
         m_port = ntohs(address.sin_port);
-        m_thread = std::thread([this, head, chunked] { serve(head, chunked); });
+        m_thread = std::thread([this, head, sending] { serve(head, sending); });
     }
 
     ~EndlessSource()
@@ -46,7 +49,7 @@ public:
     qint64 sent() const { return m_sent; }
 
 private:
-    void serve(const QByteArray &head, bool chunked)
+    void serve(const QByteArray &head, Sending sending)
     {
         pollfd waiting{m_listener, POLLIN, 0};
         if (::poll(&waiting, 1, 20000) != 1)
@@ -56,10 +59,15 @@ private:
         (void)::recv(client, request, sizeof(request), 0);
         const QByteArray piece(64 * 1024, '1');
         const QByteArray chunk = QByteArray::number(piece.size(), 16) + "\r\n" + piece + "\r\n";
-        const QByteArray &body = chunked ? chunk : piece;
+        const QByteArray &body = sending == Sending::Chunked ? chunk : piece;
         QElapsedTimer elapsed;
         elapsed.start();
         bool open = ::send(client, head.constData(), head.size(), MSG_NOSIGNAL) == head.size();
+        if (sending == Sending::Nothing) {
+            pollfd gone{client, POLLIN, 0};
+            ::poll(&gone, 1, 20000);
+            open = false;
+        }
         while (open && m_sent < Endless && elapsed.elapsed() < 20000) {
             const ssize_t written = ::send(client, body.constData(), body.size(), MSG_NOSIGNAL);
             open = written > 0;
@@ -77,7 +85,7 @@ private:
 struct Body {
     const char *name;
     const char *head;
-    bool chunked;
+    Sending sending;
 };
 
 void PrintTo(const Body &body, std::ostream *out) { *out << body.name; }
@@ -89,9 +97,9 @@ class EndlessBody : public ::testing::TestWithParam<Body> {};
 // Reading on to the end and then refusing would hold the whole body in memory first.
 TEST_P(EndlessBody, StopsBeingReadAtTheCap)
 {
-    EndlessSource source(GetParam().head, GetParam().chunked);
+    EndlessSource source(GetParam().head, GetParam().sending);
     QNetworkAccessManager network;
-    FXHttpFetcher fetcher(network);
+    FXHttpFetcher fetcher(network, std::chrono::seconds(5));
     QObject context;
     std::optional<FXFetchResult> result;
     fetcher.get(source.url(), &context, [&](const FXFetchResult &fetched) { result = fetched; });
@@ -107,7 +115,9 @@ TEST_P(EndlessBody, StopsBeingReadAtTheCap)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, EndlessBody, ::testing::Values(
-    Body{"Announced", "HTTP/1.1 200 OK\r\nContent-Length: 1073741824\r\n\r\n", false},
-    Body{"Chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n", true},
-    Body{"UntilClosed", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n", false}),
+    Body{"Announced", "HTTP/1.1 200 OK\r\nContent-Length: 1073741824\r\n\r\n", Sending::Plain},
+    // Refused by its head alone, rather than after the deadline.
+    Body{"AnnouncedOnly", "HTTP/1.1 200 OK\r\nContent-Length: 4194305\r\n\r\n", Sending::Nothing},
+    Body{"Chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n", Sending::Chunked},
+    Body{"UntilClosed", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n", Sending::Plain}),
     [](const auto &info) { return std::string(info.param.name); });
