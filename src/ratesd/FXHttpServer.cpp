@@ -19,6 +19,8 @@ namespace {
 constexpr quint64 ListenerTag = quint64(1) << 63;
 // A connection whose answers pile up beyond this is not read until its client takes them.
 constexpr qsizetype MaximumPendingOutput = 256 * 1024;
+// What a client may still send after its last answer before the connection is simply closed.
+constexpr qsizetype MaximumDiscarded = 64 * 1024;
 constexpr int EventsPerRound = 256;
 constexpr int AcceptsPerRound = 64;
 constexpr std::chrono::milliseconds AcceptPause{100};
@@ -61,6 +63,7 @@ struct FXHttpServer::Connection {
     bool ending = false;          // takes no more requests; shuts down once the output is out
     bool lingering = false;       // shut down for writing; reads what still comes until the peer ends
     bool peerDone = false;        // the peer sent all it will
+    qsizetype discarded = 0;      // read while lingering
     uint32_t events = 0;
     std::chrono::steady_clock::time_point deadline;
 };
@@ -277,6 +280,10 @@ void FXHttpServer::receive(Connection &connection)
             return;
         }
     } else if (connection.lingering) {
+        // A client that keeps sending after its answer is not worth reading on for.
+        connection.discarded += received;
+        if (connection.discarded > MaximumDiscarded)
+            close(connection.id);
         return;
     } else if (connection.input.isEmpty()) {
         serve(connection, QByteArrayView(buffer, received));
