@@ -9,6 +9,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/epoll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -24,6 +25,9 @@ constexpr qsizetype MaximumDiscarded = 64 * 1024;
 constexpr int EventsPerRound = 256;
 constexpr int AcceptsPerRound = 64;
 constexpr std::chrono::milliseconds AcceptPause{100};
+// Left to the rest of the process (its sources' fetches, its state file, Qt's own) when
+// connections take all the others.
+constexpr qsizetype ReservedDescriptors = 32;
 
 QByteArray reasonPhrase(int status)
 {
@@ -59,7 +63,7 @@ struct FXHttpServer::Connection {
     qsizetype pending = 0;        // bytes in output not yet sent
     bool waiting = false;         // for answer()
     bool headWaiting = false;     // the waiting request is a HEAD
-    QByteArray connectionHeaderWaiting;
+    Persistence persistenceWaiting = Persistence::Keep;
     bool ending = false;          // takes no more requests; shuts down once the output is out
     bool lingering = false;       // shut down for writing; reads what still comes until the peer ends
     bool peerDone = false;        // the peer sent all it will
@@ -78,6 +82,9 @@ FXHttpServer::FXHttpServer(Handler handler, std::chrono::milliseconds timeout, Q
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &FXHttpServer::processEvents);
     m_acceptPause.setSingleShot(true);
     connect(&m_acceptPause, &QTimer::timeout, this, &FXHttpServer::resumeAccepting);
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+        m_maximumConnections = std::max<qsizetype>(qsizetype(limit.rlim_cur) - ReservedDescriptors, 1);
     m_expiry.setInterval(std::max(m_timeout / 5, std::chrono::milliseconds(10)));
     connect(&m_expiry, &QTimer::timeout, this, &FXHttpServer::closeExpired);
     m_dropClosed.setSingleShot(true);
@@ -199,6 +206,10 @@ void FXHttpServer::processEvents()
 void FXHttpServer::accept(int listener)
 {
     for (int round = 0; round < AcceptsPerRound; ++round) {
+        if (qsizetype(m_connections.size()) >= m_maximumConnections && !closeLongestWaiting()) {
+            pauseAccepting();
+            return;
+        }
         sockaddr_storage peer{};
         socklen_t length = sizeof(peer);
         const int descriptor = ::accept4(listener, reinterpret_cast<sockaddr *>(&peer), &length,
@@ -206,17 +217,12 @@ void FXHttpServer::accept(int listener)
         if (descriptor < 0) {
             if (errno == ECONNABORTED || errno == EINTR)
                 continue;
-            // Out of descriptors: the connection waiting longest for a request makes room, and the
-            // next round takes the new one. Without any, accepting would spin until one closes.
+            // Out of descriptors all the same: the connection waiting longest for a request makes
+            // room, and the next round takes the new one. Without any, accepting would spin.
             if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
                 if (closeLongestWaiting())
                     continue;
-                for (const int each : m_listeners) {
-                    epoll_event event{};
-                    event.data.u64 = ListenerTag | (&each - m_listeners.data());
-                    ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, each, &event);
-                }
-                m_acceptPause.start(AcceptPause);
+                pauseAccepting();
             }
             return;
         }
@@ -239,6 +245,16 @@ void FXHttpServer::accept(int listener)
         if (!m_expiry.isActive())
             m_expiry.start();
     }
+}
+
+void FXHttpServer::pauseAccepting()
+{
+    for (std::size_t index = 0; index < m_listeners.size(); ++index) {
+        epoll_event event{};
+        event.data.u64 = ListenerTag | index;
+        ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, m_listeners[index], &event);
+    }
+    m_acceptPause.start(AcceptPause);
 }
 
 void FXHttpServer::resumeAccepting()
@@ -307,20 +323,19 @@ void FXHttpServer::serve(Connection &connection, QByteArrayView bytes)
         if (read.outcome == FXHttpRequestReader::Result::Outcome::Refused) {
             const auto answer = m_handler(request);
             queueAnswer(connection, answer.value_or(FXHttpAnswer{request.refusedStatus, {}, {}}), false,
-                        QByteArrayLiteral("Connection: close\r\n"));
+                        Persistence::Close);
             break;
         }
         used += read.length;
-        const bool ends = !request.keepAlive || request.hasBody;
-        const QByteArray connectionHeader = ends ? QByteArrayLiteral("Connection: close\r\n")
-                                            : request.keepAliveAsked ? QByteArrayLiteral("Connection: keep-alive\r\n")
-                                                                        : QByteArray();
+        const Persistence persistence = !request.keepAlive || request.hasBody ? Persistence::Close
+                                        : request.keepAliveAsked             ? Persistence::KeepAnnounced
+                                                                             : Persistence::Keep;
         if (const auto answer = m_handler(request)) {
-            queueAnswer(connection, *answer, request.isHead(), connectionHeader);
+            queueAnswer(connection, *answer, request.isHead(), persistence);
         } else {
             connection.waiting = true;
             connection.headWaiting = request.isHead();
-            connection.connectionHeaderWaiting = connectionHeader;
+            connection.persistenceWaiting = persistence;
         }
     }
     // What a client sends after its last request, or as a body, is never read as a request.
@@ -329,7 +344,7 @@ void FXHttpServer::serve(Connection &connection, QByteArrayView bytes)
 }
 
 void FXHttpServer::queueAnswer(Connection &connection, const FXHttpAnswer &answer, bool head,
-                               const QByteArray &connectionHeader)
+                               Persistence persistence)
 {
     const bool bodyless = answer.status == 304 || answer.status == 204 || answer.status < 200;
     QByteArray text;
@@ -340,13 +355,15 @@ void FXHttpServer::queueAnswer(Connection &connection, const FXHttpAnswer &answe
     text += reasonPhrase(answer.status);
     text += "\r\n";
     text += answer.headers;
-    if (!bodyless)
-    {
+    if (!bodyless) {
         text += "Content-Length: ";
         text += QByteArray::number(answer.body.size());
         text += "\r\n";
     }
-    text += connectionHeader;
+    if (persistence == Persistence::Close)
+        text += "Connection: close\r\n";
+    else if (persistence == Persistence::KeepAnnounced)
+        text += "Connection: keep-alive\r\n";
     text += "\r\n";
     connection.pending += text.size();
     connection.output.push_back(std::move(text));
@@ -354,7 +371,7 @@ void FXHttpServer::queueAnswer(Connection &connection, const FXHttpAnswer &answe
         connection.pending += answer.body.size();
         connection.output.push_back(answer.body);
     }
-    connection.ending = connection.ending || connectionHeader.startsWith("Connection: close");
+    connection.ending = connection.ending || persistence == Persistence::Close;
     connection.deadline = Clock::now() + m_timeout;
 }
 
@@ -463,7 +480,7 @@ void FXHttpServer::answer(quint64 id, const FXHttpAnswer &answer)
         return;
     Connection &connection = *found->second;
     connection.waiting = false;
-    queueAnswer(connection, answer, connection.headWaiting, connection.connectionHeaderWaiting);
+    queueAnswer(connection, answer, connection.headWaiting, connection.persistenceWaiting);
     advance(connection);
 }
 

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -29,9 +30,10 @@ struct FXHttpAnswer {
 // for its answer; it never reads a body, and ends the connection after a request that sends one,
 // after HTTP/1.0 without keep-alive, after "Connection: close" and after a head it refuses. A
 // connection that takes longer than `timeout` to send a head or take an answer is closed, and one
-// that sends more than it reads stops being read. When the process runs out of descriptors, the
-// server stops accepting for a moment and makes room by closing the connection that has waited
-// longest for a request.
+// that sends more than it reads stops being read. Connections take all descriptors but a few,
+// which the rest of the process keeps; beyond that, the connection that has waited longest for a
+// request makes room for a new one, and without such a connection the server stops accepting for
+// a moment.
 //
 // Runs on the thread that made it, in its event loop, on one epoll set: no thread of its own.
 class FXHttpServer : public QObject {
@@ -63,16 +65,18 @@ public:
 private:
     struct Connection;
     using Clock = std::chrono::steady_clock;
+    // What becomes of the connection after an answer; HTTP/1.0 clients are told that it stays.
+    enum class Persistence { Keep, KeepAnnounced, Close };
 
     void processEvents();
     void accept(int listener);
+    void pauseAccepting();
     void resumeAccepting();
     bool closeLongestWaiting();
     void receive(Connection &connection);
     // Answers the requests at the start of `bytes` while it may, and keeps the rest for later.
     void serve(Connection &connection, QByteArrayView bytes);
-    void queueAnswer(Connection &connection, const FXHttpAnswer &answer, bool head,
-                     const QByteArray &connectionHeader);
+    void queueAnswer(Connection &connection, const FXHttpAnswer &answer, bool head, Persistence persistence);
     // Sends what the socket takes now. False when that closed the connection.
     bool flush(Connection &connection);
     // Sends, and answers what waits in the input while the answers go out; then settles.
@@ -90,6 +94,7 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     std::vector<int> m_listeners;
     QTimer m_acceptPause;
+    qsizetype m_maximumConnections = std::numeric_limits<qsizetype>::max();   // the descriptors allow no more
     QTimer m_expiry;
     std::unordered_map<quint64, std::unique_ptr<Connection>> m_connections;
     std::vector<std::unique_ptr<Connection>> m_closed;   // closed while a caller may still hold them

@@ -231,7 +231,7 @@ TEST_F(RatesServerProcess, KeepsAnsweringWhenOutOfDescriptors)
     RawHttpClient client(port);
     client.send("GET /lab/lumenfold/update.php HTTP/1.1\r\nHost: x\r\n\r\n");
     const QList<HttpAnswer> answers = client.receive(1);
-    ASSERT_EQ(answers.size(), 1);
+    ASSERT_EQ(answers.size(), 1) << server.readAllStandardError().constData();
     EXPECT_EQ(answers[0].status, 200);
     elapsed.restart();
     while (elapsed.elapsed() < 1000)
