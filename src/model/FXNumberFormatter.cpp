@@ -9,13 +9,11 @@
 #include <unicode/numberformatter.h>
 
 #include <cmath>
-#include <string>
 
 namespace {
 
-// A satoshi, the smallest amount of bitcoin: no amount of any currency needs more digits.
-constexpr int SmallAmountMaximumFractionDigits = 8;
-constexpr int SmallAmountDigits = 2;   // significant ones
+// Significant digits that every amount below a tenth keeps, however many fraction digits they take.
+constexpr int MinimumSignificantDigits = 2;
 
 }
 
@@ -23,7 +21,6 @@ struct FXNumberFormatter::Conventions {
     quint64 generation = 0;
     QString decimalSeparator;
     icu::number::LocalizedNumberFormatter amounts;
-    icu::number::LocalizedNumberFormatter smallAmounts;   // those that round to zero as amounts
     // Built by the first reading, since writing needs neither: the locale's notation in the
     // digits 0 to 9, and its own when its own digits are others.
     std::optional<FXNumberNotation> latinNotation;
@@ -56,16 +53,17 @@ FXNumberFormatter::Conventions &FXNumberFormatter::conventions() const
     conventions->decimalSeparator = m_locale.decimalSeparator();
     // The locale's symbols are handed over because ICU would otherwise load them again for each
     // of the first amounts it writes. Half-even is also the rounding of ICU's defaults, spelled
-    // out because amounts depend on it. Negative amounts that round to zero are written "0".
-    const auto writer = icu::number::NumberFormatter::withLocale(m_locale.icuLocale())
-                            .symbols(m_locale.numberSymbols())
-                            .roundingMode(UNUM_ROUND_HALFEVEN)
-                            .grouping(UNUM_GROUPING_OFF)
-                            .sign(UNUM_SIGN_NEGATIVE);
+    // out because amounts depend on it. ICU's default notation is the plain one, never the
+    // scientific: a written amount must read back, be it pasted or typed on.
     using icu::number::Precision;
-    conventions->amounts = writer.precision(Precision::maxFraction(maximumFractionDigits));
-    conventions->smallAmounts = writer.precision(
-        Precision::maxFraction(SmallAmountMaximumFractionDigits).withMaxDigits(SmallAmountDigits));
+    conventions->amounts =
+        icu::number::NumberFormatter::withLocale(m_locale.icuLocale())
+            .symbols(m_locale.numberSymbols())
+            .roundingMode(UNUM_ROUND_HALFEVEN)
+            .grouping(UNUM_GROUPING_OFF)
+            .sign(UNUM_SIGN_NEGATIVE)
+            .precision(Precision::maxFraction(maximumFractionDigits)
+                           .withMinDigits(MinimumSignificantDigits));
     m_conventions = std::move(conventions);
     return *m_conventions;
 }
@@ -107,10 +105,7 @@ QString FXNumberFormatter::formattedStringForInput(double value) const
     if (!isWritableAmount(value))
         value = 0.0;
     UErrorCode status = U_ZERO_ERROR;
-    icu::number::FormattedNumber written = conventions.amounts.formatDouble(value, status);
-    if (value != 0.0 && written.toDecimalNumber<std::string>(status) == "0")
-        written = conventions.smallAmounts.formatDouble(value, status);
-    const icu::UnicodeString text = written.toString(status);
+    const icu::UnicodeString text = conventions.amounts.formatDouble(value, status).toString(status);
     if (U_FAILURE(status))
         return QString();
     return FXICUString::toQString(text);

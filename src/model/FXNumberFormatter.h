@@ -11,7 +11,7 @@ class FXLocale;
 // buffers and pasted or edited text back, all in the conventions of one locale.
 //
 // Amounts are written without grouping separators, in the locale's own digits, with at most two
-// fraction digits, unless that would show a non-zero amount as zero. Text is read whole: it must
+// fraction digits unless the amount needs more to show two significant digits. Text is read whole: it must
 // be a decimal number in one of the locale's notations (optional minus sign, digits optionally
 // grouped, optional decimal separator with fraction digits) or it reads as nothing. A locale
 // whose own digits are not 0 to 9 has two notations: text in the digits 0 to 9 is read with the
@@ -40,11 +40,12 @@ public:
     // Reads an input buffer, or a pasted text before it is accepted.
     std::optional<double> formattedNumberForInput(const QString &text) const;
     // The text of an amount in an input buffer: rounded half to even to at most two fraction
-    // digits, no trailing zeros, no grouping, in the locale's own digits. An amount that is not
-    // zero but would round to zero that way keeps two significant digits, with at most eight
-    // fraction digits (0.00088). A value that is no number (NaN, infinity) is written as zero, so
-    // that a buffer only ever holds an amount: callers that must not show such a value as zero
-    // ask isWritableAmount first.
+    // digits, or to two significant digits when those take more (0.0051, 0.00088, 0.0000000012:
+    // an amount that is not zero is never written as zero, nor as half or double of itself),
+    // never in a scientific notation, no trailing zeros, no grouping, in the locale's own
+    // digits. A value that is no number (NaN, infinity) is written as zero, so that a buffer
+    // only ever holds an amount: callers that must not show such a value as zero ask
+    // isWritableAmount first.
     QString formattedStringForInput(double value) const;
     // Reads text pasted or typed into an amount field.
     std::optional<double> formattedNumberForPasteboard(const QString &text) const;

@@ -26,7 +26,7 @@ void PrintTo(const Writing &w, std::ostream *os)
     *os << w.locale << (w.value < 0 ? " minus " : " ") << std::setprecision(10) << std::abs(w.value);
 }
 
-TEST_P(NumberWriting, RoundsHalfEvenWithoutGroupingAndKeepsSmallAmounts)
+TEST_P(NumberWriting, RoundsHalfEvenWithoutGroupingAndKeepsTwoSignificantDigits)
 {
     FXLocale locale(u(GetParam().locale));
     EXPECT_EQ(FXNumberFormatter(locale).formattedStringForInput(GetParam().value), u(GetParam().text));
@@ -37,13 +37,11 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumberWriting, ::testing::Values(
     Writing{"en_US", 0.125, "0.12"},
     Writing{"en_US", 0.375, "0.38"},
     Writing{"en_US", 2.999, "3"}, Writing{"en_US", 1e15, "1000000000000000"},
-    // Amounts that two fraction digits would show as zero keep two significant digits, up to eight
-    // fraction digits; half-even takes 0.005 itself to 0.00. Amounts that do not round to zero keep
-    // the two-digit rule.
+    // Amounts below a tenth keep two significant digits, however many fraction digits they
+    // take, and never in a scientific notation; half-even takes 0.0125 to 0.012.
     Writing{"en_US", 0.000876, "0.00088"}, Writing{"en_US", -0.00088, "-0.00088"},
-    Writing{"en_US", 0.005, "0.005"}, Writing{"en_US", 0.0125, "0.01"},
-    Writing{"en_US", 0.0000000051, "0.00000001"},
-    Writing{"en_US", -0.000000001, "0"},                // below eight digits, and no "-0"
+    Writing{"en_US", 0.0051, "0.0051"}, Writing{"en_US", 0.0125, "0.012"},
+    Writing{"en_US", 0.0000000012, "0.0000000012"}, Writing{"en_US", -1e-20, "-0.00000000000000000001"},
     Writing{"en_US", std::numeric_limits<double>::quiet_NaN(), "0"},
     Writing{"de_DE", -3.456, "-3,46"}, Writing{"ar_EG", -3.456, "\u061c-٣٫٤٦"}),
     ReadableName());
@@ -172,7 +170,7 @@ TEST(NumberReadingInEveryLocale, ReadsTheDigitsZeroToNineByCldrAndTheLocalesOwnA
                                            .formatDouble(-1234567.25, status).toString(status);
         const QString ownText(reinterpret_cast<const QChar *>(own.getBuffer()), own.length());
         EXPECT_EQ(read(ownText), -1234567.25) << id.toStdString();
-        for (const double value : {-3.46, 0.00088})
+        for (const double value : {-3.46, 0.00088, 0.0000000012})
             EXPECT_EQ(read(formatter.formattedStringForInput(value)), value) << id.toStdString();
 
         // The reader tries the digits 0 to 9 first; that is only sound while no locale uses their
