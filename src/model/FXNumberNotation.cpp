@@ -22,22 +22,27 @@ QString symbol(const Symbols &symbols, Symbols::ENumberFormatSymbol which)
     return FXICUString::toQString(symbols.getSymbol(which));
 }
 
-bool isBidiMark(QChar character)
+// The marks that set the direction of what follows without reordering anything: copying from
+// right-to-left text puts them around a number, and right-to-left locales write them around the
+// minus sign. The other direction controls (embeddings, overrides, isolates) may reorder what a
+// terminal or a field shows: an override shows "00.01" as "10.00".
+bool isDirectionMark(QChar character)
 {
     const char16_t unit = character.unicode();
-    return unit == u'\u061c' || unit == u'\u200e' || unit == u'\u200f'
-        || (unit >= u'\u202a' && unit <= u'\u202e') || (unit >= u'\u2066' && unit <= u'\u2069');
+    return unit == u'\u061c' || unit == u'\u200e' || unit == u'\u200f';
 }
 
-QString withoutBidiMarks(QStringView text)
+// The text without white space and direction marks at its ends.
+QStringView trimmed(QStringView text)
 {
-    QString result;
-    result.reserve(text.size());
-    for (const QChar character : text) {
-        if (!isBidiMark(character))
-            result += character;
-    }
-    return result;
+    const auto isPadding = [](QChar character) {
+        return character.isSpace() || isDirectionMark(character);
+    };
+    while (!text.isEmpty() && isPadding(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isPadding(text.back()))
+        text.chop(1);
+    return text;
 }
 
 bool hasAt(QStringView text, qsizetype position, const QString &part)
@@ -64,9 +69,12 @@ qsizetype codePointCount(QStringView text)
 FXNumberNotation::FXNumberNotation(const icu::Locale &locale, const Symbols &symbols)
     : m_decimalSeparator(symbol(symbols, Symbols::kDecimalSeparatorSymbol))
     , m_groupingSeparator(symbol(symbols, Symbols::kGroupingSeparatorSymbol))
-    , m_minusSign(withoutBidiMarks(symbol(symbols, Symbols::kMinusSignSymbol)))
+    , m_minusSign(symbol(symbols, Symbols::kMinusSignSymbol))
     , m_zero(char32_t(symbols.getSymbol(Symbols::kZeroDigitSymbol).char32At(0)))
 {
+    // A text is read without the marks at its start, so the minus sign is matched without its own.
+    while (!m_minusSign.isEmpty() && isDirectionMark(m_minusSign.front()))
+        m_minusSign.remove(0, 1);
     // Where the locale puts grouping separators is where ICU's formatting of a long number shows
     // them: "1,234,567,890" in en_US, "1,23,45,67,890" in hi_IN, none in a locale that does not
     // group digits. One formatting costs a fraction of what a DecimalFormat does.
@@ -88,7 +96,7 @@ FXNumberNotation::FXNumberNotation(const icu::Locale &locale, const Symbols &sym
 
 std::optional<double> FXNumberNotation::read(QStringView text) const
 {
-    const QString cleaned = withoutBidiMarks(text).trimmed();
+    const QStringView cleaned = trimmed(text);
     std::string number;   // the amount in the C locale's notation, for std::from_chars
     qsizetype position = minusSignLength(cleaned);
     if (position > 0)

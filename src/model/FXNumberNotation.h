@@ -20,8 +20,8 @@ U_NAMESPACE_END
 // Reads a text written that way, strictly, so that no amount is ever read as another one: the
 // whole text must be an optional minus sign, integer digits either ungrouped or grouped exactly
 // where the locale groups them, then optionally the decimal separator and fraction digits. White
-// space around the number and bidirectional marks (which right-to-left locales put around the
-// minus sign) are ignored. Digits of every script are read by their value, since keystrokes add
+// space and direction marks around the number are ignored; inside it, a direction mark is read
+// only as part of the locale's minus sign, and other direction controls never. Digits of every script are read by their value, since keystrokes add
 // the digits of whichever keyboard to amounts written in a locale's own.
 //
 // A value type; building one formats a number through ICU, so its owner keeps it.
@@ -43,7 +43,7 @@ private:
 
     QString m_decimalSeparator;
     QString m_groupingSeparator;
-    QString m_minusSign;                // without its bidirectional marks
+    QString m_minusSign;                // without the direction marks at its start
     char32_t m_zero;                    // its digit zero
     int m_primaryGroupingSize = 0;      // 0 for a notation that never groups digits
     int m_secondaryGroupingSize = 0;

@@ -63,6 +63,11 @@ INSTANTIATE_TEST_SUITE_P(Locales, NumberReading, ::testing::Values(
     Reading{"en_US", "TrailingSeparator", "12.", 12}, Reading{"en_US", "NoIntegerDigit", ".5", 0.5},
     Reading{"en_US", "MinusSignProper", "\u22127", -7},
     Reading{"en_US", "WhiteSpaceAround", " 12.5\n", 12.5},
+    // Direction marks only at the ends, as copying from right-to-left text puts them; an override
+    // would show "00.01" as "10.00".
+    Reading{"en_US", "DirectionMarksAround", "\u200f12.5\u200e", 12.5},
+    Reading{"en_US", "DirectionMarkInside", "1\u200e2.5", None},
+    Reading{"en_US", "DirectionOverride", "\u202e00.01", None},
     Reading{"en_US", "OtherLocalesSeparators", "1.234,56", None},
     Reading{"en_US", "MinusAlone", "-", None},
     Reading{"en_US", "LongLeadingGroup", "1234,567", None},
