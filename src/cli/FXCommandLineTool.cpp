@@ -437,5 +437,17 @@ FXCommandLineTool::Outcome FXCommandLineTool::rates(const ParsedArguments &argum
         const FXRate rate = document->rate(code);
         printLine(code + u' ' + exactNumber(rate.fromBase) + u' ' + exactNumber(rate.toBase));
     }
+    // Scripts read the lines above; what the rates file got wrong is told beside them.
+    for (const QString &code : document->refusedCodes()) {
+        if (!arguments.positionals.isEmpty() && !codes.contains(code))
+            continue;
+        m_err << QStringLiteral("cambio-cli: ")
+              << (document->contains(code)
+                      ? QStringLiteral("the rates file's entry for %1 is unusable; "
+                                       "the program's own rates are shown")
+                      : QStringLiteral("the rates file's entry for %1 is unusable and left out"))
+                     .arg(printable(code))
+              << '\n';
+    }
     return {};
 }

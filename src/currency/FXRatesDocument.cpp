@@ -19,48 +19,82 @@ const QString DateKey = QStringLiteral("Date");
 const QString FromBaseKey = QStringLiteral("from_base");
 const QString ToBaseKey = QStringLiteral("to_base");
 
-// The number a text starts with ("1.25abc" is 1.25), whatever the process's C locale says.
-double leadingNumber(const QString &text)
-{
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const char *begin = bytes.constData();
-    const char *end = begin + bytes.size();
-    if (begin != end && *begin == '+')
-        ++begin;
-    double value = 0.0;
-    std::from_chars(begin, end, value);
-    return value;
-}
+// Servers write the second rate rounded to their precision; the seed is far closer.
+constexpr double ReciprocalTolerance = 0.001;
 
-double numberValue(const QVariant &value)
+std::optional<double> rateValue(const QVariant &value)
 {
-    if (value.typeId() == QMetaType::QString)
-        return leadingNumber(value.toString());
-    bool ok = false;
-    const double number = value.toDouble(&ok);
-    return ok ? number : 0.0;
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return value.toDouble();
+    case QMetaType::QString:
+        return FXRate::plainDecimal(value.toString());
+    default:
+        return std::nullopt;
+    }
 }
 
 }
 
 bool FXRate::isUsable() const
 {
-    return std::isfinite(fromBase) && std::isfinite(toBase) && fromBase > 0.0 && toBase > 0.0;
+    return std::isnormal(fromBase) && std::isnormal(toBase) && fromBase > 0.0 && toBase > 0.0
+           && std::abs(fromBase * toBase - 1.0) <= ReciprocalTolerance;
+}
+
+std::optional<FXRate> FXRate::fromEntry(const QVariant &entry)
+{
+    const QVariantMap rates = entry.toMap();
+    const auto fromBase = rateValue(rates.value(FromBaseKey));
+    const auto toBase = rateValue(rates.value(ToBaseKey));
+    if (!fromBase || !toBase)
+        return std::nullopt;
+    const FXRate rate{*fromBase, *toBase};
+    return rate.isUsable() ? std::optional(rate) : std::nullopt;
+}
+
+std::optional<double> FXRate::plainDecimal(QStringView text)
+{
+    const qsizetype point = text.indexOf(u'.');
+    const qsizetype digitCount = text.size() - (point < 0 ? 0 : 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i != point && (text[i] < u'0' || text[i] > u'9'))
+            return std::nullopt;
+    }
+    if (digitCount == 0)
+        return std::nullopt;
+    const QByteArray digits = text.toLatin1();
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
+    if (error != std::errc() || end != digits.cend())
+        return std::nullopt;
+    return value;
 }
 
 FXRatesDocument::FXRatesDocument(const QVariantMap &propertyList)
     : m_date(propertyList.value(DateKey).toDateTime())
 {
-    readRates(propertyList.value(CurrencyRatesKey).toMap());
-}
-
-void FXRatesDocument::readRates(const QVariantMap &rates)
-{
+    const QVariantMap rates = propertyList.value(CurrencyRatesKey).toMap();
     m_rates.reserve(rates.size());
     for (auto it = rates.cbegin(); it != rates.cend(); ++it) {
-        const QVariantMap entry = it.value().toMap();
-        m_rates.insert(it.key(), FXRate{numberValue(entry.value(FromBaseKey)),
-                                        numberValue(entry.value(ToBaseKey))});
+        const auto rate = isCurrencyCode(it.key()) ? FXRate::fromEntry(it.value()) : std::nullopt;
+        if (rate)
+            m_rates.insert(it.key(), *rate);
+        else
+            m_refusedCodes.append(it.key());
+    }
+}
+
+void FXRatesDocument::takeRefusedRatesFrom(const FXRatesDocument &fallback)
+{
+    for (const QString &code : std::as_const(m_refusedCodes)) {
+        if (fallback.contains(code))
+            m_rates.insert(code, fallback.rate(code));
     }
 }
 
@@ -74,14 +108,9 @@ FXServerRates FXRatesDocument::fromServerResponse(const QByteArray &body, const 
     if (!json.isObject())
         return {std::nullopt, FXLocalizedString::text("the answer is not a JSON object of rates")};
 
-    FXRatesDocument answer;
-    answer.readRates(json.object().toVariantMap());
-    FXRatesDocument document;
+    FXRatesDocument document(QVariantMap{{CurrencyRatesKey, json.object().toVariantMap()}});
     document.m_date = date;
-    for (auto it = answer.m_rates.cbegin(); it != answer.m_rates.cend(); ++it) {
-        if (isCurrencyCode(it.key()) && it->isUsable())
-            document.m_rates.insert(it.key(), *it);
-    }
+    document.m_refusedCodes.clear();   // they keep their last known rates below
     if (document.m_rates.isEmpty())
         return {std::nullopt, FXLocalizedString::text("the answer holds no usable rate")};
     if (inForce) {
@@ -126,13 +155,19 @@ QByteArray FXRatesDocument::compactForm() const
     append(quint8(m_date.isValid()));
     append(qint64(m_date.isValid() ? m_date.toMSecsSinceEpoch() : 0));
     append(quint32(m_rates.size()));
-    for (auto it = m_rates.cbegin(); it != m_rates.cend(); ++it) {
-        append(quint32(it.key().size()));
-        for (QChar unit : it.key())
+    const auto appendText = [&](const QString &text) {
+        append(quint32(text.size()));
+        for (QChar unit : text)
             append(quint16(unit.unicode()));
+    };
+    for (auto it = m_rates.cbegin(); it != m_rates.cend(); ++it) {
+        appendText(it.key());
         append(std::bit_cast<quint64>(it->fromBase));
         append(std::bit_cast<quint64>(it->toBase));
     }
+    append(quint32(m_refusedCodes.size()));
+    for (const QString &code : m_refusedCodes)
+        appendText(code);
     return bytes;
 }
 
@@ -153,18 +188,31 @@ std::optional<FXRatesDocument> FXRatesDocument::fromCompactForm(QByteArrayView b
     const qint64 date = take(qint64());
     if (dated)
         document.m_date = QDateTime::fromMSecsSinceEpoch(date, QTimeZone::utc());
-    const quint32 count = take(quint32());
-    document.m_rates.reserve(qsizetype(std::min<quint32>(count, 1024)));
-    for (quint32 i = 0; i < count && whole; ++i) {
+    const auto takeText = [&]() -> std::optional<QString> {
         const quint32 length = take(quint32());
         if (length > quint32(bytes.size()))
             return std::nullopt;
-        QString code(qsizetype(length), Qt::Uninitialized);
-        for (QChar &unit : code)
+        QString text(qsizetype(length), Qt::Uninitialized);
+        for (QChar &unit : text)
             unit = QChar(take(quint16()));
+        return text;
+    };
+    const quint32 count = take(quint32());
+    document.m_rates.reserve(qsizetype(std::min<quint32>(count, 1024)));
+    for (quint32 i = 0; i < count && whole; ++i) {
+        const std::optional<QString> code = takeText();
+        if (!code)
+            return std::nullopt;
         const double fromBase = std::bit_cast<double>(take(quint64()));
         const double toBase = std::bit_cast<double>(take(quint64()));
-        document.m_rates.insert(code, FXRate{fromBase, toBase});
+        document.m_rates.insert(*code, FXRate{fromBase, toBase});
+    }
+    const quint32 refusedCount = take(quint32());
+    for (quint32 i = 0; i < refusedCount && whole; ++i) {
+        const std::optional<QString> code = takeText();
+        if (!code)
+            return std::nullopt;
+        document.m_refusedCodes.append(*code);
     }
     if (!whole || !bytes.isEmpty())
         return std::nullopt;

@@ -12,8 +12,17 @@ struct FXRate {
     double fromBase = 0.0;   // units of the currency for one dollar
     double toBase = 0.0;     // dollars for one unit of the currency
 
-    // Both rates positive and finite: anything else would turn amounts into 0 or nonsense.
+    // Both rates normal positive numbers (neither 0 nor tiny, infinite or NaN), each within 0.1 %
+    // of the other's reciprocal: servers round the second rate, while junk, a rate for the wrong
+    // unit or a swapped pair lands far off.
     bool isUsable() const;
+    // The rates of one entry of a rates document or of the rates server's answer,
+    // {"from_base": rate, "to_base": rate}, when they are usable. Each rate must be a number, or a
+    // text that is wholly a plain decimal number (servers that quote their numbers write them so):
+    // "1.5abc", "157.5 JPY", "1e300" and true are no rates.
+    static std::optional<FXRate> fromEntry(const QVariant &entry);
+    // The value of a text of ASCII digits with at most one full stop among them ("157.5", ".5").
+    static std::optional<double> plainDecimal(QStringView text);
 };
 
 struct FXServerRates;
@@ -23,14 +32,14 @@ struct FXServerRates;
 //   {"CurrencyRates": {CODE: {"from_base": number, "to_base": number}}, "Date": date}.
 class FXRatesDocument {
 public:
-    // Reads a stored document. Every key of "CurrencyRates" is a currency; a rate given as text is
-    // read as the number it starts with, and a missing rate is 0.
+    // Reads a stored document. An entry is taken only when its key is a currency code and its rates
+    // are usable (FXRate::fromEntry); the keys of the others are refusedCodes().
     explicit FXRatesDocument(const QVariantMap &propertyList);
     // Reads the rates server's answer, the "CurrencyRates" dictionary alone as a JSON object, into
-    // the document that follows `inForce`. An entry of the answer is taken only when its code is a
-    // currency code and its rate is usable; every other currency of `inForce` keeps its last known
-    // rate. An answer without a single such entry gives no document: a glitch of the server must
-    // not replace good rates, nor make currencies vanish.
+    // the document that follows `inForce`. An entry of the answer is taken on the same terms as an
+    // entry of a stored document; every other currency of `inForce` keeps its last known rate. An
+    // answer without a single such entry gives no document: a glitch of the server must not
+    // replace good rates, nor make currencies vanish.
     static FXServerRates fromServerResponse(const QByteArray &body, const QDateTime &date,
                                             const FXRatesDocument *inForce);
     // Three capital ASCII letters, as ISO 4217 codes and "BTC" are.
@@ -42,6 +51,13 @@ public:
     QByteArray compactForm() const;
     // None unless `bytes` are a compact form, whole and nothing else.
     static std::optional<FXRatesDocument> fromCompactForm(QByteArrayView bytes);
+
+    // The keys of the stored document whose entries were refused, in the document's order.
+    const QStringList &refusedCodes() const { return m_refusedCodes; }
+    // Gives each refused entry the rates of `fallback` (the program's own copy) for its code, so
+    // that a damaged entry shows the currency at a sound rate, never at 0 or a negative one. A
+    // code `fallback` has no rates for stays out.
+    void takeRefusedRatesFrom(const FXRatesDocument &fallback);
 
     // Whether it can serve as the table in force: the base currency has a usable rate.
     bool isUsable() const;
@@ -55,10 +71,10 @@ public:
 
 private:
     FXRatesDocument() = default;
-    void readRates(const QVariantMap &rates);
 
     // Every member is kept in the compact form too.
     QHash<QString, FXRate> m_rates;
+    QStringList m_refusedCodes;
 
     QDateTime m_date;
 };

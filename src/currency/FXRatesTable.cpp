@@ -24,15 +24,23 @@ std::shared_ptr<const FXRatesDocument> FXRatesTable::currencyRates() const
     // A file that could not serve is read again only once it changed: every conversion asks.
     if (!m_servesSeed || m_file.hasChanged()) {
         if (auto stored = m_file.read()) {
-            auto document = std::make_shared<const FXRatesDocument>(std::move(*stored));
-            if (document->isUsable()) {
-                m_document = std::move(document);
+            FXRatesDocument document = std::move(*stored);
+            // The seed is read only for a file with refused entries: most runs never need it.
+            if (!document.refusedCodes().isEmpty() && seedDocument())
+                document.takeRefusedRatesFrom(*seedDocument());
+            if (document.isUsable()) {
+                m_document = std::make_shared<const FXRatesDocument>(std::move(document));
                 m_servesSeed = false;
                 return m_document;
             }
         }
         m_servesSeed = true;
     }
+    return seedDocument();
+}
+
+const std::shared_ptr<const FXRatesDocument> &FXRatesTable::seedDocument() const
+{
     if (!m_seed) {
         if (const auto &seed = m_file.seed())
             m_seed = std::make_shared<const FXRatesDocument>(*seed);

@@ -23,7 +23,7 @@ U_NAMESPACE_END
 // from a background thread, and a reader always gets either the old or the new document. While the
 // file cannot serve (it cannot be read, or holds no usable rate of the base currency: an empty
 // table, say) the seed document does, so that conversions never silently become 0, and the file is
-// tried again once it changed.
+// tried again once it changed. An entry of the file that is refused takes the seed's rates.
 class FXRatesTable : public FXCurrencyLists {
 public:
     FXRatesTable(FXRatesFile &file, const FXLocale &locale);
@@ -52,6 +52,9 @@ public:
                            const QString &toCurrency) const;
 
 private:
+    // Read on first need, with m_mutex held; null when the seed cannot be read.
+    const std::shared_ptr<const FXRatesDocument> &seedDocument() const;
+
     FXRatesFile &m_file;
     const FXLocale &m_locale;
     mutable std::mutex m_mutex;

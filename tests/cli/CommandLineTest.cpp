@@ -65,15 +65,16 @@ protected:
     }
 
     // USD, EUR at two dollars, GBP, JPY, BTC, CHF, a code that no locale names and one whose
-    // rates are unusable.
-    void plantRates()
+    // rates are unusable, with the entries of `changes` put in.
+    void plantRates(const QVariantMap &changes = {})
     {
-        const QVariantMap rates{
+        QVariantMap rates{
             {QStringLiteral("USD"), rate(1, 1)},         {QStringLiteral("EUR"), rate(0.5, 2)},
-            {QStringLiteral("GBP"), rate(0.8, 1.25)},    {QStringLiteral("JPY"), rate(150, 0.1)},
-            {QStringLiteral("BTC"), rate(0.0001, 1e4)},  {QStringLiteral("CHF"), rate(0.9, 1.1)},
+            {QStringLiteral("GBP"), rate(0.8, 1.25)},    {QStringLiteral("JPY"), rate(100, 0.01)},
+            {QStringLiteral("BTC"), rate(0.0001, 1e4)},  {QStringLiteral("CHF"), rate(1.25, 0.8)},
             {QStringLiteral("XQQ"), rate(1e-05, 1e5)},   {QStringLiteral("XZZ"), rate(0, 0)},
         };
+        rates.insert(changes);
         const QDateTime date(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
         ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(
             {{QStringLiteral("CurrencyRates"), rates}, {QStringLiteral("Date"), date}},
@@ -113,16 +114,18 @@ TEST_P(CommandOutput, PrintsOrRefuses)
 // The main currency is the en_US locale's, USD; the visible ones are the defaults.
 INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 0.125 EUR USD", "0.25 USD\n", 0, ""},   // only what is written is rounded
-    Command{"convert 100 usd chf", "90 CHF\n", 0, ""},        // a currency that no row shows
-    Command{"convert 1 USD XZZ", "", 1, "no usable rate for XZZ in the rates in force"},
-    Command{"convert 100 EUR", "200 USD\n100 EUR\n160 GBP\n30000 JPY\n0.02 BTC\n", 0, ""},
+    Command{"convert 100 usd chf", "125 CHF\n", 0, ""},        // a currency that no row shows
+    Command{"convert 0.00001 USD BTC", "0.000000001 BTC\n", 0, ""},   // never written as 0
+    Command{"convert 1 USD XZZ", "", 2, "unknown currency: XZZ"},     // its entry was refused
+    Command{"convert 100 EUR", "200 USD\n100 EUR\n160 GBP\n20000 JPY\n0.02 BTC\n", 0, ""},
     Command{"convert -4 USD EUR", "-2 EUR\n", 0, ""},
     Command{"convert 1.234,5 USD EUR --locale=de_DE", "617,25 EUR\n", 0, ""},
-    Command{"summary 10 gbp", "10 GBP = 12.5 USD\n10 GBP = 6.25 EUR\n10 GBP = 1875 JPY\n"
+    Command{"summary 10 gbp", "10 GBP = 12.5 USD\n10 GBP = 6.25 EUR\n10 GBP = 1250 JPY\n"
                               "10 GBP = 0.0012 BTC\n", 0, ""},
     Command{"currencies --available --filter=q", "XQQ\t\n", 0, ""},
-    Command{"rates xqq chf", "2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 0.9 1.1\n", 0, ""},
+    Command{"rates xqq chf", "2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n", 0, ""},
     Command{"convert 1.234,5 USD EUR", "", 2, "not an amount: 1.234,5"},
+    Command{"convert \u202e00.01 USD USD", "", 2, "not an amount: \\u{202e}00.01"},
     Command{"convert 100 USD eur xyz", "", 2, "unknown currency: xyz"},
     Command{"visible add eur", "", 2, "already visible: EUR"},
     Command{"visible add \x1b[31mEUR", "", 2, "unknown currency: \\u{1b}[31mEUR"},
@@ -153,6 +156,33 @@ TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)
     EXPECT_EQ(contents(standard.filePath()), before);
 }
 
+// Scripts read the date and the "CODE from to" lines; what the file got wrong goes to stderr.
+TEST_F(CommandLine, RatesMarksTheRefusedEntriesOfTheFileOnStderr)
+{
+    plantRates({{QStringLiteral("EUR"), rate(-0.5, -2)}, {QStringLiteral("\u001b[2J"), rate(1, 1)}});
+    const Result all = run("rates");
+    EXPECT_EQ(all.status, 0);
+    EXPECT_EQ(all.err, QStringLiteral(
+        "cambio-cli: the rates file's entry for \\u{1b}[2J is unusable and left out\n"
+        "cambio-cli: the rates file's entry for EUR is unusable; the program's own rates are shown\n"
+        "cambio-cli: the rates file's entry for XZZ is unusable and left out\n"));
+    const QStringList lines = all.out.split(u'\n');
+    EXPECT_EQ(lines.first(), QStringLiteral("2026-01-02T03:04:05Z"));
+    EXPECT_EQ(lines.mid(1), (QStringList{u"BTC 1e-04 10000"_qs, u"CHF 1.25 0.8"_qs,
+                                         lines.at(3), u"GBP 0.8 1.25"_qs, u"JPY 100 0.01"_qs,
+                                         u"USD 1 1"_qs, u"XQQ 1e-05 1e+05"_qs, QString()}));
+    const QStringList eur = lines.at(3).split(u' ');
+    ASSERT_EQ(eur.size(), 3);
+    EXPECT_EQ(eur.first(), u"EUR");
+    EXPECT_NEAR(eur.at(1).toDouble() * eur.at(2).toDouble(), 1.0, 1e-6);
+
+    EXPECT_EQ(run("rates").err, all.err);   // read from the compact copy of the file this time
+
+    const Result one = run("rates chf");
+    EXPECT_EQ(one.out, QStringLiteral("2026-01-02T03:04:05Z\nCHF 1.25 0.8\n"));
+    EXPECT_EQ(one.err, QString());
+}
+
 TEST_F(CommandLine, TheNumberFormatOfThePreferencesHoldsUnlessALocaleIsGiven)
 {
     plantRates();
@@ -168,7 +198,7 @@ TEST_F(CommandLine, MainCurrencyIsFixedOrFollowsTheStoredCountry)
     plantRates();
     EXPECT_EQ(run("main").out, QStringLiteral("USD\n"));   // the locale's, no country known yet
     EXPECT_EQ(run("main chf").out, QStringLiteral("CHF\n"));
-    EXPECT_EQ(run("summary 1").out.section(u'\n', 0, 0), QStringLiteral("1 CHF = 1.1 USD"));
+    EXPECT_EQ(run("summary 1").out.section(u'\n', 0, 0), QStringLiteral("1 CHF = 0.8 USD"));
     EXPECT_FALSE(group.boolForKey(QStringLiteral("LocationBasedCurrency")));
 
     EXPECT_EQ(run("main --auto").out, QStringLiteral("USD\n"));
@@ -201,7 +231,7 @@ TEST_F(CommandLine, UpdateStoresTheServersRatesOrLeavesThemOnFailure)
     EXPECT_TRUE(result.out.contains(updated)) << result.out.toStdString();
     // The server's rates and the last known ones of the currencies it left out.
     EXPECT_EQ(run("rates eur usd chf").out.section(u'\n', 1),
-              QStringLiteral("EUR 0.25 4\nUSD 1 1\nCHF 0.9 1.1\n"));
+              QStringLiteral("EUR 0.25 4\nUSD 1 1\nCHF 1.25 0.8\n"));
 }
 
 // A file edited by hand or damaged: what it holds reaches neither the rows nor the terminal.
