@@ -204,12 +204,13 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
 
 FXInputManager &FXCommandLineTool::enterAmount(double amount, const QString &currency)
 {
-    // The same steps as a paste into that currency's row of the converter, so that every amount
-    // reads as the window would show it.
+    // The steps of a paste into that currency's row of the converter, so that every amount is
+    // written as the window would write it, but converting the amount as read: only what is
+    // written is rounded.
     FXInputManager &inputs = m_inputs();
     m_currencies.setUserBaseCurrency(currency);
     inputs.setInput(amount, currency);
-    inputs.updateInputs();
+    inputs.updateInputsFromAmount(amount);
     return inputs;
 }
 

@@ -84,10 +84,15 @@ void FXInputManager::startOver()
 
 void FXInputManager::updateInputs()
 {
+    if (const auto source = m_currencies.userBaseCurrency())
+        updateInputsFromAmount(inputForCurrency(*source).doubleValue());
+}
+
+void FXInputManager::updateInputsFromAmount(double amount)
+{
     const auto source = m_currencies.userBaseCurrency();
     if (!source)
         return;
-    const double amount = inputForCurrency(*source).doubleValue();
     for (auto it = m_inputs.begin(); it != m_inputs.end(); ++it) {
         if (it.key() != *source)
             it->setInput(m_currencies.convertedAmount(amount, *source, it.key()));

@@ -54,6 +54,9 @@ public:
     void startOver();
     // Rewrites every buffer but the source's with the source amount converted into its currency.
     void updateInputs();
+    // The same from `amount` of the source, for an amount entered whole (by cambio-cli) that its
+    // buffer holds rounded: the others convert the amount, not what the source's row shows.
+    void updateInputsFromAmount(double amount);
     void saveCurrentInput();
     // One line "SOURCE_AMOUNT SOURCE = AMOUNT CODE" per row of the converter (the main currency,
     // then the other visible ones) but the source's, in the rows' order.

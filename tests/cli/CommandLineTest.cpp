@@ -122,6 +122,9 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 1.234,5 USD EUR --locale=de_DE", "617,25 EUR\n", 0, ""},
     Command{"summary 10 gbp", "10 GBP = 12.5 USD\n10 GBP = 6.25 EUR\n10 GBP = 1250 JPY\n"
                               "10 GBP = 0.0012 BTC\n", 0, ""},
+    // Converted as read: the first amount is rounded as written, the results from 0.125.
+    Command{"summary 0.125 eur", "0.12 EUR = 0.25 USD\n0.12 EUR = 0.2 GBP\n0.12 EUR = 25 JPY\n"
+                                 "0.12 EUR = 0.000025 BTC\n", 0, ""},
     Command{"currencies --available --filter=q", "XQQ\t\n", 0, ""},
     Command{"rates xqq chf", "2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n", 0, ""},
     Command{"convert 1.234,5 USD EUR", "", 2, "not an amount: 1.234,5"},
