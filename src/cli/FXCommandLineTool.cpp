@@ -93,7 +93,8 @@ QString FXCommandLineTool::usage()
         "                                  from and to the US dollar\n"
         "\n"
         "Options:\n"
-        "  --locale ID    use the locale ID (for example de_DE) instead of the current one\n"
+        "  --locale ID    use the locale ID (for example de_DE, or ar_EG@numbers=latn for its\n"
+        "                 digits 0 to 9) instead of the current one\n"
         "  -h, --help     show this help\n"
         "  --version      show the version\n"
         "\n"
@@ -170,6 +171,10 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
     ParsedArguments parsed;
     if (Outcome outcome = parse(arguments, parsed); outcome.status != Success)
         return outcome;
+    for (const QString &flag : {Help, ShortHelp, Version}) {
+        if (parsed.flags.contains(flag) && !parsed.positionals.isEmpty())
+            return usageError(QStringLiteral("%1 takes no arguments: %2").arg(flag, parsed.positionals.join(u' ')));
+    }
     if (parsed.flags.contains(Help) || parsed.flags.contains(ShortHelp)) {
         m_out << usage();
         return {};
@@ -180,8 +185,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
     }
     if (parsed.values.contains(Locale)) {
         const QString identifier = parsed.values.value(Locale);
-        if (!FXLocale::isKnownLocale(identifier))
-            return usageError(QStringLiteral("unknown locale: %1").arg(identifier));
+        if (const FXResult known = FXLocale::checkLocaleName(identifier); !known.isDone())
+            return usageError(known.failureReason());
         FXLocale::current().setIdentifier(identifier);
     }
     if (parsed.positionals.isEmpty())

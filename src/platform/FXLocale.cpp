@@ -11,6 +11,10 @@
 #include <unicode/region.h>
 #include <unicode/ucurr.h>
 #include <unicode/uloc.h>
+#include <unicode/bytestream.h>
+
+#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -64,6 +68,39 @@ icu::DecimalFormatSymbols latinNumberSymbolsOf(const icu::Locale &locale)
                              : icu::DecimalFormatSymbols(locale, status);
 }
 
+// Why the program would not honour an ICU keyword of `locale`, if there is one: it honours a
+// decimal numbering system ICU knows ("numbers=latn") and a currency ICU knows ("currency=EUR"),
+// which decide how amounts are written and the main currency; nothing else.
+QString unhonouredKeyword(const icu::Locale &locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::StringEnumeration> keywords(locale.createKeywords(status));
+    if (!keywords)
+        return {};
+    while (const char *keyword = keywords->next(nullptr, status)) {
+        UErrorCode valueStatus = U_ZERO_ERROR;
+        std::string value;
+        icu::StringByteSink<std::string> sink(&value);
+        locale.getKeywordValue(keyword, sink, valueStatus);
+        const QString setting = QString::fromLatin1(keyword) + u'=' + QString::fromStdString(value);
+        if (qstrcmp(keyword, "numbers") == 0) {
+            const std::unique_ptr<icu::NumberingSystem> numbers(
+                icu::NumberingSystem::createInstanceByName(value.c_str(), valueStatus));
+            if (U_FAILURE(valueStatus) || !numbers || numbers->isAlgorithmic() || numbers->getRadix() != 10)
+                return QStringLiteral("no decimal numbering system: %1").arg(setting);
+        } else if (qstrcmp(keyword, "currency") == 0) {
+            const QString code = QString::fromStdString(value).toUpper();
+            if (code.size() != 3
+                || !ucurr_isAvailable(FXICUString::utf16(code), -U_DATE_MAX, U_DATE_MAX, &valueStatus))
+                return QStringLiteral("unknown currency: %1").arg(setting);
+        } else {
+            return QStringLiteral("locale keyword not supported: %1 (numbers and currency are)")
+                .arg(setting);
+        }
+    }
+    return {};
+}
+
 }
 
 struct FXLocale::Data {
@@ -112,25 +149,34 @@ QString FXLocale::identifierFromEnvironment()
 
 QString FXLocale::icuIdentifier(const QString &name)
 {
-    QString id = name.section(u'.', 0, 0).section(u'@', 0, 0);
+    const QString modifier = name.section(u'@', 1);
+    QString id = name.section(u'@', 0, 0).section(u'.', 0, 0);
     if (id.isEmpty() || id == u"C" || id == u"POSIX")
         return QStringLiteral("en_US");
     id.replace(u'-', u'_');
+    if (modifier.contains(u'='))
+        id += u'@' + modifier;
     return QString::fromUtf8(icu::Locale(id.toUtf8().constData()).getName());
 }
 
-bool FXLocale::isKnownLocale(const QString &name)
+FXResult FXLocale::checkLocaleName(const QString &name)
 {
+    if (name.trimmed().isEmpty())
+        return FXResult::failed(QStringLiteral("no locale given"));
     const icu::Locale wanted(icuIdentifier(name).toUtf8().constData());
+    const auto unknown = [&] { return FXResult::failed(QStringLiteral("unknown locale: %1").arg(name)); };
     if (wanted.isBogus() || qstrlen(wanted.getLanguage()) == 0)
-        return false;
+        return unknown();
     int32_t count = 0;
     const icu::Locale *available = icu::Locale::getAvailableLocales(count);
-    for (int32_t i = 0; i < count; ++i) {
-        if (qstrcmp(available[i].getLanguage(), wanted.getLanguage()) == 0)
-            return true;
-    }
-    return false;
+    const bool hasData = std::any_of(available, available + count, [&](const icu::Locale &locale) {
+        return qstrcmp(locale.getLanguage(), wanted.getLanguage()) == 0;
+    });
+    if (!hasData)
+        return unknown();
+
+    const QString reason = unhonouredKeyword(wanted);
+    return reason.isEmpty() ? FXResult::done() : FXResult::failed(reason);
 }
 
 std::shared_ptr<const FXLocale::Data> FXLocale::data() const

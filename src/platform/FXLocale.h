@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FXResult.h"
+
 #include <QString>
 
 #include <unicode/uversion.h>
@@ -38,12 +40,16 @@ public:
 
     // The locale a program of this user should use: LC_ALL, then LC_NUMERIC, then LANG.
     static QString identifierFromEnvironment();
-    // The ICU id for a POSIX or BCP 47 name: encoding and modifier dropped, "C" and "POSIX" as
-    // en_US (decimal ".", grouping ","): ICU's own en_US_POSIX writes no grouping and so would
-    // refuse "1,234.5" in an amount.
+    // The ICU id for a POSIX, BCP 47 or ICU name: encoding and POSIX modifier ("@euro") dropped,
+    // ICU keywords ("@numbers=latn", "-u-nu-latn") kept, "C" and "POSIX" as en_US (decimal ".",
+    // grouping ","): ICU's own en_US_POSIX writes no grouping and so would refuse "1,234.5" in an
+    // amount.
     static QString icuIdentifier(const QString &name);
-    // Whether ICU has data for the language of `name`: guards user-given locale names.
-    static bool isKnownLocale(const QString &name);
+    // Whether a user-given locale name can be used as it is: not empty, ICU has data for its
+    // language, and each ICU keyword in it is one the program honours with a value ICU knows (a
+    // decimal numbering system for "numbers", an ISO 4217 code for "currency"); else why not.
+    static FXResult checkLocaleName(const QString &name);
+    static bool isKnownLocale(const QString &name) { return checkLocaleName(name).isDone(); }
 
     QString identifier() const;
     // Replaces the locale in force; posts FXCurrentLocaleDidChangeNotification when it changed.

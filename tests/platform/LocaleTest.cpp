@@ -18,12 +18,26 @@ TEST(Locale, PosixAndBcp47NamesMapToIcuIdentifiers)
     const std::pair<const char *, const char *> names[] = {
         {"de_DE.UTF-8@euro", "de_DE"}, {"de-CH", "de_CH"}, {"C", "en_US"},
         {"C.UTF-8", "en_US"}, {"POSIX", "en_US"}, {"", "en_US"},
+        {"ar_EG@numbers=latn", "ar_EG@numbers=latn"}, {"ar-EG-u-nu-latn", "ar_EG@numbers=latn"},
     };
     for (const auto &[name, icuId] : names)
         EXPECT_EQ(FXLocale::icuIdentifier(QString::fromLatin1(name)), text(icuId)) << name;
-    EXPECT_TRUE(FXLocale::isKnownLocale(QStringLiteral("pt-BR")));
-    EXPECT_TRUE(FXLocale::isKnownLocale(QStringLiteral("C")));
-    EXPECT_FALSE(FXLocale::isKnownLocale(QStringLiteral("xx_YY")));
+}
+
+TEST(Locale, AGivenNameIsUsedAsItIsOrRefusedWithTheReason)
+{
+    const std::pair<const char *, const char *> names[] = {   // the name, why it is refused
+        {"pt-BR", ""}, {"C", ""}, {"ar_EG@numbers=latn", ""}, {"de_CH@currency=eur", ""},
+        {"", "no locale given"}, {"xx_YY", "unknown locale: xx_YY"},
+        {"ar_EG@numbers=xyz", "no decimal numbering system: numbers=xyz"},
+        {"en_US@numbers=roman", "no decimal numbering system: numbers=roman"},
+        {"de_DE@currency=QQQ", "unknown currency: currency=QQQ"},
+        {"de@collation=phonebook",
+         "locale keyword not supported: collation=phonebook (numbers and currency are)"},
+    };
+    for (const auto &[name, reason] : names)
+        EXPECT_EQ(FXLocale::checkLocaleName(QString::fromLatin1(name)).failureReason(),
+                  QString::fromLatin1(reason)) << name;
 }
 
 TEST(Locale, EnvironmentIsReadLikeAnyLinuxProgram)
