@@ -5,7 +5,9 @@
 #include "FXRegularFile.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTimeZone>
 #include <QVariantList>
@@ -13,6 +15,7 @@
 #include <plist/plist.h>
 
 #include <cerrno>
+#include <ctime>
 #include <limits>
 #include <memory>
 
@@ -133,6 +136,24 @@ int createFileBeside(const QByteArray &path, QByteArray *name)
     return -1;
 }
 
+// Removes what writes to `path` that were killed mid-way left beside it: its temporary files
+// older than a minute. A write takes milliseconds, so none of them is still being written.
+void removeLeftoversBeside(const QByteArray &path)
+{
+    const QFileInfo document(QFile::decodeName(path));
+    const QString prefix = document.fileName() + QStringLiteral(".new-");
+    const QDir folder = document.dir();
+    const time_t minuteAgo = ::time(nullptr) - 60;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::NoSort)) {
+        if (!name.startsWith(prefix))
+            continue;
+        const QByteArray leftover = QFile::encodeName(folder.filePath(name));
+        struct stat entry {};
+        if (::lstat(leftover.constData(), &entry) == 0 && S_ISREG(entry.st_mode) && entry.st_mtime < minuteAgo)
+            ::unlink(leftover.constData());
+    }
+}
+
 bool writeAll(int descriptor, const QByteArray &bytes)
 {
     qsizetype written = 0;
@@ -201,6 +222,7 @@ bool FXPropertyList::writeDictionaryToFile(const QVariantMap &dictionary, const 
         return false;
     }
 
+    removeLeftoversBeside(target);
     QByteArray temporary;
     const int descriptor = createFileBeside(target, &temporary);
     if (descriptor < 0)

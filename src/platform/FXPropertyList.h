@@ -47,6 +47,7 @@ public:
     // directory entry `path`, so that a crash or a full disk leaves the old file as it was. A
     // symbolic link at `path` is replaced, never followed: its target is left alone. Fails without
     // touching anything when `path` is something other than a file or a link (a device, a FIFO,
-    // a folder). True only when `path` then names a file that holds the document.
+    // a folder). True only when `path` then names a file that holds the document. Temporary files
+    // that writes to `path` killed mid-way left beside it are removed once a minute old.
     static bool writeDictionaryToFile(const QVariantMap &dictionary, const QString &path);
 };

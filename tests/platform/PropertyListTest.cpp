@@ -343,4 +343,22 @@ TEST_F(PropertyListFile, KeepsTheOldFileAndItsPermissionsUntilTheNewOneIsWhole)
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 }
 
+// What writes killed mid-way left: removed once a minute old, since a younger one may be another
+// process's write under way; nothing of another kind is touched.
+TEST_F(PropertyListFile, RemovesItsOwnLeftoversOlderThanAMinute)
+{
+    const char *const planted[] = {"file.new-old", "file.new-young", "other.new-old", "file.old"};
+    for (const char *name : planted)
+        plantFile(name, "left");
+    const QDateTime twoMinutesAgo = QDateTime::currentDateTime().addSecs(-120);
+    for (const char *name : {"file.new-old", "other.new-old", "file.old"}) {
+        QFile file(pathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(twoMinutesAgo, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(write(document, "file"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files, QDir::Name),
+              (QStringList{u"file"_qs, u"file.new-young"_qs, u"file.old"_qs, u"other.new-old"_qs}));
+}
+
 }
