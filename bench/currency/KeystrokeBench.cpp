@@ -29,7 +29,7 @@ void KeystrokeToAllRows(benchmark::State &state)
     FXSettingsManager settings(groupDefaults, table, center);
     FXHttpRatesDownloader downloader;
     FXCurrencyManager currencies(table, file, settings, locale, [] { return std::nullopt; },
-                                 downloader, [] { return QUrl(); }, center);
+                                 downloader, [] { return QString(); }, center);
     FXNumberFormatter formatter(locale);
     settings.setLocationBasedCurrencyEnabled(false);
     settings.setDefaultCurrency(QStringLiteral("USD"));

@@ -153,6 +153,10 @@
         <translation>keine HTTP-Adresse: %@</translation>
     </message>
     <message>
+        <source>not an HTTP address</source>
+        <translation>keine HTTP-Adresse</translation>
+    </message>
+    <message>
         <source>response larger than %@</source>
         <translation>Antwort größer als %@</translation>
     </message>

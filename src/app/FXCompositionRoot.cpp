@@ -108,27 +108,27 @@ FXCompositionRoot &FXCompositionRoot::current()
     return *currentRoot;
 }
 
-QUrl FXCompositionRoot::defaultRatesServerURL()
+QString FXCompositionRoot::defaultRatesServerURL()
 {
-    return QUrl(QStringLiteral("http://localhost:8642/lab/lumenfold/update.php"));
+    return QStringLiteral("http://localhost:8642/lab/lumenfold/update.php");
 }
 
-std::optional<QUrl> FXCompositionRoot::ratesServerURLFromEnvironment()
+std::optional<QString> FXCompositionRoot::ratesServerURLFromEnvironment()
 {
     const QString fromEnvironment = qEnvironmentVariable("CAMBIO_RATES_URL").trimmed();
     if (fromEnvironment.isEmpty())
         return std::nullopt;
-    return QUrl(fromEnvironment);
+    return fromEnvironment;
 }
 
-QUrl FXCompositionRoot::ratesServerURL(const FXUserDefaults &groupDefaults)
+QString FXCompositionRoot::ratesServerURL(const FXUserDefaults &groupDefaults)
 {
     if (const auto fromEnvironment = ratesServerURLFromEnvironment())
         return *fromEnvironment;
     const QString fromDefaults =
         groupDefaults.stringForKey(QStringLiteral("RatesServerURL")).value_or(QString()).trimmed();
     if (!fromDefaults.isEmpty())
-        return QUrl(fromDefaults);
+        return fromDefaults;
     return defaultRatesServerURL();
 }
 

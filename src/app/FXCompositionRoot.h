@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QUrl>
 
 #include <chrono>
 #include <functional>
@@ -61,11 +60,11 @@ public:
 
     // The rates server: the environment's CAMBIO_RATES_URL, else the group setting
     // "RatesServerURL", else the rates server of the user's own desktop. An empty value counts as
-    // none; a malformed one is kept, and its download fails saying so.
-    static QUrl ratesServerURL(const FXUserDefaults &groupDefaults);
-    static QUrl defaultRatesServerURL();
+    // none; a malformed one is kept as it was written, and its refresh fails quoting it.
+    static QString ratesServerURL(const FXUserDefaults &groupDefaults);
+    static QString defaultRatesServerURL();
     // The rates server CAMBIO_RATES_URL names, which wins over the user's setting; none when unset.
-    static std::optional<QUrl> ratesServerURLFromEnvironment();
+    static std::optional<QString> ratesServerURLFromEnvironment();
 
     FXNotificationCenter &notificationCenter();
     FXUserDefaults &groupDefaults();

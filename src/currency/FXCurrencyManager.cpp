@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrl>
 
 #include <unicode/datefmt.h>
 
@@ -168,22 +169,25 @@ void FXCurrencyManager::cancelRefreshes()
 
 FXRefreshOutcome FXCurrencyManager::refreshRates()
 {
-    const QUrl url = m_ratesServer();
+    // Messages quote the address as it was written: QUrl makes one it cannot read empty.
+    const QString address = m_ratesServer();
+    const auto failure = [&](const QString &reason) -> QString {
+        return FXLocalizedString::format("cannot update the rates from %@", address)
+               + QStringLiteral(": ") + reason;
+    };
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https") || url.host().isEmpty())
+        return {false, failure(FXLocalizedString::text("not an HTTP address"))};
     const FXDownloadResult download = m_downloader.download(url, m_cancelled);
-    if (!download.isSuccess()) {
-        return {false, FXLocalizedString::format("cannot update the rates from %@",
-                                                 url.toDisplayString())
-                           + QStringLiteral(": ") + download.failureReason()};
-    }
+    if (!download.isSuccess())
+        return {false, failure(download.failureReason())};
 
     FXRefreshOutcome outcome;
     const QDateTime now = m_now();
     FXServerRates answer =
         FXRatesDocument::fromServerResponse(download.body(), now, m_table.currencyRates().get());
     if (!answer.document) {
-        outcome.failure = FXLocalizedString::format("cannot update the rates from %@",
-                                                    url.toDisplayString())
-                          + QStringLiteral(": ") + answer.failure;
+        outcome.failure = failure(answer.failure);
     } else if (!m_cancelled) {
         {
             std::lock_guard lock(m_dateMutex);

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 #include <QVariantMap>
 
 #include <atomic>
@@ -46,8 +45,9 @@ public:
     // Where the country of the computer comes from: the location manager in the window, the stored
     // country in the command-line tool, which never starts locating.
     using CountryCodeSource = std::function<std::optional<QString>()>;
-    // Where new rates come from, asked anew at each refresh: the user may point it elsewhere.
-    using RatesServer = std::function<QUrl()>;
+    // The address new rates come from, as the user wrote it, asked anew at each refresh: the user
+    // may point it elsewhere.
+    using RatesServer = std::function<QString()>;
 
     static FXCurrencyManager &sharedManager();
     FXCurrencyManager(FXRatesTable &ratesTable, FXRatesFile &ratesFile, FXSettingsManager &settings,
@@ -112,7 +112,7 @@ public:
     // The date of the rates in force: a time today, a date and time when older than 12 hours.
     QString humanReadableUpdateDate() const;
 
-    QUrl ratesServerURL() const { return m_ratesServer(); }
+    QString ratesServerURL() const { return m_ratesServer(); }
     // How long a refresh that received data waits before it ends (none unless set), and the clock.
     void setRefreshPause(int milliseconds) { m_refreshPauseMilliseconds = milliseconds; }
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }

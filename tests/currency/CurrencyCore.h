@@ -45,7 +45,7 @@ protected:
     FXSettingsManager settings{defaults, table, center};
     FXHttpRatesDownloader downloader{std::chrono::milliseconds(300), 4096};
     std::optional<QString> country;
-    QUrl ratesServer;
+    QString ratesServer;   // as the user wrote it
     FXCurrencyManager currencies{table, file, settings, locale, [this] { return country; },
                                  downloader, [this] { return ratesServer; }, center};
 };

@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         plant({{QStringLiteral("USD"), rate(1, 1)}, {QStringLiteral("CHF"), rate(0.8, 1.25)}});
-        ratesServer = server.url();
+        ratesServer = server.url().toString();
         center.addObserver(this, FXRatesDidUpdateNotification, [this](const FXNotification &note) {
             updatingWhenAnnounced.append(currencies.isUpdating());
             lastAnnouncement = note.userInfo;
@@ -94,6 +94,15 @@ INSTANTIATE_TEST_SUITE_P(Answers, RatesRefreshFailure, ::testing::Values(
     FailedAnswer{"no usable rate", {200, R"({"EUR": {"from_base": 0, "to_base": 2}, "X": 1})"},
                  "holds no usable rate"}),
     ReadableName());
+
+TEST_F(RatesRefresh, AnAddressThatIsNotHttpIsQuotedAsWritten)
+{
+    for (const char *address : {"http://[::1]:x", "http://localhost:99999/u", "localhost:8642/u"}) {
+        ratesServer = QString::fromLatin1(address);
+        EXPECT_EQ(currencies.refreshRates().failure,
+                  u"cannot update the rates from " + ratesServer + u": not an HTTP address");
+    }
+}
 
 TEST_F(RatesRefresh, TheLastFailureIsToldUntilARefreshGoesWell)
 {
@@ -181,7 +190,7 @@ TEST_F(RatesRefresh, AFailedWriteStillReplacesTheTableButSaysSo)
     FXRatesFile blocked(ratesPath() + QStringLiteral("/CurrencyRates.plist"));
     FXRatesTable blockedTable(blocked, locale);
     FXCurrencyManager manager(blockedTable, blocked, settings, locale, [] { return std::nullopt; },
-                              downloader, [this] { return server.url(); }, center);
+                              downloader, [this] { return server.url().toString(); }, center);
     server.setResponse({200, NewRates});
 
     const FXRefreshOutcome outcome = manager.refreshRates();

@@ -174,7 +174,7 @@ void FXGeneralPreferencesViewController::showNumberFormat()
 
 void FXGeneralPreferencesViewController::showRatesServer()
 {
-    m_server->setText(m_services.currencies.ratesServerURL().toString());
+    m_server->setText(m_services.currencies.ratesServerURL());
     m_server->setReadOnly(m_services.ratesServerFromEnvironment);
     m_serverNote->setText(
         m_services.ratesServerFromEnvironment
@@ -188,7 +188,7 @@ void FXGeneralPreferencesViewController::applyRatesServer()
     if (m_services.ratesServerFromEnvironment)
         return;
     const QString typed = m_server->text().trimmed();
-    if (typed == m_services.currencies.ratesServerURL().toString())
+    if (typed == m_services.currencies.ratesServerURL())
         return;
     const FXResult result = m_services.settings.setRatesServerURL(typed);
     m_failure->setFailureReason(result.failureReason());

@@ -43,7 +43,7 @@ ConverterHarness::ConverterHarness(const Setup &setup)
     , currencies(ratesTable, ratesFile, settings, locale,
                  [this] { return locationManager ? locationManager->ISOCountryCode()
                                                  : FXLocationManager::storedCountryCode(groupDefaults); },
-                 downloader, [url = LoopbackHttpServer::refusingUrl()] { return url; }, center)
+                 downloader, [url = LoopbackHttpServer::refusingUrl()] { return url.toString(); }, center)
     , inputs(makeInputs(inputsStorage, currencies, standardDefaults, numberFormatter, settings, setup,
                         groupDefaults))
     , sharing(setup.sharingServices ? setup.sharingServices() : FXSharingManager::availableServices())
