@@ -56,6 +56,8 @@ public:
                       FXNotificationCenter &center);
 
     FXSettingsManager &settingsManager() const { return m_settings; }
+    // The locale of the names and signs.
+    const FXLocale &locale() const { return m_locale; }
     const FXRatesTable &ratesTable() const { return m_table; }
 
     // The rates in force.

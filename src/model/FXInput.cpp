@@ -9,7 +9,7 @@ namespace {
 // Twelve integer digits and two fraction digits around one separator: the longest amount that
 // typing builds. The lengths are compared for equality, so a longer text written by setInput is
 // left as it is rather than cut.
-constexpr qsizetype MaxIntegerLength = 12;
+constexpr qsizetype MaxIntegerLength = FXInput::maximumIntegerDigits;
 constexpr qsizetype MaxLength = MaxIntegerLength + 1 + FXNumberFormatter::maximumFractionDigits;
 
 // The limits count characters: a digit outside the Basic Multilingual Plane (Adlam, or a

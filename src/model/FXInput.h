@@ -16,6 +16,9 @@ class FXNumberFormatter;
 // formatter must outlive the buffer. Main thread only, like the formatter.
 class FXInput {
 public:
+    // Typing builds amounts of at most this many integer digits.
+    static constexpr qsizetype maximumIntegerDigits = 12;
+
     // Uses FXNumberFormatter::sharedFormatter().
     FXInput();
     explicit FXInput(const FXNumberFormatter &formatter);

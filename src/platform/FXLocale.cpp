@@ -249,6 +249,11 @@ std::optional<QString> FXLocale::symbolForCurrency(const QString &code) const
     return currencyName(data()->locale, code, UCURR_SYMBOL_NAME);
 }
 
+std::optional<QString> FXLocale::narrowSymbolForCurrency(const QString &code) const
+{
+    return currencyName(data()->locale, code, UCURR_NARROW_SYMBOL_NAME);
+}
+
 std::optional<QString> FXLocale::currencyCodeForRegion(const QString &countryCode)
 {
     const QByteArray region = countryCode.toUpper().toLatin1();

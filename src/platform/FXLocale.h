@@ -72,6 +72,8 @@ public:
     std::optional<QString> displayNameForCurrency(const QString &code) const;
     // The currency's sign in this locale ("$", "€", "CHF"); none when ICU knows no sign for it.
     std::optional<QString> symbolForCurrency(const QString &code) const;
+    // The shortest sign of the currency, which it may share with others ("$" for CAD and AUD).
+    std::optional<QString> narrowSymbolForCurrency(const QString &code) const;
 
     // The currency of a country, by its ISO 3166 alpha-2 code; none for a country without one.
     static std::optional<QString> currencyCodeForRegion(const QString &countryCode);
