@@ -86,6 +86,20 @@ bool FXCurrencyInputFormatter::isPartialStringValid(const QString &partialString
     return isValid;
 }
 
+QString FXCurrencyInputFormatter::inLocaleDigits(const QString &text) const
+{
+    if (m_ownDigits.isEmpty())
+        return text;
+    QString shown = text;
+    for (QChar &character : shown) {
+        if (const qsizetype digit = LatinDigits.indexOf(character); digit >= 0)
+            character = m_ownDigits.at(digit);
+        else if (character == m_latinDecimalSeparator)
+            character = m_decimalSeparator;
+    }
+    return shown;
+}
+
 bool FXCurrencyInputFormatter::isAmountCharacter(QChar character) const
 {
     return LatinDigits.contains(character) || m_ownDigits.contains(character)

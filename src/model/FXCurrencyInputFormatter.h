@@ -30,6 +30,11 @@ public:
     bool isPartialStringValid(const QString &partialString, QString *newString,
                               const QString &currentString = QString()) const;
 
+    // `text` as the field shows it while it is edited: under a locale with digits of its own, the
+    // digits 0 to 9 and their separator typed into it turn into the locale's, one for one, so the
+    // caret keeps its place. Other texts are returned as they are.
+    QString inLocaleDigits(const QString &text) const;
+
     // The digits, then the decimal separators, the locale's own one last.
     QString allowedCharacters() const { return m_allowedCharacters; }
     QChar decimalSeparator() const { return m_decimalSeparator; }

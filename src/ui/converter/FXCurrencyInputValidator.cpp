@@ -9,6 +9,8 @@ FXCurrencyInputValidator::FXCurrencyInputValidator(const FXLocale &locale,
 
 QValidator::State FXCurrencyInputValidator::validate(QString &input, int &position) const
 {
+    // Each character is replaced by one other: the caret stays where it was.
+    input = m_formatter.inLocaleDigits(input);
     QString cleaned;
     if (!m_formatter.isPartialStringValid(input, &cleaned, m_currentText)) {
         input = cleaned;

@@ -5,7 +5,8 @@
 #include <QValidator>
 
 // The edit check of an amount field, as Qt's line edits take it: the core's formatter decides, and
-// a refused edit leaves its cleaned copy in the field with the caret at its end. Texts the program
+// a refused edit leaves its cleaned copy in the field with the caret at its end. Under a locale
+// with digits of its own, what is typed in the digits 0 to 9 shows in the locale's. Texts the program
 // writes into the field do not pass through it (see FXTableTextField::setAmount), but are told to
 // it: the check of an edit depends on the amount it starts from.
 class FXCurrencyInputValidator : public QValidator {
