@@ -556,5 +556,33 @@
         <source>FeedbackDestinationAddress</source>
         <translation>Ihre Nachricht wird an %@ gesendet; eine Kopie bleibt auf diesem Computer.</translation>
     </message>
+    <message>
+        <source>There is no amount to paste.</source>
+        <translation>Es gibt keinen Betrag zum Einfügen.</translation>
+    </message>
+    <message>
+        <source>Only one amount can be pasted at a time.</source>
+        <translation>Es kann nur ein Betrag auf einmal eingefügt werden.</translation>
+    </message>
+    <message>
+        <source>“%@” is not an amount.</source>
+        <translation>„%@“ ist kein Betrag.</translation>
+    </message>
+    <message>
+        <source>Amounts have at most %@ digits before the decimal separator.</source>
+        <translation>Beträge haben höchstens %@ Stellen vor dem Dezimaltrennzeichen.</translation>
+    </message>
+    <message>
+        <source>“%@” stands for more than one currency here.</source>
+        <translation>„%@“ steht hier für mehr als eine Währung.</translation>
+    </message>
+    <message>
+        <source>“%@” names more than one currency.</source>
+        <translation>„%@“ nennt mehr als eine Währung.</translation>
+    </message>
+    <message>
+        <source>%@ is not among the currencies shown.</source>
+        <translation>%@ ist nicht unter den angezeigten Währungen.</translation>
+    </message>
 </context>
 </TS>

@@ -89,14 +89,19 @@ FXPastedAmountReader::Reading FXPastedAmountReader::read(const QString &text) co
             }
         }
     }
-    if (!reading)
+    // Digits beyond what a number holds are no amount either, but the reason is their number.
+    const auto digits =
+        std::count_if(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.isDigit(); });
+    const bool hasLetters =
+        std::any_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.isLetter(); });
+    if (!reading && (hasLetters || digits <= FXInput::maximumIntegerDigits))
         return refused(FXLocalizedString::format("“%@” is not an amount.", quoted(trimmed)));
-    if (!reading->refusal.isEmpty())
+    if (reading && !reading->refusal.isEmpty())
         return *reading;
-    if (!fitsTyping(*reading->amount)) {
+    if (!reading || !fitsTyping(*reading->amount)) {
         return refused(FXLocalizedString::format(
-                    "Amounts have at most %@ digits before the decimal separator.",
-                    QString::number(FXInput::maximumIntegerDigits)));
+            "Amounts have at most %@ digits before the decimal separator.",
+            QString::number(FXInput::maximumIntegerDigits)));
     }
     return *reading;
 }

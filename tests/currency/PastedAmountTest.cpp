@@ -71,8 +71,11 @@ INSTANTIATE_TEST_SUITE_P(Amounts, PastedAmount, ::testing::Values(
     Paste{"en_US", Usual, "9999999999999", Refused, nullptr, "Amounts have at most 12 digits"},
     // Rounded to cents it has thirteen digits.
     Paste{"en_US", Usual, "999999999999.995", Refused, nullptr, "Amounts have at most 12 digits"},
-    Paste{"en_US", Usual, "999999999999999999999999999999999999999999999999999999999999", Refused,
-          nullptr, "Amounts have at most 12 digits"}));
+    Paste{"en_US", Usual, "9999999999999999999999999999999999999999999999999999999999999999999999"
+          "99999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+          "99999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+          "99999999999999999999999999999999999999999999999999999999999999999999999999999999999999",
+          Refused, nullptr, "Amounts have at most 12 digits"}));
 
 INSTANTIATE_TEST_SUITE_P(Signs, PastedAmount, ::testing::Values(
     Paste{"en_US", Usual, "$1,234.56", 1234.56, "USD", ""},

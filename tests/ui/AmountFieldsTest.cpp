@@ -12,8 +12,11 @@ class AmountFieldsTest : public QObject {
 private slots:
     void everyOtherRowFollowsEachKeystroke();
     void anEmptiedFieldShowsZeroWhenLeft();
+    void newRatesLeaveTheFieldBeingTypedIntoAlone();
     void editsKeepOnlyAnAmount_data();
     void editsKeepOnlyAnAmount();
+    void aFieldBeingEditedShowsTheLocalesDigits_data();
+    void aFieldBeingEditedShowsTheLocalesDigits();
     void movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data();
     void movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd();
 };
@@ -69,6 +72,25 @@ void AmountFieldsTest::anEmptiedFieldShowsZeroWhenLeft()
     QCOMPARE(table.field(1)->text(), QString());
 }
 
+void AmountFieldsTest::newRatesLeaveTheFieldBeingTypedIntoAlone()
+{
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    table.clickField(1);
+    QTest::keyClick(table.field(1), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(table.field(1), QStringLiteral("12."));
+    core.inputs.setInput(7, QStringLiteral("USD"));   // as if the old rates had given 7
+
+    core.center.postNotification(FXRatesDidUpdateNotification, &core.currencies,
+                                 {{FXRatesUpdateSucceededKey, true}});
+
+    QCOMPARE(table.field(1)->text(), QStringLiteral("12."));
+    QCOMPARE(table.field(1)->cursorPosition(), 3);
+    QCOMPARE(table.shown(0), core.numberFormatter.formattedStringForInput(core.currencies.convertedAmount(
+                                 12, QStringLiteral("EUR"), QStringLiteral("USD"))));
+}
+
 void AmountFieldsTest::editsKeepOnlyAnAmount_data()
 {
     QTest::addColumn<int>("row");
@@ -104,6 +126,39 @@ void AmountFieldsTest::editsKeepOnlyAnAmount()
     QCOMPARE(core.amount(controller.currencies()[row]), text);
 }
 
+void AmountFieldsTest::aFieldBeingEditedShowsTheLocalesDigits_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("shown");   // after typing 12.5, then 3 before the separator
+    QTest::newRow("Arabic") << QByteArray("ar_EG") << "١٢٣٫٥";
+    QTest::newRow("Persian") << QByteArray("fa_IR") << "۱۲۳٫۵";
+    QTest::newRow("English keeps 0 to 9") << QByteArray("en_US") << "123.5";
+}
+
+void AmountFieldsTest::aFieldBeingEditedShowsTheLocalesDigits()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, shown);
+    ConverterWindow converter({.locale = locale.constData()});
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    FXTableTextField *field = table.field(1);
+    table.clickField(1);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+
+    QTest::keyClicks(field, QStringLiteral("12.5"));
+    QCOMPARE(field->cursorPosition(), 4);
+    QTest::keyClick(field, Qt::Key_Left);
+    QTest::keyClick(field, Qt::Key_Left);
+    QTest::keyClicks(field, QStringLiteral("3"));
+
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(field->cursorPosition(), 3);
+    // The amount is the one typed: every other row shows it converted.
+    QCOMPARE(core.inputs.inputForCurrency(QStringLiteral("EUR")).doubleValue(), 123.5);
+    QCOMPARE(table.shown(0), core.amount(QStringLiteral("USD")));
+}
+
 void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data()
 {
     QTest::addColumn<int>("from");
@@ -112,9 +167,9 @@ void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data()
     QTest::addColumn<int>("to");   // -1: the keyboard leaves the table
     QTest::addColumn<int>("caretFromEndAfter");
     QTest::newRow("down") << 1 << 2 << int(Qt::Key_Down) << 2 << 2;
-    QTest::newRow("up") << 2 << 0 << int(Qt::Key_Up) << 1 << 0;
+    QTest::newRow("up into the main currency") << 1 << 0 << int(Qt::Key_Up) << 0 << 0;
     QTest::newRow("tab") << 1 << 3 << int(Qt::Key_Tab) << 2 << 3;
-    QTest::newRow("backtab") << 2 << 1 << int(Qt::Key_Backtab) << 1 << 1;
+    QTest::newRow("backtab into the main currency") << 1 << 1 << int(Qt::Key_Backtab) << 0 << 1;
     QTest::newRow("up in the main currency stays there") << 0 << 1 << int(Qt::Key_Up) << 0 << 1;
     QTest::newRow("further than a shorter text goes to its start")
         << 3 << 8 << int(Qt::Key_Down) << 4 << 8;

@@ -2,6 +2,8 @@
 // and when they are enabled.
 
 #include "ConverterHarness.h"
+#include "FXStatusLine.h"
+#include "Readables.h"
 #include "TableDriver.h"
 
 #include <QAction>
@@ -14,16 +16,19 @@
 
 namespace {
 
-// Picks the item titled `title` from the context menu that `open` opens.
+// Picks the item titled `title` from the context menu that `open` opens, when it is enabled;
+// answers whether it was.
 template <typename Open>
-void pickFromMenuOpenedBy(const QString &title, Open open)
+bool pickFromMenuOpenedBy(const QString &title, Open open)
 {
-    QTimer::singleShot(0, [title] {
+    bool enabled = false;
+    QTimer::singleShot(0, [title, &enabled] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         for (QAction *action : menu->actions()) {
             if (action->text() == title) {
                 menu->close();
+                enabled = action->isEnabled();
                 action->trigger();
                 return;
             }
@@ -31,12 +36,13 @@ void pickFromMenuOpenedBy(const QString &title, Open open)
         QFAIL(qPrintable(title));
     });
     open();
+    return enabled;
 }
 
 // Opens the table's context menu on `row` with the mouse and picks the item titled `title`.
-void pickFromContextMenu(TableDriver &table, int row, const QString &title)
+bool pickFromContextMenu(TableDriver &table, int row, const QString &title)
 {
-    pickFromMenuOpenedBy(title, [&table, row] {
+    return pickFromMenuOpenedBy(title, [&table, row] {
         QWidget *field = table.field(row);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 field->mapToGlobal(QPoint(5, 5)));
@@ -62,7 +68,9 @@ private slots:
     void copyPutsTheRowsAmountAsShown_data();
     void copyPutsTheRowsAmountAsShown();
     void copyAllPutsOneLinePerRow();
-    void pasteReadsTheAmountAndTypingGoesOn();
+    void pastesReadOneAmountWhereverTheyArePasted_data();
+    void pastesReadOneAmountWhereverTheyArePasted();
+    void typingPastingAndResettingInTheTableAreKeptAtQuit();
     void contextMenuActsOnTheRowUnderIt();
     void theKeyboardOpensTheSelectedRowsMenu_data();
     void theKeyboardOpensTheSelectedRowsMenu();
@@ -110,27 +118,115 @@ void ClipboardTest::copyAllPutsOneLinePerRow()
     QCOMPARE(lines[1], QStringLiteral("88.02 EUR = ") + table.shown(2) + QStringLiteral(" GBP"));
 }
 
-void ClipboardTest::pasteReadsTheAmountAndTypingGoesOn()
+void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted_data()
 {
+    QTest::addColumn<bool>("intoField");   // else into the table, the row selected
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<int>("row");          // where the amount goes; -1: refused
+    QTest::addColumn<QString>("shown");    // that row's amount, or the start of the refusal
+    for (const bool field : {false, true}) {
+        const char *where = field ? "field: " : "table: ";
+        const auto row = [where](const char *name) -> QTestData & {
+            return QTest::addRow("%s%s", where, name);
+        };
+        row("extra fraction digits round") << field << "1,234.567" << 1 << "1234.57";
+        row("a sign of the row") << field << "€12.50" << 1 << "12.5";
+        row("another shown currency's sign") << field << "$1,234.56" << 0 << "1234.56";
+        row("another shown currency's code") << field << "12 GBP" << 2 << "12";
+        row("a currency not shown") << field << "12 CHF" << -1
+                                    << "Swiss Franc is not among the currencies shown.";
+        row("an exponent") << field << "1e9" << -1 << "“1e9” is not an amount.";
+        row("hexadecimal") << field << "0x1F" << -1 << "“0x1F” is not an amount.";
+        row("two lines") << field << "12\n34" << -1 << "Only one amount";
+        row("more digits than typing allows") << field << QString(400, u'9') << -1
+                                              << "Amounts have at most 12 digits";
+    }
+}
+
+void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted()
+{
+    QFETCH(bool, intoField);
+    QFETCH(QString, clipboard);
+    QFETCH(int, row);
+    QFETCH(QString, shown);
     ConverterWindow converter;
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
-    table.selectForTyping(1);
+    QStringList before;
+    for (int other = 0; other < controller.currencies().size(); ++other)
+        before.append(table.shown(other));
+    QWidget *target = &table.table();
+    if (intoField) {
+        table.clickField(1);
+        target = table.field(1);
+    } else {
+        table.selectForTyping(1);
+    }
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("1,234.567"));
-    QTest::keyClick(&table.table(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(table.shown(1), QStringLiteral("1234.57"));
-    QCOMPARE(table.shown(0), core.amount(QStringLiteral("USD")));
+    QGuiApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("12"));
-    QTest::keyClick(&table.table(), Qt::Key_V, Qt::ControlModifier);
-    table.typeIntoTable(QStringLiteral("3"));
-    QCOMPARE(table.shown(1), QStringLiteral("123"));
+    FXStatusLine *status = controller.statusTextField();
+    if (row < 0) {
+        // Nothing changes, and the status line says why.
+        QVERIFY2(status->notice().startsWith(shown), qPrintable(status->notice()));
+        QVERIFY(readableNamed(&controller, status->notice()));
+        QCOMPARE(table.table().selectedRow(), 1);
+        for (int other = 0; other < controller.currencies().size(); ++other)
+            QCOMPARE(table.shown(other), before[other]);
+        return;
+    }
+    QCOMPARE(status->notice(), QString());
+    QCOMPARE(table.shown(row), shown);
+    QCOMPARE(table.table().selectedRow(), row);
+    const QString currency = controller.currencies()[row];
+    QCOMPARE(core.currencies.userBaseCurrency(), currency);
+    for (int other = 0; other < controller.currencies().size(); ++other)
+        QCOMPARE(table.shown(other), core.amount(controller.currencies()[other]));
+    if (intoField)
+        QVERIFY(table.field(row)->hasFocus());
+    // The pasted amount is there again at the next start.
+    QTRY_COMPARE(core.standardDefaults.dictionaryForKey(QStringLiteral("LastInput"))
+                     .value_or(QVariantMap())
+                     .value(QStringLiteral("Currency")),
+                 QVariant(currency));
 
-    // The delete key resets every amount.
-    QTest::keyClick(&table.table(), Qt::Key_Delete);
-    for (int row = 0; row < controller.currencies().size(); ++row)
-        QCOMPARE(table.shown(row), QStringLiteral("0"));
+    // Typing goes on from the pasted amount.
+    if (!intoField && !shown.contains(u'.')) {
+        table.typeIntoTable(QStringLiteral("3"));
+        QCOMPARE(table.shown(row), shown + u'3');
+    }
+}
+
+void ClipboardTest::typingPastingAndResettingInTheTableAreKeptAtQuit()
+{
+    ConverterHarness core;
+    {
+        FXMainViewController controller(core.services);
+        controller.show();
+        QVERIFY(QTest::qWaitForWindowActive(&controller));
+        TableDriver table(controller);
+        table.selectForTyping(2);
+        table.typeIntoTable(QStringLiteral("555"));
+    }
+    QCOMPARE(core.standardDefaults.dictionaryForKey(QStringLiteral("LastInput")),
+             std::optional(QVariantMap({{QStringLiteral("Currency"), QStringLiteral("GBP")},
+                                        {QStringLiteral("Value"), 555.0}})));
+    {
+        FXMainViewController controller(core.services);
+        controller.show();
+        QVERIFY(QTest::qWaitForWindowActive(&controller));
+        TableDriver table(controller);
+        QCOMPARE(table.shown(2), QStringLiteral("555"));
+        table.selectForTyping(2);
+        QTest::keyClick(&table.table(), Qt::Key_Delete);
+        for (int row = 0; row < controller.currencies().size(); ++row)
+            QCOMPARE(table.shown(row), QStringLiteral("0"));
+    }
+    QCOMPARE(core.standardDefaults.dictionaryForKey(QStringLiteral("LastInput"))
+                 .value_or(QVariantMap())
+                 .value(QStringLiteral("Value")),
+             QVariant(0.0));
 }
 
 void ClipboardTest::contextMenuActsOnTheRowUnderIt()
@@ -145,9 +241,14 @@ void ClipboardTest::contextMenuActsOnTheRowUnderIt()
     QTRY_COMPARE(QGuiApplication::clipboard()->text(), table.shown(3));
     QCOMPARE(table.table().selectedRow(), 1);
 
+    // Paste is offered only for an amount.
+    QGuiApplication::clipboard()->setText(QStringLiteral("7 apples"));
+    QVERIFY(!pickFromContextMenu(table, 2, QStringLiteral("Paste")));
+    QCOMPARE(table.table().selectedRow(), 1);
+
     // Paste on a row that is not selected selects it and makes it the source.
     QGuiApplication::clipboard()->setText(QStringLiteral("7"));
-    pickFromContextMenu(table, 2, QStringLiteral("Paste"));
+    QVERIFY(pickFromContextMenu(table, 2, QStringLiteral("Paste")));
     QTRY_COMPARE(table.shown(2), QStringLiteral("7"));
     QCOMPARE(table.table().selectedRow(), 2);
     QCOMPARE(core.currencies.userBaseCurrency(), QStringLiteral("GBP"));
@@ -198,8 +299,11 @@ void ClipboardTest::commandsAreEnabledAsTheSelectionAndClipboardAllow_data()
     QTest::addColumn<bool>("paste");
     QTest::newRow("no row selected") << -1 << "12" << false << false;
     QTest::newRow("a row and a number") << 1 << "12" << true << true;
+    QTest::newRow("the main currency's row") << 0 << "12" << true << true;
     QTest::newRow("a grouped number") << 1 << "1,234.5" << true << true;
-    QTest::newRow("a currency beside the number") << 1 << "12 USD" << true << false;
+    QTest::newRow("a shown currency beside the number") << 1 << "12 USD" << true << true;
+    QTest::newRow("a currency not shown") << 1 << "12 CHF" << true << false;
+    QTest::newRow("letters") << 1 << "twelve" << true << false;
     QTest::newRow("no text") << 1 << QString() << true << false;
 }
 

@@ -3,10 +3,13 @@
 
 #include "ConverterHarness.h"
 #include "FXHeaderRowView.h"
+#include "Readables.h"
 #include "TableDriver.h"
 
 #include <QScrollBar>
 #include <QTest>
+
+#include <algorithm>
 
 class ConverterTableTest : public QObject {
     Q_OBJECT
@@ -17,7 +20,13 @@ private slots:
     void typingIntoTheTable_data();
     void typingIntoTheTable();
     void typingWithoutASelectedRowChangesNothingAndArrowsSelect();
+    void keysWithCtrlOrAltAreNeverTyped_data();
+    void keysWithCtrlOrAltAreNeverTyped();
+    void everyIntegerDigitIsPainted_data();
+    void everyIntegerDigitIsPainted();
+    void theHeaderHidesWhatScrollsUnderItAndSelectedRowsShowWhole();
     void clicksSelectRowsOnlyThroughFieldsAndTheHeader();
+    void theSelectionFollowsTheKeyboardAndTheRows();
     void rowsAreMadeForWhatIsOnScreen();
 };
 
@@ -141,6 +150,31 @@ void ConverterTableTest::clicksSelectRowsOnlyThroughFieldsAndTheHeader()
     QVERIFY(table.table().hasFocus());
 }
 
+void ConverterTableTest::theSelectionFollowsTheKeyboardAndTheRows()
+{
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    FXTableView &view = table.table();
+    table.selectForTyping(2);
+
+    // The row above the selection leaves out its separator.
+    for (int row = 0; row < controller.currencies().size(); ++row)
+        QCOMPARE(view.rowViewAtRow(row)->isNextRowSelected(), row == 1);
+    // Tab from the table goes into the selected row's field.
+    QTest::keyClick(&view, Qt::Key_Tab);
+    QVERIFY(table.field(2)->hasFocus());
+
+    // A removal that takes the selected row away leaves no row selected.
+    QTest::keyClick(table.field(2), Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Down);
+    QCOMPARE(view.selectedRow(), 4);
+    core.settings.removeCurrencyFromVisible(controller.currencies().last());
+    QCOMPARE(view.selectedRow(), -1);
+    QCOMPARE(view.numberOfRows(), 4);
+}
+
 void ConverterTableTest::rowsAreMadeForWhatIsOnScreen()
 {
     QStringList all = ConverterHarness().currencies.allCurrencies();
@@ -177,6 +211,147 @@ void ConverterTableTest::rowsAreMadeForWhatIsOnScreen()
     QVERIFY(table.cell(last) && table.cell(last)->isVisible());
     QTest::keyClick(&view, Qt::Key_Home);
     QCOMPARE(view.selectedRow(), 0);
+}
+
+void ConverterTableTest::keysWithCtrlOrAltAreNeverTyped_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");   // as the keyboard gives it, modifiers applied
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Ctrl+8 gives the delete character") << int(Qt::Key_8) << "\x7f"
+                                                     << int(Qt::ControlModifier) << "123";
+    QTest::newRow("Ctrl+9") << int(Qt::Key_9) << "9" << int(Qt::ControlModifier) << "123";
+    QTest::newRow("Alt+5") << int(Qt::Key_5) << "5" << int(Qt::AltModifier) << "123";
+    QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << "\b" << int(Qt::ControlModifier)
+                                    << "123";
+    QTest::newRow("Shift+5 gives a percent sign") << int(Qt::Key_Percent) << "%"
+                                                  << int(Qt::ShiftModifier) << "123";
+    QTest::newRow("a French keyboard's Shift+& gives 1") << int(Qt::Key_1) << "1"
+                                                         << int(Qt::ShiftModifier) << "1231";
+}
+
+void ConverterTableTest::keysWithCtrlOrAltAreNeverTyped()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(int, modifiers);
+    QFETCH(QString, shown);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    table.selectForTyping(1);
+    table.typeIntoTable(QStringLiteral("123"));
+
+    QTest::sendKeyEvent(QTest::Click, &table.table(), Qt::Key(key), text,
+                        Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(table.shown(1), shown);
+}
+
+void ConverterTableTest::everyIntegerDigitIsPainted_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("main");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<qreal>("scale");
+    for (const qreal scale : {1.0, 1.5, 2.0}) {
+        for (const int row : {0, 1}) {
+            const char *kind = row == 0 ? "header" : "row";
+            QTest::addRow("%s, twelve digits, x%.1f", kind, scale)
+                << QByteArray("en_US") << "USD" << row << 999999999999.99 << scale;
+            QTest::addRow("%s, Persian digits, x%.1f", kind, scale)
+                << QByteArray("fa_IR") << "IRR" << row << 888888888888.88 << scale;
+            QTest::addRow("%s, a tiny amount, x%.1f", kind, scale)
+                << QByteArray("en_US") << "USD" << row << 0.0000000012 << scale;
+        }
+    }
+}
+
+void ConverterTableTest::everyIntegerDigitIsPainted()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, main);
+    QFETCH(int, row);
+    QFETCH(double, amount);
+    QFETCH(qreal, scale);
+    ConverterWindow converter({.locale = locale.constData(), .mainCurrency = main});
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    controller.setFixedWidth(338);   // the converter window's
+    const QString currency = controller.currencies()[row];
+    core.currencies.setUserBaseCurrency(currency);
+    core.inputs.setInput(amount, currency);
+    core.inputs.updateInputs();
+    controller.updateUI();
+    FXTableTextField *field = table.field(row);
+    const QString whole = field->text();
+    QCOMPARE(whole, core.amount(currency));
+
+    // The integer digits are all drawn, within the room the row gives the amount.
+    const QString shown = field->shownText();
+    const qsizetype integerDigits =
+        std::find_if(whole.cbegin(), whole.cend(), [](QChar c) { return !c.isDigit(); })
+        - whole.cbegin();
+    QVERIFY2(shown.startsWith(whole.left(integerDigits)), qPrintable(shown));
+    QVERIFY(QFontMetricsF(field->font()).horizontalAdvance(shown) <= field->textWidth());
+    QVERIFY(field->font().pixelSize() >= 12);
+    // What is painted starts inside the field: nothing is cut at its left edge.
+    QImage painted(field->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    painted.setDevicePixelRatio(scale);
+    painted.fill(Qt::white);
+    field->render(&painted);
+    int firstInk = painted.width();
+    for (int x = 0; x < painted.width() && firstInk == painted.width(); ++x) {
+        for (int y = 0; y < painted.height(); ++y) {
+            if (qGray(painted.pixel(x, y)) < 128) {
+                firstInk = x;
+                break;
+            }
+        }
+    }
+    QVERIFY2(firstInk > 2 * scale, qPrintable(QString::number(firstInk)));
+    // Screen readers read the whole amount.
+    QCOMPARE(readableNamed(field, field->accessibleName())->value, whole);
+}
+
+void ConverterTableTest::theHeaderHidesWhatScrollsUnderItAndSelectedRowsShowWhole()
+{
+    QStringList all = ConverterHarness().currencies.allCurrencies();
+    all.removeAll(QStringLiteral("USD"));
+    ConverterWindow converter({.visible = all});
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    FXTableView &view = table.table();
+    QTRY_COMPARE(view.height(), 532);
+    table.selectForTyping(0);
+    const int headerBottom = view.rowViewAtRow(0)->geometry().bottom();
+
+    // Down and Up from the keyboard: each selected row shows whole, below the header.
+    for (const auto &[key, presses] : {std::pair{Qt::Key_Down, 40}, std::pair{Qt::Key_Up, 25}}) {
+        for (int press = 0; press < presses; ++press) {
+            QTest::keyClick(&view, key);
+            const int row = view.selectedRow();
+            const QRect shown = view.rowViewAtRow(row)->geometry();
+            QVERIFY2(row == 0 || shown.top() > headerBottom, qPrintable(QString::number(row)));
+            QVERIFY(shown.bottom() < view.viewport()->height());
+        }
+    }
+
+    // Under the floating header, the rows passing beneath leave the backing light enough for
+    // its own text to be read.
+    view.deselectAll();
+    QVERIFY(view.verticalScrollBar()->value() > 0);
+    FXRatesRowView *header = view.rowViewAtRow(0);
+    QImage backing(header->size(), QImage::Format_ARGB32_Premultiplied);
+    header->render(&backing, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    int darkest = 255;
+    for (int y = 0; y < backing.height() - 2; ++y) {
+        for (int x = 0; x < backing.width(); ++x)
+            darkest = qMin(darkest, qGray(backing.pixel(x, y)));
+    }
+    QVERIFY2(darkest >= 230, qPrintable(QString::number(darkest)));
 }
 
 QTEST_MAIN(ConverterTableTest)

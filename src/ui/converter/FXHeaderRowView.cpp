@@ -21,7 +21,8 @@ void FXHeaderRowView::setFloating(bool floating)
 void FXHeaderRowView::drawBackground(QPainter &painter)
 {
     // The backing covers the row but the line under it, where the separator goes: the rows
-    // beneath, blurred and veiled white, so that they show as colour rather than as text.
+    // beneath, blurred and veiled white, so that they show as a hint of colour, never as text
+    // that would run into the header's own amount.
     if (showsBacking()) {
         const QRect backing(0, 0, width(), height() - 1);
         if (const FXTableView *table = enclosingTableView()) {
@@ -29,11 +30,11 @@ void FXHeaderRowView::drawBackground(QPainter &painter)
             const QImage beneath = table->imageOfRowsUnder(backing.translated(pos()), scale);
             // Shrinking and growing again smooths the picture into a blur.
             const QImage blurred =
-                beneath.scaled(beneath.size() / 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                beneath.scaled(beneath.size() / 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                     .scaled(beneath.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             painter.drawImage(QRectF(backing), blurred);
         }
-        painter.fillRect(backing, QColor(255, 255, 255, 200));
+        painter.fillRect(backing, QColor(255, 255, 255, 235));
     }
     if (isNextRowSelected())
         return;

@@ -38,6 +38,8 @@ constexpr qint64 RefreshRetryMilliseconds = 10'000;
 FXMainViewController::FXMainViewController(const FXConverterServices &services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
+    , m_signs(services.currencies)
+    , m_pastes(services.numberFormatter, m_signs)
     , m_table(new FXTableView(services.center, this))
     , m_status(new FXStatusLine(this))
     , m_refreshButton(new FXMainTemplateButton(QStringLiteral(":/icons/refresh.svg"),
@@ -94,6 +96,8 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
     connect(m_resetButton, &QToolButton::clicked, this, &FXMainViewController::resetInputAction);
     connect(m_table, &FXTableView::contextMenuRequested, this,
             &FXMainViewController::showContextMenu);
+    // Ctrl+V with Paste disabled: the refusal is told, not swallowed.
+    connect(m_table, &FXTableView::pasteRequested, this, &FXMainViewController::paste);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &FXMainViewController::validateActions);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -248,6 +252,10 @@ FXRatesRowView *FXMainViewController::rowViewForRow(FXTableView &table, int row)
         FXRatesCellView *cell = rowView->cellView();
         FXTableTextField *field = cell->inputTextField();
         connect(field, &QLineEdit::textEdited, this, [this, cell] { controlTextDidChange(*cell); });
+        connect(field, &FXTableTextField::pasteRequested, this, [this, cell] {
+            const QString text = QGuiApplication::clipboard()->text();
+            pasteString(text.isNull() ? std::nullopt : std::optional(text), cell->currency());
+        });
         field->setCommandHandler(
             [this](FXTableTextField &edited, FXTableTextField::Command command) {
                 return moveBetweenRows(edited, command);
@@ -339,6 +347,7 @@ void FXMainViewController::didReceiveInput(const FXNotification &notification)
         inputs.removeLastCharacterForCurrency(currency);
     else
         inputs.appendNumber(character, currency);
+    m_saveInput.start();
     updateUI();
 }
 
@@ -408,19 +417,54 @@ void FXMainViewController::paste()
 
 void FXMainViewController::pasteString(const std::optional<QString> &text, const QString &currency)
 {
-    m_table->selectRow(int(m_currencies.indexOf(currency)));
+    const PasteTarget target = pasteTarget(text.value_or(QString()), currency);
+    if (!target.refusal.isEmpty()) {
+        QApplication::beep();
+        m_status->showNotice(target.refusal);
+        return;
+    }
+    const bool fromField = editedRow() >= 0;
+    const int row = int(m_currencies.indexOf(target.currency));
+    m_table->selectRow(row);
     // The next keystroke goes on from the pasted amount.
     m_shouldStartOver = false;
-    const double amount =
-        text ? m_services.numberFormatter.formattedNumberForPasteboard(*text).value_or(0.0) : 0.0;
-    m_services.inputs.setInput(amount, currency);
+    m_services.inputs.setInput(target.amount, target.currency);
     m_services.inputs.updateInputs();
+    m_saveInput.start();
     updateUI();
+    // A paste from one row's field into another row goes on in that row's field.
+    if (fromField && editedRow() != row) {
+        m_table->scrollRowToVisible(row);
+        if (FXRatesCellView *cell = m_table->viewAtRow(row))
+            cell->activateWithCharacterOffset(0);
+    }
+}
+
+FXMainViewController::PasteTarget FXMainViewController::pasteTarget(const QString &text,
+                                                                  const QString &currency) const
+{
+    const FXPastedAmountReader::Reading reading = m_pastes.read(text);
+    if (!reading.amount)
+        return {0, QString(), reading.refusal};
+    const QString target = reading.currency.value_or(currency);
+    if (!m_currencies.contains(target)) {
+        const QString name = m_services.currencies.currencyNameForCode(target).value_or(target);
+        return {0, QString(),
+                FXLocalizedString::format("%@ is not among the currencies shown.", name)};
+    }
+    return {*reading.amount, target, QString()};
+}
+
+bool FXMainViewController::canPaste(const std::optional<QString> &currency) const
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    return currency && !text.isEmpty() && pasteTarget(text, *currency).refusal.isEmpty();
 }
 
 void FXMainViewController::deleteAmounts()
 {
     m_services.inputs.startOver();
+    m_saveInput.start();
     updateUI();
 }
 
@@ -460,9 +504,9 @@ std::optional<QString> FXMainViewController::currencyShowingMenu() const
 
 void FXMainViewController::showContextMenu(const QPoint &globalPosition)
 {
-    const bool hasCurrency = currencyShowingMenu().has_value();
-    m_contextCopyAction->setEnabled(hasCurrency);
-    m_contextPasteAction->setEnabled(hasCurrency);
+    const auto currency = currencyShowingMenu();
+    m_contextCopyAction->setEnabled(currency.has_value());
+    m_contextPasteAction->setEnabled(canPaste(currency));
     QMenu menu(this);
     menu.addActions({m_contextCopyAction, m_contextPasteAction});
     menu.addSeparator();
@@ -475,10 +519,10 @@ void FXMainViewController::validateActions()
     const bool hasSelection = m_table->selectedRow() >= 0;
     m_copyAction->setEnabled(hasSelection);
     m_deleteAction->setEnabled(hasSelection);
-    const QString text = QGuiApplication::clipboard()->text();
+    const int row = m_table->selectedRow();
     m_pasteAction->setEnabled(
-        hasSelection && !text.isEmpty()
-        && m_services.numberFormatter.formattedNumberForInput(text).has_value());
+        canPaste(row >= 0 && row < m_currencies.size() ? std::optional(m_currencies[row])
+                                                       : std::nullopt));
 }
 
 // Time and place.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "FXConverterServices.h"
+#include "FXCurrencySignResolver.h"
+#include "FXPastedAmountReader.h"
 #include "FXTableTextField.h"
 #include "FXTableView.h"
 
@@ -74,7 +76,8 @@ public:
     void resetInputAction();
     void updateCurrencyRatesAction();
     void copyString(const QString &text);
-    // Makes `text` (read as a number; no number, or no text, is 0) the amount of `currency`.
+    // Makes the amount `text` holds the amount of `currency`, or of the shown currency whose sign
+    // or code it carries. A text that is no amount changes nothing: the status line says why.
     void pasteString(const std::optional<QString> &text, const QString &currency);
     // The currency that a command of the table's context menu acts on.
     std::optional<QString> currencyShowingMenu() const;
@@ -109,10 +112,22 @@ private:
     // The row whose amount field is being edited, or -1.
     int editedRow() const;
     void showFailure(const QString &reason);
+    // What pasting `text` into the row of `currency` does: the amount and the row it goes into,
+    // or why it is refused.
+    struct PasteTarget {
+        double amount = 0;
+        QString currency;
+        QString refusal;
+    };
+    PasteTarget pasteTarget(const QString &text, const QString &currency) const;
+    // Whether the clipboard holds an amount that can be pasted into the row of `currency`.
+    bool canPaste(const std::optional<QString> &currency) const;
     QAction *makeCommand(const QString &title, const QKeySequence &shortcut,
                          void (FXMainViewController::*command)());
 
     const FXConverterServices &m_services;
+    FXCurrencySignResolver m_signs;
+    FXPastedAmountReader m_pastes;
     QStringList m_currencies;
     bool m_shouldStartOver = false;
     FXTableView *m_table;
@@ -123,7 +138,8 @@ private:
     FXMainTemplateButton *m_menuButton;
     int m_tableHeightConstant = 0;
     QVariantAnimation *m_heightAnimation;
-    // The last amount typed into a field reaches the user defaults a moment after the typing stops.
+    // The last amount typed, pasted or reset reaches the user defaults a moment after the typing
+    // stops.
     QTimer m_saveInput;
     bool m_appeared = false;
     QElapsedTimer m_sinceRefreshStarted;

@@ -16,13 +16,14 @@ struct Metrics {
     int flagSize;
     int signPixelSize;
     int amountPixelSize;
+    int smallestAmountPixelSize;   // for amounts too long for the usual size
 };
 
 Metrics metrics(FXRatesCellView::Style style)
 {
     if (style == FXRatesCellView::Style::Header)
-        return {40, 17, 30};
-    return {28, 14, 20};
+        return {40, 17, 30, 15};
+    return {28, 14, 20, 12};
 }
 
 QFont sizedFont(const QFont &base, int pixelSize, QFont::Weight weight)
@@ -50,8 +51,9 @@ FXRatesCellView::FXRatesCellView(Style style, const FXConverterServices &service
     signColours.setColor(QPalette::WindowText, QColor(128, 128, 128));
     m_sign->setPalette(signColours);
     m_sign->setMinimumWidth(sizes.flagSize / 2);
-    m_input->setFont(sizedFont(font(), sizes.amountPixelSize,
-                               style == Style::Header ? QFont::Light : QFont::Normal));
+    m_input->setAmountFont(sizedFont(font(), sizes.amountPixelSize,
+                                     style == Style::Header ? QFont::Light : QFont::Normal),
+                           sizes.smallestAmountPixelSize);
     m_input->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // The amount ends 20 pixels before the row's right edge.
     m_input->setTextMargins(0, 0, 20, 0);

@@ -2,14 +2,29 @@
 
 #include "FXLocalizedString.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QToolButton>
+#include <QTimer>
 
 namespace {
+
+const QString NoticeName = QStringLiteral("FXStatusNotice");
+constexpr int NoticeMilliseconds = 6000;
+
+// The notice is an alert to screen readers, which announce it wherever the keyboard is.
+QAccessibleInterface *noticeAccessible(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget || widget->objectName() != NoticeName)
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+}
 
 QPixmap warningImage(int size, qreal scale)
 {
@@ -29,6 +44,8 @@ FXStatusLine::FXStatusLine(QWidget *parent)
     : QWidget(parent)
     , m_text(new QLabel(this))
     , m_warning(new QToolButton(this))
+    , m_notice(new QLabel(this))
+    , m_noticeEnds(new QTimer(this))
 {
     QFont small = m_text->font();
     small.setPixelSize(11);
@@ -48,11 +65,26 @@ FXStatusLine::FXStatusLine(QWidget *parent)
     m_warning->installEventFilter(this);
     connect(m_warning, &QToolButton::clicked, this, &FXStatusLine::retryRequested);
 
+    static const bool noticesAreAlerts = (QAccessible::installFactory(noticeAccessible), true);
+    Q_UNUSED(noticesAreAlerts);
+    m_notice->setObjectName(NoticeName);
+    m_notice->setFont(small);
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->hide();
+    m_noticeEnds->setSingleShot(true);
+    m_noticeEnds->setInterval(NoticeMilliseconds);
+    connect(m_noticeEnds, &QTimer::timeout, this, [this] {
+        m_notice->hide();
+        m_notice->clear();
+        m_text->show();
+    });
+
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(5);
     layout->addWidget(m_text, 0, Qt::AlignVCenter);
     layout->addWidget(m_warning, 0, Qt::AlignVCenter);
+    layout->addWidget(m_notice, 1, Qt::AlignVCenter);
     layout->addStretch(1);
 }
 
@@ -91,4 +123,20 @@ bool FXStatusLine::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FXStatusLine::showNotice(const QString &notice)
+{
+    m_notice->setText(notice);
+    m_notice->setAccessibleName(notice);
+    m_text->hide();
+    m_notice->show();
+    m_noticeEnds->start();
+    QAccessibleEvent alert(m_notice, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+QString FXStatusLine::notice() const
+{
+    return m_noticeEnds->isActive() ? m_notice->text() : QString();
 }

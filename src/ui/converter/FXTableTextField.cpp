@@ -6,6 +6,9 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -13,6 +16,15 @@ namespace {
 bool isEditingFocus(Qt::FocusReason reason)
 {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+// What QLineEdit keeps free on each side of its text, and the caret's width.
+constexpr int LineEditMargin = 2;
+constexpr int CaretWidth = 1;
+
+qreal widthOf(const QString &text, const QFont &font)
+{
+    return QFontMetricsF(font).horizontalAdvance(text);
 }
 
 }
@@ -38,6 +50,73 @@ FXTableTextField::FXTableTextField(FXCurrencyInputValidator *validator, QWidget 
         colours.setColor(group, QPalette::HighlightedText, colours.color(group, QPalette::Text));
     }
     setPalette(colours);
+    connect(this, &QLineEdit::textChanged, this, &FXTableTextField::fitText);
+}
+
+void FXTableTextField::setAmountFont(const QFont &font, int minimumPixelSize)
+{
+    m_amountFont = font;
+    m_minimumPixelSize = minimumPixelSize;
+    fitText();
+}
+
+int FXTableTextField::textWidth() const
+{
+    const QRect area = contentsRect().marginsRemoved(textMargins());
+    return area.width() - 2 * LineEditMargin - CaretWidth;
+}
+
+void FXTableTextField::fitText()
+{
+    if (m_amountFont.pixelSize() <= 0)
+        return;
+    QFont fitted = m_amountFont;
+    const QString amount = text();
+    for (int size = m_amountFont.pixelSize();
+         size > m_minimumPixelSize && widthOf(amount, fitted) > textWidth(); --size) {
+        fitted.setPixelSize(size - 1);
+    }
+    if (fitted != font())
+        setFont(fitted);
+}
+
+QString FXTableTextField::shownText() const
+{
+    const QString amount = text();
+    if (hasFocus() || widthOf(amount, font()) <= textWidth())
+        return amount;
+    // Fraction digits give way, the last first; the integer digits and the separator stay. The
+    // separator is the last character that is no digit, when a digit comes before it.
+    const QChar ellipsis(0x2026);
+    qsizetype separator = amount.size() - 1;
+    while (separator > 0 && amount.at(separator).isDigit())
+        --separator;
+    if (separator <= 0 || !amount.at(separator - 1).isDigit())
+        return amount;
+    QString shown = amount;
+    while (shown.size() > separator + 1 && widthOf(shown + ellipsis, font()) > textWidth())
+        shown.chop(1);
+    return shown + ellipsis;
+}
+
+void FXTableTextField::paintEvent(QPaintEvent *event)
+{
+    const QString shown = shownText();
+    if (shown == text()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QRect area = contentsRect().marginsRemoved(textMargins())
+                           .adjusted(LineEditMargin, 0, -LineEditMargin - CaretWidth, 0);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(area, int(alignment()), shown);
+}
+
+void FXTableTextField::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    fitText();
 }
 
 void FXTableTextField::setAmount(const QString &text)
@@ -82,6 +161,10 @@ bool FXTableTextField::event(QEvent *event)
 
 void FXTableTextField::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
+        return;
+    }
     // Shift+F10 asks for the context menu, as the Menu key does.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(), QPoint());

@@ -11,6 +11,10 @@ class FXCurrencyInputValidator;
 // empty. Tab, Backtab and the up and down arrows are first offered to its command handler, which
 // moves between rows; Return and Escape hand the keyboard back to the table. The Menu key and
 // Shift+F10 open the row's context menu, as in the table.
+//
+// Every integer digit of its amount is always on screen: a text too wide for the field is drawn
+// smaller, down to a readable size, and past that, while the field is not being edited, loses
+// fraction digits from its end behind an ellipsis. Screen readers still read the whole amount.
 class FXTableTextField : public QLineEdit {
     Q_OBJECT
 
@@ -30,9 +34,19 @@ public:
     // start when the text is shorter).
     void activateWithCharacterOffset(int offset);
 
+    // The font of amounts that fit, and the smallest pixel size a longer one is drawn in.
+    void setAmountFont(const QFont &font, int minimumPixelSize);
+    // The text as it is drawn: the amount, or the amount cut short when it does not fit.
+    QString shownText() const;
+    // The width the field gives its text.
+    int textWidth() const;
+
 signals:
     void didBeginEditing();
     void didEndEditing();
+    // The paste shortcut: the clipboard is read as one amount by the controller, never inserted
+    // into the text as it is.
+    void pasteRequested();
 
 protected:
     bool event(QEvent *event) override;
@@ -40,10 +54,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool perform(Command command);
+    // Draws the text as small as it must be to fit, within the readable sizes.
+    void fitText();
 
     FXCurrencyInputValidator *m_validator;
     CommandHandler m_commandHandler;
+    QFont m_amountFont;
+    int m_minimumPixelSize = 0;
 };

@@ -308,14 +308,23 @@ void FXTableView::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
+        event->accept();
+        return;
+    }
     if (m_selectedRow < 0) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
+    // The text with the modifiers applied tells what was typed (Shift gives the digits of a
+    // French keyboard); with Ctrl or Alt held a key is a command, never part of an amount, even
+    // where the text it gives is a digit or the delete character (Ctrl+8).
+    const bool typed = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     QChar character;
-    if (event->key() == Qt::Key_Backspace)
+    if (typed && event->key() == Qt::Key_Backspace)
         character = QChar(0x7f);
-    else if (!event->text().isEmpty() && AcceptedCharacters.contains(event->text().front()))
+    else if (typed && !event->text().isEmpty() && AcceptedCharacters.contains(event->text().front()))
         character = event->text().front();
     if (!character.isNull()) {
         m_center.postNotification(FXTableViewDidReceiveInput, this,

@@ -42,7 +42,7 @@ public:
 // Rows are selected only by explicit calls, never by the table itself: a click in an amount field
 // selects its row, a click on the header row selects it, any other click in the table clears the
 // selection. While the table has the keyboard and a row is selected, digits, the comma, the full
-// stop and the delete key are posted as FXTableViewDidReceiveInput.
+// stop and the delete key, typed without Ctrl or Alt, are posted as FXTableViewDidReceiveInput.
 class FXTableView : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -86,6 +86,8 @@ public:
 signals:
     // Asks for the context menu of `clickedRow()` at `globalPosition`.
     void contextMenuRequested(const QPoint &globalPosition);
+    // The paste shortcut reached the table itself: the window's Paste command did not take it.
+    void pasteRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
