@@ -7,8 +7,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 namespace {
 
@@ -110,7 +108,9 @@ void FXTableTextField::paintEvent(QPaintEvent *event)
     const QRect area = contentsRect().marginsRemoved(textMargins())
                            .adjusted(LineEditMargin, 0, -LineEditMargin - CaretWidth, 0);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(area, int(alignment()), shown);
+    // Even without fraction digits too wide: the end is cut rather than the leading digits.
+    const bool fits = widthOf(shown, font()) <= area.width();
+    painter.drawText(area, int(fits ? alignment() : Qt::AlignLeft | Qt::AlignVCenter), shown);
 }
 
 void FXTableTextField::resizeEvent(QResizeEvent *event)
