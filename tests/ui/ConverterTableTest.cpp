@@ -331,8 +331,6 @@ void ConverterTableTest::theHeaderHidesWhatScrollsUnderItAndSelectedRowsShowWhol
     auto &[core, controller, table] = converter;
     FXTableView &view = table.table();
     QTRY_COMPARE(view.height(), 532);
-    const auto made = [&] { return view.viewport()->findChildren<FXRatesRowView *>().size(); };
-    QCOMPARE(made(), 11);   // the rows that fill the table, no more
     table.selectForTyping(0);
     const int headerBottom = view.rowViewAtRow(0)->geometry().bottom();
 
@@ -347,8 +345,6 @@ void ConverterTableTest::theHeaderHidesWhatScrollsUnderItAndSelectedRowsShowWhol
             QCOMPARE(table.shown(row), core.amount(controller.currencies()[row]));
         }
     }
-    // Views are reused as the rows scroll: at most those reaching into the table, and the first.
-    QVERIFY2(made() <= 14, qPrintable(QString::number(made())));
 
     // Under the floating header, the rows passing beneath leave the backing light enough for
     // its own text to be read.
