@@ -252,7 +252,7 @@ TEST_F(CommandLine, AHandEditedSettingsFileIsReadClean)
     const QByteArray planted = contents(group.filePath());
     EXPECT_EQ(run("visible").out, QStringLiteral("EUR\nCHF\n"));
     EXPECT_EQ(run("main").out, QStringLiteral("USD\n"));   // the locale's
-    EXPECT_EQ(run("convert 1 USD").out, QStringLiteral("1 USD\n0.5 EUR\n0.9 CHF\n"));
+    EXPECT_EQ(run("convert 1 USD").out, QStringLiteral("1 USD\n0.5 EUR\n1.25 CHF\n"));
     EXPECT_EQ(contents(group.filePath()), planted);
 }
 
