@@ -41,6 +41,18 @@ protected:
         port = server->http().addresses().value(0).second;
     }
 
+    // The first fetches take until their deadline, so the server holds the first requests.
+    void serveWhileTheApiStalls(LoopbackHttpServer &stalling)
+    {
+        stalling.setResponse({.stalls = true});
+        FXServiceSettings slowApi = settings();
+        slowApi.ecbUrls.clear();
+        slowApi.apiUrls.prepend(stalling.url());
+        slowApi.fetchTimeout = std::chrono::milliseconds(500);
+        serve(slowApi);
+        service->start();
+    }
+
     HttpAnswer request(const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince = {})
     {
         return httpRequest(port, method, path, ifModifiedSince);
@@ -145,13 +157,7 @@ TEST_F(RatesHttpServerTest, AStaleTableIsRefusedWithItsReasonUntilNewerDataComes
 TEST_F(RatesHttpServerTest, TheFirstRequestWaitsForTheFirstFetches)
 {
     LoopbackHttpServer stalling;
-    stalling.setResponse({.stalls = true});
-    FXServiceSettings slowApi = settings();
-    slowApi.ecbUrls.clear();
-    slowApi.apiUrls.prepend(stalling.url());
-    slowApi.fetchTimeout = std::chrono::milliseconds(500);
-    serve(slowApi);
-    service->start();
+    serveWhileTheApiStalls(stalling);
     EXPECT_TRUE(service->stalenessReason());
 
     const HttpAnswer answer = request("GET", FXRatesHttpServer::updatePath());
@@ -162,13 +168,7 @@ TEST_F(RatesHttpServerTest, TheFirstRequestWaitsForTheFirstFetches)
 TEST_F(RatesHttpServerTest, PipelinedAnswersKeepTheirOrderThroughTheHold)
 {
     LoopbackHttpServer stalling;
-    stalling.setResponse({.stalls = true});
-    FXServiceSettings slowApi = settings();
-    slowApi.ecbUrls.clear();
-    slowApi.apiUrls.prepend(stalling.url());
-    slowApi.fetchTimeout = std::chrono::milliseconds(500);
-    serve(slowApi);
-    service->start();
+    serveWhileTheApiStalls(stalling);
 
     RawHttpClient client(port);
     client.send("GET /lab/lumenfold/update.php HTTP/1.1\r\nHost: x\r\n\r\nGET /healthz HTTP/1.1\r\nHost: x\r\n\r\n");

@@ -11,6 +11,18 @@
 
 #include <algorithm>
 
+namespace {
+
+// Every currency in a table that scrolls, below the main currency, USD.
+QStringList everyCurrencyButTheMain()
+{
+    QStringList all = ConverterHarness().currencies.allCurrencies();
+    all.removeAll(QStringLiteral("USD"));
+    return all;
+}
+
+}
+
 class ConverterTableTest : public QObject {
     Q_OBJECT
 
@@ -177,9 +189,7 @@ void ConverterTableTest::theSelectionFollowsTheKeyboardAndTheRows()
 
 void ConverterTableTest::rowsAreMadeForWhatIsOnScreen()
 {
-    QStringList all = ConverterHarness().currencies.allCurrencies();
-    all.removeAll(QStringLiteral("USD"));
-    ConverterWindow converter({.visible = all});
+    ConverterWindow converter({.visible = everyCurrencyButTheMain()});
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
     FXTableView &view = table.table();
@@ -324,9 +334,7 @@ void ConverterTableTest::everyIntegerDigitIsPainted()
 
 void ConverterTableTest::theHeaderHidesWhatScrollsUnderItAndSelectedRowsShowWhole()
 {
-    QStringList all = ConverterHarness().currencies.allCurrencies();
-    all.removeAll(QStringLiteral("USD"));
-    ConverterWindow converter({.visible = all});
+    ConverterWindow converter({.visible = everyCurrencyButTheMain()});
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
     FXTableView &view = table.table();
