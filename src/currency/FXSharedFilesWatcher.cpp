@@ -39,15 +39,12 @@ FXSharedFilesWatcher::FXSharedFilesWatcher(FXRatesTable &ratesTable, const FXRat
     QObject::connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, changed);
     watch();
 
-    m_center.addObserver(this, FXSettingsDidChangeNotification, [this](const FXNotification &) {
-        m_knownSettings = currentSettings();
-    }, &m_settings);
+    m_center.addObserver(&m_observing, FXSettingsDidChangeNotification,
+                         [this](const FXNotification &) { m_knownSettings = currentSettings(); },
+                         &m_settings);
 }
 
-FXSharedFilesWatcher::~FXSharedFilesWatcher()
-{
-    m_center.removeObserver(this);
-}
+FXSharedFilesWatcher::~FXSharedFilesWatcher() = default;
 
 FXSharedFilesWatcher::SettingsState FXSharedFilesWatcher::currentSettings() const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QStringList>
 #include <QTimer>
 
@@ -51,4 +52,5 @@ private:
     std::unique_ptr<QFileSystemWatcher> m_watcher;
     QTimer m_settle;
     SettingsState m_knownSettings;
+    QObject m_observing;   // the context of its observation of the settings, which ends with it
 };

@@ -36,16 +36,10 @@ QString ownDigits(const icu::DecimalFormatSymbols &symbols)
 FXCurrencyInputFormatter::FXCurrencyInputFormatter(const FXLocale &locale,
                                                    FXNotificationCenter &center)
     : m_locale(locale)
-    , m_center(center)
 {
     localeDidChange();
-    m_center.addObserver(this, FXCurrentLocaleDidChangeNotification,
-                         [this](const FXNotification &) { localeDidChange(); }, &m_locale);
-}
-
-FXCurrencyInputFormatter::~FXCurrencyInputFormatter()
-{
-    m_center.removeObserver(this);
+    center.addObserver(&m_observing, FXCurrentLocaleDidChangeNotification,
+                       [this](const FXNotification &) { localeDidChange(); }, &m_locale);
 }
 
 void FXCurrencyInputFormatter::localeDidChange()

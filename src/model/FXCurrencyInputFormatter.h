@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class FXLocale;
@@ -13,12 +14,10 @@ class FXNotificationCenter;
 // `center`. Under a locale that writes numbers in its own digits (Arabic-Indic in ar_EG) a field
 // holds either what the locale writes, its own digits (and 0 to 9, which keystrokes add) with its
 // own separator "٫", or the digits 0 to 9 with the separator the locale uses with them, ".":
-// every text it keeps reads as the amount it shows. Both objects must outlive it. Main thread
-// only.
+// every text it keeps reads as the amount it shows. The locale must outlive it. Main thread only.
 class FXCurrencyInputFormatter {
 public:
     FXCurrencyInputFormatter(const FXLocale &locale, FXNotificationCenter &center);
-    ~FXCurrencyInputFormatter();
     FXCurrencyInputFormatter(const FXCurrencyInputFormatter &) = delete;
     FXCurrencyInputFormatter &operator=(const FXCurrencyInputFormatter &) = delete;
 
@@ -50,9 +49,9 @@ private:
     bool isAmount(const QString &text, qsizetype fractionLimit, QString *cleaned) const;
 
     const FXLocale &m_locale;
-    FXNotificationCenter &m_center;
     QChar m_decimalSeparator;
     QChar m_latinDecimalSeparator;   // the one used with the digits 0 to 9
     QString m_ownDigits;             // empty when the locale's own digits are 0 to 9
     QString m_allowedCharacters;
+    QObject m_observing;   // the context of its observation of the locale, which ends with it
 };

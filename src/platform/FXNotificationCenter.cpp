@@ -1,6 +1,50 @@
 #include "FXNotificationCenter.h"
 
+#include <QObject>
+
 #include <algorithm>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+struct Registration {
+    const QObject *context;
+    QString name;
+    const void *sender;
+    FXNotificationCenter::Handler handler;
+    bool ended = false;   // guarded by the observers' mutex; checked before each call of a post
+};
+
+}
+
+struct FXNotificationCenter::Observers {
+    std::mutex mutex;
+    std::vector<std::shared_ptr<Registration>> registrations;
+
+    bool hasContext(const QObject *context) const
+    {
+        return std::any_of(registrations.begin(), registrations.end(),
+                           [context](const auto &r) { return r->context == context; });
+    }
+
+    void endObservationsOf(const QObject *context)
+    {
+        std::lock_guard lock(mutex);
+        std::erase_if(registrations, [context](const std::shared_ptr<Registration> &r) {
+            if (r->context != context)
+                return false;
+            r->ended = true;
+            return true;
+        });
+    }
+
+    bool hasEnded(const Registration &registration)
+    {
+        std::lock_guard lock(mutex);
+        return registration.ended;
+    }
+};
 
 FXNotificationCenter &FXNotificationCenter::defaultCenter()
 {
@@ -8,36 +52,41 @@ FXNotificationCenter &FXNotificationCenter::defaultCenter()
     return center;
 }
 
-void FXNotificationCenter::addObserver(const void *observer, const QString &name, Handler handler,
-                                       const void *sender)
+FXNotificationCenter::FXNotificationCenter()
+    : m_observers(std::make_shared<Observers>())
+{
+}
+
+void FXNotificationCenter::addObserver(const QObject *context, const QString &name,
+                                       Handler handler, const void *sender)
 {
     auto registration = std::make_shared<Registration>(
-        Registration{observer, name, sender, std::move(handler)});
-    std::lock_guard lock(m_mutex);
-    m_registrations.push_back(std::move(registration));
-}
-
-void FXNotificationCenter::removeObserver(const void *observer)
-{
-    markRemoved([observer](const Registration &r) { return r.observer == observer; });
-}
-
-void FXNotificationCenter::removeObserver(const void *observer, const QString &name,
-                                          const void *sender)
-{
-    markRemoved([&](const Registration &r) {
-        return r.observer == observer && r.name == name && (!sender || r.sender == sender);
-    });
+        Registration{context, name, sender, std::move(handler)});
+    bool firstOfContext = false;
+    {
+        std::lock_guard lock(m_observers->mutex);
+        firstOfContext = !m_observers->hasContext(context);
+        m_observers->registrations.push_back(std::move(registration));
+    }
+    // One watch per context ends all of its observations. It runs on the thread that destroys
+    // the context, in ~QObject, before the address can be reused by another context.
+    if (firstOfContext) {
+        QObject::connect(context, &QObject::destroyed,
+                         [observers = std::weak_ptr(m_observers), context] {
+                             if (const auto alive = observers.lock())
+                                 alive->endObservationsOf(context);
+                         });
+    }
 }
 
 void FXNotificationCenter::postNotification(const QString &name, const void *sender,
                                             const QVariantMap &userInfo)
 {
-    // Handlers run without the lock held, so that they may post, observe or remove in turn.
+    // Handlers run without the lock held, so that they may post, observe or end observations.
     std::vector<std::shared_ptr<Registration>> matching;
     {
-        std::lock_guard lock(m_mutex);
-        for (const auto &registration : m_registrations) {
+        std::lock_guard lock(m_observers->mutex);
+        for (const auto &registration : m_observers->registrations) {
             if (registration->name == name
                 && (!registration->sender || registration->sender == sender))
                 matching.push_back(registration);
@@ -45,24 +94,7 @@ void FXNotificationCenter::postNotification(const QString &name, const void *sen
     }
     const FXNotification notification{name, sender, userInfo};
     for (const auto &registration : matching) {
-        if (!isRemoved(*registration))
+        if (!m_observers->hasEnded(*registration))
             registration->handler(notification);
     }
-}
-
-bool FXNotificationCenter::isRemoved(const Registration &registration) const
-{
-    std::lock_guard lock(m_mutex);
-    return registration.removed;
-}
-
-void FXNotificationCenter::markRemoved(const std::function<bool(const Registration &)> &matches)
-{
-    std::lock_guard lock(m_mutex);
-    std::erase_if(m_registrations, [&](const std::shared_ptr<Registration> &registration) {
-        if (!matches(*registration))
-            return false;
-        registration->removed = true;
-        return true;
-    });
 }

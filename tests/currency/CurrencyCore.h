@@ -39,6 +39,7 @@ protected:
 
     FXLocale locale{QStringLiteral("en_US")};
     FXNotificationCenter center;
+    QObject observer;   // the context of the test's own observations
     FXUserDefaults defaults{settingsPath()};
     FXRatesFile file{ratesPath()};
     FXRatesTable table{file, locale};

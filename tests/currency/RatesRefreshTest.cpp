@@ -21,7 +21,7 @@ protected:
     {
         plant({{QStringLiteral("USD"), rate(1, 1)}, {QStringLiteral("CHF"), rate(0.8, 1.25)}});
         ratesServer = server.url().toString();
-        center.addObserver(this, FXRatesDidUpdateNotification, [this](const FXNotification &note) {
+        center.addObserver(&observer, FXRatesDidUpdateNotification, [this](const FXNotification &note) {
             updatingWhenAnnounced.append(currencies.isUpdating());
             lastAnnouncement = note.userInfo;
             announcedOnTheMainThread &= QThread::currentThread() == qApp->thread();

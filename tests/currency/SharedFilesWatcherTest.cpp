@@ -22,9 +22,9 @@ protected:
         ASSERT_TRUE(file.write(euroAt(0.5)));
         ASSERT_EQ(table.rateFromBaseForCurrency(QStringLiteral("EUR")), 0.5);
         watcher.emplace(table, file, currencies, settings, center);
-        center.addObserver(this, FXRatesDidUpdateNotification,
+        center.addObserver(&observer, FXRatesDidUpdateNotification,
                            [this](const FXNotification &) { ++ratesPosts; }, &currencies);
-        center.addObserver(this, FXSettingsDidChangeNotification,
+        center.addObserver(&observer, FXSettingsDidChangeNotification,
                            [this](const FXNotification &) { ++settingsPosts; }, &settings);
     }
 

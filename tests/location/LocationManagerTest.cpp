@@ -35,7 +35,7 @@ class LocationManagerTest : public ::testing::Test {
 protected:
     LocationManagerTest()
     {
-        center.addObserver(this, LocationDidChangeNotification, [this](const FXNotification &n) { posted.append(n); });
+        center.addObserver(&observer, LocationDidChangeNotification, [this](const FXNotification &n) { posted.append(n); });
     }
 
     std::optional<QString> stored() const { return defaults.stringForKey(LastCountry); }
@@ -44,6 +44,7 @@ protected:
     FXUserDefaults defaults{folder.filePath(QStringLiteral("group.conf"))};
     FakeSystem system;
     FXNotificationCenter center;
+    QObject observer;
     QList<FXNotification> posted;
 };
 
@@ -71,7 +72,7 @@ TEST_F(LocationManagerTest, ANewCountryIsPostedOnceAndSeenBeforeTheStoreLearnsIt
     defaults.setObject(QStringLiteral("CH"), LastCountry);
     FXLocationManager manager(defaults, system, system, center);
     std::optional<QString> countrySeen, storedSeen;
-    center.addObserver(&countrySeen, LocationDidChangeNotification, [&](const FXNotification &) {
+    center.addObserver(&observer, LocationDidChangeNotification, [&](const FXNotification &) {
         countrySeen = manager.ISOCountryCode();
         storedSeen = stored();
     }, &manager);

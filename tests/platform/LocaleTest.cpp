@@ -71,7 +71,8 @@ TEST(Locale, ReplacingItAnnouncesTheChangeOnce)
     FXNotificationCenter center;
     FXLocale locale(QStringLiteral("en_US"), &center);
     int posts = 0;
-    center.addObserver(&posts, FXCurrentLocaleDidChangeNotification,
+    QObject observer;
+    center.addObserver(&observer, FXCurrentLocaleDidChangeNotification,
                        [&](const FXNotification &) { ++posts; }, &locale);
     const quint64 before = locale.generation();
 

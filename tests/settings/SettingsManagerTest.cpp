@@ -34,13 +34,14 @@ protected:
     // Counts what `store` announces.
     void count(const FXSettingsManager &store)
     {
-        center.addObserver(this, FXSettingsDidChangeNotification, [this](const FXNotification &) { ++posts; },
+        center.addObserver(&observer, FXSettingsDidChangeNotification, [this](const FXNotification &) { ++posts; },
                            &store);
     }
 
     FXUserDefaults defaults{storePath()};
     FixedCurrencyLists lists;
     FXNotificationCenter center;
+    QObject observer;
     FXSettingsManager settings{defaults, lists, center};
     int posts = 0;
 };
@@ -147,7 +148,8 @@ TEST_P(MainCurrencyChoices, AreStoredTogetherAndAnnouncedOnce)
     count(settings);
     std::optional<QString> fixedWhenAnnounced;
     bool followsWhenAnnounced = !GetParam().follows;
-    center.addObserver(&fixedWhenAnnounced, FXSettingsDidChangeNotification, [&](const FXNotification &) {
+    QObject announcement;
+    center.addObserver(&announcement, FXSettingsDidChangeNotification, [&](const FXNotification &) {
         fixedWhenAnnounced = settings.defaultCurrency();
         followsWhenAnnounced = settings.isLocationBasedCurrencyEnabled();
     });
@@ -161,7 +163,6 @@ TEST_P(MainCurrencyChoices, AreStoredTogetherAndAnnouncedOnce)
     FXUserDefaults reopened(storePath());
     EXPECT_EQ(FXSettingsManager(reopened, lists, center).isLocationBasedCurrencyEnabled(),
               GetParam().follows);
-    center.removeObserver(&fixedWhenAnnounced);
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, MainCurrencyChoices, ::testing::Values(

@@ -122,7 +122,8 @@ void ConverterTableTest::typingWithoutASelectedRowChangesNothingAndArrowsSelect(
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
     int posted = 0;
-    core.center.addObserver(&posted, FXTableViewDidReceiveInput,
+    QObject observer;
+    core.center.addObserver(&observer, FXTableViewDidReceiveInput,
                             [&](const FXNotification &) { ++posted; });
 
     table.table().setFocus();
@@ -139,7 +140,6 @@ void ConverterTableTest::typingWithoutASelectedRowChangesNothingAndArrowsSelect(
     QTest::keyClick(&table.table(), Qt::Key_Up);
     QTest::keyClick(&table.table(), Qt::Key_Up);
     QCOMPARE(table.table().selectedRow(), 0);
-    core.center.removeObserver(&posted);
 }
 
 void ConverterTableTest::clicksSelectRowsOnlyThroughFieldsAndTheHeader()

@@ -45,12 +45,12 @@ struct Preferences {
     explicit Preferences(const ConverterHarness::Setup &setup = {})
         : core(setup)
     {
-        core.center.addObserver(this, FXSettingsDidChangeNotification,
+        core.center.addObserver(&observer, FXSettingsDidChangeNotification,
                                 [this](const FXNotification &) { ++announcements; });
     }
-    ~Preferences() { core.center.removeObserver(this); }
 
     ConverterHarness core;
+    QObject observer;
     FXPreferencesServices services{core.center, core.locale, core.settings, core.currencies,
                                    core.flags};
     int announcements = 0;

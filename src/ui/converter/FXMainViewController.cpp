@@ -161,7 +161,6 @@ void FXMainViewController::viewDidAppear()
 
 FXMainViewController::~FXMainViewController()
 {
-    m_services.center.removeObserver(this);
     if (m_saveInput.isActive())
         m_services.inputs.saveCurrentInput();
 }

@@ -140,7 +140,6 @@ FXGeneralPreferencesViewController::FXGeneralPreferencesViewController(
 
 FXGeneralPreferencesViewController::~FXGeneralPreferencesViewController()
 {
-    m_services.center.removeObserver(this);
     // Taking down a window that was never closed moves the focus out of the field while its
     // children go, after this pane is gone: the field's editing must not reach it then. A closed
     // window has stored the edit when it hid.

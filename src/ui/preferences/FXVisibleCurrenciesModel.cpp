@@ -31,16 +31,10 @@ FXVisibleCurrenciesModel::FXVisibleCurrenciesModel(FXSettingsManager &settings,
                                                    FXNotificationCenter &center, QObject *parent)
     : FXCurrencyListModel(currencies, parent)
     , m_settings(settings)
-    , m_center(center)
 {
     reload();
-    m_center.addObserver(this, FXSettingsDidChangeNotification,
-                         [this](const FXNotification &) { reload(); });
-}
-
-FXVisibleCurrenciesModel::~FXVisibleCurrenciesModel()
-{
-    m_center.removeObserver(this);
+    center.addObserver(this, FXSettingsDidChangeNotification,
+                       [this](const FXNotification &) { reload(); });
 }
 
 void FXVisibleCurrenciesModel::reload()

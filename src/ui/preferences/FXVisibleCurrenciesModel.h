@@ -20,7 +20,6 @@ public:
 
     FXVisibleCurrenciesModel(FXSettingsManager &settings, const FXCurrencyManager &currencies,
                              FXNotificationCenter &center, QObject *parent = nullptr);
-    ~FXVisibleCurrenciesModel() override;
 
     // Shows the list as stored now.
     void reload();
@@ -57,5 +56,4 @@ signals:
 
 private:
     FXSettingsManager &m_settings;
-    FXNotificationCenter &m_center;
 };
