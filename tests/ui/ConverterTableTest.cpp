@@ -121,20 +121,24 @@ void ConverterTableTest::typingWithoutASelectedRowChangesNothingAndArrowsSelect(
     ConverterWindow converter;
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
-    int posted = 0;
+    QStringList posted;
     QObject observer;
     core.center.addObserver(&observer, FXTableViewDidReceiveInput,
-                            [&](const FXNotification &) { ++posted; });
+                            [&](const FXNotification &input) {
+                                posted.append(input.userInfo.value(FXTableViewCharacterKey).toString());
+                            }, &table.table());
 
     table.table().setFocus();
     table.typeIntoTable(QStringLiteral("5"));
 
-    QCOMPARE(posted, 0);
+    QCOMPARE(posted, QStringList());
     QCOMPARE(table.shown(0), QStringLiteral("100"));
 
     QTest::keyClick(&table.table(), Qt::Key_Down);
     table.typeIntoTable(QStringLiteral("5"));
     QCOMPARE(table.shown(0), QStringLiteral("5"));
+    // Applied once, and announced.
+    QCOMPARE(posted, QStringList{QStringLiteral("5")});
     QTest::keyClick(&table.table(), Qt::Key_Down);
     QCOMPARE(table.table().selectedRow(), 1);
     QTest::keyClick(&table.table(), Qt::Key_Up);

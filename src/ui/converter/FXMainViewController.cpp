@@ -132,8 +132,6 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
     });
     center.addObserver(this, LocationDidChangeNotification,
                        [this](const FXNotification &) { locationDidChange(); });
-    center.addObserver(this, FXTableViewDidReceiveInput,
-                       [this](const FXNotification &input) { didReceiveInput(input); }, m_table);
     validateActions();
     // Tab meets the warning sign of a failed refresh where it stands, after the refresh button.
     // Once the rows are made: making them reorders the chain.
@@ -327,10 +325,9 @@ void FXMainViewController::ratesDidUpdate(const FXNotification &notification)
 
 // Typing.
 
-void FXMainViewController::didReceiveInput(const FXNotification &notification)
+void FXMainViewController::didReceiveInput(FXTableView &table, const QString &character)
 {
-    const QString character = notification.userInfo.value(FXTableViewCharacterKey).toString();
-    const int row = m_table->selectedRow();
+    const int row = table.selectedRow();
     if (row < 0 || row >= m_currencies.size())
         return;
     const QString &currency = m_currencies[row];

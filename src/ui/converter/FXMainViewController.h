@@ -101,8 +101,8 @@ private:
     FXRatesRowView *rowViewForRow(FXTableView &table, int row) override;
     void willDisplayCell(FXTableView &table, FXRatesCellView &cell, int row) override;
     void selectionDidChange(FXTableView &table) override;
+    void didReceiveInput(FXTableView &table, const QString &character) override;
 
-    void didReceiveInput(const FXNotification &notification);
     void ratesDidUpdate(const FXNotification &notification);
     void rowsDidChange();
     void controlTextDidChange(FXRatesCellView &cell);

@@ -327,6 +327,8 @@ void FXTableView::keyPressEvent(QKeyEvent *event)
     else if (typed && !event->text().isEmpty() && AcceptedCharacters.contains(event->text().front()))
         character = event->text().front();
     if (!character.isNull()) {
+        if (m_delegate)
+            m_delegate->didReceiveInput(*this, character);
         m_center.postNotification(FXTableViewDidReceiveInput, this,
                                   {{FXTableViewCharacterKey, QString(character)}});
     } else if (isNavigationKey(event->key())) {

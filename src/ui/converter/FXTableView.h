@@ -19,8 +19,8 @@ class FXTableView;
 inline const QString FXTableViewDidReceiveInput = QStringLiteral("FXTableViewDidReceiveInput");
 inline const QString FXTableViewCharacterKey = QStringLiteral("character");
 
-// What the rates table asks of its controller: the rows, their views and heights, and the changes
-// of the selection.
+// What the rates table asks of its controller: the rows, their views and heights; and what it
+// tells it: the changes of the selection and the characters typed into the selected row.
 class FXTableViewDelegate {
 public:
     virtual ~FXTableViewDelegate() = default;
@@ -32,6 +32,9 @@ public:
     // Fills `cell`, the cell of the row view given for `row`.
     virtual void willDisplayCell(FXTableView &table, FXRatesCellView &cell, int row) = 0;
     virtual void selectionDidChange(FXTableView &table) = 0;
+    // A character typed into the selected row: a digit, comma or full stop, or "\x7f" for the
+    // delete key. Told before FXTableViewDidReceiveInput announces it.
+    virtual void didReceiveInput(FXTableView &table, const QString &character) = 0;
 };
 
 // The converter's table. Its rows are child widgets of the scroll area's viewport, so that every
@@ -42,7 +45,8 @@ public:
 // Rows are selected only by explicit calls, never by the table itself: a click in an amount field
 // selects its row, a click on the header row selects it, any other click in the table clears the
 // selection. While the table has the keyboard and a row is selected, digits, the comma, the full
-// stop and the delete key, typed without Ctrl or Alt, are posted as FXTableViewDidReceiveInput.
+// stop and the delete key, typed without Ctrl or Alt, go to the delegate and are then posted as
+// FXTableViewDidReceiveInput.
 class FXTableView : public QAbstractScrollArea {
     Q_OBJECT
 
