@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTcpServer>
 
 #include <fcntl.h>
@@ -166,30 +165,6 @@ TEST_F(RatesServerProcess, OnceKeepsThePreviousFileWhenTheWriteFails)
     EXPECT_EQ(contents(output), QByteArray(4096, ' ') + "{}");
     EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("rates.json*")}, QDir::Files),
               QStringList{QStringLiteral("rates.json")});
-}
-
-// A full disk itself, where root may mount a small one.
-TEST_F(RatesServerProcess, OnceKeepsThePreviousFileOnAFullDisk)
-{
-    const QString disk = folder.filePath(QStringLiteral("disk"));
-    QDir().mkpath(disk);
-    QProcess mount;
-    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=16k"), QStringLiteral("cambio-test"), disk});
-    if (finish(mount) != 0)
-        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << mount.readAllStandardError().constData();
-    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {disk}); });
-    const QString output = disk + QStringLiteral("/out.json");
-    QFile previous(output);
-    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-    previous.write(QByteArray(10 * 1024, ' ') + "{}");
-    previous.close();
-
-    QProcess process;
-    process.start(QStringLiteral(CAMBIO_RATESD_PATH), loopbackSources() + QStringList{QStringLiteral("--once"), output});
-    EXPECT_EQ(finish(process), 1);
-    EXPECT_TRUE(process.readAllStandardError().contains("No space left on device"));
-    EXPECT_EQ(contents(output), QByteArray(10 * 1024, ' ') + "{}");
 }
 
 namespace {
