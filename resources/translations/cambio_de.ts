@@ -584,5 +584,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ ist nicht unter den angezeigten Währungen.</translation>
     </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Der Absturzbericht konnte nicht abgelegt werden.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>der Ordner %@ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Er bleibt bei den neuen Berichten in %@ und wird beim nächsten Start wieder angeboten. Der Grund:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Sie bleibt bei den noch nicht gesendeten Nachrichten in %@. Der Grund:</translation>
+    </message>
 </context>
 </TS>

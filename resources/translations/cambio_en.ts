@@ -56,5 +56,13 @@
         <source>FeedbackDestinationAddress</source>
         <translation>Your message will be sent to %@, and a copy kept on this computer.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>It stays with the new reports in %@ and is offered again at the next start. The reason:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>It stays with the messages not sent yet in %@. The reason:</translation>
+    </message>
 </context>
 </TS>

@@ -82,7 +82,8 @@ int main(int argc, char **argv)
         FXSingleInstance::serverNameForConfiguration(FXPaths::configDirectory()));
     if (instance.askRunningInstanceToActivate())
         return 0;
-    instance.listen();
+    if (!instance.listen())
+        qWarning("cambio: a second start cannot reach this window and will open its own");
     FXApplicationDelegate::installTranslators(application);
 
     FXCompositionRoot root(FXCompositionRoot::windowOptions());

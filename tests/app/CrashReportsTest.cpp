@@ -79,6 +79,8 @@ private slots:
     void theNextStartAsksWhatToDoWithTheReport();
     void withoutAnAddressTheReportStaysWhereTheAlertSays();
     void aReportThatCannotBeSentWaitsForTheNextStart();
+    void aReportThatCannotBePutAsideIsSaidToComeAgain_data();
+    void aReportThatCannotBePutAsideIsSaidToComeAgain();
 };
 
 void CrashReportsTest::aCrashLeavesAWholeReportNamingTheCrashingFunction_data()
@@ -219,6 +221,40 @@ void CrashReportsTest::aReportThatCannotBeSentWaitsForTheNextStart()
     QTRY_VERIFY((failure = visibleMessageBox(u"The crash report could not be sent."_qs)));
     QVERIFY(failure->informativeText().contains(home.state(Crashes)));
     failure->close();
+    QCOMPARE(home.files(Crashes), QStringList(u"crash-1-2.txt"_qs));
+    QCOMPARE(home.manager.crashReports().pendingReports().size(), 1);
+}
+
+void CrashReportsTest::aReportThatCannotBePutAsideIsSaidToComeAgain_data()
+{
+    QTest::addColumn<QString>("answer");    // empty: no address set, nothing asked
+    QTest::addColumn<QString>("blocked");   // the folder that cannot be made
+    QTest::newRow("don't send") << "Don't Send" << "unsent";
+    QTest::newRow("no address") << "" << "unsent";
+    QTest::newRow("sent") << "Send Report" << "sent";
+}
+
+void CrashReportsTest::aReportThatCannotBePutAsideIsSaidToComeAgain()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, blocked);
+    LoopbackHttpServer server;
+    ReportingHome home;
+    if (!answer.isEmpty())
+        home.defaults.setObject(server.url().toString(), FXReportingManager::CrashReportURLKey);
+    // A link to nowhere where the folder would be: no folder can be made there.
+    QVERIFY(QDir().mkpath(home.state(Crashes)));
+    QVERIFY(QFile::link(home.folder.filePath(QStringLiteral("nowhere")), home.state(Crashes, blocked)));
+    QMessageBox *alert = alertAtStart(home);
+    QVERIFY(alert);
+
+    QMessageBox *told = alert;
+    if (!answer.isEmpty()) {
+        buttonNamed(alert, answer)->click();
+        QTRY_VERIFY((told = visibleMessageBox(u"The crash report could not be put aside."_qs)));
+    }
+    QVERIFY2(told->informativeText().contains(u"is offered again at the next start"_qs), qPrintable(told->informativeText()));
+    QVERIFY(told->informativeText().contains(u"cannot make the folder "_qs + home.state(Crashes, blocked)));
     QCOMPARE(home.files(Crashes), QStringList(u"crash-1-2.txt"_qs));
     QCOMPARE(home.manager.crashReports().pendingReports().size(), 1);
 }

@@ -102,21 +102,30 @@ void FeedbackTest::theFormSaysWhatKeepsAMessageFromBeingSent()
 void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays_data()
 {
     QTest::addColumn<int>("serverStatus");   // 0: no address set
+    QTest::addColumn<bool>("sentBlocked");   // the folder of sent messages cannot be made
     QTest::addColumn<QString>("folder");     // where the message ends
     QTest::addColumn<QString>("result");
-    QTest::newRow("posted") << 200 << "sent" << "Thank you for your feedback.";
-    QTest::newRow("no address") << 0 << "" << "Thank you for your feedback.";
-    QTest::newRow("refused") << 503 << "" << "Your feedback could not be sent.";
+    QTest::newRow("posted") << 200 << false << "sent" << "Thank you for your feedback.";
+    QTest::newRow("posted, but kept with the unsent")
+        << 200 << true << "" << "Thank you for your feedback.";
+    QTest::newRow("no address") << 0 << false << "" << "Thank you for your feedback.";
+    QTest::newRow("refused") << 503 << false << "" << "Your feedback could not be sent.";
 }
 
 void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays()
 {
     QFETCH(int, serverStatus);
+    QFETCH(bool, sentBlocked);
     QFETCH(QString, folder);
     QFETCH(QString, result);
     LoopbackHttpServer server;
     server.setResponse({.status = serverStatus});
     ReportingHome home;
+    if (sentBlocked) {
+        // A link to nowhere where the folder would be: no folder can be made there.
+        QVERIFY(QDir().mkpath(home.state(Feedback)));
+        QVERIFY(QFile::link(home.folder.filePath(QStringLiteral("nowhere")), home.state(Feedback, u"sent"_qs)));
+    }
     home.manager.configureWithIdentifier(ReportingIdentifier);
     if (serverStatus)
         home.defaults.setObject(server.url(QStringLiteral("/feedback")).toString(),
@@ -136,8 +145,10 @@ void FeedbackTest::aMessageIsKeptAndPostedWhereTheSettingSays()
     QCOMPARE(box->text(), result);
     QTRY_VERIFY(!home.manager.feedbackManager().feedbackWindow());
     QCOMPARE(server.requests().size(), serverStatus ? 1 : 0);
-    if (serverStatus != 200)
-        QVERIFY(box->informativeText().contains(home.state(Feedback)));
+    // Whatever kept the message from going or from being put with the sent ones is told, with
+    // the folder where it stays.
+    QCOMPARE(box->informativeText().contains(home.state(Feedback)), serverStatus != 200 || sentBlocked);
+    QCOMPARE(box->informativeText().contains(u"cannot make the folder"), sentBlocked);
     const QStringList kept = home.files(Feedback, folder);
     QCOMPARE(kept.size(), 1);
     QFile file(home.state(Feedback, folder) + u'/' + kept.first());

@@ -2,6 +2,7 @@
 
 #include "FXCrashHandler.h"
 #include "FXModuleLoader.h"
+#include "FXReportFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,12 +12,6 @@
 namespace {
 
 const QString ReadableSuffix = QStringLiteral(".txt");
-
-bool moveInto(const QString &path, const QString &folder)
-{
-    return QDir().mkpath(folder)
-           && QFile::rename(path, folder + u'/' + QFileInfo(path).fileName());
-}
 
 }
 
@@ -80,12 +75,12 @@ std::optional<QString> FXCrashReportStore::makeReadable(const QString &path) con
     return made;
 }
 
-bool FXCrashReportStore::markSent(const Report &report) const
+FXResult FXCrashReportStore::markSent(const Report &report) const
 {
-    return moveInto(report.path, sentFolder());
+    return FXReportFiles::moveIntoFolder(report.path, sentFolder());
 }
 
-bool FXCrashReportStore::markUnsent(const Report &report) const
+FXResult FXCrashReportStore::markUnsent(const Report &report) const
 {
-    return moveInto(report.path, unsentFolder());
+    return FXReportFiles::moveIntoFolder(report.path, unsentFolder());
 }

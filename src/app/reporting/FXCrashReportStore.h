@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FXModuleLoader.h"
+#include "FXResult.h"
 
 #include <QList>
 #include <QString>
@@ -26,9 +27,10 @@ public:
     // The reports that wait for a decision, oldest first. The crash handler's new reports are made
     // readable on the way, and what a crash while writing a report left is removed.
     QList<Report> pendingReports() const;
-    // Moves the report out of the pending ones; false when it could not be moved.
-    bool markSent(const Report &report) const;
-    bool markUnsent(const Report &report) const;
+    // Moves the report out of the pending ones. One that cannot be moved stays pending, and is
+    // offered again at the next start.
+    FXResult markSent(const Report &report) const;
+    FXResult markUnsent(const Report &report) const;
 
 private:
     // Writes the readable form of the handler's report at `path`, then removes the handler's; the

@@ -2,11 +2,10 @@
 
 #include "FXFeedbackWindow.h"
 #include "FXLocalizedString.h"
+#include "FXReportFiles.h"
 #include "FXReportPoster.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
 
@@ -86,11 +85,18 @@ void FXFeedbackManager::send(const FXFeedbackMessage &message)
                                    true);
                             return;
                         }
-                        const QString sent = m_folder + QStringLiteral("/sent");
-                        QDir().mkpath(sent);
-                        QFile::rename(path, sent + u'/' + QFileInfo(path).fileName());
-                        finish(FXLocalizedString::text("Thank you for your feedback."),
-                               FXLocalizedString::text("It has been sent."), false);
+                        QString details = FXLocalizedString::text("It has been sent.");
+                        const FXResult moved =
+                            FXReportFiles::moveIntoFolder(path, m_folder + QStringLiteral("/sent"));
+                        if (!moved.isDone()) {
+                            details += u'\n'
+                                       + FXLocalizedString::format(
+                                           "FeedbackNotMovedInformativeText",
+                                           QDir::toNativeSeparators(m_folder))
+                                       + u'\n' + moved.failureReason();
+                        }
+                        finish(FXLocalizedString::text("Thank you for your feedback."), details,
+                               !moved.isDone());
                     });
 }
 

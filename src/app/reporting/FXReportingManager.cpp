@@ -132,12 +132,11 @@ void FXReportingManager::offerPendingReports()
     FXUserDefaults &defaults = m_environment.defaults;
     const std::optional<QUrl> url = FXReportPoster::configuredURL(defaults, CrashReportURLKey);
     if (!url) {
-        for (const FXCrashReportStore::Report &report : reports)
-            m_crashReports.markUnsent(report);
-        m_alert = makeAlert(FXLocalizedString::format(
-                                "CrashReportKeptInformativeText",
-                                QDir::toNativeSeparators(m_crashReports.unsentFolder())),
-                            reports);
+        QString informativeText = FXLocalizedString::format(
+            "CrashReportKeptInformativeText", QDir::toNativeSeparators(m_crashReports.unsentFolder()));
+        if (const QString stays = putAside(reports); !stays.isEmpty())
+            informativeText += QStringLiteral("\n\n") + stays;
+        m_alert = makeAlert(informativeText, reports);
         m_alert->setStandardButtons(QMessageBox::Ok);
         m_alert->open();
         return;
@@ -159,8 +158,9 @@ void FXReportingManager::offerPendingReports()
     connect(m_alert, &QMessageBox::buttonClicked, this,
             [this, reports, dontSend, always](QAbstractButton *button) {
                 if (button == dontSend) {
-                    for (const FXCrashReportStore::Report &report : reports)
-                        m_crashReports.markUnsent(report);
+                    if (const QString stays = putAside(reports); !stays.isEmpty())
+                        showWarning(FXLocalizedString::text("The crash report could not be put aside."),
+                                    stays);
                     return;
                 }
                 if (button == always)
@@ -178,32 +178,64 @@ void FXReportingManager::send(const QList<FXCrashReportStore::Report> &reports, 
         return;
     auto remaining = std::make_shared<qsizetype>(reports.size());
     auto failures = std::make_shared<QStringList>();
+    auto staying = std::make_shared<QStringList>();
     for (const FXCrashReportStore::Report &report : reports) {
         poster().post(*url, report.text.toUtf8(), "text/plain; charset=utf-8",
-                      [this, report, remaining, failures, tellsFailure](
+                      [this, report, remaining, failures, staying, tellsFailure](
                           const std::optional<QString> &failure) {
-                          if (failure)
+                          if (failure) {
                               failures->append(*failure);
-                          else
-                              m_crashReports.markSent(report);
-                          if (--*remaining > 0 || failures->isEmpty())
+                          } else if (const FXResult moved = m_crashReports.markSent(report);
+                                     !moved.isDone()) {
+                              // Sent, but it would be offered and sent again at every start.
+                              staying->append(moved.failureReason());
+                          }
+                          if (--*remaining > 0)
+                              return;
+                          if (!staying->isEmpty()) {
+                              showWarning(FXLocalizedString::text(
+                                              "The crash report could not be put aside."),
+                                          notPutAsideText(staying->first()));
+                          }
+                          if (failures->isEmpty())
                               return;
                           // Unsent reports stay where they are and are offered at the next start.
                           qWarning("cambio: cannot send a crash report: %s",
                                    qPrintable(failures->first()));
                           if (!tellsFailure)
                               return;
-                          auto *box = new QMessageBox(
-                              QMessageBox::Warning, QStringLiteral("Cambio"),
-                              FXLocalizedString::text("The crash report could not be sent."),
-                              QMessageBox::Ok, m_environment.window());
-                          box->setInformativeText(
-                              FXLocalizedString::format("CrashReportNotSentInformativeText",
-                                                        m_crashReports.folder())
-                              + u'\n' + failures->first());
-                          box->setAttribute(Qt::WA_DeleteOnClose);
-                          box->setWindowModality(Qt::WindowModal);
-                          box->open();
+                          showWarning(FXLocalizedString::text("The crash report could not be sent."),
+                                      FXLocalizedString::format("CrashReportNotSentInformativeText",
+                                                                m_crashReports.folder())
+                                          + u'\n' + failures->first());
                       });
     }
+}
+
+QString FXReportingManager::putAside(const QList<FXCrashReportStore::Report> &reports)
+{
+    QString stays;
+    for (const FXCrashReportStore::Report &report : reports) {
+        if (const FXResult moved = m_crashReports.markUnsent(report); !moved.isDone() && stays.isEmpty())
+            stays = notPutAsideText(moved.failureReason());
+    }
+    return stays;
+}
+
+QString FXReportingManager::notPutAsideText(const QString &reason) const
+{
+    qWarning("cambio: a crash report stays among the new ones: %s", qPrintable(reason));
+    return FXLocalizedString::format("CrashReportNotPutAsideInformativeText",
+                                     QDir::toNativeSeparators(m_crashReports.folder()))
+           + u'\n' + reason;
+}
+
+void FXReportingManager::showWarning(const QString &text, const QString &informativeText)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Cambio"), text, QMessageBox::Ok,
+                                m_environment.window());
+    box->setInformativeText(informativeText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }

@@ -60,6 +60,10 @@ public:
 private:
     void offerPendingReports();
     void send(const QList<FXCrashReportStore::Report> &reports, bool tellsFailure);
+    // Moves the reports to the unsent ones; for the user, why one stays pending, if one does.
+    QString putAside(const QList<FXCrashReportStore::Report> &reports);
+    QString notPutAsideText(const QString &reason) const;
+    void showWarning(const QString &text, const QString &informativeText);
     QMessageBox *makeAlert(const QString &informativeText, const QList<FXCrashReportStore::Report> &reports);
     FXReportPoster &poster();
 
