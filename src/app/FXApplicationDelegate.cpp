@@ -56,9 +56,11 @@ QString detailsButtonTitle()
 
 }
 
-FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services, QObject *parent)
+FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services,
+                                             FXReportingManager &reporting, QObject *parent)
     : QObject(parent)
     , m_services(services)
+    , m_reporting(reporting)
     , m_preferencesServices{
           .center = services.center,
           .locale = services.locale,
@@ -130,13 +132,13 @@ void FXApplicationDelegate::installTranslators(QCoreApplication &application)
 void FXApplicationDelegate::applicationDidFinishLaunching()
 {
     showMainWindow();
-    FXReportingManager::sharedManager().configureWithIdentifier(ApplicationIdentifier);
-    FXReportingManager::sharedManager().startManager();
+    m_reporting.configureWithIdentifier(ApplicationIdentifier);
+    m_reporting.startManager();
 }
 
 void FXApplicationDelegate::provideFeedback()
 {
-    FXFeedbackManager &feedback = FXReportingManager::sharedManager().feedbackManager();
+    FXFeedbackManager &feedback = m_reporting.feedbackManager();
     // Asked anew at every request, right before the form shows.
     feedback.setRequireUserEmail(FXFeedbackUserEmail::Required);
     feedback.showFeedbackWindow();

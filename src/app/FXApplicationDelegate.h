@@ -11,18 +11,22 @@
 #include <memory>
 
 class FXMainWindowController;
+class FXReportingManager;
 class QAction;
 class QCoreApplication;
 class QMenu;
 
 // The application around the converter window: the application menu behind the toolbar's menu
 // button (the edit commands, Refresh Rates, Preferences…, Send Feedback…, About Cambio, Quit)
-// with their shortcuts, the translations, and the end of the program when the window closes.
+// with their shortcuts, the translations, crash reports and feedback, and the end of the program
+// when the window closes.
 class FXApplicationDelegate : public QObject {
     Q_OBJECT
 
 public:
-    explicit FXApplicationDelegate(const FXConverterServices &services, QObject *parent = nullptr);
+    // `services` and `reporting` outlive the delegate.
+    FXApplicationDelegate(const FXConverterServices &services, FXReportingManager &reporting,
+                          QObject *parent = nullptr);
     ~FXApplicationDelegate() override;
 
     // Installs the translations of the user's language, English when there are none; a text
@@ -63,6 +67,7 @@ private:
     void takeScreenshot();
 
     const FXConverterServices &m_services;
+    FXReportingManager &m_reporting;
     const FXPreferencesServices m_preferencesServices;
     std::unique_ptr<FXMainWindowController> m_window;
     // Made on first use, over the converter window, which owns it.

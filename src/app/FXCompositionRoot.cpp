@@ -67,10 +67,11 @@ struct FXCompositionRoot::Objects {
     }
 
     Options options;
-    FXNotificationCenter &center = FXNotificationCenter::defaultCenter();
-    FXLocale &locale = FXLocale::current();
-    FXUserDefaults &group = FXUserDefaults::groupUserDefaults();
-    FXUserDefaults &standard = FXUserDefaults::standardUserDefaults();
+    FXNotificationCenter center;
+    FXLocale locale{FXLocale::identifierFromEnvironment(), &center};
+    FXNumberFormatter numberFormatter{locale};
+    FXUserDefaults group{FXUserDefaults::filePathForDomain(FXUserDefaults::groupDomain())};
+    FXUserDefaults standard{FXUserDefaults::filePathForDomain(FXUserDefaults::standardDomain())};
     FXRatesFile ratesFile;
     FXRatesTable ratesTable{ratesFile, locale};
     FXSettingsManager settings{group, ratesTable, center};
@@ -137,6 +138,16 @@ FXNotificationCenter &FXCompositionRoot::notificationCenter()
     return m_objects->center;
 }
 
+FXLocale &FXCompositionRoot::locale()
+{
+    return m_objects->locale;
+}
+
+FXNumberFormatter &FXCompositionRoot::numberFormatter()
+{
+    return m_objects->numberFormatter;
+}
+
 FXUserDefaults &FXCompositionRoot::groupDefaults()
 {
     return m_objects->group;
@@ -161,7 +172,7 @@ FXInputManager &FXCompositionRoot::inputs()
 {
     if (!m_objects->inputs) {
         m_objects->inputs.emplace(m_objects->currencies, m_objects->standard,
-                                  FXNumberFormatter::sharedFormatter());
+                                  m_objects->numberFormatter);
     }
     return *m_objects->inputs;
 }
@@ -189,4 +200,29 @@ FXInputManager &FXInputManager::sharedManager()
 FXLocationManager &FXLocationManager::sharedManager()
 {
     return FXCompositionRoot::current().location();
+}
+
+FXNotificationCenter &FXNotificationCenter::defaultCenter()
+{
+    return FXCompositionRoot::current().notificationCenter();
+}
+
+FXLocale &FXLocale::current()
+{
+    return FXCompositionRoot::current().locale();
+}
+
+FXNumberFormatter &FXNumberFormatter::sharedFormatter()
+{
+    return FXCompositionRoot::current().numberFormatter();
+}
+
+FXUserDefaults &FXUserDefaults::groupUserDefaults()
+{
+    return FXCompositionRoot::current().groupDefaults();
+}
+
+FXUserDefaults &FXUserDefaults::standardUserDefaults()
+{
+    return FXCompositionRoot::current().standardDefaults();
 }

@@ -9,15 +9,21 @@
 
 class FXCurrencyManager;
 class FXInputManager;
+class FXLocale;
 class FXLocationManager;
 class FXLocationService;
 class FXNotificationCenter;
+class FXNumberFormatter;
 class FXSettingsManager;
 class FXUserDefaults;
 
-// The one place where the program's long-lived objects are made and wired together, and where
-// every sharedManager() finds them. main() makes one root, after the application object and before
-// anything that asks for a shared manager; it lives until main() returns.
+// The one place where the program's long-lived objects are made, owned and wired together: the
+// notification centre, the locale and the number formatter, the user defaults, the settings, the
+// currencies, the amounts and the location. Every sharedManager(), and the shared centre, locale,
+// formatter and defaults of the layers below, answer what this root made. main() makes one root
+// (cambio-cli this one, the window FXWindowCompositionRoot, which holds one), after the
+// application object and before anything that asks for a shared object; it lives until main()
+// returns.
 //
 // Threading model:
 // - Every object made here lives on the main thread and is used there. Notifications are posted
@@ -31,6 +37,9 @@ class FXUserDefaults;
 // - Changes that another process (cambio-cli, a second window) makes to the shared rates file or
 //   group settings are noticed on the main thread by a file watcher and announced with the same
 //   notifications.
+// - The window's root adds two kinds of background work: flags are rendered on the flag cache's
+//   own threads, and crash reports and feedback are posted on the background queue; both hand
+//   their results to the main thread through queued calls.
 // - Destroying the root cancels running downloads and waits only as long as the cancelled work
 //   takes to notice; a refresh never keeps the program from quitting.
 class FXCompositionRoot {
@@ -67,6 +76,9 @@ public:
     static std::optional<QString> ratesServerURLFromEnvironment();
 
     FXNotificationCenter &notificationCenter();
+    // The locale in force, from the environment, else the number format chosen in the preferences.
+    FXLocale &locale();
+    FXNumberFormatter &numberFormatter();
     FXUserDefaults &groupDefaults();
     FXUserDefaults &standardDefaults();
     FXSettingsManager &settings();

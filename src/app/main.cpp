@@ -1,15 +1,10 @@
 // Cambio, the converter window.
 
 #include "FXApplicationDelegate.h"
-#include "FXCompositionRoot.h"
-#include "FXConverterServices.h"
-#include "FXFlagCache.h"
-#include "FXLocale.h"
-#include "FXNumberFormatter.h"
 #include "FXPaths.h"
-#include "FXSharingManager.h"
 #include "FXSingleInstance.h"
 #include "FXTerminationSignals.h"
+#include "FXWindowCompositionRoot.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -86,21 +81,8 @@ int main(int argc, char **argv)
         qWarning("cambio: a second start cannot reach this window and will open its own");
     FXApplicationDelegate::installTranslators(application);
 
-    FXCompositionRoot root(FXCompositionRoot::windowOptions());
-    FXFlagCache flags;
-    const FXConverterServices services{
-        .center = root.notificationCenter(),
-        .locale = FXLocale::current(),
-        .numberFormatter = FXNumberFormatter::sharedFormatter(),
-        .settings = root.settings(),
-        .currencies = root.currencies(),
-        .inputs = root.inputs(),
-        .standardDefaults = root.standardDefaults(),
-        .flags = flags,
-        .sharing = FXSharingManager::sharedManager(),
-        .location = [&root]() -> FXLocationManager & { return root.location(); },
-    };
-    FXApplicationDelegate delegate(services);
+    FXWindowCompositionRoot root;
+    FXApplicationDelegate &delegate = root.applicationDelegate();
     const FXTerminationSignals termination;
     QObject::connect(&instance, &FXSingleInstance::activationRequested, &delegate,
                      &FXApplicationDelegate::showMainWindow);

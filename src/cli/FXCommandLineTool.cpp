@@ -60,10 +60,14 @@ QString printable(const QString &text)
 }
 
 FXCommandLineTool::FXCommandLineTool(FXCurrencyManager &currencies, FXSettingsManager &settings,
-                                     InputManagerSource inputs, QTextStream &out, QTextStream &err)
+                                     InputManagerSource inputs, FXLocale &locale,
+                                     const FXNumberFormatter &formatter, QTextStream &out,
+                                     QTextStream &err)
     : m_currencies(currencies)
     , m_settings(settings)
     , m_inputs(std::move(inputs))
+    , m_locale(locale)
+    , m_formatter(formatter)
     , m_out(out)
     , m_err(err)
 {
@@ -187,7 +191,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
         const QString identifier = parsed.values.value(Locale);
         if (const FXResult known = FXLocale::checkLocaleName(identifier); !known.isDone())
             return usageError(known.failureReason());
-        FXLocale::current().setIdentifier(identifier);
+        m_locale.setIdentifier(identifier);
     }
     if (parsed.positionals.isEmpty())
         return usageError(QStringLiteral("no command given (see cambio-cli --help)"));
@@ -240,9 +244,9 @@ FXCommandLineTool::Outcome FXCommandLineTool::unknownCurrency(const QString &tex
     return usageError(QStringLiteral("unknown currency: %1").arg(text));
 }
 
-std::optional<double> FXCommandLineTool::amount(const QString &text)
+std::optional<double> FXCommandLineTool::amount(const QString &text) const
 {
-    return FXNumberFormatter::sharedFormatter().formattedNumberForPasteboard(text);
+    return m_formatter.formattedNumberForPasteboard(text);
 }
 
 FXCommandLineTool::Outcome FXCommandLineTool::notAnAmount(const QString &text)
@@ -281,11 +285,10 @@ FXCommandLineTool::Outcome FXCommandLineTool::convert(const ParsedArguments &arg
         return refused;
     // The amount as read, not as a row of the window would round it: only what is written is
     // rounded.
-    const FXNumberFormatter &formatter = FXNumberFormatter::sharedFormatter();
     for (const QString &target : std::as_const(targets)) {
         const double converted =
             target == *from ? *value : m_currencies.convertedAmount(*value, *from, target);
-        printLine(formatter.formattedStringForInput(converted) + u' ' + target);
+        printLine(m_formatter.formattedStringForInput(converted) + u' ' + target);
     }
     return {};
 }

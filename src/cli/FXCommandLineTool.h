@@ -14,9 +14,11 @@
 // and the other way round. It never locates the computer (the main currency follows the country
 // the window last found) and never touches the window's last input.
 //
-// One tool per process: `run` replaces the process's current locale when asked to.
+// One tool per process: `run` replaces the program's locale when asked to.
 class FXCurrencyManager;
 class FXInputManager;
+class FXLocale;
+class FXNumberFormatter;
 class FXResult;
 class FXSettingsManager;
 
@@ -31,8 +33,10 @@ public:
     using InputManagerSource = std::function<FXInputManager &()>;
 
     // Results go to `out`, one item per line; messages to `err` as "cambio-cli: MESSAGE".
+    // Amounts are read and written in `locale`, through `formatter`, which follows it.
     FXCommandLineTool(FXCurrencyManager &currencies, FXSettingsManager &settings,
-                      InputManagerSource inputs, QTextStream &out, QTextStream &err);
+                      InputManagerSource inputs, FXLocale &locale,
+                      const FXNumberFormatter &formatter, QTextStream &out, QTextStream &err);
 
     // Runs the command that `arguments` (without the program's name) give; returns the exit status.
     int run(const QStringList &arguments);
@@ -84,13 +88,15 @@ private:
     std::optional<QString> knownCurrency(const QString &text);
     static Outcome unknownCurrency(const QString &text);
     // `text` read like an amount pasted into the converter.
-    static std::optional<double> amount(const QString &text);
+    std::optional<double> amount(const QString &text) const;
     static Outcome notAnAmount(const QString &text);
     void printLine(const QString &line);
 
     FXCurrencyManager &m_currencies;
     FXSettingsManager &m_settings;
     InputManagerSource m_inputs;
+    FXLocale &m_locale;
+    const FXNumberFormatter &m_formatter;
     QTextStream &m_out;
     QTextStream &m_err;
 };

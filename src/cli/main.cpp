@@ -12,6 +12,6 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
     FXCommandLineTool tool(root.currencies(), root.settings(), [&]() -> FXInputManager & {
         return root.inputs();
-    }, out, err);
+    }, root.locale(), root.numberFormatter(), out, err);
     return tool.run(QCoreApplication::arguments().mid(1));
 }

@@ -21,11 +21,6 @@ qsizetype characterCount(QStringView text)
 
 }
 
-FXInput::FXInput()
-    : FXInput(FXNumberFormatter::sharedFormatter())
-{
-}
-
 FXInput::FXInput(const FXNumberFormatter &formatter)
     : m_formatter(&formatter)
 {

@@ -19,8 +19,6 @@ public:
     // Typing builds amounts of at most this many integer digits.
     static constexpr qsizetype maximumIntegerDigits = 12;
 
-    // Uses FXNumberFormatter::sharedFormatter().
-    FXInput();
     explicit FXInput(const FXNumberFormatter &formatter);
 
     QString description() const;

@@ -27,12 +27,6 @@ struct FXNumberFormatter::Conventions {
     std::optional<FXNumberNotation> ownNotation;
 };
 
-FXNumberFormatter &FXNumberFormatter::sharedFormatter()
-{
-    static FXNumberFormatter formatter(FXLocale::current());
-    return formatter;
-}
-
 FXNumberFormatter::FXNumberFormatter(const FXLocale &locale)
     : m_locale(locale)
 {

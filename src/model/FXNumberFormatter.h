@@ -29,7 +29,7 @@ public:
     // Ordinary amounts are written, and typed, with at most this many fraction digits.
     static constexpr int maximumFractionDigits = 2;
 
-    // Bound to FXLocale::current(), whose replacements it follows.
+    // The composition root's, bound to its locale, whose replacements it follows.
     static FXNumberFormatter &sharedFormatter();
 
     explicit FXNumberFormatter(const FXLocale &locale);

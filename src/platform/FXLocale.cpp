@@ -125,12 +125,6 @@ struct FXLocale::Data {
     }
 };
 
-FXLocale &FXLocale::current()
-{
-    static FXLocale locale(identifierFromEnvironment(), &FXNotificationCenter::defaultCenter());
-    return locale;
-}
-
 FXLocale::FXLocale(const QString &identifier, FXNotificationCenter *center)
     : m_center(center)
     , m_data(std::make_shared<const Data>(icuIdentifier(identifier)))

@@ -24,8 +24,8 @@ inline const QString FXCurrentLocaleDidChangeNotification =
     QStringLiteral("FXCurrentLocaleDidChangeNotification");
 
 // The conventions of one locale, as ICU knows them: separators, the locale's currency, currency
-// names and signs. The process's current locale is FXLocale::current(), taken from the environment
-// like any Linux program and replaceable at run time; tests build their own instances.
+// names and signs. The program's locale, FXLocale::current(), is the composition root's, taken from
+// the environment like any Linux program's and replaceable at run time; tests build their own.
 //
 // Every answer follows the identifier in force at the moment of the call. Readers that cache
 // something derived from the locale key it on generation(), which changes with every replacement.

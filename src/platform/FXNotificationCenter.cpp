@@ -46,12 +46,6 @@ struct FXNotificationCenter::Observers {
     }
 };
 
-FXNotificationCenter &FXNotificationCenter::defaultCenter()
-{
-    static FXNotificationCenter center;
-    return center;
-}
-
 FXNotificationCenter::FXNotificationCenter()
     : m_observers(std::make_shared<Observers>())
 {

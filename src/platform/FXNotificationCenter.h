@@ -27,7 +27,7 @@ class FXNotificationCenter {
 public:
     using Handler = std::function<void(const FXNotification &)>;
 
-    // The process's centre, through which the program's notifications travel.
+    // The program's centre, which the composition root makes and owns.
     static FXNotificationCenter &defaultCenter();
 
     FXNotificationCenter();

@@ -48,18 +48,6 @@ QVariant storable(const QVariant &value)
 
 }
 
-FXUserDefaults &FXUserDefaults::groupUserDefaults()
-{
-    static FXUserDefaults defaults(filePathForDomain(groupDomain()));
-    return defaults;
-}
-
-FXUserDefaults &FXUserDefaults::standardUserDefaults()
-{
-    static FXUserDefaults defaults(filePathForDomain(standardDomain()));
-    return defaults;
-}
-
 QString FXUserDefaults::filePathForDomain(const QString &domain)
 {
     return FXPaths::configDirectory() + u'/' + domain + u".conf";

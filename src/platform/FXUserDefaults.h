@@ -32,9 +32,9 @@ struct FXFileState;
 // huge file) reads as empty, is said once on stderr and refuses writes, so nothing is lost.
 class FXUserDefaults {
 public:
-    // The application group's domain, shared by the window and the command-line tool.
+    // The application group's domain, shared by the window and the command-line tool (the root's).
     static FXUserDefaults &groupUserDefaults();
-    // The window's own domain.
+    // The window's own domain (the composition root's).
     static FXUserDefaults &standardUserDefaults();
 
     static QString groupDomain() { return QStringLiteral("io.github.cambio.Cambio.group"); }

@@ -1,5 +1,7 @@
 #include "FXCompositionRoot.h"
 
+#include "FXInputManager.h"
+#include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
 #include "ReadableName.h"
@@ -44,6 +46,32 @@ INSTANTIATE_TEST_SUITE_P(Sources, RatesServerAddress, ::testing::Values(
     Source{"then the defaults", std::nullopt, QStringLiteral(" http://defaults.example/u "), "http://defaults.example/u"},
     Source{"then the built-in server", std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}), ReadableName());
 
+}
+
+// What one root made (the locale the number format chose, the settings files of its home) is
+// never what the next root finds: each makes its own.
+TEST(CompositionRoot, EachRootWorksWithTheLocaleAndFilesOfItsOwnStart)
+{
+    {
+        const TemporaryHome home;
+        {
+            FXCompositionRoot root(FXCompositionRoot::commandLineOptions());
+            ASSERT_TRUE(root.settings().setNumberFormatLocale(u"de_DE"_qs).isDone());
+            ASSERT_TRUE(root.settings().setDefaultCurrency(u"CHF"_qs).isDone());
+        }
+        FXCompositionRoot root(FXCompositionRoot::commandLineOptions());
+        root.inputs().setInput(1.5, u"USD"_qs);
+        EXPECT_EQ(root.inputs().humanReadableInputForCurrency(u"USD"_qs), u"1,5"_qs);
+    }
+    const TemporaryHome home;
+    FXCompositionRoot root(FXCompositionRoot::commandLineOptions());
+    root.inputs().setInput(1.5, u"USD"_qs);
+    EXPECT_EQ(root.inputs().humanReadableInputForCurrency(u"USD"_qs), u"1.5"_qs);
+    EXPECT_EQ(root.settings().defaultCurrency(), std::nullopt);
+    ASSERT_TRUE(root.settings().setDefaultCurrency(u"JPY"_qs).isDone());
+    EXPECT_EQ(FXUserDefaults(home.configHome() + u"/io.github.cambio.Cambio/io.github.cambio.Cambio.group.conf"_qs)
+                  .stringForKey(u"UserBaseCurrency"_qs),
+              u"JPY"_qs);
 }
 
 TEST(CompositionRoot, QuittingNeverWaitsForTheRatesServer)

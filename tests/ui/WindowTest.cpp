@@ -56,6 +56,18 @@ bool isGrey(const QColor &colour)
     return qAbs(colour.red() - colour.green()) < 8 && qAbs(colour.green() - colour.blue()) < 8;
 }
 
+// Crash reports and feedback of the window under test, in the harness's home, leaving the test's
+// signals alone.
+struct Reporting : FXReportingManager {
+    explicit Reporting(ConverterHarness &core)
+        : FXReportingManager({.stateFolder = core.home.stateHome(),
+                              .defaults = core.standardDefaults,
+                              .window = FXReportingManager::applicationWindow,
+                              .catchesCrashes = false})
+    {
+    }
+};
+
 // The application in the user's language (QLocale's default), with its translations.
 struct Translated {
     explicit Translated(const char *language)
@@ -112,7 +124,8 @@ void WindowTest::theFrameIsKeptAndBroughtBackOntoAScreen()
     QFETCH(bool, onScreen);
     ConverterHarness core;
     {
-        FXApplicationDelegate application(core.services);
+        Reporting reporting(core);
+        FXApplicationDelegate application(core.services, reporting);
         FXMainWindowController &window = *application.mainWindow();
         application.showMainWindow();
         window.move(place);
@@ -165,7 +178,8 @@ void WindowTest::theWindowButtonsAreColouredWhileTheWindowIsActive()
 void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
 {
     ConverterHarness core;
-    FXApplicationDelegate application(core.services);
+    Reporting reporting(core);
+    FXApplicationDelegate application(core.services, reporting);
     application.applicationDidFinishLaunching();
     FXMainWindowController &window = *application.mainWindow();
     FXStatusLine *status = window.contentViewController()->statusTextField();
@@ -200,7 +214,8 @@ void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
 void WindowTest::theApplicationMenuOpensFromTheKeyboard()
 {
     ConverterHarness core;
-    FXApplicationDelegate application(core.services);
+    Reporting reporting(core);
+    FXApplicationDelegate application(core.services, reporting);
     // F10 opens it, as it would a menu bar.
     FXMainWindowController &window = *application.mainWindow();
     application.showMainWindow();
@@ -217,7 +232,7 @@ void WindowTest::theApplicationMenuOpensFromTheKeyboard()
 
     // Send Feedback… opens the form, which asks for the e-mail address.
     application.feedbackAction()->trigger();
-    FXFeedbackWindow *form = FXReportingManager::sharedManager().feedbackManager().feedbackWindow();
+    FXFeedbackWindow *form = reporting.feedbackManager().feedbackWindow();
     QVERIFY(form && form->isVisible());
     QCOMPARE(form->emailField()->placeholderText(), QStringLiteral("Required"));
     form->close();
@@ -226,7 +241,8 @@ void WindowTest::theApplicationMenuOpensFromTheKeyboard()
 void WindowTest::theKeyboardAloneGoesFromStartToQuit()
 {
     ConverterHarness core;
-    FXApplicationDelegate application(core.services);
+    Reporting reporting(core);
+    FXApplicationDelegate application(core.services, reporting);
     application.applicationDidFinishLaunching();
     FXMainWindowController &window = *application.mainWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -274,7 +290,8 @@ void WindowTest::thePreferencesCloseFromTheKeyboard()
     QFETCH(QKeySequence, keys);
     QFETCH(bool, active);
     ConverterHarness core;
-    FXApplicationDelegate application(core.services);
+    Reporting reporting(core);
+    FXApplicationDelegate application(core.services, reporting);
     application.showMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(application.mainWindow()));
     QTest::keyClick(application.mainWindow(), Qt::Key_Comma, Qt::ControlModifier);
@@ -296,7 +313,8 @@ void WindowTest::thePreferencesCloseFromTheKeyboard()
 void WindowTest::aSecondStartBringsBackAMinimizedWindow()
 {
     ConverterHarness core;
-    FXApplicationDelegate application(core.services);
+    Reporting reporting(core);
+    FXApplicationDelegate application(core.services, reporting);
     FXMainWindowController &window = *application.mainWindow();
     application.showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -382,7 +400,8 @@ void WindowTest::germanShortcutsAndDialogsAreGerman()
 {
     const Translated german("de_DE");
     ConverterHarness core;
-    FXApplicationDelegate application(core.services);
+    Reporting reporting(core);
+    FXApplicationDelegate application(core.services, reporting);
     // As the menu shows them.
     QCOMPARE(application.quitAction()->shortcut().toString(QKeySequence::NativeText), u"Strg+Q"_qs);
 

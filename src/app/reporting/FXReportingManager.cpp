@@ -14,11 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-
-// The window the user works in: the active one unless that is a dialog, else the first window
-// shown.
-QWidget *applicationWindow()
+QWidget *FXReportingManager::applicationWindow()
 {
     const auto isMainWindow = [](const QWidget *widget) {
         return widget && widget->isVisible() && widget->windowType() == Qt::Window
@@ -31,21 +27,6 @@ QWidget *applicationWindow()
             return widget;
     }
     return nullptr;
-}
-
-}
-
-FXReportingManager &FXReportingManager::sharedManager()
-{
-    // Ends with the application object, before the widgets and the network it uses are gone.
-    static FXReportingManager *manager = new FXReportingManager(
-        {
-            .stateFolder = standardStateFolder(),
-            .defaults = FXUserDefaults::standardUserDefaults(),
-            .window = applicationWindow,
-        },
-        qApp);
-    return *manager;
 }
 
 QString FXReportingManager::standardStateFolder()

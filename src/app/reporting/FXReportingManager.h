@@ -23,7 +23,8 @@ class QWidget;
 // feedback the same way.
 //
 // Files live under XDG_STATE_HOME (default ~/.local/state)/io.github.cambio.Cambio: "crashes" and
-// "feedback". The settings are in the window's own user defaults.
+// "feedback". The settings are in the window's own user defaults. One per window process, made by
+// the window's composition root; tests make their own over a folder of theirs.
 class FXReportingManager : public QObject {
     Q_OBJECT
 
@@ -40,10 +41,11 @@ public:
         bool catchesCrashes = true;
     };
 
-    // The process's one manager, over the user's state folder, the window's user defaults and the
-    // application's active window.
-    static FXReportingManager &sharedManager();
+    // The user's state folder for the program: XDG_STATE_HOME/io.github.cambio.Cambio.
     static QString standardStateFolder();
+    // The window the user works in: the active one unless that is a dialog, else the first window
+    // shown; none before a window shows.
+    static QWidget *applicationWindow();
 
     explicit FXReportingManager(const Environment &environment, QObject *parent = nullptr);
     ~FXReportingManager() override;

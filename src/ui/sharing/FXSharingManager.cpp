@@ -4,16 +4,8 @@
 #include "FXSharingServices.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
-
-FXSharingManager &FXSharingManager::sharedManager()
-{
-    // Ends with the application object, before the picture's window system is gone.
-    static FXSharingManager *manager = new FXSharingManager(availableServices(), qApp);
-    return *manager;
-}
 
 QUrl FXSharingManager::projectPage()
 {

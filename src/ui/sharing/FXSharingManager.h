@@ -14,8 +14,8 @@ class QWidget;
 
 // Builds the share button's menu over the sharing services of this desktop, keeps the picture of
 // the converter window taken at the last click on the button, and hands the service the user
-// chooses the three items to share. One per process (sharedManager()); tests make their own over
-// the services they need.
+// chooses the three items to share. One per window, made by its composition root (sharedManager());
+// tests make their own over the services they need.
 class FXSharingManager : public QObject {
     Q_OBJECT
 
