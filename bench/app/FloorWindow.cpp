@@ -3,6 +3,8 @@
 // rendered from its SVG file off the main thread the first time the row is painted (as cambio
 // does), a code and an amount. It prints its resident memory at its first paint and quits.
 
+#include "FXResidentMemory.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QHash>
@@ -74,18 +76,6 @@ private:
     mutable QThreadPool m_renderers;
 };
 
-long residentKibibytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 class FirstPaint : public QObject {
 public:
     bool eventFilter(QObject *, QEvent *event) override
@@ -93,7 +83,7 @@ public:
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             QMetaObject::invokeMethod(qApp, [] {
-                std::printf("first-paint rss_kib=%ld\n", residentKibibytes());
+                std::printf("first-paint rss_kib=%ld\n", FXResidentKibibytes());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             }, Qt::QueuedConnection);

@@ -10,6 +10,7 @@
 #include "FXMainWindowController.h"
 #include "FXPreferencesWindowController.h"
 #include "FXReportingManager.h"
+#include "FXResidentMemory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,20 +30,6 @@ namespace {
 
 // Names this application in its crash reports and feedback: the MD5 of its desktop identifier.
 const QString ApplicationIdentifier = QStringLiteral("cc1fde859ffde575351f01f2dbcf5752");
-
-// What the process holds in memory now, in KiB; 0 where the system does not tell.
-long residentKibibytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    // Files of /proc tell no size, so they are read whole.
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
 
 // The title of the message box's button that shows the details, as Qt's own translations give it
 // and without its dots, so that a text naming the button names it as it reads.
@@ -214,7 +201,7 @@ bool FXApplicationDelegate::eventFilter(QObject *watched, QEvent *event)
 
 void FXApplicationDelegate::didPaintFirstFrame()
 {
-    std::printf("first-paint rss_kib=%ld\n", residentKibibytes());
+    std::printf("first-paint rss_kib=%ld\n", FXResidentKibibytes());
     std::fflush(stdout);
     if (m_screenshotPath.isEmpty()) {
         QCoreApplication::quit();

@@ -78,7 +78,7 @@ public:
     // The main currency in force: the fixed one, else the locale's; while the main currency follows
     // the location and no country is known yet, the locale's.
     std::optional<QString> defaultCurrency() const override;
-    // The currency being typed into; the main currency until something sets it.
+    // The source currency, the one being typed into; the main currency until something sets it.
     std::optional<QString> userBaseCurrency() const override;
     void setUserBaseCurrency(const std::optional<QString> &currency) override;
     QStringList auxCurrencies() const;

@@ -36,7 +36,7 @@ private:
     // What the settings store announces a change of, as last seen.
     struct SettingsState {
         QStringList visibleCurrencies;
-        std::optional<QString> defaultCurrency;
+        std::optional<QString> fixedMainCurrency;
         bool locationBasedCurrency = false;
         bool operator==(const SettingsState &) const = default;
     };

@@ -18,7 +18,7 @@ public:
     virtual ~FXCurrencySource() = default;
     // The main currency in force; none when nothing decides one.
     virtual std::optional<QString> defaultCurrency() const = 0;
-    // The currency being typed into; the main currency until something sets it.
+    // The source currency, the one being typed into; the main currency until something sets it.
     virtual std::optional<QString> userBaseCurrency() const = 0;
     virtual void setUserBaseCurrency(const std::optional<QString> &currency) = 0;
     // The visible currencies without the main one, in their order.

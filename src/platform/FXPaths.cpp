@@ -17,10 +17,14 @@ QString xdgDirectory(const char *variable, const QString &fallbackUnderHome)
 
 namespace FXPaths {
 
+QString configHome()
+{
+    return xdgDirectory("XDG_CONFIG_HOME", QStringLiteral(".config"));
+}
+
 QString configDirectory()
 {
-    return xdgDirectory("XDG_CONFIG_HOME", QStringLiteral(".config"))
-           + QStringLiteral("/io.github.cambio.Cambio");
+    return configHome() + QStringLiteral("/io.github.cambio.Cambio");
 }
 
 std::optional<QString> applicationGroupContainer()

@@ -7,7 +7,9 @@
 // Where the program keeps its files, from the XDG base directory variables.
 namespace FXPaths {
 
-// XDG_CONFIG_HOME (default ~/.config)/io.github.cambio.Cambio: the user defaults.
+// XDG_CONFIG_HOME (default ~/.config) itself, for each program to keep its own folder below.
+QString configHome();
+// configHome()/io.github.cambio.Cambio: the user defaults.
 QString configDirectory();
 
 // XDG_DATA_HOME (default ~/.local/share)/io.github.cambio.Cambio.group: the folder that the

@@ -1,5 +1,6 @@
 #include "FXServerOptions.h"
 
+#include "FXPaths.h"
 #include "FXStateFile.h"
 
 #include <QCommandLineParser>
@@ -130,10 +131,7 @@ std::optional<qint64> parseSeconds(const QString &option, const QString &value, 
 
 QString FXServerCommandLine::defaultConfigPath()
 {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return QDir::cleanPath(base) + QStringLiteral("/cambio-ratesd/cambio-ratesd.conf");
+    return FXPaths::configHome() + QStringLiteral("/cambio-ratesd/cambio-ratesd.conf");
 }
 
 QString FXServerCommandLine::defaultEcbUrl()

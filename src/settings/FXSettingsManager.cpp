@@ -11,7 +11,8 @@ namespace {
 const QString AutomaticUpdateKey = QStringLiteral("AutomaticUpdate");
 const QString LocationBasedCurrencyKey = QStringLiteral("LocationBasedCurrency");
 const QString VisibleCurrenciesKey = QStringLiteral("VisibleCurrencies");
-const QString UserBaseCurrencyKey = QStringLiteral("UserBaseCurrency");
+// The fixed main currency, under the name of the key it has always been stored with.
+const QString FixedMainCurrencyKey = QStringLiteral("UserBaseCurrency");
 const QString NumberFormatLocaleKey = QStringLiteral("NumberFormatLocale");
 const QString RatesServerURLKey = QStringLiteral("RatesServerURL");
 
@@ -100,14 +101,14 @@ QStringList FXSettingsManager::invisibleCurrencies() const
 
 std::optional<QString> FXSettingsManager::defaultCurrency() const
 {
-    const auto stored = m_userDefaults.stringForKey(UserBaseCurrencyKey);
+    const auto stored = m_userDefaults.stringForKey(FixedMainCurrencyKey);
     return stored ? knownCurrency(*stored) : std::nullopt;
 }
 
 FXResult FXSettingsManager::setDefaultCurrency(const std::optional<QString> &currency)
 {
-    const FXResult result = currency ? m_userDefaults.setObject(*currency, UserBaseCurrencyKey)
-                                     : m_userDefaults.removeObjectForKey(UserBaseCurrencyKey);
+    const FXResult result = currency ? m_userDefaults.setObject(*currency, FixedMainCurrencyKey)
+                                     : m_userDefaults.removeObjectForKey(FixedMainCurrencyKey);
     return announced(result);
 }
 
@@ -115,7 +116,7 @@ FXResult FXSettingsManager::setMainCurrency(const std::optional<QString> &fixed)
 {
     // One write: whoever reads the main currency finds the switch that goes with it.
     return announced(m_userDefaults.setObjects(
-        {{UserBaseCurrencyKey, fixed ? QVariant(*fixed) : QVariant()},
+        {{FixedMainCurrencyKey, fixed ? QVariant(*fixed) : QVariant()},
          {LocationBasedCurrencyKey, !fixed}}));
 }
 

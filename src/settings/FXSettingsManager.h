@@ -57,8 +57,8 @@ public:
 
     QStringList visibleCurrencies() const;
     QStringList invisibleCurrencies() const;
-    // None also when the stored code is not one of the rates table: the main currency in force is
-    // then the locale's.
+    // The main currency the user fixed; none also when the stored code is not one of the rates
+    // table: the main currency in force is then the locale's.
     std::optional<QString> defaultCurrency() const;
     FXResult setDefaultCurrency(const std::optional<QString> &currency);
     // The user's choice of the main currency as one change: `fixed`, with the location switch
@@ -70,7 +70,7 @@ public:
     FXResult addCurrencyToVisible(const QString &currency);
     // Refused when `currency` is not visible.
     FXResult removeCurrencyFromVisible(const QString &currency);
-    // Moves `currency` to the place `withCurrency` holds; refused when either is not visible.
+    // Moves (not swaps) `currency` to `withCurrency`'s place; refused when either is not visible.
     FXResult exchangeCurrency(const QString &currency, const QString &withCurrency);
     FXResult restoreDefaults();
 

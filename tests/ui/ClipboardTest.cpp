@@ -6,6 +6,7 @@
 #include "Readables.h"
 #include "TableDriver.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +14,8 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -71,6 +74,8 @@ private slots:
     void pastesReadOneAmountWhereverTheyArePasted_data();
     void pastesReadOneAmountWhereverTheyArePasted();
     void typingPastingAndResettingInTheTableAreKeptAtQuit();
+    void everyResetControlSetsEveryAmountToZero_data();
+    void everyResetControlSetsEveryAmountToZero();
     void contextMenuActsOnTheRowUnderIt();
     void theKeyboardOpensTheSelectedRowsMenu_data();
     void theKeyboardOpensTheSelectedRowsMenu();
@@ -227,6 +232,39 @@ void ClipboardTest::typingPastingAndResettingInTheTableAreKeptAtQuit()
                  .value_or(QVariantMap())
                  .value(QStringLiteral("Value")),
              QVariant(0.0));
+}
+
+void ClipboardTest::everyResetControlSetsEveryAmountToZero_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("the Delete key") << "key";
+    QTest::newRow("the reset button") << "button";
+    QTest::newRow("the context menu of a row not selected") << "menu";
+}
+
+void ClipboardTest::everyResetControlSetsEveryAmountToZero()
+{
+    QFETCH(QString, control);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    table.selectForTyping(2);
+    table.typeIntoTable(QStringLiteral("555"));
+
+    if (control == u"key") {
+        QTest::keyClick(&table.table(), Qt::Key_Delete);
+    } else if (control == u"button") {
+        const QList<QAbstractButton *> buttons = controller.findChildren<QAbstractButton *>();
+        const auto reset = std::find_if(buttons.cbegin(), buttons.cend(), [](const QAbstractButton *button) {
+            return button->accessibleName() == u"Reset Amounts";
+        });
+        QVERIFY(reset != buttons.cend());
+        QTest::mouseClick(*reset, Qt::LeftButton);
+    } else {
+        QVERIFY(pickFromContextMenu(table, 3, QStringLiteral("Reset Amounts")));
+    }
+    for (int row = 0; row < controller.currencies().size(); ++row)
+        QCOMPARE(table.shown(row), QStringLiteral("0"));
 }
 
 void ClipboardTest::contextMenuActsOnTheRowUnderIt()

@@ -77,7 +77,7 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
                                 &FXMainViewController::paste);
     m_deleteAction = makeCommand(FXLocalizedString::text("Reset Amounts"),
                                  QKeySequence(Qt::Key_Delete),
-                                 &FXMainViewController::deleteAmounts);
+                                 &FXMainViewController::resetInputAction);
     m_refreshAction = makeCommand(FXLocalizedString::text("Refresh Rates"),
                                   QKeySequence(Qt::CTRL | Qt::Key_R),
                                   &FXMainViewController::updateCurrencyRatesAction);
@@ -457,16 +457,11 @@ bool FXMainViewController::canPaste(const std::optional<QString> &currency) cons
     return currency && !text.isEmpty() && pasteTarget(text, *currency).refusal.isEmpty();
 }
 
-void FXMainViewController::deleteAmounts()
+void FXMainViewController::resetInputAction()
 {
     m_services.inputs.startOver();
     m_saveInput.start();
     updateUI();
-}
-
-void FXMainViewController::resetInputAction()
-{
-    deleteAmounts();
 }
 
 void FXMainViewController::contextCopy()
@@ -485,7 +480,7 @@ void FXMainViewController::contextPaste()
 
 void FXMainViewController::contextDelete()
 {
-    deleteAmounts();
+    resetInputAction();
 }
 
 std::optional<QString> FXMainViewController::currencyShowingMenu() const

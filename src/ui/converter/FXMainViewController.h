@@ -68,12 +68,11 @@ public:
     void copy();
     void copyAll();
     void paste();
-    // Every amount back to zero.
-    void deleteAmounts();
     void contextCopy();
     void contextPaste();
-    void contextDelete();
+    // Every amount back to zero: the Delete key, the reset button and the context menu's item.
     void resetInputAction();
+    void contextDelete();
     void updateCurrencyRatesAction();
     void copyString(const QString &text);
     // Makes the amount `text` holds the amount of `currency`, or of the shown currency whose sign
