@@ -24,6 +24,7 @@
 #include <QTranslator>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -98,21 +99,29 @@ FXApplicationDelegate::~FXApplicationDelegate() = default;
 
 void FXApplicationDelegate::installTranslators(QCoreApplication &application)
 {
-    auto *translator = new QTranslator(&application);
-    // The installed translations, which a packager may add to, else the built-in ones.
+    const QStringList languages = FXLocalizedString::languagesFromEnvironment();
+    // The installed translations, which a packager may add to, else the built-in ones; the first
+    // language that has either wins.
     const QString installed =
         QCoreApplication::applicationDirPath() + QStringLiteral("/../share/cambio/translations");
-    if (translator->load(QLocale(), QStringLiteral("cambio"), QStringLiteral("_"), installed)
-        || translator->load(QLocale(), QStringLiteral("cambio"), QStringLiteral("_"),
-                            QStringLiteral(":/i18n"))
+    auto *translator = new QTranslator(&application);
+    const auto loadsCambio = [&](const QString &language) {
+        const QString file = QStringLiteral("cambio_") + language;
+        return translator->load(file, installed) || translator->load(file, QStringLiteral(":/i18n"));
+    };
+    if (std::any_of(languages.begin(), languages.end(), loadsCambio)
         || translator->load(QStringLiteral(":/i18n/cambio_en"))) {
         application.installTranslator(translator);
     }
-    // Qt's own texts (the edit menu of an amount field), where the system has them.
+    // Qt's own texts (the edit menu of an amount field, the buttons of dialogs), where the system
+    // has them.
     auto *qtTranslator = new QTranslator(&application);
-    if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        application.installTranslator(qtTranslator);
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString &language : languages) {
+        if (qtTranslator->load(QStringLiteral("qtbase_") + language, qtTranslations)) {
+            application.installTranslator(qtTranslator);
+            break;
+        }
     }
 }
 

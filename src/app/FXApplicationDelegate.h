@@ -29,8 +29,9 @@ public:
                           QObject *parent = nullptr);
     ~FXApplicationDelegate() override;
 
-    // Installs the translations of the user's language, English when there are none; a text
-    // without a translation shows as its key.
+    // Installs the translations of the first of the user's languages that has them (as gettext
+    // orders them, see FXLocalizedString::languagesFromEnvironment), English when none has; a
+    // text without a translation shows as its key. Qt's own texts follow the same languages.
     static void installTranslators(QCoreApplication &application);
 
     // Shows the converter window and starts crash reporting.

@@ -12,6 +12,7 @@
 #include "FXStatusLine.h"
 #include "FXWindowButton.h"
 #include "Readables.h"
+#include "ScopedEnvironment.h"
 #include "TableDriver.h"
 
 #include <QAction>
@@ -68,11 +69,11 @@ struct Reporting : FXReportingManager {
     }
 };
 
-// The application in the user's language (QLocale's default), with its translations.
+// The application in a language as the desktop sets it (LC_ALL), with its translations.
 struct Translated {
     explicit Translated(const char *language)
+        : environment("LC_ALL", QByteArray(language) + ".UTF-8")
     {
-        QLocale::setDefault(QLocale(QString::fromLatin1(language)));
         FXApplicationDelegate::installTranslators(*qApp);
     }
     ~Translated()
@@ -81,8 +82,8 @@ struct Translated {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
-        QLocale::setDefault(QLocale::c());
     }
+    const ScopedEnvironment environment;
 };
 
 }
@@ -374,7 +375,7 @@ void WindowTest::textsComeFromTheTranslations_data()
     QTest::newRow("German status") << "de" << QByteArray("Updating…") << QString() << "Wird aktualisiert…";
     QTest::newRow("German format") << "de" << QByteArray("LocationChangedAlertMessage") << "CHF"
                                    << "CHF zur Hauptwährung machen?";
-    QTest::newRow("English for a named key") << "fr" << QByteArray("LocationChangedAlertMessage")
+    QTest::newRow("English for a named key") << "eo" << QByteArray("LocationChangedAlertMessage")
                                              << "CHF" << "Make CHF your main currency?";
     QTest::newRow("the key without translations") << QString() << QByteArray("Updated %@") << "10:42"
                                                   << "Updated 10:42";
