@@ -1,0 +1,337 @@
+// Every window, sheet and alert of the program in every language it speaks: no text needs more
+// room than its widget gives it, no menu or window repeats a mnemonic, and the right-to-left
+// languages mirror the window while amounts still read left to right. Run at the default scale and
+// again with QT_SCALE_FACTOR=2 (ctest's ui.Languages.Scale2).
+
+#include "ConverterHarness.h"
+#include "FXApplicationDelegate.h"
+#include "FXCurrencyPreferencesViewController.h"
+#include "FXFeedbackManager.h"
+#include "FXGeneralPreferencesViewController.h"
+#include "FXMainViewController.h"
+#include "FXMainWindowController.h"
+#include "FXPreferencesWindowController.h"
+#include "FXRatesCellView.h"
+#include "FXTableView.h"
+#include "FXWindowButton.h"
+#include "ReportingHome.h"
+#include "ScopedEnvironment.h"
+#include "TestData.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTextDocument>
+#include <QTranslator>
+
+namespace {
+
+// The languages of the program, as its built-in translations name them ("de", "pt_BR").
+QStringList languages()
+{
+    QStringList found;
+    for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("cambio_*.qm")}))
+        found.append(file.mid(7).chopped(3));
+    return found;
+}
+
+// The program in `language`, as the desktop would start it.
+struct Speaking {
+    explicit Speaking(const QString &language)
+        : messages("LC_ALL", language.toLatin1() + ".UTF-8")
+    {
+        FXApplicationDelegate::installTranslators(*qApp);
+    }
+    ~Speaking()
+    {
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    const ScopedEnvironment messages;
+};
+
+QString describe(const QWidget *widget, const QString &text)
+{
+    return QStringLiteral("%1 in %2: “%3”")
+        .arg(QString::fromLatin1(widget->metaObject()->className()),
+             QString::fromLatin1(widget->window()->metaObject()->className()), text);
+}
+
+// Whether `widget` lies inside a scrolled area, where being larger than what shows is its purpose.
+bool isScrolled(const QWidget *widget)
+{
+    for (const QWidget *ancestor = widget->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea *>(ancestor))
+            return true;
+    }
+    return false;
+}
+
+// The texts of `window` that need more room than their widgets give them, or that stick out of
+// their parent.
+QStringList clippedTexts(QWidget *window)
+{
+    QStringList clipped;
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *widget : std::as_const(widgets)) {
+        if (!widget->isVisible() || widget->window() != window || isScrolled(widget))
+            continue;
+        const QFontMetrics metrics = widget->fontMetrics();
+        QString text;
+        bool fits = true;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            text = label->text();
+            if (text.isEmpty())
+                continue;
+            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                              -label->margin(), -label->margin());
+            if (label->textFormat() == Qt::RichText
+                || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+                QTextDocument document;
+                document.setDefaultFont(label->font());
+                document.setHtml(text);
+                document.setDocumentMargin(0);
+                document.setTextWidth(label->wordWrap() ? room.width() : -1);
+                fits = document.idealWidth() <= room.width() + 1
+                       && document.size().height() <= room.height() + 1;
+            } else {
+                const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+                const QRect needed = metrics.boundingRect(room, flags, text);
+                fits = needed.width() <= room.width() && needed.height() <= room.height();
+            }
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            text = button->text();
+            if (text.isEmpty())
+                continue;
+            // The room the style leaves inside the button's bevel, against the text and icon.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+            fits = metrics.horizontalAdvance(QString(text).remove(u'&')) + icon <= room.width();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            text = button->text();
+            if (text.isEmpty())
+                continue;
+            fits = button->sizeHint().width() <= button->width();
+        } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            text = field->placeholderText();
+            if (text.isEmpty() || !field->text().isEmpty())
+                continue;
+            // QLineEdit keeps two pixels free on either side of its text.
+            const QRect room = field->contentsRect().marginsRemoved(field->textMargins());
+            fits = metrics.horizontalAdvance(text) <= room.width() - 4;
+        } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
+            text = box->currentText();
+            fits = box->sizeHint().width() <= box->width();
+        } else {
+            continue;
+        }
+        if (!fits)
+            clipped.append(describe(widget, text));
+        else if (widget != window && !widget->parentWidget()->rect().contains(widget->geometry()))
+            clipped.append(describe(widget, text) + QStringLiteral(" sticks out"));
+    }
+    return clipped;
+}
+
+// The mnemonics ("&x") that more than one of `texts` use.
+QStringList repeatedMnemonics(const QStringList &texts)
+{
+    QStringList seen, repeated;
+    for (const QString &text : texts) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+        if (mnemonic.isEmpty())
+            continue;
+        const QString key = mnemonic.toString();
+        if (seen.contains(key))
+            repeated.append(text);
+        seen.append(key);
+    }
+    return repeated;
+}
+
+QStringList menuTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts.append(action->text());
+    return texts;
+}
+
+QStringList windowTexts(const QWidget *window)
+{
+    QStringList texts;
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisible())
+            texts.append(button->text());
+    }
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->isVisible() && label->buddy())
+            texts.append(label->text());
+    }
+    return texts;
+}
+
+QList<QWidget *> visibleWindows()
+{
+    QList<QWidget *> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && !qobject_cast<QMenu *>(widget))
+            windows.append(widget);
+    }
+    return windows;
+}
+
+}
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTextHasRoomInEveryWindow_data();
+    void everyTextHasRoomInEveryWindow();
+    void rightToLeftLanguagesMirrorTheWindowButNotTheAmounts_data();
+    void rightToLeftLanguagesMirrorTheWindowButNotTheAmounts();
+};
+
+void LanguagesTest::everyTextHasRoomInEveryWindow_data()
+{
+    QTest::addColumn<QString>("language");
+    const QStringList all = languages();
+    QVERIFY(all.size() >= 2);
+    for (const QString &language : all)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void LanguagesTest::everyTextHasRoomInEveryWindow()
+{
+    QFETCH(QString, language);
+    const Speaking speaking(language);
+    const QByteArray locale = QLocale(language).name().toLatin1();
+    ConverterHarness core({.locale = locale.constData(), .visible = codes("EUR GBP JPY CHF")});
+    ReportingHome reporting;
+    FXApplicationDelegate application(core.services);
+    QStringList clipped;
+    QStringList repeated;
+    const auto check = [&](const char *moment) {
+        for (QWidget *window : visibleWindows()) {
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            for (const QString &text : clippedTexts(window))
+                clipped.append(QString::fromLatin1(moment) + QStringLiteral(": ") + text);
+            repeated += repeatedMnemonics(windowTexts(window));
+        }
+    };
+
+    application.showMainWindow();
+    check("converter");
+    repeated += repeatedMnemonics(menuTexts(application.applicationMenu()));
+
+    application.orderFrontAboutPanel();
+    check("about");
+    qDeleteAll(application.mainWindow()->findChildren<QMessageBox *>());
+
+    QTRY_VERIFY(core.locationManager.has_value());
+    core.locationSystem.find(QStringLiteral("CH"));
+    check("location alert");
+    qDeleteAll(application.mainWindow()->findChildren<QMessageBox *>());
+
+    application.orderFrontPreferencesPanel();
+    FXPreferencesWindowController *preferences = application.preferencesWindow();
+    for (const QString &pane : {FXPreferencesWindowController::GeneralIdentifier,
+                                FXPreferencesWindowController::CurrenciesIdentifier}) {
+        preferences->switchToPreferencesTab(pane);
+        QTRY_VERIFY(preferences->paneViewController());
+        check("preferences");
+        // Each button that opens a sheet, the sheet open.
+        for (QPushButton *button : preferences->paneViewController()->findChildren<QPushButton *>()) {
+            if (!button->text().endsWith(u'…') && button->text() != u"+")
+                continue;
+            button->click();
+            check("sheet");
+            for (QWidget *window : visibleWindows()) {
+                if (window != application.mainWindow() && window != preferences)
+                    window->close();
+            }
+            QTRY_COMPARE(visibleWindows().size(), 2);
+        }
+    }
+    preferences->close();
+
+    FXFeedbackManager &feedback = reporting.manager.feedbackManager();
+    feedback.setRequireUserEmail(FXFeedbackUserEmail::Required);
+    feedback.showFeedbackWindow();
+    check("feedback");
+    feedback.feedbackWindow()->close();
+
+    QDir().mkpath(reporting.state(QStringLiteral("crashes")));
+    QFile report(reporting.state(QStringLiteral("crashes"), QStringLiteral("crash-1-2.txt")));
+    QVERIFY(report.open(QIODevice::WriteOnly));
+    report.write("Cambio crash report\nSignal: 11 SIGSEGV\n");
+    report.close();
+    reporting.manager.configureWithIdentifier(ReportingIdentifier);
+    reporting.manager.startManager();
+    QTRY_VERIFY(reporting.manager.crashReportAlert() && reporting.manager.crashReportAlert()->isVisible());
+    check("crash report");
+    reporting.manager.crashReportAlert()->close();
+
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+    QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(u'\n')));
+}
+
+void LanguagesTest::rightToLeftLanguagesMirrorTheWindowButNotTheAmounts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("rightToLeft");
+    for (const QString &language : languages())
+        QTest::newRow(qPrintable(language)) << language << QStringList{u"ar"_qs, u"he"_qs, u"fa"_qs}.contains(language);
+}
+
+void LanguagesTest::rightToLeftLanguagesMirrorTheWindowButNotTheAmounts()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, rightToLeft);
+    const Speaking speaking(language);
+    QCOMPARE(QGuiApplication::isRightToLeft(), rightToLeft);
+    const QByteArray locale = QLocale(language).name().toLatin1();
+    ConverterHarness core({.locale = locale.constData()});
+    FXApplicationDelegate application(core.services);
+    application.showMainWindow();
+    FXMainWindowController *window = application.mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    FXTableView *table = window->contentViewController()->ratesTableView();
+    FXRatesCellView *cell = table->findChildren<FXRatesCellView *>().value(0);
+    QVERIFY(cell);
+    const auto middle = [window](const QWidget *widget) {
+        return widget->mapTo(window, widget->rect().center()).x();
+    };
+
+    // The window's buttons stand at its leading edge.
+    const QList<FXWindowButton *> buttons = window->findChildren<FXWindowButton *>();
+    QCOMPARE(buttons.size(), 3);
+    for (const FXWindowButton *button : buttons)
+        QCOMPARE(middle(button) > window->width() / 2, rightToLeft);
+    // The flag and sign lead, the amount trails: on the right in a right-to-left language.
+    QCOMPARE(middle(cell->flagImageView()) > middle(cell->inputTextField()), rightToLeft);
+    // An amount stays a number: written left to right, at the trailing side of its field.
+    QLineEdit *amount = cell->inputTextField();
+    QCOMPARE(amount->layoutDirection(), Qt::LeftToRight);
+    const Qt::Alignment trailing = rightToLeft ? Qt::AlignLeft : Qt::AlignRight;
+    QCOMPARE(amount->alignment() & Qt::AlignHorizontal_Mask, trailing);
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "LanguagesTest.moc"
