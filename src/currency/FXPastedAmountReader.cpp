@@ -33,6 +33,20 @@ QString cleanedSign(QStringView text)
     return sign.trimmed();
 }
 
+// The text without the spaces and direction marks at its ends: a right-to-left document, or Copy
+// for a right-to-left reader, isolates an amount so.
+QString trimmedOfMarks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    const auto isEdge = [](QChar character) { return character.isSpace() || isBidiMark(character); };
+    while (first < last && isEdge(text.at(first)))
+        ++first;
+    while (last > first && isEdge(text.at(last - 1)))
+        --last;
+    return text.mid(first, last - first);
+}
+
 bool isLineBreak(QChar character)
 {
     return character == u'\n' || character == u'\r' || character == QChar(0x2028)
@@ -68,7 +82,7 @@ FXPastedAmountReader::FXPastedAmountReader(const FXNumberFormatter &numbers,
 
 FXPastedAmountReader::Reading FXPastedAmountReader::read(const QString &text) const
 {
-    const QString trimmed = text.trimmed();
+    const QString trimmed = trimmedOfMarks(text);
     if (trimmed.isEmpty())
         return refused(FXLocalizedString::text("There is no amount to paste."));
     if (std::any_of(trimmed.cbegin(), trimmed.cend(), isLineBreak))

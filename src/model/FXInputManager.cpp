@@ -109,7 +109,23 @@ void FXInputManager::saveCurrentInput()
         LastInputKey);
 }
 
-QString FXInputManager::inputSummaryForPasteboard()
+namespace {
+
+QString isolated(const QString &text, Qt::LayoutDirection direction)
+{
+    if (direction != Qt::RightToLeft)
+        return text;
+    return QChar(0x2066) % text % QChar(0x2069);
+}
+
+}
+
+QString FXInputManager::inputForPasteboard(const QString &currency, Qt::LayoutDirection direction)
+{
+    return isolated(humanReadableInputForCurrency(currency), direction);
+}
+
+QString FXInputManager::inputSummaryForPasteboard(Qt::LayoutDirection direction)
 {
     const auto source = m_currencies.userBaseCurrency();
     if (!source)
@@ -121,8 +137,10 @@ QString FXInputManager::inputSummaryForPasteboard()
     QString summary;
     for (const QString &currency : std::as_const(rows)) {
         if (currency != *source) {
-            summary += sourceAmount % u' ' % *source % u" = "
-                       % inputForCurrency(currency).humanReadableInput() % u' ' % currency % u'\n';
+            summary += isolated(sourceAmount % u' ' % *source, direction) % u" = "
+                       % isolated(inputForCurrency(currency).humanReadableInput() % u' ' % currency,
+                                  direction)
+                       % u'\n';
         }
     }
     return summary;

@@ -59,8 +59,14 @@ public:
     void updateInputsFromAmount(double amount);
     void saveCurrentInput();
     // One line "SOURCE_AMOUNT SOURCE = AMOUNT CODE" per row of the converter (the main currency,
-    // then the other visible ones) but the source's, in the rows' order.
-    QString inputSummaryForPasteboard();
+    // then the other visible ones) but the source's, in the rows' order. For a right-to-left
+    // reader each amount with its code is isolated as left-to-right text (U+2066 ... U+2069), so
+    // that a right-to-left document keeps its digits, separators and code together and reads the
+    // line from the right; a left-to-right document shows the same text.
+    QString inputSummaryForPasteboard(Qt::LayoutDirection direction = Qt::LeftToRight);
+    // One currency's amount as Copy gives it: isolated the same way for a right-to-left reader,
+    // where a trailing separator ("10.") would otherwise move before the digits.
+    QString inputForPasteboard(const QString &currency, Qt::LayoutDirection direction);
 
     const QHash<QString, FXInput> &inputs() const { return m_inputs; }
     void setInputs(const QHash<QString, FXInput> &inputs) { m_inputs = inputs; }

@@ -62,6 +62,11 @@ INSTANTIATE_TEST_SUITE_P(Amounts, PastedAmount, ::testing::Values(
     Paste{"en_US", Usual, "0.0000000012", 1.2e-9, nullptr, ""},   // a tiny amount as Copy writes it
     Paste{"en_US", Usual, "999999999999.99", 999999999999.99, nullptr, ""},
     Paste{"ar_EG", "EGP USD", "١٢٫٥", 12.5, nullptr, ""},
+    // As Copy writes an amount for a right-to-left reader, or as a document marks it.
+    Paste{"he_IL", Usual, "\u2066" "12.\u2069", 12, nullptr, ""},
+    Paste{"en_US", Usual, " \u200e" "1,234.5\u200f\n", 1234.5, nullptr, ""},
+    Paste{"en_US", Usual, "\u2066" "12.50 GBP\u2069", 12.5, "GBP", ""},
+    Paste{"en_US", Usual, "1\u2066" "2", Refused, nullptr, "“1\u2066" "2” is not an amount"},
     Paste{"en_US", Usual, "1.234,56", Refused, nullptr, "“1.234,56” is not an amount"},
     Paste{"en_US", Usual, "1e9", Refused, nullptr, "“1e9” is not an amount"},
     Paste{"en_US", Usual, "0x1F", Refused, nullptr, "“0x1F” is not an amount"},

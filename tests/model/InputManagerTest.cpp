@@ -114,6 +114,11 @@ TEST_F(InputManager, TheSummaryHasALinePerRowButTheSources)
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"100 EUR = 110 USD\n100 EUR = 85 GBP\n");
     type(USD, "10.");
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"10. USD = 9.09 EUR\n10. USD = 7.73 GBP\n");
+    EXPECT_EQ(manager->inputSummaryForPasteboard(Qt::RightToLeft),
+              u"\u2066" "10. USD\u2069 = \u2066" "9.09 EUR\u2069\n"
+              u"\u2066" "10. USD\u2069 = \u2066" "7.73 GBP\u2069\n");
+    EXPECT_EQ(manager->inputForPasteboard(USD, Qt::RightToLeft), u"\u2066" "10.\u2069");
+    EXPECT_EQ(manager->inputForPasteboard(USD, Qt::LeftToRight), u"10.");
     currencies.setUserBaseCurrency(EUR);
     currencies.visible.clear();
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -86,15 +87,22 @@ private slots:
 void ClipboardTest::copyPutsTheRowsAmountAsShown_data()
 {
     QTest::addColumn<QString>("keys");   // '<' is the delete key
+    QTest::addColumn<Qt::LayoutDirection>("direction");
     QTest::addColumn<QString>("copied");
-    QTest::newRow("a trailing separator is copied too") << "12." << "12.";
-    QTest::newRow("an emptied amount as zero") << "1<" << "0";
+    QTest::newRow("a trailing separator is copied too") << "12." << Qt::LeftToRight << "12.";
+    QTest::newRow("an emptied amount as zero") << "1<" << Qt::LeftToRight << "0";
+    // Else a right-to-left document shows ".12".
+    QTest::newRow("isolated for a right-to-left reader")
+        << "12." << Qt::RightToLeft << "\u2066" "12.\u2069";
 }
 
 void ClipboardTest::copyPutsTheRowsAmountAsShown()
 {
     QFETCH(QString, keys);
+    QFETCH(Qt::LayoutDirection, direction);
     QFETCH(QString, copied);
+    QGuiApplication::setLayoutDirection(direction);
+    const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
     ConverterWindow converter;
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
@@ -121,6 +129,13 @@ void ClipboardTest::copyAllPutsOneLinePerRow()
     QCOMPARE(lines.size(), controller.currencies().size());   // a line but the source's, each ended
     QCOMPARE(lines[0], QStringLiteral("88.02 EUR = 100 USD"));
     QCOMPARE(lines[1], QStringLiteral("88.02 EUR = ") + table.shown(2) + QStringLiteral(" GBP"));
+
+    // For a right-to-left reader each amount keeps its code beside it.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+    QTest::keyClick(table.field(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text().section(u'\n', 0, 0),
+             QStringLiteral("\u2066" "88.02 EUR\u2069 = \u2066" "100 USD\u2069"));
 }
 
 void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted_data()
@@ -136,6 +151,7 @@ void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted_data()
         };
         row("extra fraction digits round") << field << "1,234.567" << 1 << "1234.57";
         row("a sign of the row") << field << "€12.50" << 1 << "12.5";
+        row("copied for a right-to-left reader") << field << "\u2066" "12.50\u2069" << 1 << "12.5";
         row("another shown currency's sign") << field << "$1,234.56" << 0 << "1234.56";
         row("another shown currency's code") << field << "12 GBP" << 2 << "12";
         row("a currency not shown") << field << "12 CHF" << -1

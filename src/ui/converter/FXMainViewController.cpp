@@ -389,12 +389,12 @@ void FXMainViewController::copy()
 {
     const int row = m_table->selectedRow();
     if (row >= 0 && row < m_currencies.size())
-        copyString(m_services.inputs.humanReadableInputForCurrency(m_currencies[row]));
+        copyString(m_services.inputs.inputForPasteboard(m_currencies[row], layoutDirection()));
 }
 
 void FXMainViewController::copyAll()
 {
-    copyString(m_services.inputs.inputSummaryForPasteboard());
+    copyString(m_services.inputs.inputSummaryForPasteboard(layoutDirection()));
 }
 
 void FXMainViewController::copyString(const QString &text)

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -80,9 +81,14 @@ void FXMainWindowController::windowDidLoad()
 void FXMainWindowController::fixTrafficLights()
 {
     const int y = (m_titleView->height() - m_close->height()) / 2;
-    m_close->move(10, y);
-    m_minimize->move(30, y);
-    m_zoom->move(50, y);
+    // From the leading edge: the right one in a right-to-left language.
+    int x = 10;
+    for (FXWindowButton *button : {m_close, m_minimize, m_zoom}) {
+        button->move(QStyle::visualRect(layoutDirection(), m_titleView->rect(),
+                                        QRect(QPoint(x, y), button->size()))
+                         .topLeft());
+        x += 20;
+    }
 }
 
 std::optional<QRect> FXMainWindowController::savedFrame() const
@@ -150,7 +156,8 @@ bool FXMainWindowController::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter
             || event->type() == QEvent::Leave || event->type() == QEvent::HoverMove) {
             const QPoint mouse = m_titleView->mapFromGlobal(QCursor::pos());
-            const bool over = QRect(m_close->geometry().topLeft(), m_zoom->geometry().bottomRight())
+            const bool over = m_close->geometry()
+                                  .united(m_zoom->geometry())
                                   .adjusted(-3, -3, 3, 3)
                                   .contains(mouse);
             for (FXWindowButton *button : {m_close, m_minimize, m_zoom})

@@ -54,7 +54,8 @@ const QColor &FXRatesRowView::separatorColor()
 qreal FXRatesRowView::calculatedSeparatorInsetLeft() const
 {
     const QLabel *flag = m_cell->flagImageView();
-    return m_cell->mapTo(this, flag->geometry().topLeft()).x();
+    const QRect shown(m_cell->mapTo(this, flag->geometry().topLeft()), flag->size());
+    return isRightToLeft() ? width() - shown.x() - shown.width() : shown.x();
 }
 
 FXTableView *FXRatesRowView::enclosingTableView() const
@@ -84,8 +85,10 @@ void FXRatesRowView::drawBackground(QPainter &painter)
     if (!m_drawSeparator || m_nextRowSelected)
         return;
     const qreal height = hairline(0.5);
-    const qreal left = calculatedSeparatorInsetLeft();
-    painter.fillRect(QRectF(left, this->height() - height, width() - left, height),
+    // The line starts under the flag, which is on the right in a right-to-left language.
+    const qreal inset = calculatedSeparatorInsetLeft();
+    const qreal left = isRightToLeft() ? 0 : inset;
+    painter.fillRect(QRectF(left, this->height() - height, width() - inset, height),
                      separatorColor());
 }
 

@@ -23,7 +23,7 @@ public:
     bool isNextRowSelected() const { return m_nextRowSelected; }
     void setNextRowSelected(bool nextRowSelected);
 
-    // Where the separator starts: the flag's left edge.
+    // How far the separator starts from the row's leading edge: where the flag starts.
     qreal calculatedSeparatorInsetLeft() const;
 
     static const QColor &separatorColor();

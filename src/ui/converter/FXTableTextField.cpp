@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -34,7 +35,12 @@ FXTableTextField::FXTableTextField(FXCurrencyInputValidator *validator, QWidget 
     m_validator->setParent(this);
     setValidator(m_validator);
     setFrame(false);
-    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // An amount is a number in any language: its digits and separators read left to right, and the
+    // caret and selection move over them so. It stands at the trailing edge of its row, which is
+    // the left one in a right-to-left language.
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    setLayoutDirection(Qt::LeftToRight);
+    setAlignment((rightToLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     setAttribute(Qt::WA_MacShowFocusRect, false);
     // Clicks give the field the keyboard; Tab reaches it through the table, which moves row by row.
     setFocusPolicy(Qt::ClickFocus);
