@@ -228,14 +228,37 @@ void FXApplicationDelegate::takeScreenshot()
         QTimer::singleShot(50, this, &FXApplicationDelegate::takeScreenshot);
         return;
     }
-    m_window->repaint();
+    if (!savePicture(m_window.get(), m_screenshotPath)) {
+        QCoreApplication::exit(1);
+        return;
+    }
+    // The preferences beside it ("NAME-preferences.png"), once their pane has slid in.
+    orderFrontPreferencesPanel();
+    savePreferencesPicture();
+}
+
+void FXApplicationDelegate::savePreferencesPicture()
+{
+    if (!m_preferencesWindow->paneViewController() || !m_preferencesWindow->isVisible()) {
+        QTimer::singleShot(50, this, &FXApplicationDelegate::savePreferencesPicture);
+        return;
+    }
+    QString path = m_screenshotPath;
+    if (path.endsWith(QStringLiteral(".png")))
+        path.chop(4);
+    QCoreApplication::exit(savePicture(m_preferencesWindow, path + QStringLiteral("-preferences.png")) ? 0 : 1);
+}
+
+bool FXApplicationDelegate::savePicture(QWidget *window, const QString &path)
+{
+    window->repaint();
     QPixmap picture;
-    if (QScreen *screen = m_window->screen())
-        picture = screen->grabWindow(m_window->winId());
+    if (QScreen *screen = window->screen())
+        picture = screen->grabWindow(window->winId());
     if (picture.isNull())
-        picture = m_window->grab();
-    const bool saved = picture.save(m_screenshotPath);
+        picture = window->grab();
+    const bool saved = picture.save(path);
     if (!saved)
-        std::fprintf(stderr, "cambio: cannot write %s\n", qPrintable(m_screenshotPath));
-    QCoreApplication::exit(saved ? 0 : 1);
+        std::fprintf(stderr, "cambio: cannot write %s\n", qPrintable(path));
+    return saved;
 }

@@ -42,8 +42,8 @@ public:
     void showMainWindow();
     // Once the window's first frame is painted: prints the resident memory ("first-paint
     // rss_kib=N") and quits, or, given a `screenshotPath`, saves a picture of the window there as
-    // soon as its flags are drawn and the first refresh has ended. For start-up measures and
-    // screenshots.
+    // soon as its flags are drawn and the first refresh has ended, and one of the preferences
+    // beside it (NAME-preferences.png). For start-up measures and screenshots.
     void quitAfterFirstPaint(const QString &screenshotPath = QString());
 
     FXMainWindowController *mainWindow() const { return m_window.get(); }
@@ -66,6 +66,9 @@ protected:
 private:
     void didPaintFirstFrame();
     void takeScreenshot();
+    void savePreferencesPicture();
+    // Saves a picture of `window` as the screen shows it; says why not on stderr.
+    static bool savePicture(QWidget *window, const QString &path);
 
     const FXConverterServices &m_services;
     FXReportingManager &m_reporting;

@@ -18,7 +18,7 @@ struct Options {
         : quitAfterFirstPaint(QStringLiteral("quit-after-first-paint"),
                               QStringLiteral("Quit once the window is painted."))
         , screenshot(QStringLiteral("screenshot"),
-                     QStringLiteral("Save a picture of the window and quit."), QStringLiteral("file"))
+                     QStringLiteral("Save pictures of the window and of the preferences, and quit."), QStringLiteral("file"))
     {
         parser.setApplicationDescription(
             QStringLiteral("Converts an amount into every currency you follow at once."));
