@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>SharingFullTitle</source>
-        <translation>Cambio – محوّل العملات لسطح مكتبك</translation>
+        <translation>‏Cambio – محوّل العملات لسطح مكتبك</translation>
     </message>
     <message>
         <source>Currencies</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>HTTP %@</source>
-        <translation>HTTP %@</translation>
+        <translation>‏HTTP %@</translation>
     </message>
     <message>
         <source>cannot write %@</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>%@ (fixed)</source>
-        <translation>%@ (ثابتة)</translation>
+        <translation>‏%@ (ثابتة)</translation>
     </message>
     <message>
         <source>Follows location: %@</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>%@ is not among the currencies shown.</source>
-        <translation>%@ ليست من بين العملات المعروضة.</translation>
+        <translation>‏%@ ليست من بين العملات المعروضة.</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>LocationChangedAlertMessage</source>
-        <translation>%@ ارز اصلی شما شود؟</translation>
+        <translation>‏%@ ارز اصلی شما شود؟</translation>
     </message>
     <message>
         <source>LocationChangedAlertInformativeText</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>SharingFullTitle</source>
-        <translation>Cambio – مبدل ارز برای میز کار شما</translation>
+        <translation>‏Cambio – مبدل ارز برای میز کار شما</translation>
     </message>
     <message>
         <source>Currencies</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>HTTP %@</source>
-        <translation>HTTP %@</translation>
+        <translation>‏HTTP %@</translation>
     </message>
     <message>
         <source>cannot write %@</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>%@ (fixed)</source>
-        <translation>%@ (ثابت)</translation>
+        <translation>‏%@ (ثابت)</translation>
     </message>
     <message>
         <source>Follows location: %@</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>CAMBIO_RATES_URL names this server for this session.</source>
-        <translation>CAMBIO_RATES_URL این کارساز را برای این نشست تعیین می‌کند.</translation>
+        <translation>‏CAMBIO_RATES_URL این کارساز را برای این نشست تعیین می‌کند.</translation>
     </message>
     <message>
         <source>Cambio and cambio-cli ask this server for new rates. Leave it empty for the server of this computer.</source>
-        <translation>Cambio و cambio-cli نرخ‌های جدید را از این کارساز می‌خواهند. برای کارساز همین رایانه خالی بگذارید.</translation>
+        <translation>‏Cambio و cambio-cli نرخ‌های جدید را از این کارساز می‌خواهند. برای کارساز همین رایانه خالی بگذارید.</translation>
     </message>
     <message>
         <source>Change Main Currency</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>CrashReportAlertMessage</source>
-        <translation>Cambio بار گذشته که اجرا شد، به‌طور غیرمنتظره بسته شد.</translation>
+        <translation>‏Cambio بار گذشته که اجرا شد، به‌طور غیرمنتظره بسته شد.</translation>
     </message>
     <message>
         <source>CrashReportAlertInformativeText</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>%@ is not among the currencies shown.</source>
-        <translation>%@ در میان ارزهای نشان‌داده‌شده نیست.</translation>
+        <translation>‏%@ در میان ارزهای نشان‌داده‌شده نیست.</translation>
     </message>
 </context>
 <context>

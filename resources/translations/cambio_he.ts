@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>SharingFullTitle</source>
-        <translation>Cambio – ממיר המטבעות לשולחן העבודה שלך</translation>
+        <translation>‏Cambio – ממיר המטבעות לשולחן העבודה שלך</translation>
     </message>
     <message>
         <source>Currencies</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>HTTP %@</source>
-        <translation>HTTP %@</translation>
+        <translation>‏HTTP %@</translation>
     </message>
     <message>
         <source>cannot write %@</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>%@ (fixed)</source>
-        <translation>%@ (קבוע)</translation>
+        <translation>‏%@ (קבוע)</translation>
     </message>
     <message>
         <source>Follows location: %@</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>CAMBIO_RATES_URL names this server for this session.</source>
-        <translation>CAMBIO_RATES_URL קובע את השרת הזה להפעלה הנוכחית.</translation>
+        <translation>‏CAMBIO_RATES_URL קובע את השרת הזה להפעלה הנוכחית.</translation>
     </message>
     <message>
         <source>Cambio and cambio-cli ask this server for new rates. Leave it empty for the server of this computer.</source>
-        <translation>Cambio ו־cambio-cli מבקשים שערים חדשים מהשרת הזה. יש להשאיר ריק כדי להשתמש בשרת של המחשב הזה.</translation>
+        <translation>‏Cambio ו־cambio-cli מבקשים שערים חדשים מהשרת הזה. יש להשאיר ריק כדי להשתמש בשרת של המחשב הזה.</translation>
     </message>
     <message>
         <source>Change Main Currency</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>CrashReportAlertMessage</source>
-        <translation>Cambio נסגר באופן בלתי צפוי בפעם האחרונה שפעל.</translation>
+        <translation>‏Cambio נסגר באופן בלתי צפוי בפעם האחרונה שפעל.</translation>
     </message>
     <message>
         <source>CrashReportAlertInformativeText</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>%@ is not among the currencies shown.</source>
-        <translation>%@ אינו בין המטבעות המוצגים.</translation>
+        <translation>‏%@ אינו בין המטבעות המוצגים.</translation>
     </message>
 </context>
 <context>
