@@ -110,7 +110,11 @@ QStringList clippedTexts(QWidget *window)
             } else {
                 const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
                 const QRect needed = metrics.boundingRect(room, flags, text);
-                fits = needed.width() <= room.width() && needed.height() <= room.height();
+                // A line of Chinese, Japanese or Korean letters in a fallback font measures a
+                // pixel or two taller or shorter from one measure to the next: a lost line or
+                // letter is what counts.
+                constexpr int Slack = 2;
+                fits = needed.width() <= room.width() && needed.height() <= room.height() + Slack;
             }
         } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
             text = button->text();
@@ -212,7 +216,7 @@ void LanguagesTest::everyTextHasRoomInEveryWindow_data()
 {
     QTest::addColumn<QString>("language");
     const QStringList all = languages();
-    QVERIFY(all.size() >= 2);
+    QVERIFY(all.size() >= 17);
     for (const QString &language : all)
         QTest::newRow(qPrintable(language)) << language;
 }
