@@ -8,6 +8,7 @@
 #include "FXMainTemplateButton.h"
 #include "FXMainViewController.h"
 #include "FXMainWindowController.h"
+#include "FXPreferencesSegue.h"
 #include "FXPreferencesWindowController.h"
 #include "FXReportingManager.h"
 #include "FXResidentMemory.h"
@@ -239,10 +240,14 @@ void FXApplicationDelegate::takeScreenshot()
 
 void FXApplicationDelegate::savePreferencesPicture()
 {
-    if (!m_preferencesWindow->paneViewController() || !m_preferencesWindow->isVisible()) {
+    const QWindow *shown = m_preferencesWindow->windowHandle();
+    if (!shown || !shown->isExposed() || !m_preferencesWindow->paneViewController()
+        || m_preferencesWindow->segue()->isRunning()) {
         QTimer::singleShot(50, this, &FXApplicationDelegate::savePreferencesPicture);
         return;
     }
+    // Painted once more after the last resize, as the screen will show it.
+    QCoreApplication::processEvents();
     QString path = m_screenshotPath;
     if (path.endsWith(QStringLiteral(".png")))
         path.chop(4);
