@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>%@ (fixed)</source>
-        <translation>%@ (постоянно)</translation>
+        <translation>%@ (закреплена)</translation>
     </message>
     <message>
         <source>Follows location: %@</source>

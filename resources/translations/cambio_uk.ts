@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>%@ (fixed)</source>
-        <translation>%@ (незмінна)</translation>
+        <translation>%@ (закріплена)</translation>
     </message>
     <message>
         <source>Follows location: %@</source>
