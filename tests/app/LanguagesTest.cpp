@@ -10,6 +10,7 @@
 #include "FXGeneralPreferencesViewController.h"
 #include "FXMainViewController.h"
 #include "FXMainWindowController.h"
+#include "FXPreferencesSegue.h"
 #include "FXPreferencesWindowController.h"
 #include "FXRatesCellView.h"
 #include "FXTableView.h"
@@ -232,6 +233,11 @@ void LanguagesTest::everyTextHasRoomInEveryWindow()
     QStringList clipped;
     QStringList repeated;
     const auto check = [&](const char *moment) {
+        // Measured at rest: no refresh about to change a text, no window still resizing to it.
+        QTRY_VERIFY(!core.currencies.isUpdating());
+        if (FXPreferencesWindowController *preferences = application.preferencesWindow())
+            QTRY_VERIFY(!preferences->segue()->isRunning());
+        QCoreApplication::processEvents();
         for (QWidget *window : visibleWindows()) {
             QVERIFY(QTest::qWaitForWindowExposed(window));
             for (const QString &text : clippedTexts(window))
