@@ -579,6 +579,22 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>‏%@ ليست من بين العملات المعروضة.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>يبقى مع التقارير الجديدة في %@ ويُعرض مرة أخرى عند البدء التالي. السبب:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>تبقى مع الرسائل التي لم تُرسل بعد في %@. السبب:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>تعذّر وضع تقرير الانهيار جانبًا.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>يتعذّر إنشاء المجلد %@</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

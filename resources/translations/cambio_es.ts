@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ no está entre las monedas mostradas.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Permanece con los informes nuevos en %@ y se volverá a ofrecer en el próximo inicio. El motivo:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Permanece con los mensajes aún no enviados en %@. El motivo:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>No se pudo apartar el informe de fallo.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>no se puede crear la carpeta %@</translation>
+    </message>
 </context>
 </TS>

@@ -579,6 +579,22 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>‏%@ در میان ارزهای نشان‌داده‌شده نیست.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>همراه گزارش‌های تازه در %@ می‌ماند و در آغاز بعدی دوباره پیشنهاد می‌شود. دلیل:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>همراه پیام‌هایی که هنوز فرستاده نشده‌اند در %@ می‌ماند. دلیل:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>گزارش فروپاشی کنار گذاشته نشد.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>ساختن پوشهٔ %@ ممکن نیست</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ ne fait pas partie des devises affichées.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Il reste avec les nouveaux rapports dans %@ et sera proposé de nouveau au prochain démarrage. La raison :</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Il reste avec les messages pas encore envoyés dans %@. La raison :</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Le rapport de plantage n’a pas pu être mis de côté.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>impossible de créer le dossier %@</translation>
+    </message>
 </context>
 </TS>

@@ -579,6 +579,22 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>‏%@ אינו בין המטבעות המוצגים.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>הוא נשאר עם הדוחות החדשים ב־%@ ויוצע שוב בהפעלה הבאה. הסיבה:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>היא נשארת עם ההודעות שטרם נשלחו ב־%@. הסיבה:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>לא ניתן היה להעביר את דוח הקריסה הצידה.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>לא ניתן ליצור את התיקייה %@</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

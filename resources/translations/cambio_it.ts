@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ non è tra le valute mostrate.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Resta con le nuove segnalazioni in %@ e verrà proposta di nuovo al prossimo avvio. Il motivo:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Resta con i messaggi non ancora inviati in %@. Il motivo:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Impossibile mettere da parte la segnalazione di crash.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>impossibile creare la cartella %@</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ は表示中の通貨にありません。</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>レポートは新しいレポートと共に %@ に残り、次回の起動時にもう一度送信を提案します。理由:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>メッセージは未送信のメッセージと共に %@ に残ります。理由:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>クラッシュレポートを退避できませんでした。</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>フォルダー %@ を作成できません</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@은(는) 표시된 통화에 없습니다.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>보고서는 새 보고서와 함께 %@에 남아 있으며 다음 시작 때 다시 제안됩니다. 이유:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>메시지는 아직 보내지 않은 메시지와 함께 %@에 남아 있습니다. 이유:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>충돌 보고서를 따로 보관할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>%@ 폴더를 만들 수 없음</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ staat niet tussen de getoonde valuta’s.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Het blijft bij de nieuwe rapporten in %@ en wordt bij de volgende start opnieuw aangeboden. De reden:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Het blijft bij de nog niet verstuurde berichten in %@. De reden:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Het crashrapport kon niet apart worden gezet.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>kan de map %@ niet aanmaken</translation>
+    </message>
 </context>
 </TS>

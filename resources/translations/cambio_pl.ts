@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ nie należy do pokazywanych walut.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Pozostaje wśród nowych raportów w %@ i zostanie zaproponowany ponownie przy następnym uruchomieniu. Przyczyna:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Pozostaje wśród jeszcze niewysłanych wiadomości w %@. Przyczyna:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Nie udało się odłożyć raportu o awarii.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>nie można utworzyć katalogu %@</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ não está entre as moedas mostradas.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Ele fica com os novos relatórios em %@ e será oferecido novamente na próxima inicialização. O motivo:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Ela fica com as mensagens ainda não enviadas em %@. O motivo:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Não foi possível guardar à parte o relatório de falha.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>não é possível criar a pasta %@</translation>
+    </message>
 </context>
 </TS>

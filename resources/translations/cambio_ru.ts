@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ нет среди показываемых валют.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Он остаётся среди новых отчётов в %@ и будет предложен снова при следующем запуске. Причина:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Оно остаётся среди ещё не отправленных сообщений в %@. Причина:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Не удалось отложить отчёт о сбое.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>не удаётся создать папку %@</translation>
+    </message>
 </context>
 </TS>

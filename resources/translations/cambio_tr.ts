@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ gösterilen para birimleri arasında değil.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Yeni raporlarla birlikte %@ içinde kalır ve bir sonraki başlatmada yeniden önerilir. Nedeni:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Henüz gönderilmemiş iletilerle birlikte %@ içinde kalır. Nedeni:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Çökme raporu bir kenara alınamadı.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>%@ klasörü oluşturulamıyor</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ немає серед показаних валют.</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>Він залишається серед нових звітів у %@ і буде запропонований знову під час наступного запуску. Причина:</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>Воно залишається серед ще не надісланих повідомлень у %@. Причина:</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>Не вдалося відкласти звіт про збій.</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>не вдається створити теку %@</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,21 @@
         <source>%@ is not among the currencies shown.</source>
         <translation>%@ 不在显示的货币中。</translation>
     </message>
+    <message>
+        <source>CrashReportNotPutAsideInformativeText</source>
+        <translation>它会与新报告一起保留在 %@ 中，并在下次启动时再次提供发送。原因：</translation>
+    </message>
+    <message>
+        <source>FeedbackNotMovedInformativeText</source>
+        <translation>它会与尚未发送的消息一起保留在 %@ 中。原因：</translation>
+    </message>
+    <message>
+        <source>The crash report could not be put aside.</source>
+        <translation>无法将崩溃报告移到一旁。</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %@</source>
+        <translation>无法创建文件夹 %@</translation>
+    </message>
 </context>
 </TS>
