@@ -229,7 +229,7 @@ void LanguagesTest::everyTextHasRoomInEveryWindow()
     const QByteArray locale = QLocale(language).name().toLatin1();
     ConverterHarness core({.locale = locale.constData(), .visible = codes("EUR GBP JPY CHF")});
     ReportingHome reporting;
-    FXApplicationDelegate application(core.services);
+    FXApplicationDelegate application(core.services, reporting.manager);
     QStringList clipped;
     QStringList repeated;
     const auto check = [&](const char *moment) {
@@ -318,7 +318,8 @@ void LanguagesTest::rightToLeftLanguagesMirrorTheWindowButNotTheAmounts()
     QCOMPARE(QGuiApplication::isRightToLeft(), rightToLeft);
     const QByteArray locale = QLocale(language).name().toLatin1();
     ConverterHarness core({.locale = locale.constData()});
-    FXApplicationDelegate application(core.services);
+    ReportingHome reporting;
+    FXApplicationDelegate application(core.services, reporting.manager);
     application.showMainWindow();
     FXMainWindowController *window = application.mainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window));
