@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                         {QStringLiteral("to_base"), 1.25}}}}}});
     const FXServerRates answer = FXRatesDocument::fromServerResponse(
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)), date,
-        &inForce);
+        QDateTime(), &inForce);
     if (!answer.document)
         return 0;
     const FXRatesDocument &document = *answer.document;

@@ -109,6 +109,14 @@
         <translation>die Kurse von %@ können nicht aktualisiert werden</translation>
     </message>
     <message>
+        <source>Rates are %@ old</source>
+        <translation>Die Kurse sind %@ alt</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>der Kursserver hat keine neueren Kurse</translation>
+    </message>
+    <message>
         <source>the new rates could not be stored in %@</source>
         <translation>die neuen Kurse konnten nicht in %@ gespeichert werden</translation>
     </message>

@@ -11,6 +11,7 @@
 #include "FXLoadedRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
+#include "FXRefreshScheduler.h"
 #include "FXSettingsManager.h"
 #include "FXSharedFilesWatcher.h"
 #include "FXUserDefaults.h"
@@ -39,6 +40,11 @@ struct FXCompositionRoot::Objects {
         if (options.watchesSharedFiles) {
             sharedFilesWatcher = std::make_unique<FXSharedFilesWatcher>(ratesTable, ratesFile,
                                                                         currencies, settings, center);
+        }
+        if (options.refreshOccasions) {
+            scheduler = std::make_unique<FXRefreshScheduler>(
+                currencies, center, refreshTimer, options.refreshOccasions(),
+                [] { return QDateTime::currentDateTimeUtc(); });
         }
     }
 
@@ -78,6 +84,8 @@ struct FXCompositionRoot::Objects {
     FXLoadedRatesDownloader downloader;
     FXCurrencyManager currencies;
     std::unique_ptr<FXSharedFilesWatcher> sharedFilesWatcher;
+    FXQtRefreshTimer refreshTimer;
+    std::unique_ptr<FXRefreshScheduler> scheduler;
     std::optional<FXInputManager> inputs;
     FXBordersGeocoder geocoder;
     std::unique_ptr<FXLocationService> locationService;

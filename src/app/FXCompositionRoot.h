@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class FXCurrencyManager;
 class FXInputManager;
@@ -14,6 +15,7 @@ class FXLocationManager;
 class FXLocationService;
 class FXNotificationCenter;
 class FXNumberFormatter;
+class FXRefreshOccasion;
 class FXSettingsManager;
 class FXUserDefaults;
 
@@ -40,6 +42,8 @@ class FXUserDefaults;
 // - The window's root adds two kinds of background work: flags are rendered on the flag cache's
 //   own threads, and crash reports and feedback are posted on the background queue; both hand
 //   their results to the main thread through queued calls.
+// - The window's rates are refreshed on their own by a timer and after the network's return or
+//   the computer's wake-up, all on the main thread; each refresh runs as above.
 // - Destroying the root cancels running downloads and waits only as long as the cancelled work
 //   takes to notice; a refresh never keeps the program from quitting.
 class FXCompositionRoot {
@@ -53,8 +57,13 @@ public:
         std::chrono::milliseconds refreshPause{0};
         // The window follows what other processes change in the shared files.
         bool watchesSharedFiles = false;
+        // Makes what may leave the rates out of date unseen (the network coming back, the
+        // computer waking). With it the rates are refreshed on their own (FXRefreshScheduler)
+        // from the end of the first refresh; without it only when asked: cambio-cli's case.
+        std::function<std::vector<std::unique_ptr<FXRefreshOccasion>>()> refreshOccasions;
     };
-    // The window's: the platform's positioning, a readable pause, the shared files watched.
+    // The window's: the platform's positioning, a readable pause, the shared files watched, the
+    // rates kept current after the network's return and the computer's wake-up.
     // Defined apart (cambio_composition_window), so that only the window links Qt Positioning.
     static Options windowOptions();
     static Options commandLineOptions() { return {}; }

@@ -1,6 +1,8 @@
 #include "FXCompositionRoot.h"
 
+#include "FXLoadedReachability.h"
 #include "FXQtLocationService.h"
+#include "FXSystemWake.h"
 
 FXCompositionRoot::Options FXCompositionRoot::windowOptions()
 {
@@ -12,5 +14,11 @@ FXCompositionRoot::Options FXCompositionRoot::windowOptions()
     };
     options.refreshPause = std::chrono::seconds(1);
     options.watchesSharedFiles = true;
+    options.refreshOccasions = [] {
+        std::vector<std::unique_ptr<FXRefreshOccasion>> occasions;
+        occasions.push_back(std::make_unique<FXLoadedReachability>());
+        occasions.push_back(std::make_unique<FXSystemWake>());
+        return occasions;
+    };
     return options;
 }

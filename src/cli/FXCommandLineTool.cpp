@@ -26,10 +26,11 @@ const QString Locale = QStringLiteral("--locale");
 const QString Available = QStringLiteral("--available");
 const QString Filter = QStringLiteral("--filter");
 const QString Auto = QStringLiteral("--auto");
+const QString Quiet = QStringLiteral("--quiet");
 
-const QStringList Flags{Help, ShortHelp, Version, Available, Auto};
+const QStringList Flags{Help, ShortHelp, Version, Available, Auto, Quiet};
 const QStringList ValueOptions{Locale, Filter};
-const QStringList GlobalOptions{Help, ShortHelp, Version, Locale};
+const QStringList GlobalOptions{Help, ShortHelp, Version, Locale, Quiet};
 
 // The shortest text that reads back as the same double, in the C locale's notation, so that
 // scripts can read the rates whatever the user's locale.
@@ -94,11 +95,12 @@ QString FXCommandLineTool::usage()
         "                                  it follow the computer's country\n"
         "  update                          fetches the latest rates from the rates server\n"
         "  rates [CODE...]                 the date of the rates, then each currency's rates\n"
-        "                                  from and to the US dollar\n"
+        "                                  from and to the US dollar; their age on stderr\n"
         "\n"
         "Options:\n"
         "  --locale ID    use the locale ID (for example de_DE, or ar_EG@numbers=latn for its\n"
         "                 digits 0 to 9) instead of the current one\n"
+        "  --quiet        no warning on stderr that the rates are old\n"
         "  -h, --help     show this help\n"
         "  --version      show the version\n"
         "\n"
@@ -195,6 +197,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
     }
     if (parsed.positionals.isEmpty())
         return usageError(QStringLiteral("no command given (see cambio-cli --help)"));
+    m_quiet = parsed.flags.contains(Quiet);
 
     const QString name = parsed.positionals.takeFirst();
     for (const CommandEntry &command : commands()) {
@@ -290,7 +293,14 @@ FXCommandLineTool::Outcome FXCommandLineTool::convert(const ParsedArguments &arg
             target == *from ? *value : m_currencies.convertedAmount(*value, *from, target);
         printLine(m_formatter.formattedStringForInput(converted) + u' ' + target);
     }
+    warnOfOldRates();
     return {};
+}
+
+void FXCommandLineTool::warnOfOldRates()
+{
+    if (const QString warning = m_currencies.staleRatesWarning(); !warning.isEmpty() && !m_quiet)
+        m_err << QStringLiteral("cambio-cli: ") << warning << '\n';
 }
 
 FXCommandLineTool::Outcome FXCommandLineTool::unconvertible(double amount, const QString &from,
@@ -331,6 +341,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::summary(const ParsedArguments &arg
         refused.status != Success)
         return refused;
     m_out << enterAmount(*value, *from).inputSummaryForPasteboard();
+    warnOfOldRates();
     return {};
 }
 
@@ -440,7 +451,13 @@ FXCommandLineTool::Outcome FXCommandLineTool::rates(const ParsedArguments &argum
     if (codes.isEmpty())
         codes = m_currencies.allCurrencies();
 
-    const QDateTime date = document->date();
+    // Scripts read the date on the first line and the rates on the others; people read the age.
+    const QDateTime date = document->shownDate();
+    if (date.isValid() && !m_quiet) {
+        m_err << QStringLiteral("cambio-cli: ")
+              << FXLocalizedString::format("Updated %@", m_currencies.humanReadableUpdateDate()) << '\n';
+    }
+    warnOfOldRates();
     printLine(date.isValid() ? date.toUTC().toString(Qt::ISODate) : QString());
     for (const QString &code : std::as_const(codes)) {
         const FXRate rate = document->rate(code);

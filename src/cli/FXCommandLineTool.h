@@ -91,6 +91,8 @@ private:
     std::optional<double> amount(const QString &text) const;
     static Outcome notAnAmount(const QString &text);
     void printLine(const QString &line);
+    // Tells on stderr that the rates in force are old, unless --quiet.
+    void warnOfOldRates();
 
     FXCurrencyManager &m_currencies;
     FXSettingsManager &m_settings;
@@ -99,4 +101,5 @@ private:
     const FXNumberFormatter &m_formatter;
     QTextStream &m_out;
     QTextStream &m_err;
+    bool m_quiet = false;
 };

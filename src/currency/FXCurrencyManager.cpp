@@ -1,10 +1,10 @@
 #include "FXCurrencyManager.h"
 
 #include "FXDispatch.h"
-#include "FXICUString.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
 #include "FXNotificationCenter.h"
+#include "FXRatesAge.h"
 #include "FXRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
@@ -13,8 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
-
-#include <unicode/datefmt.h>
 
 
 namespace {
@@ -145,13 +143,16 @@ QVariantMap FXRefreshOutcome::userInfo() const
 
 void FXCurrencyManager::updateCurrencyRates()
 {
-    ++m_runningRefreshes;
+    // A second download at once would fetch the same rates again.
+    if (m_refreshing)
+        return;
+    m_refreshing = true;
     FXDispatch::backgroundAsync([this] {
         const FXRefreshOutcome outcome = refreshRates();
         if (m_cancelled)
             return;
         FXDispatch::mainSync([&] {
-            --m_runningRefreshes;
+            m_refreshing = false;
             m_lastRefreshFailure = outcome.failure;
             m_center.postNotification(FXRatesDidUpdateNotification, this, outcome.userInfo());
         });
@@ -184,8 +185,8 @@ FXRefreshOutcome FXCurrencyManager::refreshRates()
 
     FXRefreshOutcome outcome;
     const QDateTime now = m_now();
-    FXServerRates answer =
-        FXRatesDocument::fromServerResponse(download.body(), now, m_table.currencyRates().get());
+    FXServerRates answer = FXRatesDocument::fromServerResponse(
+        download.body(), now, download.lastModified(), m_table.currencyRates().get());
     if (!answer.document) {
         outcome.failure = failure(answer.failure);
     } else if (!m_cancelled) {
@@ -216,16 +217,25 @@ std::optional<QDateTime> FXCurrencyManager::lastUpdateDate() const
 QString FXCurrencyManager::humanReadableUpdateDate() const
 {
     const auto document = currencyRates();
-    if (!document || !document->date().isValid())
+    if (!document || !document->shownDate().isValid())
         return {};
-    const QDateTime date = document->date();
-    const bool olderThanHalfADay = date.secsTo(m_now()) > 12 * 60 * 60;
-    const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateTimeInstance(
-        olderThanHalfADay ? icu::DateFormat::kShort : icu::DateFormat::kNone,
-        icu::DateFormat::kShort, m_locale.icuLocale()));
-    if (!format)
-        return date.toString(Qt::ISODate);
-    icu::UnicodeString text;
-    format->format(UDate(date.toMSecsSinceEpoch()), text);
-    return FXICUString::toQString(text);
+    return FXRatesAge(m_locale).humanReadableDate(document->shownDate(), m_now());
+}
+
+QString FXCurrencyManager::staleRatesWarning() const
+{
+    const auto document = currencyRates();
+    if (!document || !document->shownDate().isValid())
+        return {};
+    const QDateTime shown = document->shownDate();
+    const QDateTime now = m_now();
+    if (shown.secsTo(now) <= m_settings.ratesStaleAge().count())
+        return {};
+    QString warning = FXLocalizedString::format("Rates are %@ old",
+                                                FXRatesAge(m_locale).duration(shown, now));
+    if (!m_lastRefreshFailure.isEmpty())
+        warning += QStringLiteral(": ") + m_lastRefreshFailure;
+    else if (lastUpdateDate())
+        warning += QStringLiteral(": ") + FXLocalizedString::text("the rates server has no newer rates");
+    return warning;
 }

@@ -97,22 +97,29 @@ public:
 
     // Refreshing the rates.
     // Starts a refresh on the background queue and returns at once; its end is announced on the
-    // main thread with FXRatesDidUpdateNotification. Main thread only.
+    // main thread with FXRatesDidUpdateNotification. While one runs, a refresh asked for joins it:
+    // its end is the one announced. Main thread only.
     void updateCurrencyRates();
     // One whole refresh, blocking: download, read, store. Any thread but the main one.
     FXRefreshOutcome refreshRates();
-    // For quitting: running refreshes stop soon, store nothing more and are not announced, and
+    // For quitting: a running refresh stops soon, stores nothing more and is not announced, and
     // no later refresh downloads anything.
     void cancelRefreshes();
-    // True from the start of a refresh until the last of the running ones has been announced.
-    bool isUpdating() const { return m_runningRefreshes > 0; }
+    // True from the start of a refresh until its end has been announced.
+    bool isUpdating() const { return m_refreshing; }
     // When this run last received usable rates; none before the first success.
     std::optional<QDateTime> lastUpdateDate() const;
     // Why the last refresh that ended failed, as announced; empty when it went well or none has
     // ended yet. Main thread only.
     QString lastRefreshFailureReason() const { return m_lastRefreshFailure; }
-    // The date of the rates in force: a time today, a date and time when older than 12 hours.
+    // The date of the rates in force (their own when the server told it, else that of their
+    // download) as the status line shows it: a time today, a date and time when older than 12
+    // hours, "yesterday" or "3 days ago" once older than a day, a date past a week.
     QString humanReadableUpdateDate() const;
+    // Empty while the rates in force are younger than the settings' stale age, else what is wrong
+    // with them: "Rates are 12 days old", and why no newer ones came when this run knows it: the
+    // reason its last refresh failed, or that the server answered with the same old rates.
+    QString staleRatesWarning() const;
 
     QString ratesServerURL() const { return m_ratesServer(); }
     // How long a refresh that received data waits before it ends (none unless set), and the clock.
@@ -130,7 +137,7 @@ private:
     FXNotificationCenter &m_center;
 
     std::optional<QString> m_userBaseCurrency;
-    int m_runningRefreshes = 0;   // main thread only
+    bool m_refreshing = false;   // main thread only
     QString m_lastRefreshFailure;   // main thread only
     std::atomic<bool> m_cancelled{false};
     std::mutex m_pauseMutex;

@@ -147,5 +147,6 @@ FXDownloadResult FXHttpRatesDownloader::transfer(const QUrl &url, const Upload *
         return FXDownloadResult::failure(networkFailureReason(*reply));
     if (body.size() + reply->bytesAvailable() > m_maximumBodySize)
         return FXDownloadResult::failure(tooLarge);
-    return FXDownloadResult::success(body + reply->readAll());
+    return FXDownloadResult::success(body + reply->readAll(),
+                                     reply->header(QNetworkRequest::LastModifiedHeader).toDateTime());
 }

@@ -1,8 +1,10 @@
-// The module "cambio-network": the HTTP downloader of the rates and the uploader of crash reports
-// and feedback, for programs that load QtNetwork only when they use the network (cambio-cli, whose
-// other commands start faster without it, and the window).
+// The module "cambio-network": the HTTP downloader of the rates, the uploader of crash reports
+// and feedback, and the watch on the network's reachability, for programs that load QtNetwork only
+// when they use the network (cambio-cli, whose other commands start faster without it, and the
+// window).
 
 #include "FXHttpRatesDownloader.h"
+#include "FXNetworkReachability.h"
 
 #include <QtGlobal>
 
@@ -14,4 +16,9 @@ extern "C" Q_DECL_EXPORT FXRatesDownloader *cambioCreateRatesDownloader()
 extern "C" Q_DECL_EXPORT FXUploader *cambioCreateUploader()
 {
     return new FXHttpRatesDownloader;
+}
+
+extern "C" Q_DECL_EXPORT FXRefreshOccasion *cambioCreateReachability()
+{
+    return new FXNetworkReachability;
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-const QByteArray Format = QByteArrayLiteral("Cambio rates cache 1, " CAMBIO_VERSION "\n");
+const QByteArray Format = QByteArrayLiteral("Cambio rates cache 2, " CAMBIO_VERSION "\n");
 // Far more than the copy of any real rates document takes.
 constexpr qint64 MaximumSize = 1024 * 1024;
 constexpr qsizetype StateSize = 4 * sizeof(quint64);

@@ -16,6 +16,7 @@ namespace {
 
 const QString CurrencyRatesKey = QStringLiteral("CurrencyRates");
 const QString DateKey = QStringLiteral("Date");
+const QString RatesDateKey = QStringLiteral("RatesDate");
 const QString FromBaseKey = QStringLiteral("from_base");
 const QString ToBaseKey = QStringLiteral("to_base");
 
@@ -78,6 +79,7 @@ std::optional<double> FXRate::plainDecimal(QStringView text)
 
 FXRatesDocument::FXRatesDocument(const QVariantMap &propertyList)
     : m_date(propertyList.value(DateKey).toDateTime())
+    , m_ratesDate(propertyList.value(RatesDateKey).toDateTime())
 {
     const QVariantMap rates = propertyList.value(CurrencyRatesKey).toMap();
     m_rates.reserve(rates.size());
@@ -99,6 +101,7 @@ void FXRatesDocument::takeRefusedRatesFrom(const FXRatesDocument &fallback)
 }
 
 FXServerRates FXRatesDocument::fromServerResponse(const QByteArray &body, const QDateTime &date,
+                                                  const QDateTime &ratesDate,
                                                   const FXRatesDocument *inForce)
 {
     QJsonParseError error;
@@ -110,6 +113,7 @@ FXServerRates FXRatesDocument::fromServerResponse(const QByteArray &body, const 
 
     FXRatesDocument document(QVariantMap{{CurrencyRatesKey, json.object().toVariantMap()}});
     document.m_date = date;
+    document.m_ratesDate = ratesDate;
     document.m_refusedCodes.clear();   // they keep their last known rates below
     if (document.m_rates.isEmpty())
         return {std::nullopt, FXLocalizedString::text("the answer holds no usable rate")};
@@ -141,6 +145,8 @@ QVariantMap FXRatesDocument::propertyList() const
     QVariantMap document{{CurrencyRatesKey, rates}};
     if (m_date.isValid())
         document.insert(DateKey, m_date);
+    if (m_ratesDate.isValid())
+        document.insert(RatesDateKey, m_ratesDate);
     return document;
 }
 
@@ -151,9 +157,11 @@ QByteArray FXRatesDocument::compactForm() const
         const auto littleEndian = qToLittleEndian(number);
         bytes.append(reinterpret_cast<const char *>(&littleEndian), sizeof(littleEndian));
     };
-    bytes.reserve(16 + m_rates.size() * 24);
-    append(quint8(m_date.isValid()));
-    append(qint64(m_date.isValid() ? m_date.toMSecsSinceEpoch() : 0));
+    bytes.reserve(32 + m_rates.size() * 24);
+    for (const QDateTime &date : {m_date, m_ratesDate}) {
+        append(quint8(date.isValid()));
+        append(qint64(date.isValid() ? date.toMSecsSinceEpoch() : 0));
+    }
     append(quint32(m_rates.size()));
     const auto appendText = [&](const QString &text) {
         append(quint32(text.size()));
@@ -184,10 +192,12 @@ std::optional<FXRatesDocument> FXRatesDocument::fromCompactForm(QByteArrayView b
         return number;
     };
     FXRatesDocument document;
-    const bool dated = take(quint8()) != 0;
-    const qint64 date = take(qint64());
-    if (dated)
-        document.m_date = QDateTime::fromMSecsSinceEpoch(date, QTimeZone::utc());
+    for (QDateTime *date : {&document.m_date, &document.m_ratesDate}) {
+        const bool dated = take(quint8()) != 0;
+        const qint64 milliseconds = take(qint64());
+        if (dated)
+            *date = QDateTime::fromMSecsSinceEpoch(milliseconds, QTimeZone::utc());
+    }
     const auto takeText = [&]() -> std::optional<QString> {
         const quint32 length = take(quint32());
         if (length > quint32(bytes.size()))

@@ -27,9 +27,12 @@ struct FXRate {
 
 struct FXServerRates;
 
-// One rates document, read once and never changed: every currency's rates and the date they were
-// fetched. Its stored form is the property list
-//   {"CurrencyRates": {CODE: {"from_base": number, "to_base": number}}, "Date": date}.
+// One rates document, read once and never changed: every currency's rates, the date they were
+// fetched and, when the rates server told it, the date of the rates themselves. Its stored form is
+// the property list
+//   {"CurrencyRates": {CODE: {"from_base": number, "to_base": number}}, "Date": date,
+//    "RatesDate": date}
+// where "RatesDate" is left out when the server did not tell it.
 class FXRatesDocument {
 public:
     // Reads a stored document. An entry is taken only when its key is a currency code and its rates
@@ -40,7 +43,10 @@ public:
     // entry of a stored document; every other currency of `inForce` keeps its last known rate. An
     // answer without a single such entry gives no document: a glitch of the server must not
     // replace good rates, nor make currencies vanish.
+    // `date` is the time of the download, `ratesDate` the date of the rates as the server gave it
+    // (invalid when it gave none).
     static FXServerRates fromServerResponse(const QByteArray &body, const QDateTime &date,
+                                            const QDateTime &ratesDate,
                                             const FXRatesDocument *inForce);
     // Three capital ASCII letters, as ISO 4217 codes and "BTC" are.
     static bool isCurrencyCode(const QString &code);
@@ -66,8 +72,14 @@ public:
     bool contains(const QString &code) const { return m_rates.contains(code); }
     FXRate rate(const QString &code) const { return m_rates.value(code); }
     const QHash<QString, FXRate> &rates() const { return m_rates; }
-    // Invalid when the document carries no date.
+    // When the rates were downloaded, which decides when the next download is due; invalid when
+    // the document carries no date.
     QDateTime date() const { return m_date; }
+    // The date of the rates themselves when the server told it, else invalid. It stays old while
+    // the source publishes nothing new (a weekend, a holiday), however recent the download.
+    QDateTime ratesDate() const { return m_ratesDate; }
+    // The date the rates are shown, aged and judged by: their own, else that of the download.
+    QDateTime shownDate() const { return m_ratesDate.isValid() ? m_ratesDate : m_date; }
 
 private:
     FXRatesDocument() = default;
@@ -77,6 +89,7 @@ private:
     QStringList m_refusedCodes;
 
     QDateTime m_date;
+    QDateTime m_ratesDate;
 };
 
 // What the rates server's answer gave: the document to put in force, or why there is none.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QUrl>
 
@@ -11,10 +12,12 @@
 // ("connection refused", "HTTP 500", "timed out after 20 s", "response larger than 4 MiB").
 class FXDownloadResult {
 public:
-    static FXDownloadResult success(QByteArray body)
+    // `lastModified`: the date of the data the server sent, invalid when it told none.
+    static FXDownloadResult success(QByteArray body, QDateTime lastModified = {})
     {
         FXDownloadResult result;
         result.m_body = std::move(body);
+        result.m_lastModified = std::move(lastModified);
         return result;
     }
     static FXDownloadResult failure(QString reason)
@@ -29,12 +32,15 @@ public:
     QByteArray body() const { return m_body.value_or(QByteArray()); }
     // Empty for a success.
     QString failureReason() const { return m_failureReason; }
+    // The answer's Last-Modified; invalid for a failure or an answer without one.
+    QDateTime lastModified() const { return m_lastModified; }
 
 private:
     FXDownloadResult() = default;
 
     std::optional<QByteArray> m_body;
     QString m_failureReason;
+    QDateTime m_lastModified;
 };
 
 // Fetches the rates from the rates server: one blocking download of the whole answer, on a thread

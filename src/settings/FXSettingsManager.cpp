@@ -15,11 +15,26 @@ const QString VisibleCurrenciesKey = QStringLiteral("VisibleCurrencies");
 const QString FixedMainCurrencyKey = QStringLiteral("UserBaseCurrency");
 const QString NumberFormatLocaleKey = QStringLiteral("NumberFormatLocale");
 const QString RatesServerURLKey = QStringLiteral("RatesServerURL");
+const QString RatesRefreshIntervalKey = QStringLiteral("RatesRefreshInterval");
+const QString RatesStaleAgeKey = QStringLiteral("RatesStaleAge");
 
 // A currency code as the rates table writes it, whatever the case and space around it.
 QString codeOf(const QString &text)
 {
     return text.trimmed().toUpper();
+}
+
+// A stored number of seconds of at least `smallest`, else `fallback`. Ten years at most: beyond
+// that no timer or date sum should have to go.
+std::chrono::seconds storedSeconds(const FXUserDefaults &defaults, const QString &key,
+                                   qint64 smallest, std::chrono::seconds fallback)
+{
+    constexpr qint64 largest = 10LL * 365 * 24 * 60 * 60;
+    bool ok = false;
+    const double stored = defaults.objectForKey(key).toDouble(&ok);
+    if (!ok || !(stored >= double(smallest)) || stored > double(largest))
+        return fallback;
+    return std::chrono::seconds(qint64(stored));
 }
 
 // The value stored under `key` without surrounding space; none when that leaves nothing.
@@ -174,6 +189,16 @@ FXResult FXSettingsManager::setNumberFormatLocale(const std::optional<QString> &
 {
     return identifier ? m_userDefaults.setObject(*identifier, NumberFormatLocaleKey)
                       : m_userDefaults.removeObjectForKey(NumberFormatLocaleKey);
+}
+
+std::chrono::seconds FXSettingsManager::ratesRefreshInterval() const
+{
+    return storedSeconds(m_userDefaults, RatesRefreshIntervalKey, 0, defaultRatesRefreshInterval);
+}
+
+std::chrono::seconds FXSettingsManager::ratesStaleAge() const
+{
+    return storedSeconds(m_userDefaults, RatesStaleAgeKey, 1, defaultRatesStaleAge);
 }
 
 std::optional<QString> FXSettingsManager::ratesServerURL() const

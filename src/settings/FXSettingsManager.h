@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -86,6 +87,17 @@ public:
     // Refuses, saying why, anything but an http or https address with a host; the empty text
     // (after trimming) chooses the built-in server again.
     FXResult setRatesServerURL(const QString &url);
+
+    // How old the downloaded rates may grow before they are downloaded again while the window is
+    // open: "RatesRefreshInterval" in seconds, 6 hours unless set; 0 turns that off. Edited only
+    // in the file; a value that is no number of seconds counts as unset.
+    std::chrono::seconds ratesRefreshInterval() const;
+    static constexpr std::chrono::seconds defaultRatesRefreshInterval{6 * 60 * 60};
+    // How old the rates themselves may be before they are shown as old: "RatesStaleAge" in
+    // seconds, a week unless set (the age up to which the rates server calls its rates current,
+    // so that a long weekend of the central bank warns nobody).
+    std::chrono::seconds ratesStaleAge() const;
+    static constexpr std::chrono::seconds defaultRatesStaleAge{7 * 24 * 60 * 60};
 
 private:
     // `code` as the rates table writes it, when the table carries it.

@@ -65,8 +65,10 @@ protected:
     }
 
     // USD, EUR at two dollars, GBP, JPY, BTC, CHF, a code that no locale names and one whose
-    // rates are unusable, with the entries of `changes` put in.
-    void plantRates(const QVariantMap &changes = {})
+    // rates are unusable, with the entries of `changes` put in, downloaded on 2026-01-02 unless
+    // `dates` says otherwise ("Date" and "RatesDate"). Rates of such an age are not old to the
+    // tests (their "RatesStaleAge" is ten years) unless they set their own.
+    void plantRates(const QVariantMap &changes = {}, const QVariantMap &dates = {})
     {
         QVariantMap rates{
             {QStringLiteral("USD"), rate(1, 1)},         {QStringLiteral("EUR"), rate(0.5, 2)},
@@ -75,10 +77,12 @@ protected:
             {QStringLiteral("XQQ"), rate(1e-05, 1e5)},   {QStringLiteral("XZZ"), rate(0, 0)},
         };
         rates.insert(changes);
-        const QDateTime date(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
-        ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(
-            {{QStringLiteral("CurrencyRates"), rates}, {QStringLiteral("Date"), date}},
-            ratesPath()));
+        QVariantMap document{{QStringLiteral("CurrencyRates"), rates},
+                             {QStringLiteral("Date"), QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC)}};
+        document.insert(dates);
+        ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(document, ratesPath()));
+        if (!group.objectForKey(QStringLiteral("RatesStaleAge")).isValid())
+            group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
     }
 
     FXUserDefaults group{FXUserDefaults::filePathForDomain(FXUserDefaults::groupDomain())};
@@ -126,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"summary 0.125 eur", "0.12 EUR = 0.25 USD\n0.12 EUR = 0.2 GBP\n0.12 EUR = 25 JPY\n"
                                  "0.12 EUR = 0.000025 BTC\n", 0, ""},
     Command{"currencies --available --filter=q", "XQQ\t\n", 0, ""},
-    Command{"rates xqq chf", "2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n", 0, ""},
+    Command{"rates xqq chf", "2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n", 0, "Updated 1/2/26"},
     Command{"convert 1.234,5 USD EUR", "", 2, "not an amount: 1.234,5"},
     Command{"convert \u202e00.01 USD USD", "", 2, "not an amount: \\u{202e}00.01"},
     Command{"convert 100 USD eur xyz", "", 2, "unknown currency: xyz"},
@@ -169,6 +173,7 @@ TEST_F(CommandLine, RatesMarksTheRefusedEntriesOfTheFileOnStderr)
     const Result all = run("rates");
     EXPECT_EQ(all.status, 0);
     EXPECT_EQ(all.err, QStringLiteral(
+        "cambio-cli: Updated 1/2/26\n"
         "cambio-cli: the rates file's entry for \\u{1b}[2J is unusable and left out\n"
         "cambio-cli: the rates file's entry for EUR is unusable; the program's own rates are shown\n"
         "cambio-cli: the rates file's entry for XZZ is unusable and left out\n"));
@@ -186,7 +191,45 @@ TEST_F(CommandLine, RatesMarksTheRefusedEntriesOfTheFileOnStderr)
 
     const Result one = run("rates chf");
     EXPECT_EQ(one.out, QStringLiteral("2026-01-02T03:04:05Z\nCHF 1.25 0.8\n"));
-    EXPECT_EQ(one.err, QString());
+    EXPECT_EQ(one.err, QStringLiteral("cambio-cli: Updated 1/2/26\n"));
+}
+
+// Scripts read stdout as before; people read on stderr how old the rates are, and that they are
+// old, which changes no exit status.
+TEST_F(CommandLine, TellsTheAgeOfTheRatesOnStderrAndWarnsWhenTheyAreOld)
+{
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const auto plantDays = [&](int days) {
+        plantRates({}, {{QStringLiteral("Date"), QDateTime::fromSecsSinceEpoch(now - 3600, Qt::UTC)},
+                        {QStringLiteral("RatesDate"),
+                         QDateTime::fromSecsSinceEpoch(now - days * 86400, Qt::UTC)}});
+        group.setObject(QVariant(), QStringLiteral("RatesStaleAge"));
+    };
+    plantDays(9);
+    const QString ratesDate = QDateTime::fromSecsSinceEpoch(now - 9 * 86400, Qt::UTC).toString(Qt::ISODate);
+    const Result rates = run("rates chf");
+    EXPECT_EQ(rates.out, ratesDate + u"\nCHF 1.25 0.8\n");
+    EXPECT_TRUE(rates.err.contains(QRegularExpression(QStringLiteral(
+        "^cambio-cli: Updated \\d{1,2}/\\d{1,2}/\\d\\d\ncambio-cli: Rates are 9 days old\n$"))))
+        << qPrintable(rates.err);
+
+    const struct { const char *arguments; const char *err; } commands[] = {
+        {"convert 1 USD EUR", "cambio-cli: Rates are 9 days old\n"},
+        {"convert 1 USD EUR --quiet", ""},
+        {"--quiet convert 1 USD EUR", ""},
+        {"summary 1 USD --quiet", ""},
+        {"rates chf --quiet", ""},
+    };
+    for (const auto &command : commands) {
+        const Result result = run(command.arguments);
+        EXPECT_EQ(result.status, 0) << command.arguments;
+        EXPECT_EQ(result.err, QString::fromUtf8(command.err)) << command.arguments;
+    }
+    EXPECT_EQ(run("summary 1 USD").err, u"cambio-cli: Rates are 9 days old\n");
+
+    plantDays(3);
+    EXPECT_EQ(run("convert 1 USD EUR").err, QString());
+    EXPECT_EQ(run("rates chf").err, u"cambio-cli: Updated 3 days ago\n");
 }
 
 TEST_F(CommandLine, TheNumberFormatOfThePreferencesHoldsUnlessALocaleIsGiven)

@@ -3,6 +3,7 @@
 #include "ReadableName.h"
 
 #include <QJsonDocument>
+#include <QLocale>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -199,14 +200,103 @@ TEST_F(RatesRefresh, AFailedWriteStillReplacesTheTableButSaysSo)
     EXPECT_EQ(manager.ratesTable().rateToBaseForCurrency(u"GBP"_qs), 4.0);
 }
 
-TEST_F(RatesRefresh, OverlappingRefreshesKeepUpdatingUntilTheLastEnds)
+TEST_F(RatesRefresh, ARefreshAskedForWhileOneRunsJoinsIt)
 {
     server.setResponse({200, NewRates});
     currencies.updateCurrencyRates();
     currencies.updateCurrencyRates();
-    ASSERT_TRUE(waitForAnnouncements(2));
-    EXPECT_EQ(updatingWhenAnnounced, (QList<bool>{true, false}));
+    ASSERT_TRUE(waitForAnnouncements(1));
+    EXPECT_FALSE(runUntil([&] { return updatingWhenAnnounced.size() > 1; }, std::chrono::milliseconds(200)));
+    EXPECT_EQ(server.requests().size(), 1);
 }
+
+namespace {
+
+struct DatedAnswer {
+    const char *name;
+    QByteArray headers;
+    std::optional<QDateTime> ratesDate;   // stored as "RatesDate"; none when left out
+};
+void PrintTo(const DatedAnswer &answer, std::ostream *out) { *out << answer.name; }
+class RatesDate : public RatesRefresh, public ::testing::WithParamInterface<DatedAnswer> {};
+
+const QDateTime Downloaded(QDate(2026, 9, 29), QTime(9, 30), Qt::UTC);
+
+}
+
+// The download's time decides when the next one is due; the rates' own date is what is shown.
+TEST_P(RatesDate, IsTheServersLastModifiedStoredBesideTheDownloadsDate)
+{
+    server.setResponse({200, NewRates, true, std::nullopt, false, GetParam().headers});
+    currencies.setClock([] { return Downloaded; });
+    ASSERT_TRUE(currencies.refreshRates().replaced);
+    const QVariantMap stored = FXPropertyList::readDictionaryFromFile(ratesPath()).value_or(QVariantMap());
+    EXPECT_EQ(stored.value(QStringLiteral("Date")).toDateTime(), Downloaded);
+    EXPECT_EQ(stored.contains(QStringLiteral("RatesDate")), GetParam().ratesDate.has_value());
+    const QDateTime shown = GetParam().ratesDate.value_or(Downloaded);
+    EXPECT_EQ(currencies.currencyRates()->shownDate(), shown);
+    EXPECT_EQ(FXRatesDocument(stored).shownDate(), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, RatesDate, ::testing::Values(
+    DatedAnswer{"Last-Modified", "Last-Modified: Fri, 25 Sep 2026 16:00:00 GMT\r\n",
+                QDateTime(QDate(2026, 9, 25), QTime(16, 0), Qt::UTC)},
+    DatedAnswer{"none", "", std::nullopt},
+    DatedAnswer{"one that is no date", "Last-Modified: yesterday\r\n", std::nullopt}),
+    ReadableName());
+
+namespace {
+
+struct Staleness {
+    const char *name;
+    qint64 daysOld;               // the rates' own date before now
+    std::optional<int> lastStatus;  // of this run's last refresh; none when it made none
+    qint64 staleAge;              // "RatesStaleAge"; 0 when not set
+    const char *warning;          // how the warning begins; empty when there is none
+};
+void PrintTo(const Staleness &staleness, std::ostream *out) { *out << staleness.name; }
+class StaleRates : public RatesRefresh, public ::testing::WithParamInterface<Staleness> {};
+
+}
+
+// The warning names what is true: the rates' age, and why nothing newer came when that is known.
+TEST_P(StaleRates, AreNamedWithTheirAgeAndWhatIsKnownOfWhy)
+{
+    const Staleness &staleness = GetParam();
+    if (staleness.staleAge != 0)
+        defaults.setObject(staleness.staleAge, QStringLiteral("RatesStaleAge"));
+    const QDateTime now(QDate(2026, 10, 20), QTime(12, 0), Qt::UTC);
+    currencies.setClock([now] { return now; });
+    const QDateTime ratesDate = now.addDays(-staleness.daysOld);
+    QVariantMap document = ratesDocument({{QStringLiteral("USD"), rate(1, 1)}});
+    document.insert(QStringLiteral("Date"), ratesDate);
+    ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(document, ratesPath()));
+    table.reloadIfChanged();
+    if (staleness.lastStatus) {
+        server.setResponse({*staleness.lastStatus, NewRates, true, std::nullopt, false,
+                            "Last-Modified: "
+                                + QLocale::c().toString(ratesDate, u"ddd, dd MMM yyyy hh:mm:ss 'GMT'").toLatin1()
+                                + "\r\n"});
+        currencies.updateCurrencyRates();
+        ASSERT_TRUE(waitForAnnouncements(1));
+    }
+    const QString warning = currencies.staleRatesWarning();
+    if (*staleness.warning == '\0')
+        EXPECT_EQ(warning, QString());
+    else
+        EXPECT_TRUE(warning.startsWith(QString::fromUtf8(staleness.warning))) << qPrintable(warning);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StaleRates, ::testing::Values(
+    Staleness{"a week old", 7, std::nullopt, 0, ""},
+    Staleness{"eight days old, nothing tried", 8, std::nullopt, 0, "Rates are 8 days old"},
+    Staleness{"eight days old, the server unreachable", 8, 503, 0,
+              "Rates are 8 days old: cannot update the rates from http://127.0.0.1:"},
+    Staleness{"eight days old, the server's rates as old", 8, 200, 0,
+              "Rates are 8 days old: the rates server has no newer rates"},
+    Staleness{"two days old against a stale age of a day", 2, 200, 86400, "Rates are 2 days old"},
+    Staleness{"a stale age that is no age counts as unset", 6, std::nullopt, -5, ""}),
+    ReadableName());
 
 TEST_F(RatesRefresh, TheDateShowsATimeUpToHalfADayAndADateAfter)
 {

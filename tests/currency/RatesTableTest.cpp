@@ -85,8 +85,11 @@ FXRate rateInANewProcess(const QString &path, const FXLocale &locale, const QStr
 
 TEST_F(RatesTable, TheCompactCopyServesTheVersionOfTheFileItWasMadeFromAndNoOther)
 {
-    plant({{USD, rate(1, 1)}, {EUR, rate(0.9, 1.1111)}, {QStringLiteral("aud"), rate(QStringLiteral("2.5x"), 0.4)},
-           {QStringLiteral("NON"), QVariantMap()}});
+    QVariantMap planted = ratesDocument({{USD, rate(1, 1)}, {EUR, rate(0.9, 1.1111)},
+                                         {QStringLiteral("aud"), rate(QStringLiteral("2.5x"), 0.4)},
+                                         {QStringLiteral("NON"), QVariantMap()}});
+    planted.insert(QStringLiteral("RatesDate"), QDateTime(QDate(2026, 9, 25), QTime(16, 0), Qt::UTC));
+    ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(planted, ratesPath()));
     const auto parsed = FXRatesDocument(*FXPropertyList::readDictionaryFromFile(ratesPath()));
     const auto copied = [&] {
         FXRatesFile reader(ratesPath());
@@ -95,6 +98,7 @@ TEST_F(RatesTable, TheCompactCopyServesTheVersionOfTheFileItWasMadeFromAndNoOthe
     }();
     ASSERT_TRUE(copied);
     EXPECT_EQ(copied->date(), parsed.date());
+    EXPECT_EQ(copied->ratesDate(), QDateTime(QDate(2026, 9, 25), QTime(16, 0), Qt::UTC));
     EXPECT_EQ(copied->rates().keys(), parsed.rates().keys());
     for (const QString &code : parsed.codes()) {
         EXPECT_EQ(copied->rate(code).fromBase, parsed.rate(code).fromBase) << qPrintable(code);

@@ -96,6 +96,7 @@ private slots:
     void theFrameIsKeptAndBroughtBackOntoAScreen();
     void theWindowButtonsAreColouredWhileTheWindowIsActive();
     void screenReadersFindEveryControlAndAmountAndWhyARefreshFailed();
+    void oldRatesShowTheirAgeAndWhyNoNewerOnesCame();
     void theApplicationMenuOpensFromTheKeyboard();
     void theKeyboardAloneGoesFromStartToQuit();
     void thePreferencesCloseFromTheKeyboard_data();
@@ -210,6 +211,25 @@ void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
     QTest::keyClick(status->warningSign(), Qt::Key_Return);
     QCOMPARE(status->text(), QStringLiteral("Updating…"));
     QTRY_VERIFY(status->warningSign()->isVisible());
+}
+
+void WindowTest::oldRatesShowTheirAgeAndWhyNoNewerOnesCame()
+{
+    ConverterHarness core({.now = QDateTime(QDate(2026, 10, 11), QTime(12, 0), Qt::UTC)});
+    FXApplicationDelegate application(core.services);
+    application.applicationDidFinishLaunching();
+    FXMainWindowController &window = *application.mainWindow();
+    FXStatusLine *status = window.contentViewController()->statusTextField();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(status->text(), QStringLiteral("Updated 9/29/26"));
+    QVERIFY(status->warningSign()->isVisible());
+    const QString why = QStringLiteral("Rates are 12 days old: cannot update the rates from ");
+    QVERIFY2(status->warningSign()->toolTip().startsWith(why), qPrintable(status->warningSign()->toolTip()));
+    const auto line = readableNamed(&window, status->text());
+    QVERIFY(line);
+    QCOMPARE(line->description, status->warningSign()->toolTip());
+    QCOMPARE(readableNamed(&window, QStringLiteral("Rates not updated"))->description,
+             status->warningSign()->toolTip());
 }
 
 void WindowTest::theApplicationMenuOpensFromTheKeyboard()

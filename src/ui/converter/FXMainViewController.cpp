@@ -312,15 +312,21 @@ void FXMainViewController::updateCurrencyRatesAction()
 
 void FXMainViewController::ratesDidUpdate(const FXNotification &notification)
 {
-    m_status->setText(FXLocalizedString::format(
-        "Updated %@", m_services.currencies.humanReadableUpdateDate()));
-    const QString failure = notification.userInfo.value(FXRatesUpdateFailureReasonKey).toString();
-    m_status->setFailureReason(failure);
+    m_refreshFailure = notification.userInfo.value(FXRatesUpdateFailureReasonKey).toString();
+    showRatesState();
     if (notification.userInfo.value(FXRatesUpdateSucceededKey, true).toBool()) {
         // New rates: every amount is converted again, but the one being typed stays as it is.
         m_services.inputs.updateInputs();
         m_table->reloadCells(editedRow());
     }
+}
+
+void FXMainViewController::showRatesState()
+{
+    m_status->setText(FXLocalizedString::format(
+        "Updated %@", m_services.currencies.humanReadableUpdateDate()));
+    const QString stale = m_services.currencies.staleRatesWarning();
+    m_status->setFailureReason(stale.isEmpty() ? m_refreshFailure : stale);
 }
 
 // Typing.
@@ -529,6 +535,9 @@ void FXMainViewController::applicationDidBecomeActive()
                               && m_sinceRefreshStarted.elapsed() < RefreshRetryMilliseconds;
     if (stale && !m_services.currencies.isUpdating() && !triedJustNow)
         updateCurrencyRates();
+    // The age in words moves on while the window waits in the background.
+    else if (!m_services.currencies.isUpdating() && m_sinceRefreshStarted.isValid())
+        showRatesState();
     if (m_services.settings.isLocationBasedCurrencyEnabled())
         m_services.location().updateCurrentLocation();
 }

@@ -103,6 +103,9 @@ private:
     void didReceiveInput(FXTableView &table, const QString &character) override;
 
     void ratesDidUpdate(const FXNotification &notification);
+    // The date of the rates in force, and the warning sign while they are old or the last refresh
+    // failed.
+    void showRatesState();
     void rowsDidChange();
     void controlTextDidChange(FXRatesCellView &cell);
     bool moveBetweenRows(FXTableTextField &field, FXTableTextField::Command command);
@@ -142,6 +145,7 @@ private:
     QTimer m_saveInput;
     bool m_appeared = false;
     QElapsedTimer m_sinceRefreshStarted;
+    QString m_refreshFailure;   // why the last refresh that ended failed; empty when it went well
     QPointer<QMessageBox> m_locationAlert;
 
     QAction *m_copyAction;

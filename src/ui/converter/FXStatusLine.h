@@ -7,8 +7,8 @@ class QTimer;
 class QToolButton;
 
 // The status line of the converter window: the state of the rates ("Updating…", "Updated 10:42"),
-// and beside it a warning sign while the last refresh failed, whose tooltip and accessible
-// description tell why. Screen readers read the text, with the reason as its description. The
+// and beside it a warning sign while the last refresh failed or the rates are old, whose tooltip
+// and accessible description tell why. Screen readers read the text, with the reason as its description. The
 // sign takes the keyboard, so that the reason can be reached without a mouse; clicking it, or
 // Return, Enter or Space on it, asks to try again. A notice (why a paste was refused) takes the
 // text's place for a few seconds; screen readers announce it as an alert.
@@ -20,7 +20,7 @@ public:
 
     QString text() const;
     void setText(const QString &text);
-    // Empty when the last refresh went well.
+    // Empty when the last refresh went well and the rates are not old.
     void setFailureReason(const QString &reason);
     void showNotice(const QString &notice);
     // The notice shown now; empty when none is.

@@ -64,6 +64,7 @@ ConverterHarness::ConverterHarness(const Setup &setup)
           },
       }
 {
+    currencies.setClock([now = setup.now] { return now; });
 }
 
 ConverterHarness::~ConverterHarness()

@@ -59,6 +59,8 @@ public:
         QString lastCountry = QStringLiteral("US");
         // The share button's services; this desktop's when empty.
         std::function<std::vector<std::unique_ptr<FXSharingService>>()> sharingServices{};
+        // The currency manager's clock: half a day after the date of the seed's rates unless set.
+        QDateTime now = QDateTime(QDate(2026, 9, 29), QTime(12, 0), Qt::UTC);
     };
 
     ConverterHarness();

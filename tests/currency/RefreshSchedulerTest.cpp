@@ -1,0 +1,366 @@
+#include "CurrencyCore.h"
+#include "FXRefreshScheduler.h"
+#include "LoopbackHttpServer.h"
+#include "ReadableName.h"
+
+#include <QElapsedTimer>
+
+#include <condition_variable>
+#include <mutex>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QDateTime Start(QDate(2026, 9, 29), QTime(0, 0), Qt::UTC);
+
+// Answers at once with a table, or fails, as told; can hold every download until let go.
+class ScriptedDownloader : public FXRatesDownloader {
+public:
+    FXDownloadResult download(const QUrl &, const std::atomic<bool> &) const override
+    {
+        std::unique_lock lock(m_mutex);
+        ++m_downloads;
+        m_released.wait(lock, [this] { return !m_holding; });
+        if (m_failing)
+            return FXDownloadResult::failure(QStringLiteral("connection refused"));
+        return FXDownloadResult::success(R"({"EUR": {"from_base": 0.5, "to_base": 2.0}})");
+    }
+
+    void setFailing(bool failing)
+    {
+        std::lock_guard lock(m_mutex);
+        m_failing = failing;
+    }
+    void hold()
+    {
+        std::lock_guard lock(m_mutex);
+        m_holding = true;
+    }
+    void release()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_holding = false;
+        }
+        m_released.notify_all();
+    }
+    int downloads() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_downloads;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_released;
+    mutable int m_downloads = 0;
+    bool m_failing = false;
+    bool m_holding = false;
+};
+
+// Fires only when the test says so; knows when it would fire by the test's clock.
+class ManualTimer : public FXRefreshTimer {
+public:
+    explicit ManualTimer(const QDateTime &now) : m_now(now) {}
+    void start(std::chrono::milliseconds delay, std::function<void()> fired) override
+    {
+        m_due = m_now.addMSecs(delay.count());
+        m_fired = std::move(fired);
+    }
+    void stop() override { m_due.reset(); }
+
+    std::optional<QDateTime> due() const { return m_due; }
+    void fire()
+    {
+        m_due.reset();
+        m_fired();
+    }
+
+private:
+    const QDateTime &m_now;
+    std::optional<QDateTime> m_due;
+    std::function<void()> m_fired;
+};
+
+class ManualOccasion : public FXRefreshOccasion {
+public:
+    void watch(std::function<void()> happened) override { m_happened = std::move(happened); }
+    bool isWatched() const { return bool(m_happened); }
+    void happen() { m_happened(); }
+
+private:
+    std::function<void()> m_happened;
+};
+
+// The window's schedule over a currency manager whose downloads the test scripts, with a clock
+// and a timer that move only when the test moves them.
+class RefreshSchedule : public CurrencyCore {
+protected:
+    RefreshSchedule()
+    {
+        plant({{QStringLiteral("USD"), rate(1, 1)}});
+        manager.setClock([this] { return now; });
+        center.addObserver(this, FXRatesDidUpdateNotification,
+                           [this](const FXNotification &) { ++announcements; }, &manager);
+    }
+    ~RefreshSchedule() override { center.removeObserver(this); }
+
+    // Starts a refresh as the window does once it is on screen, and lets it end.
+    void refreshNow()
+    {
+        const int before = announcements;
+        manager.updateCurrencyRates();
+        ASSERT_TRUE(runUntil([&] { return announcements > before; }));
+    }
+    // Moves the clock from timer to timer until `until`, letting each refresh they start end.
+    void runTimersUntil(const QDateTime &until)
+    {
+        while (timer.due() && *timer.due() <= until) {
+            now = *timer.due();
+            const int before = announcements;
+            timer.fire();
+            if (manager.isUpdating()) {
+                ASSERT_TRUE(runUntil([&] { return announcements > before; }));
+            }
+        }
+        now = until;
+    }
+    qint64 secondsToNextRefresh() const
+    {
+        const auto next = scheduler.nextRefresh();
+        return next ? now.secsTo(*next) : -1;
+    }
+
+    QDateTime now = Start;
+    ScriptedDownloader scripted;
+    FXCurrencyManager manager{table, file, settings, locale, [] { return std::nullopt; }, scripted,
+                              [] { return QStringLiteral("http://127.0.0.1:9/rates"); }, center};
+    ManualTimer timer{now};
+    ManualOccasion *network = new ManualOccasion;
+    ManualOccasion *wake = new ManualOccasion;
+    FXRefreshScheduler scheduler{manager, center, timer, [this] {
+        std::vector<std::unique_ptr<FXRefreshOccasion>> occasions;
+        occasions.emplace_back(network);
+        occasions.emplace_back(wake);
+        return occasions;
+    }(), [this] { return now; }};
+    int announcements = 0;
+};
+
+}
+
+TEST_F(RefreshSchedule, DoesNothingBeforeTheFirstRefreshHasEnded)
+{
+    EXPECT_FALSE(scheduler.nextRefresh());
+    EXPECT_FALSE(timer.due());
+    EXPECT_FALSE(network->isWatched() || wake->isWatched());
+
+    refreshNow();
+    EXPECT_TRUE(network->isWatched() && wake->isWatched());
+    EXPECT_TRUE(timer.due());
+}
+
+namespace {
+
+struct Interval {
+    const char *name;
+    QVariant stored;         // "RatesRefreshInterval"; invalid when not set
+    qint64 seconds;          // between two refreshes; 0 when they never come by themselves
+};
+void PrintTo(const Interval &interval, std::ostream *out) { *out << interval.name; }
+class RefreshInterval : public RefreshSchedule, public ::testing::WithParamInterface<Interval> {};
+
+}
+
+TEST_P(RefreshInterval, RefreshesWhenTheDownloadIsThatOld)
+{
+    if (GetParam().stored.isValid())
+        defaults.setObject(GetParam().stored, QStringLiteral("RatesRefreshInterval"));
+    refreshNow();
+    const qint64 interval = GetParam().seconds;
+    if (interval == 0) {
+        EXPECT_FALSE(timer.due());
+        now = now.addDays(30);
+        network->happen();
+        wake->happen();
+        EXPECT_EQ(scripted.downloads(), 1);
+        return;
+    }
+    for (int refreshes = 2; refreshes <= 4; ++refreshes) {
+        runTimersUntil(Start.addSecs((refreshes - 1) * interval - 1));
+        EXPECT_EQ(scripted.downloads(), refreshes - 1);
+        runTimersUntil(Start.addSecs((refreshes - 1) * interval));
+        EXPECT_EQ(scripted.downloads(), refreshes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, RefreshInterval, ::testing::Values(
+    Interval{"six hours unless set", QVariant(), 6 * 3600},
+    Interval{"as set", 90 * 60, 90 * 60},
+    Interval{"as set in the file's text", QStringLiteral("7200"), 7200},
+    Interval{"zero turns it off", 0, 0},
+    Interval{"a negative number counts as unset", -60, 6 * 3600},
+    Interval{"a word counts as unset", QStringLiteral("hourly"), 6 * 3600}),
+    ReadableName());
+
+// The stored document's date decides: a refresh that another process made, which the shared
+// files watcher announces, puts the next one off.
+TEST_F(RefreshSchedule, ARefreshOfAnotherProcessPutsTheNextOneOff)
+{
+    refreshNow();
+    EXPECT_EQ(secondsToNextRefresh(), 6 * 3600);
+    now = Start.addSecs(5 * 3600);
+    ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(
+        {{QStringLiteral("CurrencyRates"), QVariantMap{{QStringLiteral("USD"), rate(1, 1)}}},
+         {QStringLiteral("Date"), now}}, ratesPath()));
+    ASSERT_TRUE(table.reloadIfChanged());
+    center.postNotification(FXRatesDidUpdateNotification, &manager,
+                            FXRefreshOutcome{true, QString()}.userInfo());
+    EXPECT_EQ(secondsToNextRefresh(), 6 * 3600);
+}
+
+TEST_F(RefreshSchedule, RetriesAFailureAfterAMinuteDoublingToAnHourUntilOneSucceeds)
+{
+    scripted.setFailing(true);
+    refreshNow();
+    const qint64 expected[] = {60, 120, 240, 480, 960, 1920, 3600, 3600};
+    for (qint64 retry : expected) {
+        EXPECT_EQ(secondsToNextRefresh(), retry);
+        const int before = scripted.downloads();
+        runTimersUntil(now.addSecs(retry));
+        EXPECT_EQ(scripted.downloads(), before + 1);
+    }
+    scripted.setFailing(false);
+    runTimersUntil(now.addSecs(3600));
+    EXPECT_EQ(manager.lastRefreshFailureReason(), QString());
+    EXPECT_EQ(secondsToNextRefresh(), 6 * 3600);
+
+    scripted.setFailing(true);   // the back-off starts again from a minute
+    runTimersUntil(now.addSecs(6 * 3600));
+    EXPECT_EQ(secondsToNextRefresh(), 60);
+}
+
+namespace {
+
+struct Occasion {
+    const char *name;
+    bool wakeUp;          // else the network coming back
+    bool lastFailed;
+    qint64 secondsLater;  // after the last refresh
+    bool refreshes;
+};
+void PrintTo(const Occasion &occasion, std::ostream *out) { *out << occasion.name; }
+class RefreshOccasion : public RefreshSchedule, public ::testing::WithParamInterface<Occasion> {};
+
+}
+
+// The timer stands still while the computer sleeps, and a refresh without network fails: both
+// occasions catch up at once, and only when there is something to catch up.
+TEST_P(RefreshOccasion, RefreshesAtOnceWhenDueOrAfterAFailure)
+{
+    const Occasion &occasion = GetParam();
+    scripted.setFailing(occasion.lastFailed);
+    refreshNow();
+    scripted.setFailing(false);
+    now = now.addSecs(occasion.secondsLater);   // no timer has fired meanwhile
+    const int before = announcements;
+    (occasion.wakeUp ? wake : network)->happen();
+    EXPECT_EQ(manager.isUpdating(), occasion.refreshes);
+    EXPECT_TRUE(runUntil([&] { return announcements > before; }, 300ms) == occasion.refreshes);
+    EXPECT_EQ(scripted.downloads(), occasion.refreshes ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Occasions, RefreshOccasion, ::testing::Values(
+    Occasion{"network back, rates current", false, false, 3600, false},
+    Occasion{"network back, rates due", false, false, 6 * 3600, true},
+    Occasion{"network back after a failure", false, true, 5, true},
+    Occasion{"wake-up, rates current", true, false, 6 * 3600 - 1, false},
+    Occasion{"wake-up, rates due", true, false, 3 * 86400, true},
+    Occasion{"wake-up after a failure", true, true, 30, true}),
+    ReadableName());
+
+// Neither the timer, nor an occasion, nor the user's command starts a second download while one
+// runs: they join it, and its end is announced once.
+TEST_F(RefreshSchedule, RefreshesAskedForWhileOneRunsJoinIt)
+{
+    scripted.setFailing(true);
+    refreshNow();
+    scripted.setFailing(false);
+    scripted.hold();
+    now = now.addSecs(60);
+    timer.fire();
+    ASSERT_TRUE(manager.isUpdating());
+    network->happen();
+    wake->happen();
+    manager.updateCurrencyRates();
+    EXPECT_FALSE(scheduler.nextRefresh());
+    ASSERT_TRUE(runUntil([&] { return scripted.downloads() == 2; }));
+    scripted.release();
+    ASSERT_TRUE(runUntil([&] { return !manager.isUpdating(); }));
+    runUntil([] { return false; }, 100ms);
+    EXPECT_EQ(scripted.downloads(), 2);
+    EXPECT_EQ(announcements, 2);
+}
+
+namespace {
+
+// A clock a thousand times as fast as the wall's, and a timer that keeps its pace: a minute of
+// back-off passes in 60 ms.
+class FastTimer : public FXRefreshTimer {
+public:
+    FastTimer()
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { m_fired(); });
+    }
+    void start(std::chrono::milliseconds delay, std::function<void()> fired) override
+    {
+        m_fired = std::move(fired);
+        m_timer.start(delay / 1000);
+    }
+    void stop() override { m_timer.stop(); }
+
+private:
+    QTimer m_timer;
+    std::function<void()> m_fired;
+};
+
+}
+
+// The real downloader against a server that refuses connections for three tries and then
+// answers: the rates arrive with nobody asking again.
+TEST_F(CurrencyCore, ARefusingRatesServerIsRetriedUntilItAnswers)
+{
+    plant({{QStringLiteral("USD"), rate(1, 1)}});
+    LoopbackHttpServer server;
+    server.setResponse({200, R"({"GBP": {"from_base": 0.25, "to_base": 4.0}})"});
+    std::atomic<bool> serverUp = false;
+    FXCurrencyManager manager(table, file, settings, locale, [] { return std::nullopt; },
+                              downloader, [&] {
+                                  return (serverUp ? server.url() : LoopbackHttpServer::refusingUrl())
+                                      .toString();
+                              }, center);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const QDateTime start = QDateTime::currentDateTimeUtc();
+    const auto now = [&] { return start.addMSecs(elapsed.elapsed() * 1000); };
+    manager.setClock(now);
+    FastTimer timer;
+    FXRefreshScheduler scheduler(manager, center, timer, {}, now);
+    int failures = 0;
+    center.addObserver(&failures, FXRatesDidUpdateNotification, [&](const FXNotification &note) {
+        if (!note.userInfo.value(FXRatesUpdateSucceededKey).toBool() && ++failures == 3)
+            serverUp = true;
+    }, &manager);
+
+    manager.updateCurrencyRates();
+    EXPECT_TRUE(runUntil([&] { return manager.hasRate(QStringLiteral("GBP")) && !manager.isUpdating(); },
+                         20s));
+    EXPECT_EQ(failures, 3);
+    EXPECT_EQ(manager.lastRefreshFailureReason(), QString());
+    center.removeObserver(&failures);
+}
