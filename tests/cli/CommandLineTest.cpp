@@ -66,8 +66,7 @@ protected:
 
     // USD, EUR at two dollars, GBP, JPY, BTC, CHF, a code that no locale names and one whose
     // rates are unusable, with the entries of `changes` put in, downloaded on 2026-01-02 unless
-    // `dates` says otherwise ("Date" and "RatesDate"). Rates of such an age are not old to the
-    // tests (their "RatesStaleAge" is ten years) unless they set their own.
+    // `dates` says otherwise ("Date" and "RatesDate").
     void plantRates(const QVariantMap &changes = {}, const QVariantMap &dates = {})
     {
         QVariantMap rates{
@@ -81,8 +80,6 @@ protected:
                              {QStringLiteral("Date"), QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC)}};
         document.insert(dates);
         ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(document, ratesPath()));
-        if (!group.objectForKey(QStringLiteral("RatesStaleAge")).isValid())
-            group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
     }
 
     FXUserDefaults group{FXUserDefaults::filePathForDomain(FXUserDefaults::groupDomain())};
@@ -107,6 +104,8 @@ class CommandOutput : public CommandLine, public ::testing::WithParamInterface<C
 TEST_P(CommandOutput, PrintsOrRefuses)
 {
     plantRates();
+    // Rates of 2026-01-02 are not old to these commands.
+    group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
     const Command &command = GetParam();
     const Result result = run(command.arguments);
     EXPECT_EQ(result.out, QString::fromUtf8(command.out));
@@ -170,6 +169,7 @@ TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)
 TEST_F(CommandLine, RatesMarksTheRefusedEntriesOfTheFileOnStderr)
 {
     plantRates({{QStringLiteral("EUR"), rate(-0.5, -2)}, {QStringLiteral("\u001b[2J"), rate(1, 1)}});
+    group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
     const Result all = run("rates");
     EXPECT_EQ(all.status, 0);
     EXPECT_EQ(all.err, QStringLiteral(
@@ -203,7 +203,6 @@ TEST_F(CommandLine, TellsTheAgeOfTheRatesOnStderrAndWarnsWhenTheyAreOld)
         plantRates({}, {{QStringLiteral("Date"), QDateTime::fromSecsSinceEpoch(now - 3600, Qt::UTC)},
                         {QStringLiteral("RatesDate"),
                          QDateTime::fromSecsSinceEpoch(now - days * 86400, Qt::UTC)}});
-        group.setObject(QVariant(), QStringLiteral("RatesStaleAge"));
     };
     plantDays(9);
     const QString ratesDate = QDateTime::fromSecsSinceEpoch(now - 9 * 86400, Qt::UTC).toString(Qt::ISODate);
