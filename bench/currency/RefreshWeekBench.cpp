@@ -89,7 +89,8 @@ void SimulatedWeekOfRefreshes(benchmark::State &state)
     FastTimer timer;
     FXRefreshScheduler scheduler(currencies, center, timer, {}, now);
     int refreshes = 0;
-    center.addObserver(&refreshes, FXRatesDidUpdateNotification,
+    QObject observer;
+    center.addObserver(&observer, FXRatesDidUpdateNotification,
                        [&](const FXNotification &) { ++refreshes; }, &currencies);
 
     for (auto _ : state) {
@@ -111,7 +112,6 @@ void SimulatedWeekOfRefreshes(benchmark::State &state)
         state.counters["growth_kib"] = double(residentKib() - floor);
         state.counters["refreshes"] = double(refreshes);
     }
-    center.removeObserver(&refreshes);
 }
 
 }

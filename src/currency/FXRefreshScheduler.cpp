@@ -45,14 +45,13 @@ FXRefreshScheduler::FXRefreshScheduler(FXCurrencyManager &currencies, FXNotifica
     , m_occasions(std::move(occasions))
     , m_now(std::move(now))
 {
-    m_center.addObserver(this, FXRatesDidUpdateNotification,
+    m_center.addObserver(&m_observing, FXRatesDidUpdateNotification,
                          [this](const FXNotification &notification) { refreshDidEnd(notification); },
                          &m_currencies);
 }
 
 FXRefreshScheduler::~FXRefreshScheduler()
 {
-    m_center.removeObserver(this);
     m_timer.stop();
 }
 

@@ -77,6 +77,7 @@ private:
 
     FXCurrencyManager &m_currencies;
     FXNotificationCenter &m_center;
+    QObject m_observing;   // the context of its observation
     FXRefreshTimer &m_timer;
     std::vector<std::unique_ptr<FXRefreshOccasion>> m_occasions;
     Clock m_now;

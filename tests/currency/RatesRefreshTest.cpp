@@ -200,16 +200,6 @@ TEST_F(RatesRefresh, AFailedWriteStillReplacesTheTableButSaysSo)
     EXPECT_EQ(manager.ratesTable().rateToBaseForCurrency(u"GBP"_qs), 4.0);
 }
 
-TEST_F(RatesRefresh, ARefreshAskedForWhileOneRunsJoinsIt)
-{
-    server.setResponse({200, NewRates});
-    currencies.updateCurrencyRates();
-    currencies.updateCurrencyRates();
-    ASSERT_TRUE(waitForAnnouncements(1));
-    EXPECT_FALSE(runUntil([&] { return updatingWhenAnnounced.size() > 1; }, std::chrono::milliseconds(200)));
-    EXPECT_EQ(server.requests().size(), 1);
-}
-
 namespace {
 
 struct DatedAnswer {

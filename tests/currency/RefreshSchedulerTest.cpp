@@ -103,10 +103,9 @@ protected:
     {
         plant({{QStringLiteral("USD"), rate(1, 1)}});
         manager.setClock([this] { return now; });
-        center.addObserver(this, FXRatesDidUpdateNotification,
+        center.addObserver(&observer, FXRatesDidUpdateNotification,
                            [this](const FXNotification &) { ++announcements; }, &manager);
     }
-    ~RefreshSchedule() override { center.removeObserver(this); }
 
     // Starts a refresh as the window does once it is on screen, and lets it end.
     void refreshNow()
@@ -148,6 +147,7 @@ protected:
         return occasions;
     }(), [this] { return now; }};
     int announcements = 0;
+    QObject observer;
 };
 
 }
@@ -352,7 +352,8 @@ TEST_F(CurrencyCore, ARefusingRatesServerIsRetriedUntilItAnswers)
     FastTimer timer;
     FXRefreshScheduler scheduler(manager, center, timer, {}, now);
     int failures = 0;
-    center.addObserver(&failures, FXRatesDidUpdateNotification, [&](const FXNotification &note) {
+    QObject observer;
+    center.addObserver(&observer, FXRatesDidUpdateNotification, [&](const FXNotification &note) {
         if (!note.userInfo.value(FXRatesUpdateSucceededKey).toBool() && ++failures == 3)
             serverUp = true;
     }, &manager);
@@ -362,5 +363,4 @@ TEST_F(CurrencyCore, ARefusingRatesServerIsRetriedUntilItAnswers)
                          20s));
     EXPECT_EQ(failures, 3);
     EXPECT_EQ(manager.lastRefreshFailureReason(), QString());
-    center.removeObserver(&failures);
 }
