@@ -603,5 +603,13 @@
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>أسعار الصرف قديمة منذ %@</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>لا توجد لدى خادم أسعار الصرف أسعار أحدث</translation>
+    </message>
 </context>
 </TS>

@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>no se puede crear la carpeta %@</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>Los tipos de cambio tienen %@ de antigüedad</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>el servidor de tipos de cambio no tiene tipos más recientes</translation>
+    </message>
 </context>
 </TS>

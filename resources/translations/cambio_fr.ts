@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>impossible de créer le dossier %@</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>Les taux ont %@</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>le serveur de taux n’a pas de taux plus récents</translation>
+    </message>
 </context>
 </TS>

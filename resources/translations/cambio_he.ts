@@ -603,5 +603,13 @@
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>השערים בני %@</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>בשרת השערים אין שערים חדשים יותר</translation>
+    </message>
 </context>
 </TS>

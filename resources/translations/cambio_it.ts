@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>impossibile creare la cartella %@</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>I tassi risalgono a %@ fa</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>il server dei tassi non ha tassi più recenti</translation>
+    </message>
 </context>
 </TS>

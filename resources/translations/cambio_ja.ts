@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>フォルダー %@ を作成できません</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>レートは%@前のものです</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>レートサーバーに新しいレートがありません</translation>
+    </message>
 </context>
 </TS>

@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>%@ 폴더를 만들 수 없음</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>환율이 %@ 전의 것입니다</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>환율 서버에 더 최신 환율이 없습니다</translation>
+    </message>
 </context>
 </TS>

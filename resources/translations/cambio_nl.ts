@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>kan de map %@ niet aanmaken</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>De koersen zijn %@ oud</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>de koersenserver heeft geen nieuwere koersen</translation>
+    </message>
 </context>
 </TS>

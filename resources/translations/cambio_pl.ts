@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>nie można utworzyć katalogu %@</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>Kursy mają %@</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>serwer kursów nie ma nowszych kursów</translation>
+    </message>
 </context>
 </TS>

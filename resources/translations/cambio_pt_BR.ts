@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>não é possível criar a pasta %@</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>As cotações têm %@</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>o servidor de cotações não tem cotações mais recentes</translation>
+    </message>
 </context>
 </TS>

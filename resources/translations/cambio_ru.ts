@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>не удаётся создать папку %@</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>Курсам %@</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>на сервере курсов нет более новых курсов</translation>
+    </message>
 </context>
 </TS>

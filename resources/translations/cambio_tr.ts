@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>%@ klasörü oluşturulamıyor</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>Kurlar %@ önceye ait</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>kur sunucusunda daha yeni kurlar yok</translation>
+    </message>
 </context>
 </TS>

@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>не вдається створити теку %@</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>Курсам %@</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>на сервері курсів немає новіших курсів</translation>
+    </message>
 </context>
 </TS>

@@ -595,5 +595,13 @@
         <source>cannot make the folder %@</source>
         <translation>无法创建文件夹 %@</translation>
     </message>
+    <message>
+        <source>Rates are %@ old</source>
+        <translation>汇率已是%@前的</translation>
+    </message>
+    <message>
+        <source>the rates server has no newer rates</source>
+        <translation>汇率服务器没有更新的汇率</translation>
+    </message>
 </context>
 </TS>
