@@ -46,8 +46,9 @@ bool regionOfCodePaysIn(const QString &currency)
 
 }
 
-FXFlagCatalogue::FXFlagCatalogue(QString flagsDirectory)
+FXFlagCatalogue::FXFlagCatalogue(QString flagsDirectory, QString ownImagesDirectory)
     : m_flagsDirectory(std::move(flagsDirectory))
+    , m_ownImagesDirectory(std::move(ownImagesDirectory))
 {
 }
 
@@ -56,9 +57,9 @@ QString FXFlagCatalogue::systemFlagsDirectory()
     return QStringLiteral(CAMBIO_FLAGS_DIRECTORY);
 }
 
-QString FXFlagCatalogue::unknownCurrencyImagePath()
+QString FXFlagCatalogue::unknownCurrencyImagePath() const
 {
-    return QStringLiteral(":/flags/UnknownCurrency.svg");
+    return m_ownImagesDirectory + QStringLiteral("/UnknownCurrency.svg");
 }
 
 std::optional<QString> FXFlagCatalogue::countryForCurrency(const QString &currency)
@@ -79,7 +80,7 @@ QString FXFlagCatalogue::imagePathForCurrency(const QString &currency) const
     const auto known = m_paths.constFind(currency);
     if (known != m_paths.cend())
         return *known;
-    QString path = QStringLiteral(":/flags/") + currency + QStringLiteral(".svg");
+    QString path = m_ownImagesDirectory + u'/' + currency + QStringLiteral(".svg");
     if (currency.isEmpty() || !QFileInfo::exists(path)) {
         const auto country = countryForCurrency(currency);
         path = country ? m_flagsDirectory + u'/' + country->toLower() + QStringLiteral(".svg")

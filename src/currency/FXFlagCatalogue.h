@@ -11,12 +11,17 @@
 // "UnknownCurrency" image for currencies of no country. Images are SVG files.
 class FXFlagCatalogue {
 public:
-    // `flagsDirectory` holds the squared flags named by lower-case country code ("de.svg").
-    explicit FXFlagCatalogue(QString flagsDirectory = systemFlagsDirectory());
+    // `flagsDirectory` holds the squared flags named by lower-case country code ("de.svg");
+    // `ownImagesDirectory` our own, named by currency code ("BTC.svg", "UnknownCurrency.svg").
+    explicit FXFlagCatalogue(QString flagsDirectory = systemFlagsDirectory(),
+                             QString ownImagesDirectory = compiledImagesDirectory());
 
     // Debian's iso-flags-svg.
     static QString systemFlagsDirectory();
-    static QString unknownCurrencyImagePath();
+    // Our own images as the window carries them in its resources; programs without them (the
+    // desktop's search, which hands files to the shells) use the installed copies instead.
+    static QString compiledImagesDirectory() { return QStringLiteral(":/flags"); }
+    QString unknownCurrencyImagePath() const;
 
     QString imagePathForCurrency(const QString &currency) const;
 
@@ -25,5 +30,6 @@ private:
     static std::optional<QString> countryForCurrency(const QString &currency);
 
     QString m_flagsDirectory;
+    QString m_ownImagesDirectory;
     mutable QHash<QString, QString> m_paths;   // by currency, filled as currencies are asked for
 };

@@ -1,0 +1,259 @@
+// Conversions typed into the desktop's search, read and answered.
+
+#include "CurrencyCore.h"
+#include "FXConversionQuery.h"
+#include "FXConversionResults.h"
+#include "FXCurrencyNameIndex.h"
+#include "FXCurrencySignResolver.h"
+#include "FXFlagCatalogue.h"
+#include "FXNumberFormatter.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Typed {
+    const char *locale;
+    const char *shown;   // the main currency, then the visible ones
+    const char *text;
+    const char *read;    // the query as describe() writes it; "" when the text is none
+};
+
+void PrintTo(const Typed &typed, std::ostream *out)
+{
+    *out << typed.locale << " [" << typed.shown << "] \"" << typed.text << '"';
+}
+
+// "5 USD + -2 GBP > EUR, JPY"
+QString describe(const std::optional<FXConversionQuery> &query)
+{
+    if (!query)
+        return {};
+    QStringList terms;
+    for (const auto &term : query->terms)
+        terms.append(QString::number(term.amount) + u' ' + term.currency);
+    return terms.join(QStringLiteral(" + ")) + QStringLiteral(" > ") + query->targets.join(u", ");
+}
+
+// The core of the desktop's search over the shared test core.
+class SearchCore : public CurrencyCore {
+protected:
+    void show(const char *locale, const char *shown)
+    {
+        this->locale.setIdentifier(QString::fromLatin1(locale));
+        const QStringList codes = QString::fromLatin1(shown).split(u' ');
+        settings.setMainCurrency(codes.front());
+        defaults.setObject(codes.mid(1), QStringLiteral("VisibleCurrencies"));
+    }
+
+    FXNumberFormatter numbers{locale};
+    FXCurrencySignResolver signs{currencies};
+    FXCurrencyNameIndex names{currencies};
+    FXConversionQueryReader reader{currencies, numbers, signs, names};
+};
+
+class QueryReading : public SearchCore, public ::testing::WithParamInterface<Typed> {};
+
+}
+
+TEST_P(QueryReading, ReadsAmountsCurrenciesAndTargets)
+{
+    const Typed &typed = GetParam();
+    show(typed.locale, typed.shown);
+
+    EXPECT_EQ(describe(reader.read(QString::fromUtf8(typed.text))).toStdString(), typed.read);
+}
+
+constexpr const char *Usual = "USD EUR GBP JPY";
+constexpr const char *None = "";
+
+INSTANTIATE_TEST_SUITE_P(English, QueryReading, ::testing::Values(
+    Typed{"en_US", Usual, "100 usd eur", "100 USD > EUR"},
+    Typed{"en_US", Usual, "100 USD in Eur", "100 USD > EUR"},
+    Typed{"en_US", Usual, "100 usd to eur", "100 USD > EUR"},
+    Typed{"en_US", Usual, "100usd=eur", "100 USD > EUR"},
+    Typed{"en_US", Usual, "€50", "50 EUR > "},
+    Typed{"en_US", Usual, "50 eur", "50 EUR > "},
+    Typed{"en_US", Usual, "100$ to ¥", "100 USD > JPY"},
+    Typed{"en_US", Usual, "1,234.5 gbp", "1234.5 GBP > "},
+    Typed{"en_US", Usual, ".5 gbp", "0.5 GBP > "},
+    Typed{"en_US", Usual, "10*(2+1) usd in eur", "30 USD > EUR"},
+    Typed{"en_US", Usual, "10 - 2 * 3 usd", "4 USD > "},
+    Typed{"en_US", Usual, "-(1 / 4) usd", "-0.25 USD > "},
+    Typed{"en_US", Usual, "5 usd + 2 gbp in eur", "5 USD + 2 GBP > EUR"},
+    Typed{"en_US", Usual, "€5 + €2", "5 EUR + 2 EUR > "},
+    Typed{"en_US", Usual, "5 usd - 2 gbp", "5 USD + -2 GBP > "},
+    Typed{"en_US", Usual, "100 usd in eur, jpy", "100 USD > EUR, JPY"},
+    Typed{"en_US", Usual, "100 usd in eur jpy eur", "100 USD > EUR, JPY"},
+    Typed{"en_US", Usual, "100 US dollars to Swiss francs", "100 USD > CHF"},
+    Typed{"en_US", Usual, "100 dollars in euros", "100 USD > EUR"},
+    Typed{"en_US", Usual, "3 yen", "3 JPY > "},
+    Typed{"en_US", Usual, "2 euro", "2 EUR > "},
+    // Not a query: an amount or a currency alone, words, broken arithmetic.
+    Typed{"en_US", Usual, "100", None},
+    Typed{"en_US", Usual, "eur", None},
+    Typed{"en_US", Usual, "", None},
+    Typed{"en_US", Usual, "weather in paris", None},
+    Typed{"en_US", Usual, "100 usd in", None},
+    Typed{"en_US", Usual, "100 usd in xyz", None},
+    Typed{"en_US", Usual, "100 usd in eur,", None},
+    Typed{"en_US", Usual, "1/0 usd", None},
+    Typed{"en_US", Usual, "(2+3 usd", None},
+    Typed{"en_US", Usual, "2 * usd", None},
+    Typed{"en_US", Usual, "1e3 usd", None},
+    Typed{"en_US", Usual, "1.234,5 usd", None},
+    Typed{"en_US", Usual, "10000000000000 usd", None},   // more digits than a row takes
+    Typed{"en_US", Usual, "((((((((((((((((((1)))))))))))))))))) usd", None}));
+
+INSTANTIATE_TEST_SUITE_P(SharedSigns, QueryReading, ::testing::Values(
+    // A sign or word several currencies share goes to the one the user works with.
+    Typed{"en_US", "CAD EUR", "$5", "5 CAD > "},
+    Typed{"en_US", "CAD EUR", "5 dollars", "5 CAD > "},
+    Typed{"en_US", "EUR AUD", "5 dollars", "5 AUD > "},
+    Typed{"en_US", "EUR GBP", "$5", "5 USD > "},
+    Typed{"en_US", "EUR GBP", "5 dollars", "5 USD > "},
+    Typed{"en_US", "EUR CAD AUD", "5 dollars", None},
+    Typed{"en_CA", "EUR GBP", "5 dollars", "5 CAD > "},
+    Typed{"de_DE", "EUR GBP", "5 Dollar", "5 USD > "}));
+
+INSTANTIATE_TEST_SUITE_P(German, QueryReading, ::testing::Values(
+    Typed{"de_DE", "EUR USD GBP", "1.234,5 eur in usd", "1234.5 EUR > USD"},
+    Typed{"de_DE", "EUR USD GBP", "100 usd nach eur", "100 USD > EUR"},
+    Typed{"de_DE", "EUR USD GBP", "10,5 € nach $", "10.5 EUR > USD"},
+    Typed{"de_DE", "EUR USD GBP", "100 Dollar in Euro", "100 USD > EUR"},
+    Typed{"de_DE", "EUR USD GBP", "3 Schweizer Franken in Yen", "3 CHF > JPY"},
+    Typed{"de_DE", "EUR USD GBP", "(1,5+2)*2 eur", "7 EUR > "},
+    Typed{"de_DE", "EUR USD GBP", "5 usd + 2 gbp in eur, jpy", "5 USD + 2 GBP > EUR, JPY"},
+    Typed{"de_DE", "EUR USD GBP", "100 usd en eur", None}));
+
+INSTANTIATE_TEST_SUITE_P(French, QueryReading, ::testing::Values(
+    Typed{"fr_FR", "EUR USD CHF", "100 francs suisses en euros", "100 CHF > EUR"},
+    Typed{"fr_FR", "EUR USD CHF", "100 franc suisse en euro", "100 CHF > EUR"},
+    Typed{"fr_FR", "EUR USD CHF", "50 € en $", "50 EUR > USD"},
+    Typed{"fr_FR", "EUR USD CHF", "2,5 usd", "2.5 USD > "},
+    Typed{"fr_FR", "EUR USD CHF", "1\u202f234,5 eur", "1234.5 EUR > "},
+    Typed{"fr_FR", "EUR USD CHF", "100 dollars en euros", "100 USD > EUR"},
+    Typed{"fr_FR", "EUR USD CHF", "100 US dollars in yen", "100 USD > JPY"},
+    Typed{"fr_FR", "EUR USD CHF", "100 usd nach eur", None}));
+
+INSTANTIATE_TEST_SUITE_P(OtherDigits, QueryReading, ::testing::Values(
+    Typed{"ar_EG", "EGP USD", "١٠٠ usd in egp", "100 USD > EGP"},
+    Typed{"fa_IR", "IRR USD", "۲×۳ usd", "6 USD > "}));
+
+namespace {
+
+struct Answered {
+    const char *locale;
+    const char *text;
+    const char *titles;        // one per result, joined by "; "
+    const char *description;   // of the first result
+};
+
+void PrintTo(const Answered &answered, std::ostream *out)
+{
+    *out << answered.locale << " \"" << answered.text << '"';
+}
+
+class QueryResults : public SearchCore, public ::testing::WithParamInterface<Answered> {
+protected:
+    QueryResults()
+    {
+        plant({{QStringLiteral("USD"), rate(1, 1)},
+               {QStringLiteral("EUR"), rate(0.8, 1.25)},
+               {QStringLiteral("GBP"), rate(0.5, 2)},
+               {QStringLiteral("JPY"), rate(150, 1.0 / 150)},
+               {QStringLiteral("CHF"), rate(0.9, 1 / 0.9)},
+               {QStringLiteral("CAD"), rate(1.25, 0.8)},
+               {QStringLiteral("AUD"), rate(1.5, 1 / 1.5)},
+               {QStringLiteral("SEK"), rate(10, 0.1)},
+               {QStringLiteral("XYZ"), rate(0, 0)}});
+    }
+
+    FXFlagCatalogue flags;
+    FXConversionResults results{currencies, numbers, reader, flags};
+};
+
+QString titles(const QList<FXConversionResult> &results)
+{
+    QStringList shown;
+    for (const auto &result : results)
+        shown.append(result.title);
+    return shown.join(QStringLiteral("; "));
+}
+
+}
+
+TEST_P(QueryResults, AnswerTheTargetsThenTheConvertersCurrencies)
+{
+    const Answered &answered = GetParam();
+    show(answered.locale, "USD EUR GBP JPY");
+
+    const auto found = results.resultsForText(QString::fromUtf8(answered.text));
+
+    EXPECT_EQ(titles(found).toStdString(), answered.titles);
+    if (!found.isEmpty()) {
+        EXPECT_EQ(found.front().description.toStdString(), answered.description);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, QueryResults, ::testing::Values(
+    Answered{"en_US", "100 usd in eur",
+             "100 USD = 80 EUR; 100 USD = 50 GBP; 100 USD = 15000 JPY", "Euro, rates of 9/29/26"},
+    Answered{"en_US", "100 usd in jpy",
+             "100 USD = 15000 JPY; 100 USD = 80 EUR; 100 USD = 50 GBP", "Japanese Yen, rates of 9/29/26"},
+    Answered{"en_US", "10 eur",
+             "10 EUR = 12.5 USD; 10 EUR = 6.25 GBP; 10 EUR = 1875 JPY", "US Dollar, rates of 9/29/26"},
+    Answered{"en_US", "100 usd in sek, chf, cad, aud",
+             "100 USD = 1000 SEK; 100 USD = 90 CHF; 100 USD = 125 CAD; 100 USD = 150 AUD; "
+             "100 USD = 80 EUR", "Swedish Krona, rates of 9/29/26"},
+    // A sum stays a sum in the currency of its first amount.
+    Answered{"en_US", "5 usd + 2 gbp in eur",
+             "5 USD + 2 GBP = 7.2 EUR; 5 USD + 2 GBP = 9 USD; 5 USD + 2 GBP = 4.5 GBP; "
+             "5 USD + 2 GBP = 1350 JPY", "Euro, rates of 9/29/26"},
+    Answered{"en_US", "5 usd - 2 gbp in eur", "5 USD \u2212 2 GBP = 0.8 EUR; 5 USD \u2212 2 GBP = 1 USD; "
+             "5 USD \u2212 2 GBP = 0.5 GBP; 5 USD \u2212 2 GBP = 150 JPY", "Euro, rates of 9/29/26"},
+    Answered{"en_US", "0.001 usd in eur", "0.001 USD = 0.0008 EUR; 0.001 USD = 0.0005 GBP; "
+             "0.001 USD = 0.15 JPY", "Euro, rates of 9/29/26"},
+    // A currency without a usable rate is none.
+    Answered{"en_US", "100 usd in xyz", "", ""},
+    Answered{"en_US", "hello", "", ""},
+    Answered{"de_DE", "1.234,5 eur nach usd", "1234,5 EUR = 1543,12 USD; 1234,5 EUR = 771,56 GBP; "
+             "1234,5 EUR = 231468,75 JPY", "US-Dollar, rates of 29.09.26"},
+    Answered{"fr_FR", "100 francs suisses en euros",
+             "100 CHF = 88,89 EUR; 100 CHF = 111,11 USD; 100 CHF = 55,56 GBP; 100 CHF = 16666,67 JPY",
+             "euro, rates of 29/09/2026"}));
+
+TEST_F(QueryResults, NameTheSameAnswerByIdentifierAndTheFlagAsAFile)
+{
+    show("en_US", Usual);
+    const auto found = results.resultsForText(QStringLiteral("5 usd + 0.1 gbp in eur"));
+    ASSERT_FALSE(found.isEmpty());
+
+    for (const auto &result : found) {
+        const auto again = results.resultForIdentifier(result.identifier);
+        ASSERT_TRUE(again.has_value()) << result.identifier.toStdString();
+        EXPECT_EQ(again->title, result.title);
+        EXPECT_EQ(again->sourceCurrency, QStringLiteral("USD"));
+        EXPECT_DOUBLE_EQ(again->sourceAmount, 5.2);
+    }
+    EXPECT_EQ(found.front().convertedText, QStringLiteral("4.16"));
+    EXPECT_EQ(QFileInfo(found.front().iconPath).fileName(), QStringLiteral("eu.svg"));
+    EXPECT_TRUE(QFileInfo(found.front().iconPath).isAbsolute());
+    for (const char *bogus : {"", "USD 1", "USD 1>", "QQQ 1>EUR", "USD x>EUR", "USD 1|>EUR",
+                              "USD nan>EUR", "USD 1 2>EUR"})
+        EXPECT_FALSE(results.resultForIdentifier(QString::fromLatin1(bogus))) << bogus;
+}
+
+TEST_F(QueryResults, GiveTheWholeAmountInItsFirstCurrency)
+{
+    show("en_US", Usual);
+
+    const auto source = results.sourceOf(QStringLiteral("5 usd + 2 gbp in eur"));
+
+    ASSERT_TRUE(source.has_value());
+    EXPECT_EQ(source->currency, QStringLiteral("USD"));
+    EXPECT_DOUBLE_EQ(source->amount, 9);
+    EXPECT_FALSE(results.sourceOf(QStringLiteral("eur")));
+}
