@@ -1,8 +1,12 @@
 #include "FXCommandLineTool.h"
 
+#include "FXConversionResults.h"
 #include "FXCurrencyFilter.h"
 #include "FXCurrencyManager.h"
+#include "FXCurrencyNameIndex.h"
+#include "FXCurrencySignResolver.h"
 #include "FXDispatch.h"
+#include "FXFlagCatalogue.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
@@ -84,6 +88,8 @@ QString FXCommandLineTool::usage()
         "Commands:\n"
         "  convert AMOUNT FROM [TO...]     AMOUNT in FROM converted into each TO, or into every\n"
         "                                  row of the converter\n"
+        "  query TEXT...                   the conversions that the desktop's search shows for\n"
+        "                                  TEXT (\"100 usd in eur\", \"5 usd + 2 gbp in eur, jpy\")\n"
         "  summary AMOUNT [FROM]           the copied summary of every row for AMOUNT in FROM\n"
         "                                  (the main currency when FROM is not given)\n"
         "  currencies [--available] [--filter TEXT]\n"
@@ -111,6 +117,7 @@ const QList<FXCommandLineTool::CommandEntry> &FXCommandLineTool::commands()
 {
     static const QList<CommandEntry> entries{
         {QStringLiteral("convert"), {}, &FXCommandLineTool::convert},
+        {QStringLiteral("query"), {}, &FXCommandLineTool::query},
         {QStringLiteral("summary"), {}, &FXCommandLineTool::summary},
         {QStringLiteral("currencies"), {Available, Filter}, &FXCommandLineTool::currencies},
         {QStringLiteral("visible"), {}, &FXCommandLineTool::visible},
@@ -301,6 +308,25 @@ void FXCommandLineTool::warnOfOldRates()
 {
     if (const QString warning = m_currencies.staleRatesWarning(); !warning.isEmpty() && !m_quiet)
         m_err << QStringLiteral("cambio-cli: ") << warning << '\n';
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::query(const ParsedArguments &arguments)
+{
+    const QString text = arguments.positionals.join(u' ');
+    if (text.trimmed().isEmpty())
+        return usageError(QStringLiteral("query needs a text: query TEXT..."));
+    const FXNumberFormatter &numbers = FXNumberFormatter::sharedFormatter();
+    const FXCurrencySignResolver signs(m_currencies);
+    const FXCurrencyNameIndex names(m_currencies);
+    const FXConversionQueryReader reader(m_currencies, numbers, signs, names);
+    const FXFlagCatalogue flags;
+    const QList<FXConversionResult> results =
+        FXConversionResults(m_currencies, numbers, reader, flags).resultsForText(text);
+    if (results.isEmpty())
+        return usageError(QStringLiteral("not a conversion: ") + text);
+    for (const FXConversionResult &result : results)
+        printLine(result.title);
+    return {};
 }
 
 FXCommandLineTool::Outcome FXCommandLineTool::unconvertible(double amount, const QString &from,

@@ -71,6 +71,7 @@ private:
 
     Outcome runCommand(const QStringList &arguments);
     Outcome convert(const ParsedArguments &arguments);
+    Outcome query(const ParsedArguments &arguments);
     Outcome summary(const ParsedArguments &arguments);
     Outcome currencies(const ParsedArguments &arguments);
     Outcome visible(const ParsedArguments &arguments);

@@ -128,6 +128,14 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     // Converted as read: the first amount is rounded as written, the results from 0.125.
     Command{"summary 0.125 eur", "0.12 EUR = 0.25 USD\n0.12 EUR = 0.2 GBP\n0.12 EUR = 25 JPY\n"
                                  "0.12 EUR = 0.000025 BTC\n", 0, ""},
+    Command{"query 2*(1+1) chf to eur", "4 CHF = 1.6 EUR\n4 CHF = 3.2 USD\n4 CHF = 2.56 GBP\n"
+                                        "4 CHF = 320 JPY\n4 CHF = 0.00032 BTC\n", 0, ""},
+    Command{"query --locale=de_DE 1,5 € nach $", "1,5 EUR = 3 USD\n1,5 EUR = 2,4 GBP\n"
+                                                 "1,5 EUR = 300 JPY\n1,5 EUR = 0,0003 BTC\n", 0, ""},
+    Command{"query 100 eur", "100 EUR = 200 USD\n100 EUR = 160 GBP\n100 EUR = 20000 JPY\n"
+                             "100 EUR = 0.02 BTC\n", 0, ""},
+    Command{"query 100", "", 2, "not a conversion: 100"},
+    Command{"query", "", 2, "query needs a text: query TEXT..."},
     Command{"currencies --available --filter=q", "XQQ\t\n", 0, ""},
     Command{"rates xqq chf", "2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n", 0, "Updated 1/2/26"},
     Command{"convert 1.234,5 USD EUR", "", 2, "not an amount: 1.234,5"},
