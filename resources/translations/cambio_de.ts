@@ -608,5 +608,9 @@
         <source>FeedbackNotMovedInformativeText</source>
         <translation>Sie bleibt bei den noch nicht gesendeten Nachrichten in %@. Der Grund:</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>Kurse vom %@</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,325 @@
+// cambio-search-provider as the shells use it: started by a session bus of the test's own at the
+// first call, asked through GNOME Shell's and KRunner's interfaces, opening a stand-in window.
+
+#include "FXPaths.h"
+#include "FXPropertyList.h"
+#include "PrivateSessionBus.h"
+#include "TemporaryHome.h"
+#include "TestData.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDir>
+#include <QFileInfo>
+#include <QObject>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Provider = QStringLiteral("io.github.cambio.Cambio.SearchProvider");
+const QString GnomePath = QStringLiteral("/io/github/cambio/Cambio/SearchProvider");
+const QString GnomeInterface = QStringLiteral("org.gnome.Shell.SearchProvider2");
+const QString RunnerPath = QStringLiteral("/io/github/cambio/Cambio/KRunner");
+const QString RunnerInterface = QStringLiteral("org.kde.krunner1");
+
+// Records what the window is asked over the bus, as the window's own name would take it.
+class StandInWindow : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "io.github.cambio.Cambio")
+
+public:
+    QStringList shown;   // "CODE AMOUNT", one per call
+
+public slots:
+    void ShowAmount(const QString &currency, const QString &amount)
+    {
+        shown.append(currency + u' ' + amount);
+    }
+};
+
+// Records what KDE's clipboard manager is given.
+class StandInKlipper : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.klipper.klipper")
+
+public:
+    QStringList contents;
+
+public slots:
+    void setClipboardContents(const QString &text) { contents.append(text); }
+};
+
+struct RunnerMatch {
+    QString identifier, text, icon;
+    int type = 0;
+    double relevance = 0;
+    QVariantMap properties;
+};
+
+// USD; EUR at two dollars; GBP, JPY, BTC and CHF; dated 2026-01-02.
+QVariantMap rates(double eurFromBase = 0.5)
+{
+    return {{QStringLiteral("CurrencyRates"),
+             QVariantMap{{QStringLiteral("USD"), rate(1, 1)},
+                         {QStringLiteral("EUR"), rate(eurFromBase, 1 / eurFromBase)},
+                         {QStringLiteral("GBP"), rate(0.8, 1.25)},
+                         {QStringLiteral("JPY"), rate(100, 0.01)},
+                         {QStringLiteral("BTC"), rate(0.0001, 1e4)},
+                         {QStringLiteral("CHF"), rate(1.25, 0.8)}}},
+            {QStringLiteral("Date"), QDateTime(QDate(2026, 1, 2), QTime(3, 4), Qt::UTC)}};
+}
+
+class SearchProvider : public TemporaryHomeTest {
+protected:
+    // Starts the bus under `locale`; the provider ends after `idleSeconds` without a call.
+    void startBus(const char *locale = "en_US.UTF-8", const char *idleSeconds = "60")
+    {
+        const QString ratesFolder = FXPaths::applicationGroupContainer().value_or(QString());
+        ASSERT_TRUE(QDir().mkpath(ratesFolder));
+        ratesPath = ratesFolder + QStringLiteral("/CurrencyRates.plist");
+        ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(rates(), ratesPath));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        environment.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+        environment.remove(QStringLiteral("LANGUAGE"));
+        // Nothing may be downloaded: a refresh would fail here.
+        environment.insert(QStringLiteral("CAMBIO_RATES_URL"), QStringLiteral("http://127.0.0.1:9/"));
+        bus = std::make_unique<PrivateSessionBus>(
+            QList<PrivateSessionBus::Service>{
+                {Provider, {QStringLiteral(CAMBIO_SEARCH_PROVIDER_PATH), QStringLiteral("--idle-exit"),
+                            QString::fromLatin1(idleSeconds)}}},
+            environment);
+        ASSERT_FALSE(bus->address().isEmpty());
+        connection = std::make_unique<QDBusConnection>(bus->connect(QStringLiteral("test")));
+        ASSERT_TRUE(connection->isConnected());
+        ASSERT_TRUE(connection->registerObject(QStringLiteral("/io/github/cambio/Cambio"), &window,
+                                               QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(connection->registerService(QStringLiteral("io.github.cambio.Cambio")));
+    }
+
+    ~SearchProvider() override
+    {
+        connection.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("test"));
+    }
+
+    QDBusMessage call(const QString &path, const QString &interface, const QString &method,
+                      const QVariantList &arguments)
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(Provider, path, interface, method);
+        message.setArguments(arguments);
+        const QDBusMessage reply = connection->call(message, QDBus::Block, 30000);
+        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+        return reply;
+    }
+
+    QStringList initialResults(const QString &text)
+    {
+        const QDBusMessage reply = call(GnomePath, GnomeInterface,
+                                        QStringLiteral("GetInitialResultSet"),
+                                        {text.split(u' ', Qt::SkipEmptyParts)});
+        return reply.arguments().value(0).toStringList();
+    }
+
+    QList<QVariantMap> metas(const QStringList &identifiers)
+    {
+        const QDBusMessage reply =
+            call(GnomePath, GnomeInterface, QStringLiteral("GetResultMetas"), {identifiers});
+        return qdbus_cast<QList<QVariantMap>>(reply.arguments().value(0));
+    }
+
+    QList<RunnerMatch> match(const QString &text)
+    {
+        const QDBusMessage reply =
+            call(RunnerPath, RunnerInterface, QStringLiteral("Match"), {text});
+        QList<RunnerMatch> matches;
+        const auto argument = reply.arguments().value(0).value<QDBusArgument>();
+        argument.beginArray();
+        while (!argument.atEnd()) {
+            RunnerMatch found;
+            argument.beginStructure();
+            argument >> found.identifier >> found.text >> found.icon >> found.type
+                >> found.relevance >> found.properties;
+            argument.endStructure();
+            matches.append(found);
+        }
+        argument.endArray();
+        return matches;
+    }
+
+    QStringList actions()
+    {
+        const QDBusMessage reply = call(RunnerPath, RunnerInterface, QStringLiteral("Actions"), {});
+        QStringList found;
+        const auto argument = reply.arguments().value(0).value<QDBusArgument>();
+        argument.beginArray();
+        while (!argument.atEnd()) {
+            QString identifier, text, icon;
+            argument.beginStructure();
+            argument >> identifier >> text >> icon;
+            argument.endStructure();
+            found.append(identifier + u' ' + text + u' ' + icon);
+        }
+        argument.endArray();
+        return found;
+    }
+
+    QString ratesPath;
+    std::unique_ptr<PrivateSessionBus> bus;
+    std::unique_ptr<QDBusConnection> connection;
+    StandInWindow window;
+};
+
+struct Search {
+    const char *locale;
+    const char *text;
+    const char *titles;        // joined by "; "; empty for no results
+    const char *description;   // of the first result
+    const char *flag;          // the first result's icon file
+};
+
+void PrintTo(const Search &search, std::ostream *out)
+{
+    *out << search.locale << " \"" << search.text << '"';
+}
+
+class ShellSearch : public SearchProvider, public ::testing::WithParamInterface<Search> {};
+
+}
+
+TEST_P(ShellSearch, BothShellsShowTheSameResults)
+{
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+    const Search &search = GetParam();
+    startBus(search.locale);
+    const QString text = QString::fromUtf8(search.text);
+
+    const QStringList identifiers = initialResults(text);
+    const QList<QVariantMap> shown = metas(identifiers);
+    const QList<RunnerMatch> matches = match(text);
+
+    QStringList titles, runnerTitles;
+    for (const QVariantMap &meta : shown)
+        titles.append(meta.value(QStringLiteral("name")).toString());
+    for (const RunnerMatch &found : matches)
+        runnerTitles.append(found.text);
+    EXPECT_EQ(titles.join(QStringLiteral("; ")).toStdString(), search.titles);
+    EXPECT_EQ(runnerTitles, titles);
+    // The shell narrows a search with its earlier results at hand.
+    const QDBusMessage narrowed = call(GnomePath, GnomeInterface,
+                                       QStringLiteral("GetSubsearchResultSet"),
+                                       {identifiers, text.split(u' ', Qt::SkipEmptyParts)});
+    EXPECT_EQ(narrowed.arguments().value(0).toStringList(), identifiers);
+    if (shown.isEmpty())
+        return;
+    const QVariantMap &first = shown.front();
+    EXPECT_EQ(first.value(QStringLiteral("id")).toString(), identifiers.front());
+    EXPECT_EQ(first.value(QStringLiteral("description")).toString().toStdString(),
+              search.description);
+    EXPECT_EQ(matches.front().properties.value(QStringLiteral("subtext")).toString().toStdString(),
+              search.description);
+    const QString icon = first.value(QStringLiteral("gicon")).toString();
+    EXPECT_EQ(QFileInfo(icon).fileName().toStdString(), search.flag);
+    EXPECT_TRUE(QFileInfo(icon).isAbsolute() && QFileInfo::exists(icon)) << icon.toStdString();
+    EXPECT_EQ(matches.front().icon, icon);
+    EXPECT_GT(matches.front().relevance, matches.back().relevance);
+}
+
+// The main currency is the locale's; the visible ones are the defaults.
+INSTANTIATE_TEST_SUITE_P(Queries, ShellSearch, ::testing::Values(
+    Search{"en_US.UTF-8", "100 usd in eur",
+           "100 USD = 50 EUR; 100 USD = 80 GBP; 100 USD = 10000 JPY; 100 USD = 0.01 BTC",
+           "Euro, rates of 1/2/26", "eu.svg"},
+    Search{"en_US.UTF-8", "5 usd + 2 gbp in eur",
+           "5 USD + 2 GBP = 3.75 EUR; 5 USD + 2 GBP = 7.5 USD; 5 USD + 2 GBP = 6 GBP; "
+           "5 USD + 2 GBP = 750 JPY; 5 USD + 2 GBP = 0.00075 BTC", "Euro, rates of 1/2/26", "eu.svg"},
+    Search{"en_US.UTF-8", "€8 to btc", "8 EUR = 0.0016 BTC; 8 EUR = 16 USD; 8 EUR = 12.8 GBP; "
+           "8 EUR = 1600 JPY", "Bitcoin, rates of 1/2/26", "BTC.svg"},
+    Search{"en_US.UTF-8", "100", "", "", ""},
+    Search{"en_US.UTF-8", "eur", "", "", ""},
+    Search{"de_DE.UTF-8", "1.234,5 eur nach usd", "1234,5 EUR = 2469 USD; 1234,5 EUR = 1975,2 GBP; "
+           "1234,5 EUR = 246900 JPY; 1234,5 EUR = 0,25 BTC", "US-Dollar, Kurse vom 02.01.26",
+           "us.svg"},
+    Search{"de_DE.UTF-8", "(1+1)*5 Schweizer Franken in Dollar", "10 CHF = 8 USD; 10 CHF = 4 EUR; "
+           "10 CHF = 6,4 GBP; 10 CHF = 800 JPY; 10 CHF = 0,0008 BTC", "US-Dollar, Kurse vom 02.01.26",
+           "us.svg"},
+    Search{"de_DE.UTF-8", "100 usd en eur", "", "", ""},
+    Search{"fr_FR.UTF-8", "100 francs suisses en euros", "100 CHF = 40 EUR; 100 CHF = 80 USD; "
+           "100 CHF = 64 GBP; 100 CHF = 8000 JPY; 100 CHF = 0,008 BTC", "euro, rates of 02/01/2026",
+           "eu.svg"},
+    Search{"fr_FR.UTF-8", "2,5 $ en yens", "2,5 USD = 250 JPY; 2,5 USD = 1,25 EUR; 2,5 USD = 2 GBP; "
+           "2,5 USD = 0,00025 BTC", "yen japonais, rates of 02/01/2026", "jp.svg"}));
+
+TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceCurrency)
+{
+    startBus();
+    const QStringList identifiers = initialResults(QStringLiteral("5 usd + 2 gbp in eur"));
+    ASSERT_FALSE(identifiers.isEmpty());
+
+    call(GnomePath, GnomeInterface, QStringLiteral("ActivateResult"),
+         {identifiers.back(), QStringList{QStringLiteral("5")}, 0u});
+    call(GnomePath, GnomeInterface, QStringLiteral("LaunchSearch"),
+         {QStringList{QStringLiteral("hello")}, 0u});
+    call(GnomePath, GnomeInterface, QStringLiteral("LaunchSearch"),
+         {QStringList{QStringLiteral("10*(2+1)"), QStringLiteral("eur")}, 0u});
+    call(RunnerPath, RunnerInterface, QStringLiteral("Run"),
+         {match(QStringLiteral("0.125 chf")).front().identifier, QString()});
+    call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {QStringLiteral("bogus"), QString()});
+
+    // The whole sum in the currency of its first amount, as the rows write it, in the C locale.
+    const QStringList expected{QStringLiteral("USD 7.5"), QStringLiteral("EUR 30"),
+                               QStringLiteral("CHF 0.12")};
+    EXPECT_TRUE(runUntil([&] { return window.shown.size() >= expected.size(); }));
+    EXPECT_EQ(window.shown, expected);
+}
+
+TEST_F(SearchProvider, CopyIsOfferedAndDoneOnlyThroughKDEsClipboardManager)
+{
+    startBus("de_DE.UTF-8");
+    const QString identifier = match(QStringLiteral("3 eur in usd")).front().identifier;
+    EXPECT_EQ(actions(), QStringList());
+    EXPECT_EQ(match(QStringLiteral("3 eur in usd")).front().properties.value(QStringLiteral("actions")),
+              QVariant(QStringList()));
+    call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {identifier, QStringLiteral("copy")});
+
+    StandInKlipper klipper;
+    ASSERT_TRUE(connection->registerObject(QStringLiteral("/klipper"), &klipper,
+                                           QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(connection->registerService(QStringLiteral("org.kde.klipper")));
+
+    EXPECT_EQ(actions(), QStringList{QStringLiteral("copy Kopieren edit-copy")});
+    EXPECT_EQ(match(QStringLiteral("3 eur in usd")).front().properties.value(QStringLiteral("actions")),
+              QVariant(QStringList{QStringLiteral("copy")}));
+    call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {identifier, QStringLiteral("copy")});
+    EXPECT_TRUE(runUntil([&] { return !klipper.contents.isEmpty(); }));
+    EXPECT_EQ(klipper.contents, QStringList{QStringLiteral("6")});
+    EXPECT_EQ(window.shown, QStringList());
+}
+
+TEST_F(SearchProvider, FollowsTheRatesFileAndEndsAfterAnIdleInterval)
+{
+    startBus("en_US.UTF-8", "3");
+    ASSERT_EQ(match(QStringLiteral("100 usd in eur")).front().text, QStringLiteral("100 USD = 50 EUR"));
+
+    // Written as cambio-cli or the window store new rates; each search keeps the provider alive.
+    ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(rates(0.25), ratesPath));
+    EXPECT_TRUE(runUntil([&] {
+        return match(QStringLiteral("100 usd in eur")).front().text == u"100 USD = 25 EUR";
+    }, std::chrono::seconds(10)));
+    // Searches within the interval keep the same process, past the interval's length.
+    const uint process = connection->interface()->servicePid(Provider).value();
+    const QDeadlineTimer busy(std::chrono::seconds(4));
+    while (!busy.hasExpired()) {
+        initialResults(QStringLiteral("1 usd"));
+        QThread::msleep(200);
+    }
+    EXPECT_EQ(connection->interface()->servicePid(Provider).value(), process);
+
+    EXPECT_TRUE(runUntil([&] { return !bus->hasOwner(Provider); }, std::chrono::seconds(20)));
+}
+
+#include "SearchProviderTest.moc"
