@@ -42,7 +42,8 @@ PrivateSessionBus::PrivateSessionBus(const QList<Service> &services,
             return;
     }
     m_daemon.setProcessEnvironment(environment);
-    m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // It logs every activation.
+    m_daemon.setStandardErrorFile(QProcess::nullDevice());
     m_daemon.start(QStringLiteral("dbus-daemon"),
                    {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
                     QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
