@@ -206,9 +206,16 @@ private:
         return std::nullopt;
     }
 
-    // The longest run of words from here that names a currency.
+    // The longest run of words from here that names a currency; a code at once, as no name
+    // starts with one.
     std::optional<QString> currency()
     {
+        if (!atEnd() && m_tokens[m_position].kind == Token::Word) {
+            if (auto code = m_reader.currencyForCode(m_tokens[m_position].text)) {
+                ++m_position;
+                return code;
+            }
+        }
         QStringList words;
         for (qsizetype i = m_position; i < m_tokens.size() && words.size() < MaximumNameWords; ++i) {
             if (m_tokens[i].kind != Token::Word)
@@ -296,6 +303,16 @@ QList<FXConversionQueryReader::Token> FXConversionQueryReader::tokens(const QStr
         }
     }
     return result;
+}
+
+std::optional<QString> FXConversionQueryReader::currencyForCode(const QString &word) const
+{
+    if (word.size() != 3)
+        return std::nullopt;
+    const QString code = word.toUpper();
+    if (!m_currencies.allCurrencies().contains(code))
+        return std::nullopt;
+    return code;
 }
 
 std::optional<QString> FXConversionQueryReader::currencyForWords(const QStringList &words) const

@@ -51,6 +51,8 @@ private:
     struct Token;
     class Parser;
     QList<Token> tokens(const QString &text) const;
+    // The currency whose code `word` is, in any case.
+    std::optional<QString> currencyForCode(const QString &word) const;
     // The currency that the words `words` name together, if they name one.
     std::optional<QString> currencyForWords(const QStringList &words) const;
     // The one currency that a word shared by several names stands for, if any.

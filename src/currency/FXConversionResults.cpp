@@ -151,18 +151,23 @@ FXConversionResults::resultForIdentifier(const QString &identifier) const
     return result(query, target);
 }
 
-// The date of the rates in force in the locale's short notation ("12/4/26" in en_US).
+// The date of the rates in force in the locale's short notation ("12/4/26" in en_US), written
+// again only when the date or the locale changed.
 QString FXConversionResults::ratesDate() const
 {
     const auto rates = m_currencies.currencyRates();
-    if (!rates || !rates->date().isValid())
-        return {};
+    const QDateTime date = rates ? rates->date() : QDateTime();
+    const quint64 generation = m_currencies.locale().generation();
+    if (date == m_writtenDate.date && generation == m_writtenDate.generation)
+        return m_writtenDate.text;
+    m_writtenDate = {date, generation, QString()};
     const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(
         icu::DateFormat::kShort, m_currencies.locale().icuLocale()));
-    if (!format)
+    if (!date.isValid() || !format)
         return {};
     format->adoptTimeZone(icu::TimeZone::createTimeZone(u"UTC"));
     icu::UnicodeString text;
-    format->format(UDate(rates->date().toMSecsSinceEpoch()), text);
-    return FXICUString::toQString(text);
+    format->format(UDate(date.toMSecsSinceEpoch()), text);
+    m_writtenDate.text = FXICUString::toQString(text);
+    return m_writtenDate.text;
 }

@@ -2,6 +2,7 @@
 
 #include "FXConversionQuery.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -54,4 +55,10 @@ private:
     const FXNumberFormatter &m_numbers;
     const FXConversionQueryReader &m_reader;
     const FXFlagCatalogue &m_flags;
+    struct WrittenDate {
+        QDateTime date;
+        quint64 generation = 0;   // of the locale it is written in
+        QString text;
+    };
+    mutable WrittenDate m_writtenDate;
 };

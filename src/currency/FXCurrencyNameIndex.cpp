@@ -7,15 +7,38 @@
 #include <QSet>
 
 #include <unicode/locid.h>
+#include <unicode/plurrule.h>
+#include <unicode/strenum.h>
 #include <unicode/ucurr.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
-// The plural categories a currency's plural names are kept under.
-constexpr const char *PluralCounts[] = {"zero", "one", "two", "few", "many", "other"};
+// The plural categories of a language ("one", "other"), under which its currencies' plural names
+// are kept.
+std::vector<std::string> pluralCounts(const char *locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::PluralRules> rules(icu::PluralRules::forLocale(locale, status));
+    std::vector<std::string> counts;
+    if (U_FAILURE(status) || !rules)
+        return {"one", "other"};
+    const std::unique_ptr<icu::StringEnumeration> keywords(rules->getKeywords(status));
+    while (keywords && U_SUCCESS(status)) {
+        const char *keyword = keywords->next(nullptr, status);
+        if (!keyword)
+            break;
+        counts.emplace_back(keyword);
+    }
+    return counts;
+}
 
 // Every name ICU has for `code` in `locale`: its display name and its plural forms.
-QSet<QString> icuNames(const QString &code, const char *locale)
+QSet<QString> icuNames(const QString &code, const char *locale,
+                       const std::vector<std::string> &counts)
 {
     QSet<QString> names;
     const UChar *currency = FXICUString::utf16(code);
@@ -27,9 +50,9 @@ QSet<QString> icuNames(const QString &code, const char *locale)
     // ICU answers the code itself for a currency it cannot name.
     if (U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING)
         names.insert(QString::fromUtf16(name, length));
-    for (const char *count : PluralCounts) {
+    for (const std::string &count : counts) {
         status = U_ZERO_ERROR;
-        name = ucurr_getPluralName(currency, locale, &isChoiceFormat, count, &length,
+        name = ucurr_getPluralName(currency, locale, &isChoiceFormat, count.c_str(), &length,
                                    &status);
         if (U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING)
             names.insert(QString::fromUtf16(name, length));
@@ -76,8 +99,11 @@ void FXCurrencyNameIndex::rebuildIfStale() const
     m_names.clear();
     m_words.clear();
     const QByteArray language = QByteArray(locale.icuLocale().getName());
+    const std::vector<std::string> counts = pluralCounts(language.constData());
+    const std::vector<std::string> englishCounts = pluralCounts("en");
     for (const QString &code : catalogue) {
-        QSet<QString> names = icuNames(code, language.constData()) | icuNames(code, "en");
+        QSet<QString> names =
+            icuNames(code, language.constData(), counts) | icuNames(code, "en", englishCounts);
         if (const auto own = m_currencies.currencyNameForCode(code))
             names.insert(*own);
         for (const QString &name : std::as_const(names)) {
