@@ -111,8 +111,7 @@ void FXCurrencyNameIndex::rebuildIfStale() const
             // A name of two currencies (an old and a new one) stays with the first.
             if (!m_names.contains(nameKey))
                 m_names.insert(nameKey, code);
-            // "US-Dollar" is a dollar too.
-            const QStringList words = QString(nameKey).replace(u'-', u' ').split(u' ');
+            const QStringList words = nameKey.split(u' ');
             for (const QString &word : {words.front(), words.back()}) {
                 QStringList &codes = m_words[word];
                 if (!codes.contains(code))

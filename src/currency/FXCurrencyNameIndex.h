@@ -10,8 +10,8 @@ class FXCurrencyManager;
 
 // Finds currencies by the names people type: every currency of the catalogue under its name in the
 // user's language and in English, singular and plural ("US dollar", "US dollars", "franc suisse"),
-// and under the first and the last word of those names ("dollars", "yen", "franc"; "Dollar" of
-// "US-Dollar"), which several currencies may share. Names are compared without regard to case.
+// and under the first and the last word of those names ("dollars", "yen", "franc"), which several
+// currencies may share. Names are compared without regard to case.
 //
 // Built at the first question and again whenever the locale or the catalogue changed. Main thread
 // only.

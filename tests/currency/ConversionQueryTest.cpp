@@ -102,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(English, QueryReading, ::testing::Values(
     Typed{"en_US", Usual, "1/0 usd", None},
     Typed{"en_US", Usual, "(2+3 usd", None},
     Typed{"en_US", Usual, "2 * usd", None},
+    Typed{"en_US", Usual, "5 usd + eur", None},
     Typed{"en_US", Usual, "1e3 usd", None},
     Typed{"en_US", Usual, "1.234,5 usd", None},
     Typed{"en_US", Usual, "10000000000000 usd", None},   // more digits than a row takes
@@ -134,6 +135,7 @@ INSTANTIATE_TEST_SUITE_P(French, QueryReading, ::testing::Values(
     Typed{"fr_FR", "EUR USD CHF", "50 € en $", "50 EUR > USD"},
     Typed{"fr_FR", "EUR USD CHF", "2,5 usd", "2.5 USD > "},
     Typed{"fr_FR", "EUR USD CHF", "1\u202f234,5 eur", "1234.5 EUR > "},
+    Typed{"fr_FR", "EUR USD CHF", "1 234,5 eur", "1234.5 EUR > "},
     Typed{"fr_FR", "EUR USD CHF", "100 dollars en euros", "100 USD > EUR"},
     Typed{"fr_FR", "EUR USD CHF", "100 US dollars in yen", "100 USD > JPY"},
     Typed{"fr_FR", "EUR USD CHF", "100 usd nach eur", None}));
