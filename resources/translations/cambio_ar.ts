@@ -611,5 +611,9 @@
         <source>the rates server has no newer rates</source>
         <translation>لا توجد لدى خادم أسعار الصرف أسعار أحدث</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>أسعار الصرف في %@</translation>
+    </message>
 </context>
 </TS>

@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>el servidor de tipos de cambio no tiene tipos más recientes</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>tipos de cambio del %@</translation>
+    </message>
 </context>
 </TS>

@@ -611,5 +611,9 @@
         <source>the rates server has no newer rates</source>
         <translation>کارساز نرخ‌ها نرخ تازه‌تری ندارد</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>نرخ‌های %@</translation>
+    </message>
 </context>
 </TS>

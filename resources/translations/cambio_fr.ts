@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>le serveur de taux n’a pas de taux plus récents</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>taux du %@</translation>
+    </message>
 </context>
 </TS>

@@ -611,5 +611,9 @@
         <source>the rates server has no newer rates</source>
         <translation>בשרת השערים אין שערים חדשים יותר</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>שערים מ־%@</translation>
+    </message>
 </context>
 </TS>

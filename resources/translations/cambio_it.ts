@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>il server dei tassi non ha tassi più recenti</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>tassi del %@</translation>
+    </message>
 </context>
 </TS>

@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>レートサーバーに新しいレートがありません</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>%@のレート</translation>
+    </message>
 </context>
 </TS>

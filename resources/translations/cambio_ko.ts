@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>환율 서버에 더 최신 환율이 없습니다</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>%@ 환율</translation>
+    </message>
 </context>
 </TS>

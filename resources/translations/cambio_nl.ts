@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>de koersenserver heeft geen nieuwere koersen</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>koersen van %@</translation>
+    </message>
 </context>
 </TS>

@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>serwer kursów nie ma nowszych kursów</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>kursy z %@</translation>
+    </message>
 </context>
 </TS>

@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>o servidor de cotações não tem cotações mais recentes</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>cotações de %@</translation>
+    </message>
 </context>
 </TS>

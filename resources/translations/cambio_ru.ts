@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>на сервере курсов нет более новых курсов</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>курсы на %@</translation>
+    </message>
 </context>
 </TS>

@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>kur sunucusunda daha yeni kurlar yok</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>%@ tarihli kurlar</translation>
+    </message>
 </context>
 </TS>

@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>на сервері курсів немає новіших курсів</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>курси на %@</translation>
+    </message>
 </context>
 </TS>

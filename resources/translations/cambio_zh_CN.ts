@@ -603,5 +603,9 @@
         <source>the rates server has no newer rates</source>
         <translation>汇率服务器没有更新的汇率</translation>
     </message>
+    <message>
+        <source>rates of %@</source>
+        <translation>%@的汇率</translation>
+    </message>
 </context>
 </TS>

@@ -156,7 +156,7 @@ FXConversionResults::resultForIdentifier(const QString &identifier) const
 QString FXConversionResults::ratesDate() const
 {
     const auto rates = m_currencies.currencyRates();
-    const QDateTime date = rates ? rates->date() : QDateTime();
+    const QDateTime date = rates ? rates->shownDate() : QDateTime();
     const quint64 generation = m_currencies.locale().generation();
     if (date == m_writtenDate.date && generation == m_writtenDate.generation)
         return m_writtenDate.text;
