@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QScopeGuard>
@@ -20,18 +21,24 @@
 
 namespace {
 
-// Picks the item titled `title` from the context menu that `open` opens, when it is enabled;
-// answers whether it was.
+// Picks the item titled `title` (before its shortcut, if any) from the context menu that `open`
+// opens, when it is enabled; answers whether it was.
 template <typename Open>
 bool pickFromMenuOpenedBy(const QString &title, Open open)
 {
     bool enabled = false;
-    QTimer::singleShot(0, [title, &enabled] {
+    bool picked = false;
+    QWidget *window = QApplication::activeWindow();
+    QTimer::singleShot(0, [title, window, &enabled, &picked] {
+        picked = true;
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         for (QAction *action : menu->actions()) {
-            if (action->text() == title) {
+            if (action->text().section(u'\t', 0, 0) == title) {
                 menu->close();
+                // The offscreen display activates menus; under X11 the window keeps the keyboard.
+                window->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(window));
                 enabled = action->isEnabled();
                 action->trigger();
                 return;
@@ -40,7 +47,8 @@ bool pickFromMenuOpenedBy(const QString &title, Open open)
         QFAIL(qPrintable(title));
     });
     open();
-    return enabled;
+    // A menu that pops up without waiting (an amount field's edit menu) is picked a moment later.
+    return QTest::qWaitFor([&picked] { return picked; }) && enabled;
 }
 
 // Opens the table's context menu on `row` with the mouse and picks the item titled `title`.
@@ -54,6 +62,9 @@ bool pickFromContextMenu(TableDriver &table, int row, const QString &title)
     });
 }
 
+// The ways a text reaches the converter as a paste.
+enum class Pasted { IntoTable, FieldShortcut, FieldEditMenu, FieldMiddleButton };
+
 QAction *actionTitled(const FXMainViewController &controller, const QString &title)
 {
     for (QAction *action : controller.editActions()) {
@@ -64,6 +75,8 @@ QAction *actionTitled(const FXMainViewController &controller, const QString &tit
 }
 
 }
+
+Q_DECLARE_METATYPE(Pasted)
 
 class ClipboardTest : public QObject {
     Q_OBJECT
@@ -140,36 +153,47 @@ void ClipboardTest::copyAllPutsOneLinePerRow()
 
 void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted_data()
 {
-    QTest::addColumn<bool>("intoField");   // else into the table, the row selected
+    QTest::addColumn<Pasted>("way");
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<int>("row");          // where the amount goes; -1: refused
     QTest::addColumn<QString>("shown");    // that row's amount, or the start of the refusal
-    for (const bool field : {false, true}) {
-        const char *where = field ? "field: " : "table: ";
-        const auto row = [where](const char *name) -> QTestData & {
-            return QTest::addRow("%s%s", where, name);
+    const std::pair<Pasted, const char *> ways[] = {
+        {Pasted::IntoTable, "table"},
+        {Pasted::FieldShortcut, "field"},
+        {Pasted::FieldEditMenu, "edit menu"},
+        {Pasted::FieldMiddleButton, "middle button"},
+    };
+    for (const auto &[way, where] : ways) {
+        // The field's edit menu and the middle button only hand their text to the same reader.
+        const bool everyText = way == Pasted::IntoTable || way == Pasted::FieldShortcut;
+        const auto row = [way, where](const char *name) -> QTestData & {
+            return QTest::addRow("%s: %s", where, name) << way;
         };
-        row("extra fraction digits round") << field << "1,234.567" << 1 << "1234.57";
-        row("a sign of the row") << field << "€12.50" << 1 << "12.5";
-        row("copied for a right-to-left reader") << field << "\u2066" "12.50\u2069" << 1 << "12.5";
-        row("another shown currency's sign") << field << "$1,234.56" << 0 << "1234.56";
-        row("another shown currency's code") << field << "12 GBP" << 2 << "12";
-        row("a currency not shown") << field << "12 CHF" << -1
+        row("extra fraction digits round") << "1,234.567" << 1 << "1234.57";
+        row("another shown currency's sign") << "$1,234.56" << 0 << "1234.56";
+        row("an exponent") << "1e9" << -1 << "“1e9” is not an amount.";
+        if (!everyText)
+            continue;
+        row("a sign of the row") << "€12.50" << 1 << "12.5";
+        row("copied for a right-to-left reader") << "\u2066" "12.50\u2069" << 1 << "12.5";
+        row("another shown currency's code") << "12 GBP" << 2 << "12";
+        row("a currency not shown") << "12 CHF" << -1
                                     << "Swiss Franc is not among the currencies shown.";
-        row("an exponent") << field << "1e9" << -1 << "“1e9” is not an amount.";
-        row("hexadecimal") << field << "0x1F" << -1 << "“0x1F” is not an amount.";
-        row("two lines") << field << "12\n34" << -1 << "Only one amount";
-        row("more digits than typing allows") << field << QString(400, u'9') << -1
+        row("hexadecimal") << "0x1F" << -1 << "“0x1F” is not an amount.";
+        row("two lines") << "12\n34" << -1 << "Only one amount";
+        row("more digits than typing allows") << QString(400, u'9') << -1
                                               << "Amounts have at most 12 digits";
     }
 }
 
 void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted()
 {
-    QFETCH(bool, intoField);
+    QFETCH(Pasted, way);
     QFETCH(QString, clipboard);
     QFETCH(int, row);
     QFETCH(QString, shown);
+    if (way == Pasted::FieldMiddleButton && !QGuiApplication::clipboard()->supportsSelection())
+        QSKIP("This display has no selection to paste; the rows run under X11 too.");
     ConverterWindow converter;
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
@@ -177,15 +201,33 @@ void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted()
     for (int other = 0; other < controller.currencies().size(); ++other)
         before.append(table.shown(other));
     QWidget *target = &table.table();
-    if (intoField) {
+    if (way == Pasted::IntoTable) {
+        table.selectForTyping(1);
+    } else {
         table.clickField(1);
         target = table.field(1);
-    } else {
-        table.selectForTyping(1);
     }
 
-    QGuiApplication::clipboard()->setText(clipboard);
-    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    switch (way) {
+    case Pasted::IntoTable:
+    case Pasted::FieldShortcut:
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Pasted::FieldEditMenu:
+        QGuiApplication::clipboard()->setText(clipboard);
+        QVERIFY(pickFromMenuOpenedBy(QLineEdit::tr("&Paste"), [target] {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    target->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(target, &click);
+        }));
+        break;
+    case Pasted::FieldMiddleButton:
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        QGuiApplication::clipboard()->setText(clipboard, QClipboard::Selection);
+        QTest::mouseClick(target, Qt::MiddleButton, {}, QPoint(5, 5));
+        break;
+    }
 
     FXStatusLine *status = controller.statusTextField();
     if (row < 0) {
@@ -204,7 +246,7 @@ void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted()
     QCOMPARE(core.currencies.userBaseCurrency(), currency);
     for (int other = 0; other < controller.currencies().size(); ++other)
         QCOMPARE(table.shown(other), core.amount(controller.currencies()[other]));
-    if (intoField)
+    if (way != Pasted::IntoTable)
         QVERIFY(table.field(row)->hasFocus());
     // The pasted amount is there again at the next start.
     QTRY_COMPARE(core.standardDefaults.dictionaryForKey(QStringLiteral("LastInput"))
@@ -213,7 +255,7 @@ void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted()
                  QVariant(currency));
 
     // Typing goes on from the pasted amount.
-    if (!intoField && !shown.contains(u'.')) {
+    if (way == Pasted::IntoTable && !shown.contains(u'.')) {
         table.typeIntoTable(QStringLiteral("3"));
         QCOMPARE(table.shown(row), shown + u'3');
     }

@@ -249,10 +249,12 @@ FXRatesRowView *FXMainViewController::rowViewForRow(FXTableView &table, int row)
         FXRatesCellView *cell = rowView->cellView();
         FXTableTextField *field = cell->inputTextField();
         connect(field, &QLineEdit::textEdited, this, [this, cell] { controlTextDidChange(*cell); });
-        connect(field, &FXTableTextField::pasteRequested, this, [this, cell] {
-            const QString text = QGuiApplication::clipboard()->text();
-            pasteString(text.isNull() ? std::nullopt : std::optional(text), cell->currency());
-        });
+        connect(field, &FXTableTextField::pasteRequested, this,
+                [this, cell](QClipboard::Mode mode) {
+                    const QString text = QGuiApplication::clipboard()->text(mode);
+                    pasteString(text.isNull() ? std::nullopt : std::optional(text),
+                                cell->currency());
+                });
         field->setCommandHandler(
             [this](FXTableTextField &edited, FXTableTextField::Command command) {
                 return moveBetweenRows(edited, command);

@@ -2,11 +2,14 @@
 
 #include "FXCurrencyInputValidator.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -20,6 +23,17 @@ bool isEditingFocus(Qt::FocusReason reason)
 // What QLineEdit keeps free on each side of its text, and the caret's width.
 constexpr int LineEditMargin = 2;
 constexpr int CaretWidth = 1;
+
+// The Paste of QLineEdit's edit menu, known by its title ("&Paste", a tab, the shortcut).
+QAction *pasteItemOf(const QMenu &menu)
+{
+    const QString title = QLineEdit::tr("&Paste");
+    for (QAction *action : menu.actions()) {
+        if (action->text().section(u'\t', 0, 0) == title)
+            return action;
+    }
+    return nullptr;
+}
 
 qreal widthOf(const QString &text, const QFont &font)
 {
@@ -168,7 +182,7 @@ bool FXTableTextField::event(QEvent *event)
 void FXTableTextField::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste)) {
-        emit pasteRequested();
+        emit pasteRequested(QClipboard::Clipboard);
         return;
     }
     // Shift+F10 asks for the context menu, as the Menu key does.
@@ -208,7 +222,25 @@ void FXTableTextField::contextMenuEvent(QContextMenuEvent *event)
         event->ignore();
         return;
     }
-    QLineEdit::contextMenuEvent(event);
+    QMenu *menu = createStandardContextMenu();
+    // QLineEdit's Paste would insert the text as it is.
+    if (QAction *paste = pasteItemOf(*menu)) {
+        paste->disconnect(this);
+        connect(paste, &QAction::triggered, this,
+                [this] { emit pasteRequested(QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void FXTableTextField::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        emit pasteRequested(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void FXTableTextField::focusInEvent(QFocusEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <functional>
@@ -10,7 +11,9 @@ class FXCurrencyInputValidator;
 // marked green), empties a "0" when it takes the keyboard and puts the "0" back when it is left
 // empty. Tab, Backtab and the up and down arrows are first offered to its command handler, which
 // moves between rows; Return and Escape hand the keyboard back to the table. The Menu key and
-// Shift+F10 open the row's context menu, as in the table.
+// Shift+F10 open the row's context menu, as in the table. Every paste (the shortcut, the edit
+// menu's Paste, the middle button's paste of the selection) is handed to the controller, which
+// reads the text as one amount or refuses it; the field never inserts pasted text itself.
 //
 // Every integer digit of its amount is always on screen: a text too wide for the field is drawn
 // smaller, down to a readable size, and past that, while the field is not being edited, loses
@@ -44,14 +47,14 @@ public:
 signals:
     void didBeginEditing();
     void didEndEditing();
-    // The paste shortcut: the clipboard is read as one amount by the controller, never inserted
-    // into the text as it is.
-    void pasteRequested();
+    // The user pasted what `mode` holds: the clipboard, or the selection for the middle button.
+    void pasteRequested(QClipboard::Mode mode);
 
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

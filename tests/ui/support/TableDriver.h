@@ -64,6 +64,8 @@ struct ConverterWindow {
     bool show()
     {
         controller.show();
+        // Without a window manager (X11 under Xvfb) nobody else activates it.
+        controller.activateWindow();
         return QTest::qWaitForWindowActive(&controller);
     }
 
