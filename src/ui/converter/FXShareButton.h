@@ -7,8 +7,8 @@ class QMenu;
 
 // The converter's share button. A click takes a picture of the window, then pops up the menu of
 // the sharing services with its top-left corner 4 pixels below the button's lower-left corner;
-// the button stays highlighted while the menu is open. The menu is made once, with the services
-// the sharing manager offers then. Space opens it from the keyboard.
+// the button stays highlighted while the menu is open. The menu is filled when it first opens,
+// with the services the sharing manager offers then. Space opens it from the keyboard.
 class FXShareButton : public FXMainTemplateButton {
     Q_OBJECT
 
