@@ -164,7 +164,7 @@ void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data()
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("caretFromEnd");
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("to");   // -1: the keyboard leaves the table
+    QTest::addColumn<int>("to");   // -1: the keyboard leaves the table; Escape: the row selected
     QTest::addColumn<int>("caretFromEndAfter");
     QTest::newRow("down") << 1 << 2 << int(Qt::Key_Down) << 2 << 2;
     QTest::newRow("up into the main currency") << 1 << 0 << int(Qt::Key_Up) << 0 << 0;
@@ -174,6 +174,7 @@ void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data()
     QTest::newRow("further than a shorter text goes to its start")
         << 3 << 8 << int(Qt::Key_Down) << 4 << 8;
     QTest::newRow("tab at the last row leaves the table") << 4 << 0 << int(Qt::Key_Tab) << -1 << 0;
+    QTest::newRow("escape hands the keyboard to the table") << 2 << 0 << int(Qt::Key_Escape) << 2 << 0;
 }
 
 void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd()
@@ -192,6 +193,11 @@ void AmountFieldsTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd()
     field->setCursorPosition(int(field->text().size()) - caretFromEnd);
     QTest::keyClick(field, Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
 
+    if (key == Qt::Key_Escape) {
+        QVERIFY(table.table().hasFocus());
+        QCOMPARE(table.table().selectedRow(), to);
+        return;
+    }
     if (to < 0) {
         QVERIFY(!table.table().isAncestorOf(QApplication::focusWidget()));
         QVERIFY(QApplication::focusWidget());
