@@ -80,7 +80,10 @@ void AmountFieldsTest::newRatesLeaveTheFieldBeingTypedIntoAlone()
     table.clickField(1);
     QTest::keyClick(table.field(1), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(table.field(1), QStringLiteral("12."));
-    core.inputs.setInput(7, QStringLiteral("USD"));   // as if the old rates had given 7
+    // As if the old rates had given 7.
+    core.inputs.setInput(7, QStringLiteral("USD"));
+    table.table().reloadCells(1);
+    QCOMPARE(table.shown(0), QStringLiteral("7"));
 
     core.center.postNotification(FXRatesDidUpdateNotification, &core.currencies,
                                  {{FXRatesUpdateSucceededKey, true}});

@@ -328,6 +328,11 @@ void WindowTest::theKeyboardAloneGoesFromStartToQuit()
     QVERIFY(application.preferencesWindow());
     QTRY_COMPARE(QApplication::activeWindow(), application.preferencesWindow());
     QCOMPARE(application.preferencesWindow()->selectedItemIdentifier(), u"General"_qs);
+    // Asked for again from behind the converter, they come to the front.
+    window.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    QTest::keyClick(focused(), Qt::Key_Comma, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::activeWindow(), application.preferencesWindow());
     QSignalSpy closing(&window, &FXMainWindowController::windowWillClose);
     QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(closing.count(), 1);
