@@ -6,7 +6,6 @@
 #include "FXNumberFormatter.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -60,12 +59,6 @@ QString quoted(const QString &text)
     return text.size() <= Shown ? text : text.left(Shown - 1) + QChar(0x2026);
 }
 
-// Whether typing could build the integer part of `value` once it is rounded to an amount.
-bool fitsTyping(double value)
-{
-    return std::round(std::abs(value) * 100) / 100 < std::pow(10.0, FXInput::maximumIntegerDigits);
-}
-
 FXPastedAmountReader::Reading refused(const QString &reason)
 {
     return {std::nullopt, std::nullopt, reason};
@@ -112,7 +105,7 @@ FXPastedAmountReader::Reading FXPastedAmountReader::read(const QString &text) co
         return refused(FXLocalizedString::format("“%@” is not an amount.", quoted(trimmed)));
     if (reading && !reading->refusal.isEmpty())
         return *reading;
-    if (!reading || !fitsTyping(*reading->amount)) {
+    if (!reading || !FXInput::fitsTyping(*reading->amount)) {
         return refused(FXLocalizedString::format(
             "Amounts have at most %@ digits before the decimal separator.",
             QString::number(FXInput::maximumIntegerDigits)));

@@ -3,6 +3,7 @@
 #include "FXNumberFormatter.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,6 +20,11 @@ qsizetype characterCount(QStringView text)
     return std::count_if(text.begin(), text.end(), [](QChar unit) { return !unit.isLowSurrogate(); });
 }
 
+}
+
+bool FXInput::fitsTyping(double value)
+{
+    return std::round(std::abs(value) * 100) / 100 < std::pow(10.0, maximumIntegerDigits);
 }
 
 FXInput::FXInput(const FXNumberFormatter &formatter)

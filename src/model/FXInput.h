@@ -18,6 +18,8 @@ class FXInput {
 public:
     // Typing builds amounts of at most this many integer digits.
     static constexpr qsizetype maximumIntegerDigits = 12;
+    // Whether typing could build the integer part of `value` once it is rounded to an amount.
+    static bool fitsTyping(double value);
 
     explicit FXInput(const FXNumberFormatter &formatter);
 
