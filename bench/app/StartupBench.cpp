@@ -120,6 +120,8 @@ int main(int argc, char **argv)
     setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
     setenv("LC_ALL", "C", 1);
     setenv("CAMBIO_RATES_URL", "http://127.0.0.1:9/update.php", 1);
+    // A window running on the user's session bus would answer for the measured one.
+    unsetenv("DBUS_SESSION_BUS_ADDRESS");
     const std::string cli = CAMBIO_CLI_PATH;
     if (std::system((cli + " main USD >/dev/null && " + cli + " visible add CHF >/dev/null").c_str()) != 0)
         return 1;

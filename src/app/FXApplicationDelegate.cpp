@@ -150,6 +150,12 @@ void FXApplicationDelegate::showMainWindow()
     m_window->activateWindow();
 }
 
+bool FXApplicationDelegate::showAmount(double amount, const QString &currency)
+{
+    showMainWindow();
+    return m_window->contentViewController()->showAmount(amount, currency);
+}
+
 void FXApplicationDelegate::orderFrontAboutPanel()
 {
     auto *panel = new QMessageBox(m_window.get());

@@ -40,6 +40,9 @@ public:
     void provideFeedback();
     // Brings the window to the front: a second start of the program asks for this.
     void showMainWindow();
+    // Brings the window to the front with `amount` in the row of `currency`, as if typed there;
+    // false when that currency has no row, which leaves the amounts alone.
+    bool showAmount(double amount, const QString &currency);
     // Once the window's first frame is painted: prints the resident memory ("first-paint
     // rss_kib=N") and quits, or, given a `screenshotPath`, saves a picture of the window there as
     // soon as its flags are drawn and the first refresh has ended, and one of the preferences

@@ -1,8 +1,7 @@
 // Cambio, the converter window.
 
 #include "FXApplicationDelegate.h"
-#include "FXPaths.h"
-#include "FXSingleInstance.h"
+#include "FXSessionService.h"
 #include "FXTerminationSignals.h"
 #include "FXWindowCompositionRoot.h"
 
@@ -73,19 +72,15 @@ int main(int argc, char **argv)
     Options options;
     options.parser.process(application);
 
-    FXSingleInstance instance(
-        FXSingleInstance::serverNameForConfiguration(FXPaths::configDirectory()));
-    if (instance.askRunningInstanceToActivate())
+    FXSessionService session;
+    if (session.start() == FXSessionService::Start::Answered)
         return 0;
-    if (!instance.listen())
-        qWarning("cambio: a second start cannot reach this window and will open its own");
     FXApplicationDelegate::installTranslators(application);
 
     FXWindowCompositionRoot root;
     FXApplicationDelegate &delegate = root.applicationDelegate();
     const FXTerminationSignals termination;
-    QObject::connect(&instance, &FXSingleInstance::activationRequested, &delegate,
-                     &FXApplicationDelegate::showMainWindow);
+    session.setApplication(delegate);
     if (options.parser.isSet(options.quitAfterFirstPaint) || options.parser.isSet(options.screenshot))
         delegate.quitAfterFirstPaint(options.parser.value(options.screenshot));
     delegate.applicationDidFinishLaunching();

@@ -1,5 +1,5 @@
 // The converter window in its application: its frame, its buttons, its status line, its menu, the
-// keyboard and screen readers in it and in the preferences, one running instance, and its texts.
+// keyboard and screen readers in it and in the preferences, and its texts.
 
 #include "ConverterHarness.h"
 #include "FXApplicationDelegate.h"
@@ -8,7 +8,6 @@
 #include "FXLocalizedString.h"
 #include "FXMainWindowController.h"
 #include "FXReportingManager.h"
-#include "FXSingleInstance.h"
 #include "FXStatusLine.h"
 #include "FXWindowButton.h"
 #include "Readables.h"
@@ -21,28 +20,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 
-#include <cstring>
-
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 namespace {
-
-sockaddr_un addressOf(const QString &socket)
-{
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strcpy(address.sun_path, QFile::encodeName(socket).constData());
-    return address;
-}
 
 // The colour of the middle of `button` as the screen shows it, not as a new rendering would.
 QColor shownColour(const FXWindowButton *button)
@@ -103,9 +86,6 @@ private slots:
     void theKeyboardAloneGoesFromStartToQuit();
     void thePreferencesCloseFromTheKeyboard_data();
     void thePreferencesCloseFromTheKeyboard();
-    void aSecondStartBringsBackAMinimizedWindow();
-    void onlyTheRequestOfASecondStartRaisesTheWindow_data();
-    void onlyTheRequestOfASecondStartRaisesTheWindow();
     void textsComeFromTheTranslations_data();
     void textsComeFromTheTranslations();
     void germanShortcutsAndDialogsAreGerman();
@@ -371,61 +351,6 @@ void WindowTest::thePreferencesCloseFromTheKeyboard()
 
     QVERIFY(!preferences->isVisible());
     QVERIFY(application.mainWindow()->isVisible());
-}
-
-void WindowTest::aSecondStartBringsBackAMinimizedWindow()
-{
-    ConverterHarness core;
-    Reporting reporting(core);
-    FXApplicationDelegate application(core.services, reporting);
-    FXMainWindowController &window = *application.mainWindow();
-    application.showMainWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.showMinimized();
-    QTRY_VERIFY(window.isMinimized());
-
-    application.showMainWindow();
-
-    QTRY_VERIFY(!window.isMinimized());
-    QVERIFY(window.isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
-void WindowTest::onlyTheRequestOfASecondStartRaisesTheWindow_data()
-{
-    QTest::addColumn<QByteArray>("sent");
-    QTest::addColumn<int>("raises");
-    QTest::newRow("the request") << QByteArray("activate\n") << 1;
-    QTest::newRow("nothing") << QByteArray() << 0;
-    QTest::newRow("the request cut short") << QByteArray("activate") << 0;
-    QTest::newRow("another line") << QByteArray("activity\n") << 0;
-    QTest::newRow("anything") << QByteArray("\x00\xff garbage", 10) << 0;
-}
-
-void WindowTest::onlyTheRequestOfASecondStartRaisesTheWindow()
-{
-    QFETCH(QByteArray, sent);
-    QFETCH(int, raises);
-    const QTemporaryDir folder;
-    const QString socket = folder.filePath(QStringLiteral("instance"));
-    // A socket that a crashed start left behind: bound, never closed properly, nobody listening.
-    const sockaddr_un address = addressOf(socket);
-    const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    QCOMPARE(::bind(left, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
-    ::close(left);
-
-    FXSingleInstance first(socket);
-    QVERIFY(!first.askRunningInstanceToActivate());
-    QVERIFY(first.listen());
-    QSignalSpy raised(&first, &FXSingleInstance::activationRequested);
-    const int other = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    QCOMPARE(::connect(other, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
-    QCOMPARE(::send(other, sent.constData(), size_t(sent.size()), MSG_NOSIGNAL), sent.size());
-    ::close(other);
-
-    // A second start, answered after what came before it.
-    QVERIFY(FXSingleInstance(socket).askRunningInstanceToActivate());
-    QTRY_COMPARE(raised.count(), raises + 1);
 }
 
 void WindowTest::textsComeFromTheTranslations_data()

@@ -429,19 +429,37 @@ void FXMainViewController::pasteString(const std::optional<QString> &text, const
     }
     const bool fromField = editedRow() >= 0;
     const int row = int(m_currencies.indexOf(target.currency));
-    m_table->selectRow(row);
+    enterAmount(target.amount, row);
     // The next keystroke goes on from the pasted amount.
     m_shouldStartOver = false;
-    m_services.inputs.setInput(target.amount, target.currency);
-    m_services.inputs.updateInputs();
-    m_saveInput.start();
-    updateUI();
     // A paste from one row's field into another row goes on in that row's field.
     if (fromField && editedRow() != row) {
         m_table->scrollRowToVisible(row);
         if (FXRatesCellView *cell = m_table->viewAtRow(row))
             cell->activateWithCharacterOffset(0);
     }
+}
+
+bool FXMainViewController::showAmount(double amount, const QString &currency)
+{
+    const int row = int(m_currencies.indexOf(currency));
+    if (row < 0)
+        return false;
+    enterAmount(amount, row);
+    m_shouldStartOver = true;
+    // An amount field being edited would keep the keyboard in another row.
+    m_table->setFocus(Qt::OtherFocusReason);
+    m_table->scrollRowToVisible(row);
+    return true;
+}
+
+void FXMainViewController::enterAmount(double amount, int row)
+{
+    m_table->selectRow(row);
+    m_services.inputs.setInput(amount, m_currencies[row]);
+    m_services.inputs.updateInputs();
+    m_saveInput.start();
+    updateUI();
 }
 
 FXMainViewController::PasteTarget FXMainViewController::pasteTarget(const QString &text,

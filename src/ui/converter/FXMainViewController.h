@@ -78,6 +78,10 @@ public:
     // Makes the amount `text` holds the amount of `currency`, or of the shown currency whose sign
     // or code it carries. A text that is no amount changes nothing: the status line says why.
     void pasteString(const std::optional<QString> &text, const QString &currency);
+    // Selects the row of `currency` and makes `amount` its amount, as if typed there: every other
+    // row converts it, it is kept as the last input, and the next digit typed into the table
+    // starts a new amount. False, changing nothing, when the currency is not shown.
+    bool showAmount(double amount, const QString &currency);
     // The currency that a command of the table's context menu acts on.
     std::optional<QString> currencyShowingMenu() const;
     // Enables the commands as the selection and the clipboard allow.
@@ -122,6 +126,8 @@ private:
         QString refusal;
     };
     PasteTarget pasteTarget(const QString &text, const QString &currency) const;
+    // Selects `row` and makes `amount` the amount of its currency, converted into every other.
+    void enterAmount(double amount, int row);
     // Whether the clipboard holds an amount that can be pasted into the row of `currency`.
     bool canPaste(const std::optional<QString> &currency) const;
     QAction *makeCommand(const QString &title, const QKeySequence &shortcut,
