@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -225,7 +226,8 @@ void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
 void WindowTest::oldRatesShowTheirAgeAndWhyNoNewerOnesCame()
 {
     ConverterHarness core({.now = QDateTime(QDate(2026, 10, 11), QTime(12, 0), Qt::UTC)});
-    FXApplicationDelegate application(core.services);
+    Reporting reporting(core);
+    FXApplicationDelegate application(core.services, reporting);
     application.applicationDidFinishLaunching();
     FXMainWindowController &window = *application.mainWindow();
     FXStatusLine *status = window.contentViewController()->statusTextField();
