@@ -595,14 +595,6 @@
         <source>cannot make the folder %@</source>
         <translation>يتعذّر إنشاء المجلد %@</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>RTL</translation>
-    </message>
     <message>
         <source>Rates are %@ old</source>
         <translation>أسعار الصرف قديمة منذ %@</translation>
@@ -614,6 +606,14 @@
     <message>
         <source>rates of %@</source>
         <translation>أسعار الصرف في %@</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
     </message>
 </context>
 </TS>
