@@ -315,7 +315,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::query(const ParsedArguments &argum
     const QString text = arguments.positionals.join(u' ');
     if (text.trimmed().isEmpty())
         return usageError(QStringLiteral("query needs a text: query TEXT..."));
-    const FXNumberFormatter &numbers = FXNumberFormatter::sharedFormatter();
+    const FXNumberFormatter &numbers = m_formatter;
     const FXCurrencySignResolver signs(m_currencies);
     const FXCurrencyNameIndex names(m_currencies);
     const FXConversionQueryReader reader(m_currencies, numbers, signs, names);

@@ -77,7 +77,7 @@ int main(int argc, char **argv)
     options.watchesSharedFiles = true;
     FXCompositionRoot root(options);
     FXCurrencyManager &currencies = root.currencies();
-    const FXNumberFormatter &numbers = FXNumberFormatter::sharedFormatter();
+    const FXNumberFormatter &numbers = root.numberFormatter();
     const FXCurrencySignResolver signs(currencies);
     const FXCurrencyNameIndex names(currencies);
     const FXConversionQueryReader reader(currencies, numbers, signs, names);
