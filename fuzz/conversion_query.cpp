@@ -3,12 +3,12 @@
 // currencies; there are at most five answers, and each answer's identifier names it again.
 #include "FXConversionResults.h"
 #include "FXCurrencyManager.h"
+#include "FXFetcher.h"
 #include "FXCurrencyNameIndex.h"
 #include "FXCurrencySignResolver.h"
 #include "FXFlagCatalogue.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
@@ -22,11 +22,11 @@
 namespace {
 
 // Nothing is downloaded while fuzzing.
-class NoDownloads : public FXRatesDownloader {
+class NoDownloads : public FXFetcher {
 public:
-    FXDownloadResult download(const QUrl &, const std::atomic<bool> &) const override
+    void fetch(const FXFetchRequest &, QObject *, Completion done) override
     {
-        return FXDownloadResult::failure(QStringLiteral("offline"));
+        done(FXFetchResult::failure(QStringLiteral("offline")));
     }
 };
 

@@ -6,7 +6,7 @@
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXHttpRatesDownloader.h"
+#include "FXHttpFetcher.h"
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
@@ -27,9 +27,9 @@ void KeystrokeToAllRows(benchmark::State &state)
     FXRatesFile file(home.filePath(QStringLiteral("CurrencyRates.plist")));
     FXRatesTable table(file, locale);
     FXSettingsManager settings(groupDefaults, table, center);
-    FXHttpRatesDownloader downloader;
+    FXHttpFetcher fetcher;
     FXCurrencyManager currencies(table, file, settings, locale, [] { return std::nullopt; },
-                                 downloader, [] { return QString(); }, center);
+                                 fetcher, [] { return QString(); }, center);
     FXNumberFormatter formatter(locale);
     settings.setLocationBasedCurrencyEnabled(false);
     settings.setDefaultCurrency(QStringLiteral("USD"));

@@ -7,7 +7,7 @@
 #include "FXCurrencyNameIndex.h"
 #include "FXCurrencySignResolver.h"
 #include "FXFlagCatalogue.h"
-#include "FXHttpRatesDownloader.h"
+#include "FXHttpFetcher.h"
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
@@ -29,9 +29,9 @@ struct Search {
     FXRatesFile file{home.filePath(QStringLiteral("CurrencyRates.plist"))};
     FXRatesTable table{file, locale};
     FXSettingsManager settings{groupDefaults, table, center};
-    FXHttpRatesDownloader downloader;
+    FXHttpFetcher fetcher;
     FXCurrencyManager currencies{table, file, settings, locale, [] { return std::nullopt; },
-                                 downloader, [] { return QString(); }, center};
+                                 fetcher, [] { return QString(); }, center};
     FXNumberFormatter numbers{locale};
     FXCurrencySignResolver signs{currencies};
     FXCurrencyNameIndex names{currencies};

@@ -6,7 +6,7 @@
 // week made. Run with the default interval and with 10 minutes.
 
 #include "FXCurrencyManager.h"
-#include "FXHttpRatesDownloader.h"
+#include "FXHttpFetcher.h"
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
 #include "FXRatesFile.h"
@@ -79,9 +79,9 @@ void SimulatedWeekOfRefreshes(benchmark::State &state)
     body += '}';
     server.setResponse({200, body, true, std::nullopt, false,
                         "Last-Modified: Fri, 25 Sep 2026 16:00:00 GMT\r\n"});
-    FXHttpRatesDownloader downloader;
+    FXHttpFetcher fetcher;
     FXCurrencyManager currencies(table, file, settings, locale, [] { return std::nullopt; },
-                                 downloader, [&] { return server.url().toString(); }, center);
+                                 fetcher, [&] { return server.url().toString(); }, center);
     const QDateTime start = QDateTime::currentDateTimeUtc();
     QElapsedTimer elapsed;
     const auto now = [&] { return start.addSecs(elapsed.elapsed() * FastSecondsPerMillisecond); };

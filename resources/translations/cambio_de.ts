@@ -153,8 +153,32 @@
         <translation>Verbindung geschlossen, bevor die ganze Antwort ankam</translation>
     </message>
     <message>
-        <source>the answer's %@ compression is damaged</source>
-        <translation>die %@-Kompression der Antwort ist beschädigt</translation>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>die Kompression der Antwort ist beschädigt oder würde über jedes Maß anwachsen</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>TLS-Verbindungsaufbau gescheitert: %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>Weiterleitung nach %@ abgelehnt</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>sie verlässt HTTPS</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>eine Weiterleitungsschleife</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>mehr als %@ Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ ohne Ziel</translation>
     </message>
     <message>
         <source>not an HTTP address: %@</source>
@@ -171,10 +195,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>Zeitüberschreitung nach %@ s</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>HTTP %@</source>

@@ -2,13 +2,12 @@
 
 #include "FXBordersGeocoder.h"
 #include "FXCurrencyManager.h"
-#include "FXDispatch.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocationManager.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXLoadedRatesDownloader.h"
+#include "FXLoadedFetcher.h"
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
 #include "FXRefreshScheduler.h"
@@ -29,7 +28,7 @@ FXCompositionRoot *currentRoot = nullptr;
 struct FXCompositionRoot::Objects {
     explicit Objects(const Options &options)
         : options(options)
-        , currencies(ratesTable, ratesFile, settings, locale, countryCodeSource(), downloader,
+        , currencies(ratesTable, ratesFile, settings, locale, countryCodeSource(), fetcher,
                      [this] { return ratesServerURL(group); }, center)
     {
         currencies.setRefreshPause(int(options.refreshPause.count()));
@@ -81,7 +80,7 @@ struct FXCompositionRoot::Objects {
     FXRatesFile ratesFile;
     FXRatesTable ratesTable{ratesFile, locale};
     FXSettingsManager settings{group, ratesTable, center};
-    FXLoadedRatesDownloader downloader;
+    FXLoadedFetcher fetcher;
     FXCurrencyManager currencies;
     std::unique_ptr<FXSharedFilesWatcher> sharedFilesWatcher;
     FXQtRefreshTimer refreshTimer;
@@ -101,12 +100,6 @@ FXCompositionRoot::FXCompositionRoot(const Options &options)
 
 FXCompositionRoot::~FXCompositionRoot()
 {
-    m_objects->currencies.cancelRefreshes();
-    // A cancelled download gives up within a few hundredths of a second. Should the background
-    // work still not end (a disk that hangs), the objects it uses are left alive rather than
-    // keeping the program from quitting.
-    if (!FXDispatch::waitForBackgroundWork(std::chrono::seconds(2)))
-        m_objects.release();
     currentRoot = nullptr;
 }
 
@@ -174,6 +167,11 @@ FXSettingsManager &FXCompositionRoot::settings()
 FXCurrencyManager &FXCompositionRoot::currencies()
 {
     return m_objects->currencies;
+}
+
+FXFetcher &FXCompositionRoot::fetcher()
+{
+    return m_objects->fetcher;
 }
 
 FXInputManager &FXCompositionRoot::inputs()

@@ -9,6 +9,7 @@
 #include <vector>
 
 class FXCurrencyManager;
+class FXFetcher;
 class FXInputManager;
 class FXLocale;
 class FXLocationManager;
@@ -31,21 +32,21 @@ class FXUserDefaults;
 // - Every object made here lives on the main thread and is used there. Notifications are posted
 //   and delivered on the main thread; positioning and geocoding answers reach it through Qt's
 //   event loop.
-// - Only the download of new rates runs in the background, on FXDispatch's background queue, with
-//   QtNetwork loaded at the first download (the module cambio-network), so that programs start
-//   without it. It replaces the rates table whole under the table's lock, then hands its end step
-//   to the main thread (FXDispatch::mainSync): the updating state is cleared and
-//   FXRatesDidUpdateNotification is posted there, with the outcome in its user info.
+// - Downloads (new rates, reports) run on the main thread too, beside its event loop: the one
+//   fetcher (FXFetcher) answers there. Only loading QtNetwork, at the first fetch (the module
+//   cambio-network, so that programs start without it), runs on FXDispatch's background queue.
+//   A refresh reads and stores the answer, replaces the rates table whole and posts
+//   FXRatesDidUpdateNotification, with the outcome in its user info.
 // - Changes that another process (cambio-cli, a second window) makes to the shared rates file or
 //   group settings are noticed on the main thread by a file watcher and announced with the same
 //   notifications.
-// - The window's root adds two kinds of background work: flags are rendered on the flag cache's
-//   own threads, and crash reports and feedback are posted on the background queue; both hand
-//   their results to the main thread through queued calls.
+// - The window's root adds the flags, rendered on the flag cache's own threads, which hand their
+//   results to the main thread through queued calls; crash reports and feedback are posted with
+//   the same fetcher.
 // - The window's rates are refreshed on their own by a timer and after the network's return or
 //   the computer's wake-up, all on the main thread; each refresh runs as above.
-// - Destroying the root cancels running downloads and waits only as long as the cancelled work
-//   takes to notice; a refresh never keeps the program from quitting.
+// - Destroying the root ends running downloads at once; a refresh never keeps the program from
+//   quitting.
 class FXCompositionRoot {
 public:
     struct Options {
@@ -92,6 +93,8 @@ public:
     FXUserDefaults &standardDefaults();
     FXSettingsManager &settings();
     FXCurrencyManager &currencies();
+    // The HTTP fetcher of every download, made with QtNetwork at its first fetch.
+    FXFetcher &fetcher();
     // Made on first use: restoring the last input converts it.
     FXInputManager &inputs();
     // Made on first use, which starts locating the computer. Until then the currencies take the

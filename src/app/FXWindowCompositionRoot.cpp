@@ -22,6 +22,7 @@ struct FXWindowCompositionRoot::Objects {
     FXReportingManager reporting{{
         .stateFolder = FXReportingManager::standardStateFolder(),
         .defaults = core.standardDefaults(),
+        .fetcher = core.fetcher(),
         .window = FXReportingManager::applicationWindow,
     }};
     const FXConverterServices services{

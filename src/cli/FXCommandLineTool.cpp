@@ -5,7 +5,6 @@
 #include "FXCurrencyManager.h"
 #include "FXCurrencyNameIndex.h"
 #include "FXCurrencySignResolver.h"
-#include "FXDispatch.h"
 #include "FXFlagCatalogue.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
@@ -444,13 +443,12 @@ FXCommandLineTool::Outcome FXCommandLineTool::update(const ParsedArguments &argu
     if (!arguments.positionals.isEmpty())
         return usageError(QStringLiteral("update takes no arguments"));
 
-    // The refresh blocks the thread it runs on and may need the main thread meanwhile, so the
-    // main thread keeps its event loop running until the refresh is over.
+    // The refresh answers from the event loop.
     FXRefreshOutcome outcome;
     QEventLoop loop;
-    FXDispatch::backgroundAsync([&] {
-        outcome = m_currencies.refreshRates();
-        FXDispatch::mainAsync([&loop] { loop.quit(); });
+    m_currencies.refreshRates([&](const FXRefreshOutcome &ended) {
+        outcome = ended;
+        loop.quit();
     });
     loop.exec();
 

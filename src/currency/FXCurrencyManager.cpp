@@ -1,17 +1,17 @@
 #include "FXCurrencyManager.h"
 
-#include "FXDispatch.h"
+#include "FXFetcher.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
 #include "FXNotificationCenter.h"
 #include "FXRatesAge.h"
-#include "FXRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimer>
 #include <QUrl>
 
 
@@ -34,14 +34,14 @@ QStringList without(QStringList list, const std::optional<QString> &removed)
 
 FXCurrencyManager::FXCurrencyManager(FXRatesTable &ratesTable, FXRatesFile &ratesFile,
                                      FXSettingsManager &settings, const FXLocale &locale,
-                                     CountryCodeSource countryCode, FXRatesDownloader &downloader,
+                                     CountryCodeSource countryCode, FXFetcher &fetcher,
                                      RatesServer ratesServer, FXNotificationCenter &center)
     : m_table(ratesTable)
     , m_ratesFile(ratesFile)
     , m_settings(settings)
     , m_locale(locale)
     , m_countryCode(std::move(countryCode))
-    , m_downloader(downloader)
+    , m_fetcher(fetcher)
     , m_ratesServer(std::move(ratesServer))
     , m_center(center)
 {
@@ -147,71 +147,56 @@ void FXCurrencyManager::updateCurrencyRates()
     if (m_refreshing)
         return;
     m_refreshing = true;
-    FXDispatch::backgroundAsync([this] {
-        const FXRefreshOutcome outcome = refreshRates();
-        if (m_cancelled)
-            return;
-        FXDispatch::mainSync([&] {
-            m_refreshing = false;
-            m_lastRefreshFailure = outcome.failure;
-            m_center.postNotification(FXRatesDidUpdateNotification, this, outcome.userInfo());
-        });
+    refreshRates([this](const FXRefreshOutcome &outcome) {
+        m_refreshing = false;
+        m_lastRefreshFailure = outcome.failure;
+        m_center.postNotification(FXRatesDidUpdateNotification, this, outcome.userInfo());
     });
 }
 
-void FXCurrencyManager::cancelRefreshes()
-{
-    {
-        std::lock_guard lock(m_pauseMutex);
-        m_cancelled = true;
-    }
-    m_pauseEnds.notify_all();
-}
-
-FXRefreshOutcome FXCurrencyManager::refreshRates()
+void FXCurrencyManager::refreshRates(RefreshCompletion done)
 {
     // Messages quote the address as it was written: QUrl makes one it cannot read empty.
     const QString address = m_ratesServer();
-    const auto failure = [&](const QString &reason) -> QString {
+    const auto failure = [address](const QString &reason) -> QString {
         return FXLocalizedString::format("cannot update the rates from %@", address)
                + QStringLiteral(": ") + reason;
     };
+    const auto end = [this, done](const FXRefreshOutcome &outcome, int pause) {
+        QTimer::singleShot(pause, &m_refreshes, [done, outcome] { done(outcome); });
+    };
     const QUrl url(address, QUrl::StrictMode);
-    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https") || url.host().isEmpty())
-        return {false, failure(FXLocalizedString::text("not an HTTP address"))};
-    const FXDownloadResult download = m_downloader.download(url, m_cancelled);
-    if (!download.isSuccess())
-        return {false, failure(download.failureReason())};
-
-    FXRefreshOutcome outcome;
-    const QDateTime now = m_now();
-    FXServerRates answer = FXRatesDocument::fromServerResponse(
-        download.body(), now, download.lastModified(), m_table.currencyRates().get());
-    if (!answer.document) {
-        outcome.failure = failure(answer.failure);
-    } else if (!m_cancelled) {
-        {
-            std::lock_guard lock(m_dateMutex);
-            m_lastUpdateDate = now;
-        }
-        auto replacement = std::make_shared<const FXRatesDocument>(std::move(*answer.document));
-        if (!m_ratesFile.write(replacement->propertyList())) {
-            outcome.failure = FXLocalizedString::format("the new rates could not be stored in %@",
-                                                        m_ratesFile.path().value_or(QString()));
-        }
-        m_table.setCurrencyRates(std::move(replacement));
-        outcome.replaced = true;
+    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https") || url.host().isEmpty()) {
+        end({false, failure(FXLocalizedString::text("not an HTTP address"))}, 0);
+        return;
     }
-    std::unique_lock lock(m_pauseMutex);
-    m_pauseEnds.wait_for(lock, std::chrono::milliseconds(m_refreshPauseMilliseconds),
-                         [this] { return m_cancelled.load(); });
-    return outcome;
+    m_fetcher.fetch({.url = url}, &m_refreshes, [this, failure, end](const FXFetchResult &download) {
+        if (!download.isSuccess()) {
+            end({false, failure(download.failureReason())}, 0);
+            return;
+        }
+        const FXRefreshOutcome outcome = store(download.body(), download.lastModified(), failure);
+        end(outcome, outcome.replaced ? m_refreshPauseMilliseconds : 0);
+    });
 }
 
-std::optional<QDateTime> FXCurrencyManager::lastUpdateDate() const
+FXRefreshOutcome FXCurrencyManager::store(const QByteArray &body, const QDateTime &lastModified,
+                                          const std::function<QString(const QString &)> &failure)
 {
-    std::lock_guard lock(m_dateMutex);
-    return m_lastUpdateDate;
+    const QDateTime now = m_now();
+    FXServerRates answer = FXRatesDocument::fromServerResponse(body, now, lastModified,
+                                                               m_table.currencyRates().get());
+    if (!answer.document)
+        return {false, failure(answer.failure)};
+    m_lastUpdateDate = now;
+    FXRefreshOutcome outcome{true, QString()};
+    auto replacement = std::make_shared<const FXRatesDocument>(std::move(*answer.document));
+    if (!m_ratesFile.write(replacement->propertyList())) {
+        outcome.failure = FXLocalizedString::format("the new rates could not be stored in %@",
+                                                    m_ratesFile.path().value_or(QString()));
+    }
+    m_table.setCurrencyRates(std::move(replacement));
+    return outcome;
 }
 
 QString FXCurrencyManager::humanReadableUpdateDate() const

@@ -4,20 +4,18 @@
 #include "FXRatesTable.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
 
-#include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 
+class FXFetcher;
 class FXLocale;
 class FXNotificationCenter;
-class FXRatesDownloader;
 class FXRatesFile;
 class FXSettingsManager;
 
@@ -52,8 +50,7 @@ public:
     static FXCurrencyManager &sharedManager();
     FXCurrencyManager(FXRatesTable &ratesTable, FXRatesFile &ratesFile, FXSettingsManager &settings,
                       const FXLocale &locale, CountryCodeSource countryCode,
-                      FXRatesDownloader &downloader, RatesServer ratesServer,
-                      FXNotificationCenter &center);
+                      FXFetcher &fetcher, RatesServer ratesServer, FXNotificationCenter &center);
 
     FXSettingsManager &settingsManager() const { return m_settings; }
     // The locale of the names and signs.
@@ -95,20 +92,18 @@ public:
     QString currencySignForCode(const QString &code) const;
     QString currentDecimalSeparator() const;
 
-    // Refreshing the rates.
-    // Starts a refresh on the background queue and returns at once; its end is announced on the
-    // main thread with FXRatesDidUpdateNotification. While one runs, a refresh asked for joins it:
-    // its end is the one announced. Main thread only.
+    // Refreshing the rates, on the main thread: the download runs beside its event loop.
+    // Starts a refresh and returns at once; its end is announced with
+    // FXRatesDidUpdateNotification. While one runs, a refresh asked for joins it: its end is the
+    // one announced.
     void updateCurrencyRates();
-    // One whole refresh, blocking: download, read, store. Any thread but the main one.
-    FXRefreshOutcome refreshRates();
-    // For quitting: a running refresh stops soon, stores nothing more and is not announced, and
-    // no later refresh downloads anything.
-    void cancelRefreshes();
+    using RefreshCompletion = std::function<void(const FXRefreshOutcome &)>;
+    // One whole refresh: download, read, store; `done` is called at its end, from the event loop.
+    void refreshRates(RefreshCompletion done);
     // True from the start of a refresh until its end has been announced.
     bool isUpdating() const { return m_refreshing; }
     // When this run last received usable rates; none before the first success.
-    std::optional<QDateTime> lastUpdateDate() const;
+    std::optional<QDateTime> lastUpdateDate() const { return m_lastUpdateDate; }
     // Why the last refresh that ended failed, as announced; empty when it went well or none has
     // ended yet. Main thread only.
     QString lastRefreshFailureReason() const { return m_lastRefreshFailure; }
@@ -127,23 +122,26 @@ public:
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
 private:
+    // Reads and stores a downloaded answer.
+    FXRefreshOutcome store(const QByteArray &body, const QDateTime &lastModified,
+                           const std::function<QString(const QString &)> &failure);
+
     FXRatesTable &m_table;
     FXRatesFile &m_ratesFile;
     FXSettingsManager &m_settings;
     const FXLocale &m_locale;
     CountryCodeSource m_countryCode;
-    FXRatesDownloader &m_downloader;
+    FXFetcher &m_fetcher;
     RatesServer m_ratesServer;
     FXNotificationCenter &m_center;
 
     std::optional<QString> m_userBaseCurrency;
-    bool m_refreshing = false;   // main thread only
-    QString m_lastRefreshFailure;   // main thread only
-    std::atomic<bool> m_cancelled{false};
-    std::mutex m_pauseMutex;
-    std::condition_variable m_pauseEnds;   // woken by cancelRefreshes()
-    mutable std::mutex m_dateMutex;
+    bool m_refreshing = false;
+    QString m_lastRefreshFailure;
     std::optional<QDateTime> m_lastUpdateDate;
     int m_refreshPauseMilliseconds = 0;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTimeUtc(); };
+    // Owns the downloads and pauses under way: they end, unannounced, with the manager, so that
+    // quitting never waits for the network.
+    QObject m_refreshes;
 };

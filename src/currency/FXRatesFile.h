@@ -12,7 +12,6 @@
 
 // The rates document "CurrencyRates.plist" in the application group container, shared by the
 // window and the command-line tool, and the seed copy the program carries for the first start.
-// Reads happen on the main thread and writes on the refresh's background thread.
 //
 // It remembers the file as it was at its last read or write, so that a change made by another
 // process can be told from its own.

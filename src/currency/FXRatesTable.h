@@ -19,8 +19,8 @@ U_NAMESPACE_END
 
 // The rates in force and the conversion of amounts through the base currency.
 //
-// The document is read from the rates file on first use and then kept; a refresh replaces it whole
-// from a background thread, and a reader always gets either the old or the new document. While the
+// The document is read from the rates file on first use and then kept; a refresh replaces it whole,
+// and a reader always gets either the old or the new document. While the
 // file cannot serve (it cannot be read, or holds no usable rate of the base currency: an empty
 // table, say) the seed document does, so that conversions never silently become 0, and the file is
 // tried again once it changed. An entry of the file that is refused takes the seed's rates.

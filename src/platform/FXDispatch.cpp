@@ -1,7 +1,6 @@
 #include "FXDispatch.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QThread>
 #include <QThreadPool>
 
@@ -24,30 +23,9 @@ void mainAsync(Block block)
     QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(block), Qt::QueuedConnection);
 }
 
-void mainSync(const Block &block)
-{
-    if (isMainThread()) {
-        block();
-        return;
-    }
-    QMetaObject::invokeMethod(QCoreApplication::instance(), block,
-                              Qt::BlockingQueuedConnection);
-}
-
 void backgroundAsync(Block block)
 {
     backgroundPool().start(std::move(block));
-}
-
-bool waitForBackgroundWork(std::chrono::milliseconds timeout)
-{
-    const QDeadlineTimer deadline(timeout);
-    while (!backgroundPool().waitForDone(10)) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
 }
 
 bool isMainThread()

@@ -2,7 +2,7 @@
 
 #include "FXClock.h"
 #include "FXFetchSchedule.h"
-#include "FXHttpFetcher.h"
+#include "FXFetcher.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ QString waitText(qint64 seconds)
 }
 
 FXLiveSource::FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedule schedule, Screen screen,
-                           FXClock &clock, FXHttpFetcher &fetcher, FXLogger log, QObject *parent)
+                           FXClock &clock, FXFetcher &fetcher, std::chrono::milliseconds fetchTimeout,
+                           FXLogger log, QObject *parent)
     : QObject(parent)
     , m_name(std::move(name))
     , m_urls(std::move(urls))
@@ -27,6 +28,7 @@ FXLiveSource::FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedu
     , m_screen(std::move(screen))
     , m_clock(clock)
     , m_fetcher(fetcher)
+    , m_fetchTimeout(fetchTimeout)
     , m_log(std::move(log))
 {
 }
@@ -61,7 +63,9 @@ void FXLiveSource::fetch()
 void FXLiveSource::tryAddress(qsizetype index)
 {
     const QUrl url = m_urls.at(index);
-    m_fetcher.get(url, this, [this, index, url](const FXFetchResult &result) {
+    FXFetchRequest request{.url = url, .deadline = m_fetchTimeout,
+                           .userAgent = QByteArrayLiteral("cambio-ratesd/" CAMBIO_VERSION)};
+    m_fetcher.fetch(request, this, [this, index, url](const FXFetchResult &result) {
         QString reason = result.failureReason();
         if (result.isSuccess()) {
             const FXReadResult read = m_reader(result.body());

@@ -7,12 +7,13 @@
 #include <QObject>
 #include <QUrl>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
 class FXAlarm;
 class FXClock;
-class FXHttpFetcher;
+class FXFetcher;
 
 // Writes one line of the server's log: "ecb: HTTP 503".
 using FXLogger = std::function<void(const QString &line)>;
@@ -45,7 +46,8 @@ public:
     using Screen = std::function<FXScreenedRates(const FXDatedRates &answer, const FXSourceState &state)>;
 
     FXLiveSource(QString name, QList<QUrl> urls, Reader reader, Schedule schedule, Screen screen,
-                 FXClock &clock, FXHttpFetcher &fetcher, FXLogger log, QObject *parent = nullptr);
+                 FXClock &clock, FXFetcher &fetcher, std::chrono::milliseconds fetchTimeout, FXLogger log,
+                 QObject *parent = nullptr);
     ~FXLiveSource() override;
 
     QString name() const { return m_name; }
@@ -78,7 +80,8 @@ private:
     Schedule m_schedule;
     Screen m_screen;
     FXClock &m_clock;
-    FXHttpFetcher &m_fetcher;
+    FXFetcher &m_fetcher;
+    std::chrono::milliseconds m_fetchTimeout;
     FXLogger m_log;
 
     FXSourceState m_state;

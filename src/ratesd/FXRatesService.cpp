@@ -69,7 +69,6 @@ FXRatesService::FXRatesService(FXServiceSettings settings, FXClock &clock, FXLog
     , m_settings(std::move(settings))
     , m_clock(clock)
     , m_log(std::move(log))
-    , m_fetcher(m_network, m_settings.fetchTimeout)
     , m_table(std::make_shared<const FXServedTable>(FXServedTable{{}, {}, QByteArrayLiteral("{}")}))
 {
 }
@@ -141,7 +140,7 @@ FXLiveSource *FXRatesService::addSource(const QString &name, const QList<QUrl> &
     auto *source = new FXLiveSource(
         name, urls, std::move(reader), std::move(schedule),
         [this, name](const FXDatedRates &answer, const FXSourceState &state) { return screen(name, answer, state); },
-        m_clock, m_fetcher, m_log, this);
+        m_clock, m_fetcher, m_settings.fetchTimeout, m_log, this);
     connect(source, &FXLiveSource::updated, this, [this] {
         m_answeredSinceStart = true;
         rebuildTable();

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "FXFetcher.h"
 #include "FXHttpFetcher.h"
 #include "FXLiveSource.h"
 #include "FXRateMap.h"
 
 #include <QJsonObject>
 #include <QList>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QUrl>
 
@@ -27,7 +27,7 @@ struct FXServiceSettings {
     QString baseFile;       // the program's copy of the seed when empty
     QString stateDirectory;
     std::chrono::seconds maximumAge = defaultMaximumAge;
-    std::chrono::milliseconds fetchTimeout = FXHttpFetcher::defaultTimeout;
+    std::chrono::milliseconds fetchTimeout = FXFetchRequest().deadline;
 };
 
 // The table the server hands out at one moment. Built whole and then put in place of the previous
@@ -94,7 +94,6 @@ private:
     FXServiceSettings m_settings;
     FXClock &m_clock;
     FXLogger m_log;
-    QNetworkAccessManager m_network;
     FXHttpFetcher m_fetcher;
     FXDatedRates m_base;
     QList<FXLiveSource *> m_sources;   // children, in rising precedence

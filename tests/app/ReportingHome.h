@@ -3,6 +3,7 @@
 // A state folder and window settings of their own for the crash report and feedback tests, with a
 // reporting manager over them that leaves the test's signals alone.
 
+#include "FXLoadedFetcher.h"
 #include "FXReportingManager.h"
 #include "FXUserDefaults.h"
 
@@ -16,8 +17,10 @@ inline const QString ReportingIdentifier = QStringLiteral("0123456789abcdef01234
 struct ReportingHome {
     QTemporaryDir folder;
     FXUserDefaults defaults{folder.filePath(QStringLiteral("standard.conf"))};
+    FXLoadedFetcher fetcher;
     FXReportingManager manager{{.stateFolder = folder.filePath(QStringLiteral("state")),
                                 .defaults = defaults,
+                                .fetcher = fetcher,
                                 .window = [] { return nullptr; },
                                 .catchesCrashes = false}};
 

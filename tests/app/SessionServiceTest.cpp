@@ -71,6 +71,7 @@ struct FirstWindow {
         : core(setup)
         , reporting({.stateFolder = core.home.stateHome(),
                      .defaults = core.standardDefaults,
+                     .fetcher = core.fetcher,
                      .window = FXReportingManager::applicationWindow,
                      .catchesCrashes = false})
         , application(core.services, reporting)

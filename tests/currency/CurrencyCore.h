@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FXCurrencyManager.h"
-#include "FXHttpRatesDownloader.h"
+#include "FXHttpFetcher.h"
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
 #include "FXPropertyList.h"
@@ -23,8 +23,7 @@ inline QVariantMap ratesDocument(const QVariantMap &rates)
 }
 
 // The core objects of one process over a temporary home, wired as the composition root wires
-// them, in the en_US locale. The country and the rates server's address are the test's to set;
-// the downloader gives up after 0.3 s or 4 KiB.
+// them, in the en_US locale. The country and the rates server's address are the test's to set.
 class CurrencyCore : public TemporaryHomeTest {
 protected:
     CurrencyCore() { QDir().mkpath(home.dataHome()); }
@@ -44,9 +43,9 @@ protected:
     FXRatesFile file{ratesPath()};
     FXRatesTable table{file, locale};
     FXSettingsManager settings{defaults, table, center};
-    FXHttpRatesDownloader downloader{std::chrono::milliseconds(300), 4096};
+    FXHttpFetcher fetcher;
     std::optional<QString> country;
     QString ratesServer;   // as the user wrote it
     FXCurrencyManager currencies{table, file, settings, locale, [this] { return country; },
-                                 downloader, [this] { return ratesServer; }, center};
+                                 fetcher, [this] { return ratesServer; }, center};
 };

@@ -29,6 +29,15 @@ protected:
         }, &currencies);
     }
 
+    // One whole refresh, waited for.
+    static FXRefreshOutcome refreshed(FXCurrencyManager &manager)
+    {
+        std::optional<FXRefreshOutcome> outcome;
+        manager.refreshRates([&](const FXRefreshOutcome &ended) { outcome = ended; });
+        runUntil([&] { return outcome.has_value(); });
+        return outcome.value_or(FXRefreshOutcome{false, QStringLiteral("never ended")});
+    }
+
     bool waitForAnnouncements(int count)
     {
         runUntil([&] { return updatingWhenAnnounced.size() >= count; });
@@ -100,7 +109,7 @@ TEST_F(RatesRefresh, AnAddressThatIsNotHttpIsQuotedAsWritten)
 {
     for (const char *address : {"http://[::1]:x", "http://localhost:99999/u", "localhost:8642/u"}) {
         ratesServer = QString::fromLatin1(address);
-        EXPECT_EQ(currencies.refreshRates().failure,
+        EXPECT_EQ(refreshed(currencies).failure,
                   u"cannot update the rates from " + ratesServer + u": not an HTTP address");
     }
 }
@@ -130,7 +139,7 @@ TEST_F(RatesRefresh, TakesOnlyCurrencyCodesFromAnAnswerAndKeepsTheRest)
         "../x": {"from_base": 1, "to_base": 1},
         "\u001b[31m": {"from_base": 1, "to_base": 1}})"});
 
-    const FXRefreshOutcome outcome = currencies.refreshRates();
+    const FXRefreshOutcome outcome = refreshed(currencies);
     EXPECT_TRUE(outcome.replaced) << qPrintable(outcome.failure);
     EXPECT_EQ(currencies.allCurrencies(), (QStringList{u"CHF"_qs, u"EUR"_qs, u"USD"_qs}));
     EXPECT_EQ(currencies.ratesTable().rateToBaseForCurrency(u"CHF"_qs), 1.25);
@@ -167,7 +176,7 @@ TEST_P(RatesEntry, IsTakenFromTheFileOrAnAnswerOnlyWhenItsRatesAreSound)
 
     plant({{QStringLiteral("USD"), rate(1, 1)}, {eur, rate(0.5, 2)}});
     server.setResponse({200, R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": )" + json + '}'});
-    EXPECT_TRUE(currencies.refreshRates().replaced);
+    EXPECT_TRUE(refreshed(currencies).replaced);
     EXPECT_EQ(currencies.ratesTable().rateFromBaseForCurrency(eur), GetParam().fromBase.value_or(0.5));
 }
 
@@ -191,10 +200,10 @@ TEST_F(RatesRefresh, AFailedWriteStillReplacesTheTableButSaysSo)
     FXRatesFile blocked(ratesPath() + QStringLiteral("/CurrencyRates.plist"));
     FXRatesTable blockedTable(blocked, locale);
     FXCurrencyManager manager(blockedTable, blocked, settings, locale, [] { return std::nullopt; },
-                              downloader, [this] { return server.url().toString(); }, center);
+                              fetcher, [this] { return server.url().toString(); }, center);
     server.setResponse({200, NewRates});
 
-    const FXRefreshOutcome outcome = manager.refreshRates();
+    const FXRefreshOutcome outcome = refreshed(manager);
     EXPECT_TRUE(outcome.replaced);
     EXPECT_FALSE(outcome.failure.isEmpty());
     EXPECT_EQ(manager.ratesTable().rateToBaseForCurrency(u"GBP"_qs), 4.0);
@@ -219,7 +228,7 @@ TEST_P(RatesDate, IsTheServersLastModifiedStoredBesideTheDownloadsDate)
 {
     server.setResponse({200, NewRates, true, std::nullopt, false, GetParam().headers});
     currencies.setClock([] { return Downloaded; });
-    ASSERT_TRUE(currencies.refreshRates().replaced);
+    ASSERT_TRUE(refreshed(currencies).replaced);
     const QVariantMap stored = FXPropertyList::readDictionaryFromFile(ratesPath()).value_or(QVariantMap());
     EXPECT_EQ(stored.value(QStringLiteral("Date")).toDateTime(), Downloaded);
     EXPECT_EQ(stored.contains(QStringLiteral("RatesDate")), GetParam().ratesDate.has_value());

@@ -4,9 +4,8 @@
 #include "ReadableName.h"
 
 #include <QElapsedTimer>
-
-#include <condition_variable>
-#include <mutex>
+#include <QPointer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -16,47 +15,34 @@ namespace {
 
 const QDateTime Start(QDate(2026, 9, 29), QTime(0, 0), Qt::UTC);
 
-// Answers at once with a table, or fails, as told; can hold every download until let go.
-class ScriptedDownloader : public FXRatesDownloader {
+// Answers soon with a table, or fails, as told; can hold every fetch until let go.
+class ScriptedFetcher : public FXFetcher {
 public:
-    FXDownloadResult download(const QUrl &, const std::atomic<bool> &) const override
+    void fetch(const FXFetchRequest &, QObject *context, Completion done) override
     {
-        std::unique_lock lock(m_mutex);
         ++m_downloads;
-        m_released.wait(lock, [this] { return !m_holding; });
-        if (m_failing)
-            return FXDownloadResult::failure(QStringLiteral("connection refused"));
-        return FXDownloadResult::success(R"({"EUR": {"from_base": 0.5, "to_base": 2.0}})");
+        m_held.push_back({context, std::move(done)});
+        if (!m_holding)
+            release();
     }
 
-    void setFailing(bool failing)
-    {
-        std::lock_guard lock(m_mutex);
-        m_failing = failing;
-    }
-    void hold()
-    {
-        std::lock_guard lock(m_mutex);
-        m_holding = true;
-    }
+    void setFailing(bool failing) { m_failing = failing; }
+    void hold() { m_holding = true; }
     void release()
     {
-        {
-            std::lock_guard lock(m_mutex);
-            m_holding = false;
+        m_holding = false;
+        for (auto &[context, done] : std::exchange(m_held, {})) {
+            QTimer::singleShot(0, context, [this, done = std::move(done)] {
+                done(m_failing ? FXFetchResult::failure(QStringLiteral("connection refused"))
+                               : FXFetchResult::success(R"({"EUR": {"from_base": 0.5, "to_base": 2.0}})"));
+            });
         }
-        m_released.notify_all();
     }
-    int downloads() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_downloads;
-    }
+    int downloads() const { return m_downloads; }
 
 private:
-    mutable std::mutex m_mutex;
-    mutable std::condition_variable m_released;
-    mutable int m_downloads = 0;
+    std::vector<std::pair<QPointer<QObject>, Completion>> m_held;
+    int m_downloads = 0;
     bool m_failing = false;
     bool m_holding = false;
 };
@@ -134,7 +120,7 @@ protected:
     }
 
     QDateTime now = Start;
-    ScriptedDownloader scripted;
+    ScriptedFetcher scripted;
     FXCurrencyManager manager{table, file, settings, locale, [] { return std::nullopt; }, scripted,
                               [] { return QStringLiteral("http://127.0.0.1:9/rates"); }, center};
     ManualTimer timer{now};
@@ -331,7 +317,7 @@ private:
 
 }
 
-// The real downloader against a server that refuses connections for three tries and then
+// The real fetcher against a server that refuses connections for three tries and then
 // answers: the rates arrive with nobody asking again.
 TEST_F(CurrencyCore, ARefusingRatesServerIsRetriedUntilItAnswers)
 {
@@ -340,7 +326,7 @@ TEST_F(CurrencyCore, ARefusingRatesServerIsRetriedUntilItAnswers)
     server.setResponse({200, R"({"GBP": {"from_base": 0.25, "to_base": 4.0}})"});
     std::atomic<bool> serverUp = false;
     FXCurrencyManager manager(table, file, settings, locale, [] { return std::nullopt; },
-                              downloader, [&] {
+                              fetcher, [&] {
                                   return (serverUp ? server.url() : LoopbackHttpServer::refusingUrl())
                                       .toString();
                               }, center);

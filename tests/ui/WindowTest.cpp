@@ -47,6 +47,7 @@ struct Reporting : FXReportingManager {
     explicit Reporting(ConverterHarness &core)
         : FXReportingManager({.stateFolder = core.home.stateHome(),
                               .defaults = core.standardDefaults,
+                              .fetcher = core.fetcher,
                               .window = FXReportingManager::applicationWindow,
                               .catchesCrashes = false})
     {

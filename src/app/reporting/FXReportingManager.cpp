@@ -62,7 +62,7 @@ FXFeedbackManager &FXReportingManager::feedbackManager()
 FXReportPoster &FXReportingManager::poster()
 {
     if (!m_poster)
-        m_poster = std::make_unique<FXReportPoster>();
+        m_poster = std::make_unique<FXReportPoster>(m_environment.fetcher);
     return *m_poster;
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 class FXFeedbackManager;
+class FXFetcher;
 class FXReportPoster;
 class FXUserDefaults;
 class QWidget;
@@ -35,6 +36,8 @@ public:
     struct Environment {
         QString stateFolder;
         FXUserDefaults &defaults;
+        // Posts the reports.
+        FXFetcher &fetcher;
         // The window that dialogs attach to.
         std::function<QWidget *()> window;
         // Tests of the dialogs leave the signals of their process alone.

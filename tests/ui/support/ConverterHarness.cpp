@@ -1,6 +1,5 @@
 #include "ConverterHarness.h"
 
-#include "FXDispatch.h"
 #include "LoopbackHttpServer.h"
 
 #include <QDir>
@@ -43,7 +42,7 @@ ConverterHarness::ConverterHarness(const Setup &setup)
     , currencies(ratesTable, ratesFile, settings, locale,
                  [this] { return locationManager ? locationManager->ISOCountryCode()
                                                  : FXLocationManager::storedCountryCode(groupDefaults); },
-                 downloader, [url = LoopbackHttpServer::refusingUrl()] { return url.toString(); }, center)
+                 fetcher, [url = LoopbackHttpServer::refusingUrl()] { return url.toString(); }, center)
     , inputs(makeInputs(inputsStorage, currencies, standardDefaults, numberFormatter, settings, setup,
                         groupDefaults))
     , sharing(setup.sharingServices ? setup.sharingServices() : FXSharingManager::availableServices())
@@ -65,11 +64,4 @@ ConverterHarness::ConverterHarness(const Setup &setup)
       }
 {
     currencies.setClock([now = setup.now] { return now; });
-}
-
-ConverterHarness::~ConverterHarness()
-{
-    // A refresh still under way must not outlive the objects it reports to.
-    currencies.cancelRefreshes();
-    FXDispatch::waitForBackgroundWork(std::chrono::seconds(5));
 }

@@ -3,12 +3,12 @@
 #include "FXConverterServices.h"
 #include "FXCurrencyManager.h"
 #include "FXFlagCache.h"
+#include "FXHttpFetcher.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocationManager.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
-#include "FXHttpRatesDownloader.h"
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
 #include "FXSettingsManager.h"
@@ -65,7 +65,6 @@ public:
 
     ConverterHarness();
     explicit ConverterHarness(const Setup &setup);
-    ~ConverterHarness();
     ConverterHarness(const ConverterHarness &) = delete;
     ConverterHarness &operator=(const ConverterHarness &) = delete;
 
@@ -81,7 +80,7 @@ public:
     FXRatesFile ratesFile;
     FXRatesTable ratesTable{ratesFile, locale};
     FXSettingsManager settings{groupDefaults, ratesTable, center};
-    FXHttpRatesDownloader downloader;
+    FXHttpFetcher fetcher;
     FXCurrencyManager currencies;
     FakeLocationSystem locationSystem;
     std::optional<FXLocationManager> locationManager;
