@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const FXRatesDocument &document = *answer.document;
     for (auto it = document.rates().cbegin(); it != document.rates().cend(); ++it) {
-        if (!FXRatesDocument::isCurrencyCode(it.key()) || !it->isUsable())
+        if (!FXRateEntries::isCurrencyCode(it.key()) || !it->isUsable())
             std::abort();
     }
     if (!document.contains(QStringLiteral("USD")) || !document.contains(QStringLiteral("CHF")))

@@ -2,94 +2,26 @@
 
 #include "FXLocalizedString.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTimeZone>
 #include <QtEndian>
 
-#include <algorithm>
 #include <bit>
-#include <charconv>
-#include <cmath>
 
 namespace {
 
 const QString CurrencyRatesKey = QStringLiteral("CurrencyRates");
 const QString DateKey = QStringLiteral("Date");
 const QString RatesDateKey = QStringLiteral("RatesDate");
-const QString FromBaseKey = QStringLiteral("from_base");
-const QString ToBaseKey = QStringLiteral("to_base");
 
-// Servers write the second rate rounded to their precision; the seed is far closer.
-constexpr double ReciprocalTolerance = 0.001;
-
-std::optional<double> rateValue(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return value.toDouble();
-    case QMetaType::QString:
-        return FXRate::plainDecimal(value.toString());
-    default:
-        return std::nullopt;
-    }
-}
-
-}
-
-bool FXRate::isUsable() const
-{
-    return std::isnormal(fromBase) && std::isnormal(toBase) && fromBase > 0.0 && toBase > 0.0
-           && std::abs(fromBase * toBase - 1.0) <= ReciprocalTolerance;
-}
-
-std::optional<FXRate> FXRate::fromEntry(const QVariant &entry)
-{
-    const QVariantMap rates = entry.toMap();
-    const auto fromBase = rateValue(rates.value(FromBaseKey));
-    const auto toBase = rateValue(rates.value(ToBaseKey));
-    if (!fromBase || !toBase)
-        return std::nullopt;
-    const FXRate rate{*fromBase, *toBase};
-    return rate.isUsable() ? std::optional(rate) : std::nullopt;
-}
-
-std::optional<double> FXRate::plainDecimal(QStringView text)
-{
-    const qsizetype point = text.indexOf(u'.');
-    const qsizetype digitCount = text.size() - (point < 0 ? 0 : 1);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (i != point && (text[i] < u'0' || text[i] > u'9'))
-            return std::nullopt;
-    }
-    if (digitCount == 0)
-        return std::nullopt;
-    const QByteArray digits = text.toLatin1();
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
-    if (error != std::errc() || end != digits.cend())
-        return std::nullopt;
-    return value;
 }
 
 FXRatesDocument::FXRatesDocument(const QVariantMap &propertyList)
     : m_date(propertyList.value(DateKey).toDateTime())
     , m_ratesDate(propertyList.value(RatesDateKey).toDateTime())
 {
-    const QVariantMap rates = propertyList.value(CurrencyRatesKey).toMap();
-    m_rates.reserve(rates.size());
-    for (auto it = rates.cbegin(); it != rates.cend(); ++it) {
-        const auto rate = isCurrencyCode(it.key()) ? FXRate::fromEntry(it.value()) : std::nullopt;
-        if (rate)
-            m_rates.insert(it.key(), *rate);
-        else
-            m_refusedCodes.append(it.key());
-    }
+    FXRateEntries::Read entries = FXRateEntries::read(propertyList.value(CurrencyRatesKey).toMap());
+    m_rates = std::move(entries.rates);
+    m_refusedCodes = std::move(entries.refusedCodes);
 }
 
 void FXRatesDocument::takeRefusedRatesFrom(const FXRatesDocument &fallback)
@@ -104,17 +36,15 @@ FXServerRates FXRatesDocument::fromServerResponse(const QByteArray &body, const 
                                                   const QDateTime &ratesDate,
                                                   const FXRatesDocument *inForce)
 {
-    QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(body, &error);
-    if (error.error != QJsonParseError::NoError)
-        return {std::nullopt, FXLocalizedString::format("the answer is not JSON: %@", error.errorString())};
-    if (!json.isObject())
-        return {std::nullopt, FXLocalizedString::text("the answer is not a JSON object of rates")};
-
-    FXRatesDocument document(QVariantMap{{CurrencyRatesKey, json.object().toVariantMap()}});
+    QString failure;
+    std::optional<FXRateEntries::Read> answer = FXRateEntries::readAnswer(body, &failure);
+    if (!answer)
+        return {std::nullopt, failure};
+    // The refused entries keep their last known rates below.
+    FXRatesDocument document;
+    document.m_rates = std::move(answer->rates);
     document.m_date = date;
     document.m_ratesDate = ratesDate;
-    document.m_refusedCodes.clear();   // they keep their last known rates below
     if (document.m_rates.isEmpty())
         return {std::nullopt, FXLocalizedString::text("the answer holds no usable rate")};
     if (inForce) {
@@ -126,12 +56,6 @@ FXServerRates FXRatesDocument::fromServerResponse(const QByteArray &body, const 
     return {std::move(document), QString()};
 }
 
-bool FXRatesDocument::isCurrencyCode(const QString &code)
-{
-    return code.size() == 3
-           && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
-}
-
 bool FXRatesDocument::isUsable() const
 {
     return rate(QStringLiteral("USD")).isUsable();
@@ -139,10 +63,7 @@ bool FXRatesDocument::isUsable() const
 
 QVariantMap FXRatesDocument::propertyList() const
 {
-    QVariantMap rates;
-    for (auto it = m_rates.cbegin(); it != m_rates.cend(); ++it)
-        rates.insert(it.key(), QVariantMap{{FromBaseKey, it->fromBase}, {ToBaseKey, it->toBase}});
-    QVariantMap document{{CurrencyRatesKey, rates}};
+    QVariantMap document{{CurrencyRatesKey, FXRateEntries::write(m_rates)}};
     if (m_date.isValid())
         document.insert(DateKey, m_date);
     if (m_ratesDate.isValid())
@@ -208,7 +129,6 @@ std::optional<FXRatesDocument> FXRatesDocument::fromCompactForm(QByteArrayView b
         return text;
     };
     const quint32 count = take(quint32());
-    document.m_rates.reserve(qsizetype(std::min<quint32>(count, 1024)));
     for (quint32 i = 0; i < count && whole; ++i) {
         const std::optional<QString> code = takeText();
         if (!code)

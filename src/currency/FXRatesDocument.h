@@ -1,29 +1,12 @@
 #pragma once
 
+#include "FXRateEntries.h"
+
 #include <QDateTime>
-#include <QHash>
 #include <QStringList>
 #include <QVariantMap>
 
 #include <optional>
-
-// A currency's two rates against the base currency, the US dollar.
-struct FXRate {
-    double fromBase = 0.0;   // units of the currency for one dollar
-    double toBase = 0.0;     // dollars for one unit of the currency
-
-    // Both rates normal positive numbers (neither 0 nor tiny, infinite or NaN), each within 0.1 %
-    // of the other's reciprocal: servers round the second rate, while junk, a rate for the wrong
-    // unit or a swapped pair lands far off.
-    bool isUsable() const;
-    // The rates of one entry of a rates document or of the rates server's answer,
-    // {"from_base": rate, "to_base": rate}, when they are usable. Each rate must be a number, or a
-    // text that is wholly a plain decimal number (servers that quote their numbers write them so):
-    // "1.5abc", "157.5 JPY", "1e300" and true are no rates.
-    static std::optional<FXRate> fromEntry(const QVariant &entry);
-    // The value of a text of ASCII digits with at most one full stop among them ("157.5", ".5").
-    static std::optional<double> plainDecimal(QStringView text);
-};
 
 struct FXServerRates;
 
@@ -36,7 +19,7 @@ struct FXServerRates;
 class FXRatesDocument {
 public:
     // Reads a stored document. An entry is taken only when its key is a currency code and its rates
-    // are usable (FXRate::fromEntry); the keys of the others are refusedCodes().
+    // are usable (FXRateEntries::read); the keys of the others are refusedCodes().
     explicit FXRatesDocument(const QVariantMap &propertyList);
     // Reads the rates server's answer, the "CurrencyRates" dictionary alone as a JSON object, into
     // the document that follows `inForce`. An entry of the answer is taken on the same terms as an
@@ -48,8 +31,6 @@ public:
     static FXServerRates fromServerResponse(const QByteArray &body, const QDateTime &date,
                                             const QDateTime &ratesDate,
                                             const FXRatesDocument *inForce);
-    // Three capital ASCII letters, as ISO 4217 codes and "BTC" are.
-    static bool isCurrencyCode(const QString &code);
 
     QVariantMap propertyList() const;
     // The document as FXRatesCache keeps it: every member, in little-endian numbers that read back
@@ -71,7 +52,7 @@ public:
     QStringList codes() const { return m_rates.keys(); }
     bool contains(const QString &code) const { return m_rates.contains(code); }
     FXRate rate(const QString &code) const { return m_rates.value(code); }
-    const QHash<QString, FXRate> &rates() const { return m_rates; }
+    const FXRateMap &rates() const { return m_rates; }
     // When the rates were downloaded, which decides when the next download is due; invalid when
     // the document carries no date.
     QDateTime date() const { return m_date; }
@@ -85,7 +66,7 @@ private:
     FXRatesDocument() = default;
 
     // Every member is kept in the compact form too.
-    QHash<QString, FXRate> m_rates;
+    FXRateMap m_rates;
     QStringList m_refusedCodes;
 
     QDateTime m_date;

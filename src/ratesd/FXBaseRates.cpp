@@ -4,29 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-namespace {
-
-FXRateMap ratesFromPropertyList(const QVariantMap &rates)
-{
-    FXRateMap result;
-    for (auto it = rates.cbegin(); it != rates.cend(); ++it) {
-        const QVariantMap entry = it->toMap();
-        const QVariant fromBase = entry.value(QStringLiteral("from_base"));
-        const QVariant toBase = entry.value(QStringLiteral("to_base"));
-        // Text that happens to read as a number is not a rate.
-        if (fromBase.typeId() == QMetaType::QString || toBase.typeId() == QMetaType::QString)
-            continue;
-        const FXRatePair rate{fromBase.toDouble(), toBase.toDouble()};
-        if (FXRates::isServable(it.key(), rate))
-            result.insert(it.key(), rate);
-    }
-    return result;
-}
-
-}
 
 namespace FXBaseRates {
 
@@ -43,18 +20,18 @@ FXReadResult read(const QString &path)
     const QByteArray data = file.readAll();
 
     if (const auto document = FXPropertyList::readDictionary(data)) {
-        FXDatedRates result{ratesFromPropertyList(document->value(QStringLiteral("CurrencyRates")).toMap()),
+        const QVariantMap entries = document->value(QStringLiteral("CurrencyRates")).toMap();
+        FXDatedRates result{FXRates::servable(FXRateEntries::read(entries).rates),
                             document->value(QStringLiteral("Date")).toDateTime()};
         if (result.rates.isEmpty())
             return FXReadResult::failure(QStringLiteral("no usable rates in the rates document"));
         return FXReadResult::success(std::move(result));
     }
 
-    QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(data, &error);
-    if (error.error != QJsonParseError::NoError || !json.isObject())
+    const std::optional<FXRateEntries::Read> answer = FXRateEntries::readAnswer(data);
+    if (!answer)
         return FXReadResult::failure(QStringLiteral("neither a rates document nor a JSON object"));
-    FXDatedRates result{FXRates::fromJson(json.object()),
+    FXDatedRates result{FXRates::servable(answer->rates),
                         QFileInfo(path).lastModified().toUTC()};
     if (result.rates.isEmpty())
         return FXReadResult::failure(QStringLiteral("no usable rates in the JSON object"));

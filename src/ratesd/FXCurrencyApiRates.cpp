@@ -132,7 +132,7 @@ FXReadResult read(const QByteArray &json, const FXCurrencyCodes &codes)
 
     FXDatedRates result{{}, QDateTime(date, QTime(0, 0), Qt::UTC)};
     for (auto it = listed.cbegin(); it != listed.cend(); ++it) {
-        const FXRatePair rate = FXRates::fromBase(it.value());
+        const FXRate rate = FXRates::fromBase(it.value());
         if (FXRates::isServable(it.key(), rate) && codes.isServable(it.key(), date))
             result.rates.insert(it.key(), rate);
     }

@@ -138,7 +138,7 @@ FXReadResult read(const QByteArray &xml, const FXCurrencyCodes &codes)
 
     FXDatedRates result{{}, publicationTime(day->date)};
     for (auto it = day->perEuro.cbegin(); it != day->perEuro.cend(); ++it) {
-        const FXRatePair rate = FXRates::fromBase(it.value() / euroToDollar);
+        const FXRate rate = FXRates::fromBase(it.value() / euroToDollar);
         if (FXRates::isServable(it.key(), rate) && codes.isServable(it.key(), day->date))
             result.rates.insert(it.key(), rate);
     }

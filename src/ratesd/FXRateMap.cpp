@@ -1,17 +1,8 @@
 #include "FXRateMap.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-
-const QString FromBaseKey = QStringLiteral("from_base");
-const QString ToBaseKey = QStringLiteral("to_base");
-
-bool isCapitalAsciiLetter(QChar character)
-{
-    return character >= u'A' && character <= u'Z';
-}
 
 bool isPositiveAndFinite(double value)
 {
@@ -22,10 +13,9 @@ bool isPositiveAndFinite(double value)
 
 namespace FXRates {
 
-bool isServable(const QString &code, const FXRatePair &rate)
+bool isServable(const QString &code, const FXRate &rate)
 {
-    return code.size() == 3 && std::all_of(code.cbegin(), code.cend(), isCapitalAsciiLetter)
-           && isWithinBounds(rate.fromBase) && isPositiveAndFinite(rate.toBase);
+    return FXRateEntries::isCurrencyCode(code) && isWithinBounds(rate.fromBase) && isPositiveAndFinite(rate.toBase);
 }
 
 bool isWithinBounds(double fromBase)
@@ -33,35 +23,19 @@ bool isWithinBounds(double fromBase)
     return fromBase >= smallestFromBase && fromBase <= largestFromBase;
 }
 
-FXRatePair fromBase(double fromBase)
+FXRate fromBase(double fromBase)
 {
     return {fromBase, 1.0 / fromBase};
 }
 
-QJsonObject toJson(const FXRateMap &rates)
+FXRateMap servable(const FXRateMap &rates)
 {
-    QJsonObject object;
+    FXRateMap result;
     for (auto it = rates.cbegin(); it != rates.cend(); ++it) {
         if (isServable(it.key(), it.value()))
-            object.insert(it.key(), QJsonObject{{FromBaseKey, it->fromBase}, {ToBaseKey, it->toBase}});
+            result.insert(it.key(), it.value());
     }
-    return object;
-}
-
-FXRateMap fromJson(const QJsonObject &object)
-{
-    FXRateMap rates;
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        const QJsonObject entry = it->toObject();
-        const QJsonValue fromBase = entry.value(FromBaseKey);
-        const QJsonValue toBase = entry.value(ToBaseKey);
-        if (!fromBase.isDouble() || !toBase.isDouble())
-            continue;
-        const FXRatePair rate{fromBase.toDouble(), toBase.toDouble()};
-        if (isServable(it.key(), rate))
-            rates.insert(it.key(), rate);
-    }
-    return rates;
+    return result;
 }
 
 }

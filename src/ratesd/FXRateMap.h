@@ -1,19 +1,9 @@
 #pragma once
 
+#include "FXRateEntries.h"
+
 #include <QDateTime>
-#include <QJsonObject>
-#include <QMap>
 #include <QString>
-
-// A currency's two rates against the US dollar, as the server hands them out.
-struct FXRatePair {
-    double fromBase = 0.0;   // units of the currency for one dollar
-    double toBase = 0.0;     // dollars for one unit of the currency
-    bool operator==(const FXRatePair &) const = default;
-};
-
-// Rates by currency code, in the order of the codes.
-using FXRateMap = QMap<QString, FXRatePair>;
 
 // Rates with the moment their data stands for (invalid when the source does not tell).
 struct FXDatedRates {
@@ -32,17 +22,15 @@ constexpr double largestFromBase = 1e9;
 // Whether an entry may be served: a code of three capital ASCII letters, a rate from the dollar
 // within the bounds and a positive, finite rate to it. Anything else would reach every client's
 // table.
-bool isServable(const QString &code, const FXRatePair &rate);
+bool isServable(const QString &code, const FXRate &rate);
 // Whether a rate from the dollar lies within the bounds (false for NaN).
 bool isWithinBounds(double fromBase);
 
 // The pair of a rate known from the base alone: to_base is its inverse.
-FXRatePair fromBase(double fromBase);
+FXRate fromBase(double fromBase);
 
-// The wire form, {CODE: {"from_base": number, "to_base": number}}, of servable entries.
-QJsonObject toJson(const FXRateMap &rates);
-// The servable entries of an object of the wire form; every other member is dropped.
-FXRateMap fromJson(const QJsonObject &object);
+// The servable entries of `rates`; every other is dropped.
+FXRateMap servable(const FXRateMap &rates);
 
 }
 

@@ -252,7 +252,7 @@ void FXRatesService::rebuildTable()
     offer(m_base.rates, m_base.date);
     for (const FXLiveSource *source : std::as_const(m_sources))
         offer(source->state().rates, source->state().dataDate);
-    table->json = QJsonDocument(FXRates::toJson(table->rates)).toJson(QJsonDocument::Compact);
+    table->json = FXRateEntries::writeAnswer(FXRates::servable(table->rates));
     m_table = std::move(table);
     emit tableChanged();
 }

@@ -103,7 +103,8 @@ std::optional<QHash<QString, FXSavedSource>> FXStateFile::read(QString *failureR
     const QJsonObject saved = document.object().value(SourcesKey).toObject();
     for (auto it = saved.constBegin(); it != saved.constEnd(); ++it) {
         const QJsonObject source = it->toObject();
-        sources.insert(it.key(), FXSavedSource{FXRates::fromJson(source.value(RatesKey).toObject()),
+        const FXRateMap rates = FXRateEntries::read(source.value(RatesKey).toObject().toVariantMap()).rates;
+        sources.insert(it.key(), FXSavedSource{FXRates::servable(rates),
                                                heldFromJson(source.value(HeldKey).toObject()),
                                                dateFromJson(source.value(DataDateKey)),
                                                dateFromJson(source.value(LastSuccessKey))});
@@ -115,7 +116,8 @@ bool FXStateFile::write(const QHash<QString, FXSavedSource> &sources, QString *f
 {
     QJsonObject saved;
     for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
-        saved.insert(it.key(), QJsonObject{{RatesKey, FXRates::toJson(it->rates)},
+        const QVariantMap rates = FXRateEntries::write(FXRates::servable(it->rates));
+        saved.insert(it.key(), QJsonObject{{RatesKey, QJsonObject::fromVariantMap(rates)},
                                            {HeldKey, heldToJson(it->held)},
                                            {DataDateKey, dateToJson(it->dataDate)},
                                            {LastSuccessKey, dateToJson(it->lastSuccess)}});

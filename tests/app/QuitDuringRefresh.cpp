@@ -12,6 +12,6 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     FXCompositionRoot root(FXCompositionRoot::windowOptions());
     root.currencies().updateCurrencyRates();
-    QTimer::singleShot(100, &application, &QCoreApplication::quit);
+    QTimer::singleShot(500, &application, &QCoreApplication::quit);
     return application.exec();
 }

@@ -165,7 +165,7 @@ TEST_F(RatesHttpServerTest, TheFirstRequestsWaitForTheFirstFetchesAndKeepTheirOr
     const QList<HttpAnswer> answers = client.receive(2);
     ASSERT_EQ(answers.size(), 2);
     EXPECT_EQ(answers[0].status, 200);
-    EXPECT_EQ(FXRates::fromJson(json(answers[0])).value(QStringLiteral("AED")), FXRates::fromBase(3.6725));
+    EXPECT_EQ(FXRateEntries::read(json(answers[0]).toVariantMap()).rates.value(QStringLiteral("AED")), FXRates::fromBase(3.6725));
     EXPECT_TRUE(json(answers[1]).contains(u"sources"));
 }
 

@@ -182,15 +182,18 @@ TEST(BaseRates, ReadsTheSeedOrAJsonAnswerAndRefusesAnythingElse)
     const QString path = folder.filePath(QStringLiteral("table.json"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // The entry rules of the converter's own reader (a quoted plain number is a rate, a pair whose
+    // rates are not each other's reciprocal is not), and the server's bounds.
     file.write(R"({"EUR": {"from_base": 0.5, "to_base": 2}, "GBP": {"from_base": "0.8", "to_base": 1.25},
-                  "eur": {"from_base": 1, "to_base": 1}, "JPY": {"from_base": 150, "to_base": 0}})");
+                  "CHF": {"from_base": 0.8, "to_base": 2}, "eur": {"from_base": 1, "to_base": 1},
+                  "JPY": {"from_base": 150, "to_base": 0}, "IRR": {"from_base": 2e9, "to_base": 5e-10}})");
     file.flush();
     const QDateTime modified = QDateTime::currentDateTimeUtc().addDays(-2);
     ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     file.close();
     const FXReadResult json = FXBaseRates::read(path);
     ASSERT_TRUE(json.isSuccess()) << json.failureReason().toStdString();
-    EXPECT_EQ(json.rates().rates.keys(), codes("EUR"));
+    EXPECT_EQ(json.rates().rates.keys(), codes("EUR GBP"));
     EXPECT_EQ(json.rates().date.toSecsSinceEpoch(), modified.toSecsSinceEpoch());
 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -46,7 +46,7 @@ RatesServiceTest::RatesServiceTest()
     EXPECT_TRUE(base.open(QIODevice::WriteOnly));
     base.write(R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.5, "to_base": 2},
                    "JPY": {"from_base": 100, "to_base": 0.01}, "BTC": {"from_base": 0.00001, "to_base": 100000},
-                   "XAG": {"from_base": 0.03, "to_base": 33.3}})");
+                   "XAG": {"from_base": 0.03, "to_base": 33.33}})");
     base.flush();
     // The base table dates from a month before the clock.
     base.setFileTime(QDateTime(QDate(2026, 11, 6), QTime(12, 0), Qt::UTC), QFileDevice::FileModificationTime);

@@ -19,7 +19,7 @@ QDateTime utc(int month, int day, int hour, int minute = 0)
     return QDateTime(QDate(2026, month, day), QTime(hour, minute), Qt::UTC);
 }
 
-FXRatePair rateOf(const FXRatesService &service, const char *code)
+FXRate rateOf(const FXRatesService &service, const char *code)
 {
     return service.table()->rates.value(QString::fromLatin1(code));
 }
@@ -76,7 +76,7 @@ TEST_F(RatesServiceTest, ServesTheNewestDataOfEachCurrency)
     EXPECT_EQ(rateOf(*service, "EUR"), FXRates::fromBase(0.9301));     // the API's, not the bank's
     EXPECT_NEAR(rateOf(*service, "CZK").fromBase, 25.012 / 1.0867, 1e-12);   // the bank's alone
     EXPECT_EQ(rateOf(*service, "BTC"), FXRates::fromBase(0.0000105));   // the API's, not the base's
-    EXPECT_EQ(rateOf(*service, "XAG"), (FXRatePair{0.03, 33.3}));       // the base's alone
+    EXPECT_EQ(rateOf(*service, "XAG"), (FXRate{0.03, 33.33}));       // the base's alone
     EXPECT_EQ(service->table()->date, utc(12, 6, 0));
     EXPECT_FALSE(service->stalenessReason());
 }
@@ -95,7 +95,7 @@ TEST_F(RatesServiceTest, OlderDataGivesWayToNewer)
     apiOnly.ecbUrls.clear();
     api.setResponse({200, apiDay(QDate(2026, 10, 1), R"("eur": 0.93, "jpy": 151, "aed": 3.67)")});
     service = startedService(apiOnly);
-    EXPECT_EQ(rateOf(*service, "JPY"), (FXRatePair{100, 0.01}));   // the base table's of 2026-11-06
+    EXPECT_EQ(rateOf(*service, "JPY"), (FXRate{100, 0.01}));   // the base table's of 2026-11-06
     EXPECT_EQ(rateOf(*service, "AED"), FXRates::fromBase(3.67));
     EXPECT_EQ(service->table()->date, utc(11, 6, 12));
 }
@@ -216,7 +216,7 @@ TEST_F(RatesServiceTest, OldDataIsNotCurrent)
               QStringLiteral("the newest rates date from 2026-11-06T12:00:00Z, more than 7 days ago; "
                              "a rates source last answered at 2026-12-06T12:00:00Z"));
     // The base table's 2026 rates win over the API's of 2021.
-    EXPECT_EQ(rateOf(*service, "JPY"), (FXRatePair{100, 0.01}));
+    EXPECT_EQ(rateOf(*service, "JPY"), (FXRate{100, 0.01}));
     EXPECT_EQ(service->table()->date, utc(11, 6, 12));
 
     service.reset();
@@ -294,7 +294,7 @@ TEST_F(RatesServiceTest, AnImplausibleRateIsHeldUntilRepeatedOnThreeDataDays)
     };
     answer(6);
     const auto service = startedService(apiOnly);
-    EXPECT_EQ(rateOf(*service, "XAG"), (FXRatePair{0.03, 33.3}));
+    EXPECT_EQ(rateOf(*service, "XAG"), (FXRate{0.03, 33.33}));
     EXPECT_EQ(sourceHealth(*service, "api").value(u"held").toObject(),
               QJsonDocument::fromJson(R"({"XAG": {"given": 0.842, "served": 0.03, "firstSeen": "2026-12-06",
                                                   "days": 1}})").object());
@@ -302,7 +302,7 @@ TEST_F(RatesServiceTest, AnImplausibleRateIsHeldUntilRepeatedOnThreeDataDays)
 
     answer(7);
     advance(*service, utc(12, 7, 12, 1));
-    EXPECT_EQ(rateOf(*service, "XAG"), (FXRatePair{0.03, 33.3}));
+    EXPECT_EQ(rateOf(*service, "XAG"), (FXRate{0.03, 33.33}));
     // The count outlives a restart, which socket activation brings every idle hour.
     EXPECT_EQ(sourceHealth(*makeService(apiOnly), "api").value(u"held").toObject().value(u"XAG")
                   .toObject().value(u"days").toInt(), 2);
