@@ -144,10 +144,6 @@
         <translation>أُغلق الاتصال قبل وصول الرد كاملًا</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>ضغط %@ في الرد تالف</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>ليس عنوان HTTP: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>انتهت المهلة بعد %@ ث</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>أُلغي</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>أسعار الصرف في %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>رُفضت إعادة التوجيه إلى %@</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>حلقة إعادة توجيه</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>يغادر HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>أكثر من %@ عمليات إعادة توجيه</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ بلا وجهة</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>ضغط الإجابة تالف أو أن فكّه سيتجاوز أي حد</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>فشلت مصافحة TLS: %@</translation>
     </message>
 </context>
 <context>

@@ -144,10 +144,6 @@
         <translation>la conexión se cerró antes de recibir la respuesta completa</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>la compresión %@ de la respuesta está dañada</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>no es una dirección HTTP: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>se agotó el tiempo de espera tras %@ s</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>cancelado</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>tipos de cambio del %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>redirección a %@ rechazada</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>bucle de redirecciones</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>abandona HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>más de %@ redirecciones</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ sin destino</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>la compresión de la respuesta está dañada o al descomprimirla superaría cualquier límite</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>falló el protocolo de enlace TLS: %@</translation>
     </message>
 </context>
 </TS>

@@ -144,10 +144,6 @@
         <translation>اتصال پیش از رسیدن کامل پاسخ بسته شد</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>فشرده‌سازی %@ پاسخ خراب است</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>نشانی HTTP نیست: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>پس از %@ ثانیه زمان به پایان رسید</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>لغو شد</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>نرخ‌های %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>تغییر مسیر به %@ رد شد</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>حلقهٔ تغییر مسیر</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>از HTTPS خارج می‌شود</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>بیش از %@ تغییر مسیر</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ بدون مقصد</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>فشرده‌سازی پاسخ خراب است یا باز کردن آن از هر حدی فراتر می‌رود</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>دست‌دهی TLS ناموفق بود: %@</translation>
     </message>
 </context>
 <context>

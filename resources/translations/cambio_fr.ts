@@ -144,10 +144,6 @@
         <translation>connexion fermée avant la réception de la réponse complète</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>la compression %@ de la réponse est endommagée</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>pas une adresse HTTP : %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>délai dépassé après %@ s</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>annulé</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>taux du %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>redirection vers %@ refusée</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>boucle de redirections</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>elle quitte HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>plus de %@ redirections</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ sans destination</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>la compression de la réponse est endommagée ou la décompresser dépasserait toute limite</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>échec de la négociation TLS : %@</translation>
     </message>
 </context>
 </TS>

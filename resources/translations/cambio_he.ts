@@ -144,10 +144,6 @@
         <translation>החיבור נסגר לפני שהתשובה כולה הגיעה</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>דחיסת ה־%@ של התשובה פגומה</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>לא כתובת HTTP:‏ %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>תם הזמן לאחר %@ שניות</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>בוטל</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>שערים מ־%@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>ההפניה אל %@ נדחתה</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>לולאת הפניות</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>היא יוצאת מ־HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>יותר מ־%@ הפניות</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ ללא יעד</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>הדחיסה של התשובה פגומה או שפריסתה תחרוג מכל מגבלה</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>לחיצת היד של TLS נכשלה: %@</translation>
     </message>
 </context>
 <context>

@@ -144,10 +144,6 @@
         <translation>connessione chiusa prima che arrivasse la risposta completa</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>la compressione %@ della risposta è danneggiata</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>non è un indirizzo HTTP: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>tempo scaduto dopo %@ s</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>annullato</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>tassi del %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>reindirizzamento a %@ rifiutato</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>ciclo di reindirizzamenti</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>abbandona HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>più di %@ reindirizzamenti</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ senza destinazione</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>la compressione della risposta è danneggiata o decomprimerla supererebbe ogni limite</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>handshake TLS non riuscito: %@</translation>
     </message>
 </context>
 </TS>

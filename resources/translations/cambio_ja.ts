@@ -144,10 +144,6 @@
         <translation>応答をすべて受け取る前に接続が閉じられました</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>応答の %@ 圧縮が壊れています</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>HTTP アドレスではありません: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>%@ 秒後にタイムアウトしました</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>キャンセルされました</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>%@のレート</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>%@ へのリダイレクトを拒否しました</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>リダイレクトがループしています</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>HTTPS ではなくなります</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>リダイレクトが %@ 回を超えました</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>転送先のない HTTP %@</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>応答の圧縮が壊れているか、展開すると上限を超えます</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>TLS ハンドシェイクに失敗しました: %@</translation>
     </message>
 </context>
 </TS>

@@ -144,10 +144,6 @@
         <translation>전체 응답을 받기 전에 연결이 닫힘</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>응답의 %@ 압축이 손상됨</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>HTTP 주소가 아님: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>%@초 후 시간 초과</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>취소됨</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>%@ 환율</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>%@(으)로의 리디렉션이 거부됨</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>리디렉션 반복</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>HTTPS를 벗어남</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>리디렉션이 %@회를 초과함</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>대상이 없는 HTTP %@</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>응답의 압축이 손상되었거나 압축을 풀면 모든 한도를 넘습니다</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>TLS 핸드셰이크 실패: %@</translation>
     </message>
 </context>
 </TS>

@@ -144,10 +144,6 @@
         <translation>verbinding gesloten voordat het hele antwoord binnen was</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>de %@-compressie van het antwoord is beschadigd</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>geen HTTP-adres: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>time-out na %@ s</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>geannuleerd</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>koersen van %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>doorverwijzing naar %@ geweigerd</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>doorverwijzingslus</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>die verlaat HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>meer dan %@ doorverwijzingen</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ zonder bestemming</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>de compressie van het antwoord is beschadigd of zou uitgepakt elke grens overschrijden</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>TLS-handshake mislukt: %@</translation>
     </message>
 </context>
 </TS>

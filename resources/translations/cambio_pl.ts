@@ -144,10 +144,6 @@
         <translation>połączenie zamknięte przed otrzymaniem całej odpowiedzi</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>kompresja %@ odpowiedzi jest uszkodzona</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>to nie jest adres HTTP: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>przekroczono czas oczekiwania po %@ s</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>anulowano</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>kursy z %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>odmówiono przekierowania do %@</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>pętla przekierowań</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>opuszcza HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>więcej niż %@ przekierowań</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ bez adresu docelowego</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>kompresja odpowiedzi jest uszkodzona lub po rozpakowaniu przekroczyłaby wszelkie granice</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>negocjacja TLS nie powiodła się: %@</translation>
     </message>
 </context>
 </TS>

@@ -144,10 +144,6 @@
         <translation>conexão fechada antes de chegar a resposta completa</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>a compressão %@ da resposta está danificada</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>não é um endereço HTTP: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>tempo esgotado após %@ s</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>cancelado</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>cotações de %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>redirecionamento para %@ recusado</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>ciclo de redirecionamentos</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>ele sai do HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>mais de %@ redirecionamentos</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ sem destino</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>a compressão da resposta está danificada ou, descompactada, excederia qualquer limite</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>falha no handshake TLS: %@</translation>
     </message>
 </context>
 </TS>

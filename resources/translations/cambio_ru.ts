@@ -144,10 +144,6 @@
         <translation>соединение закрыто до получения полного ответа</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>сжатие %@ в ответе повреждено</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>это не HTTP-адрес: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>время ожидания истекло через %@ с</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>отменено</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>курсы на %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>перенаправление на %@ отклонено</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>циклическое перенаправление</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>оно уводит с HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>больше %@ перенаправлений</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ без адреса назначения</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>сжатие ответа повреждено или после распаковки он превысил бы любой предел</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>ошибка согласования TLS: %@</translation>
     </message>
 </context>
 </TS>

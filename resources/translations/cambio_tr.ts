@@ -144,10 +144,6 @@
         <translation>yanıtın tamamı gelmeden bağlantı kapandı</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>yanıtın %@ sıkıştırması bozuk</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>HTTP adresi değil: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>%@ sn sonra zaman aşımı</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>iptal edildi</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>%@ tarihli kurlar</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>%@ adresine yönlendirme reddedildi</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>yönlendirme döngüsü</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>HTTPS dışına çıkıyor</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>%@ yönlendirmeden fazla</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>hedefi olmayan HTTP %@</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>yanıtın sıkıştırması bozuk ya da açıldığında her sınırı aşacak</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>TLS el sıkışması başarısız: %@</translation>
     </message>
 </context>
 </TS>

@@ -144,10 +144,6 @@
         <translation>з’єднання закрито до отримання повної відповіді</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>стиснення %@ у відповіді пошкоджено</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>це не HTTP-адреса: %@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>час очікування вичерпано через %@ с</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>скасовано</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>курси на %@</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>переспрямування на %@ відхилено</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>циклічне переспрямування</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>воно виводить з HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>понад %@ переспрямувань</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ без адреси призначення</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>стиснення відповіді пошкоджене або після розпакування вона перевищила б будь-яку межу</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>помилка узгодження TLS: %@</translation>
     </message>
 </context>
 </TS>

@@ -144,10 +144,6 @@
         <translation>在收到完整响应之前连接已关闭</translation>
     </message>
     <message>
-        <source>the answer&apos;s %@ compression is damaged</source>
-        <translation>响应的 %@ 压缩已损坏</translation>
-    </message>
-    <message>
         <source>not an HTTP address: %@</source>
         <translation>不是 HTTP 地址：%@</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>timed out after %@ s</source>
         <translation>%@ 秒后超时</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>已取消</translation>
     </message>
     <message>
         <source>HTTP %@</source>
@@ -606,6 +598,34 @@
     <message>
         <source>rates of %@</source>
         <translation>%@的汇率</translation>
+    </message>
+    <message>
+        <source>redirect to %@ refused</source>
+        <translation>已拒绝重定向到 %@</translation>
+    </message>
+    <message>
+        <source>a redirect loop</source>
+        <translation>重定向循环</translation>
+    </message>
+    <message>
+        <source>it leaves HTTPS</source>
+        <translation>它离开了 HTTPS</translation>
+    </message>
+    <message>
+        <source>more than %@ redirects</source>
+        <translation>重定向超过 %@ 次</translation>
+    </message>
+    <message>
+        <source>HTTP %@ without a target</source>
+        <translation>HTTP %@ 缺少目标地址</translation>
+    </message>
+    <message>
+        <source>the answer's compression is damaged or would inflate beyond any limit</source>
+        <translation>应答的压缩数据已损坏，或解压后会超出任何限制</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %@</source>
+        <translation>TLS 握手失败：%@</translation>
     </message>
 </context>
 </TS>
