@@ -3,20 +3,16 @@
 // languages mirror the window while amounts still read left to right. Run at the default scale and
 // again with QT_SCALE_FACTOR=2 (ctest's ui.Languages.Scale2).
 
-#include "ConverterHarness.h"
-#include "FXApplicationDelegate.h"
+#include "ConverterApplication.h"
 #include "FXCurrencyPreferencesViewController.h"
 #include "FXFeedbackManager.h"
 #include "FXGeneralPreferencesViewController.h"
 #include "FXMainViewController.h"
-#include "FXMainWindowController.h"
 #include "FXPreferencesSegue.h"
 #include "FXPreferencesWindowController.h"
 #include "FXRatesCellView.h"
 #include "FXTableView.h"
 #include "FXWindowButton.h"
-#include "ReportingHome.h"
-#include "ScopedEnvironment.h"
 #include "TestData.h"
 
 #include <QAbstractButton>
@@ -32,8 +28,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QMessageBox>
 #include <QTextDocument>
-#include <QTranslator>
 
 namespace {
 
@@ -45,23 +41,6 @@ QStringList languages()
         found.append(file.mid(7).chopped(3));
     return found;
 }
-
-// The program in `language`, as the desktop would start it.
-struct Speaking {
-    explicit Speaking(const QString &language)
-        : messages("LC_ALL", language.toLatin1() + ".UTF-8")
-    {
-        FXApplicationDelegate::installTranslators(*qApp);
-    }
-    ~Speaking()
-    {
-        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-    const ScopedEnvironment messages;
-};
 
 QString describe(const QWidget *widget, const QString &text)
 {
@@ -225,11 +204,12 @@ void LanguagesTest::everyTextHasRoomInEveryWindow_data()
 void LanguagesTest::everyTextHasRoomInEveryWindow()
 {
     QFETCH(QString, language);
-    const Speaking speaking(language);
+    const Translated speaking(language);
     const QByteArray locale = QLocale(language).name().toLatin1();
     ConverterHarness core({.locale = locale.constData(), .visible = codes("EUR GBP JPY CHF")});
-    ReportingHome reporting;
-    FXApplicationDelegate application(core.services, reporting.manager);
+    ConverterApplication app(core);
+    FXApplicationDelegate &application = app.delegate;
+    FXReportingManager &reporting = app.reporting;
     QStringList clipped;
     QStringList repeated;
     const auto check = [&](const char *moment) {
@@ -281,22 +261,21 @@ void LanguagesTest::everyTextHasRoomInEveryWindow()
     }
     preferences->close();
 
-    FXFeedbackManager &feedback = reporting.manager.feedbackManager();
+    FXFeedbackManager &feedback = reporting.feedbackManager();
     feedback.setRequireUserEmail(FXFeedbackUserEmail::Required);
     feedback.showFeedbackWindow();
     check("feedback");
     feedback.feedbackWindow()->close();
 
-    QDir().mkpath(reporting.state(QStringLiteral("crashes")));
-    QFile report(reporting.state(QStringLiteral("crashes"), QStringLiteral("crash-1-2.txt")));
+    QDir().mkpath(core.home.stateHome() + QStringLiteral("/crashes"));
+    QFile report(core.home.stateHome() + QStringLiteral("/crashes/crash-1-2.txt"));
     QVERIFY(report.open(QIODevice::WriteOnly));
     report.write("Cambio crash report\nSignal: 11 SIGSEGV\n");
     report.close();
-    reporting.manager.configureWithIdentifier(ReportingIdentifier);
-    reporting.manager.startManager();
-    QTRY_VERIFY(reporting.manager.crashReportAlert() && reporting.manager.crashReportAlert()->isVisible());
+    application.applicationDidFinishLaunching();
+    QTRY_VERIFY(reporting.crashReportAlert() && reporting.crashReportAlert()->isVisible());
     check("crash report");
-    reporting.manager.crashReportAlert()->close();
+    reporting.crashReportAlert()->close();
 
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
     QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(u'\n')));
@@ -314,14 +293,13 @@ void LanguagesTest::rightToLeftLanguagesMirrorTheWindowButNotTheAmounts()
 {
     QFETCH(QString, language);
     QFETCH(bool, rightToLeft);
-    const Speaking speaking(language);
+    const Translated speaking(language);
     QCOMPARE(QGuiApplication::isRightToLeft(), rightToLeft);
     const QByteArray locale = QLocale(language).name().toLatin1();
     ConverterHarness core({.locale = locale.constData()});
-    ReportingHome reporting;
-    FXApplicationDelegate application(core.services, reporting.manager);
-    application.showMainWindow();
-    FXMainWindowController *window = application.mainWindow();
+    ConverterApplication app(core);
+    app.delegate.showMainWindow();
+    FXMainWindowController *window = &app.window();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     FXTableView *table = window->contentViewController()->ratesTableView();
     FXRatesCellView *cell = table->findChildren<FXRatesCellView *>().value(0);

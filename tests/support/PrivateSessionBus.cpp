@@ -3,6 +3,10 @@
 #include <QDBusConnectionInterface>
 #include <QFile>
 
+#include <csignal>
+
+#include <sys/prctl.h>
+
 namespace {
 
 bool write(const QString &path, const QString &text)
@@ -42,6 +46,8 @@ PrivateSessionBus::PrivateSessionBus(const QList<Service> &services,
             return;
     }
     m_daemon.setProcessEnvironment(environment);
+    // Nor does it outlive a test that crashes.
+    m_daemon.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     // It logs every activation.
     m_daemon.setStandardErrorFile(QProcess::nullDevice());
     m_daemon.start(QStringLiteral("dbus-daemon"),

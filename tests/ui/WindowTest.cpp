@@ -1,17 +1,12 @@
 // The converter window in its application: its frame, its buttons, its status line, its menu, the
 // keyboard and screen readers in it and in the preferences, and its texts.
 
-#include "ConverterHarness.h"
-#include "FXApplicationDelegate.h"
+#include "ConverterApplication.h"
 #include "FXFeedbackManager.h"
 #include "FXFeedbackWindow.h"
-#include "FXLocalizedString.h"
-#include "FXMainWindowController.h"
-#include "FXReportingManager.h"
 #include "FXStatusLine.h"
 #include "FXWindowButton.h"
 #include "Readables.h"
-#include "ScopedEnvironment.h"
 #include "TableDriver.h"
 
 #include <QAction>
@@ -24,7 +19,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 
 namespace {
 
@@ -41,36 +35,6 @@ bool isGrey(const QColor &colour)
     return qAbs(colour.red() - colour.green()) < 8 && qAbs(colour.green() - colour.blue()) < 8;
 }
 
-// Crash reports and feedback of the window under test, in the harness's home, leaving the test's
-// signals alone.
-struct Reporting : FXReportingManager {
-    explicit Reporting(ConverterHarness &core)
-        : FXReportingManager({.stateFolder = core.home.stateHome(),
-                              .defaults = core.standardDefaults,
-                              .fetcher = core.fetcher,
-                              .window = FXReportingManager::applicationWindow,
-                              .catchesCrashes = false})
-    {
-    }
-};
-
-// The application in a language as the desktop sets it (LC_ALL), with its translations.
-struct Translated {
-    explicit Translated(const char *language)
-        : environment("LC_ALL", QByteArray(language) + ".UTF-8")
-    {
-        FXApplicationDelegate::installTranslators(*qApp);
-    }
-    ~Translated()
-    {
-        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-    const ScopedEnvironment environment;
-};
-
 }
 
 class WindowTest : public QObject {
@@ -82,14 +46,11 @@ private slots:
     void theWindowButtonsAreColouredWhileTheWindowIsActive();
     void theBackgroundMovesTheWindowWithTheLeftButtonOnly_data();
     void theBackgroundMovesTheWindowWithTheLeftButtonOnly();
-    void screenReadersFindEveryControlAndAmountAndWhyARefreshFailed();
-    void oldRatesShowTheirAgeAndWhyNoNewerOnesCame();
-    void theApplicationMenuOpensFromTheKeyboard();
+    void screenReadersFindEveryControlAndAmountAndWhyRatesAreOld_data();
+    void screenReadersFindEveryControlAndAmountAndWhyRatesAreOld();
     void theKeyboardAloneGoesFromStartToQuit();
     void thePreferencesCloseFromTheKeyboard_data();
     void thePreferencesCloseFromTheKeyboard();
-    void textsComeFromTheTranslations_data();
-    void textsComeFromTheTranslations();
     void germanShortcutsAndDialogsAreGerman();
 };
 
@@ -110,10 +71,9 @@ void WindowTest::theFrameIsKeptAndBroughtBackOntoAScreen()
     QFETCH(bool, onScreen);
     ConverterHarness core;
     {
-        Reporting reporting(core);
-        FXApplicationDelegate application(core.services, reporting);
-        FXMainWindowController &window = *application.mainWindow();
-        application.showMainWindow();
+        ConverterApplication app(core);
+        FXMainWindowController &window = app.window();
+        app.delegate.showMainWindow();
         window.move(place);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // Closing the window ends the program; so does the system, ending the session.
@@ -188,96 +148,56 @@ void WindowTest::theBackgroundMovesTheWindowWithTheLeftButtonOnly()
     QCOMPARE(window.pos() - start, moved);
 }
 
-void WindowTest::screenReadersFindEveryControlAndAmountAndWhyARefreshFailed()
+void WindowTest::screenReadersFindEveryControlAndAmountAndWhyRatesAreOld_data()
 {
-    ConverterHarness core;
-    Reporting reporting(core);
-    FXApplicationDelegate application(core.services, reporting);
-    application.applicationDidFinishLaunching();
-    FXMainWindowController &window = *application.mainWindow();
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("why");   // the start of what the warning sign and status line tell
+    QTest::newRow("a refresh failed") << QDateTime(QDate(2026, 9, 29), QTime(12, 0), Qt::UTC)
+                                      << "Cannot update the rates from";
+    QTest::newRow("rates 12 days old") << QDateTime(QDate(2026, 10, 11), QTime(12, 0), Qt::UTC)
+                                       << "Rates are 12 days old: cannot update the rates from ";
+}
+
+void WindowTest::screenReadersFindEveryControlAndAmountAndWhyRatesAreOld()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QString, why);
+    ConverterHarness core({.now = now});
+    ConverterApplication app(core);
+    app.delegate.applicationDidFinishLaunching();
+    FXMainWindowController &window = app.window();
     FXStatusLine *status = window.contentViewController()->statusTextField();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(status->text(), QStringLiteral("Updating…"));
     QTRY_COMPARE(status->text(), QStringLiteral("Updated ") + core.currencies.humanReadableUpdateDate());
 
     for (const char *control : {"Currencies", "Menu", "Refresh Rates", "Reset Amounts", "Share",
-                                "Close", "Minimize", "Zoom"}) {
+                                "Close", "Minimize", "Zoom", "Bitcoin (BTC)"}) {
         QVERIFY2(readableNamed(&window, QString::fromLatin1(control)), control);
     }
     // Every row's amount is read where it stands, without moving the keyboard there.
     const auto euros = readableNamed(&window, QStringLiteral("Euro (EUR)"));
-    QVERIFY(euros);
     QCOMPARE(euros->role, QAccessible::EditableText);
     QCOMPARE(euros->value, QStringLiteral("88.02"));
-    QVERIFY(readableNamed(&window, QStringLiteral("Bitcoin (BTC)")));
-    const auto line = readableNamed(&window, status->text());
-    QVERIFY(line);
-    QVERIFY(line->description.endsWith(QStringLiteral("connection refused")));
-
-    // The warning sign, which Tab reaches, tells why; Return on it tries again.
-    const auto sign = readableNamed(&window, QStringLiteral("Rates not updated"));
-    QVERIFY(sign);
-    QVERIFY(sign->description.startsWith(QStringLiteral("Cannot update the rates from")));
+    // The warning sign, which Tab reaches, and the status line tell why; Return on the sign tries
+    // again.
+    const QString reason = status->warningSign()->toolTip();
+    QVERIFY2(reason.startsWith(why) && reason.endsWith(u"connection refused"), qPrintable(reason));
+    QCOMPARE(readableNamed(&window, status->text())->description, reason);
+    QCOMPARE(readableNamed(&window, QStringLiteral("Rates not updated"))->description, reason);
     status->warningSign()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(status->warningSign(), Qt::Key_Return);
     QCOMPARE(status->text(), QStringLiteral("Updating…"));
     QTRY_VERIFY(status->warningSign()->isVisible());
 }
 
-void WindowTest::oldRatesShowTheirAgeAndWhyNoNewerOnesCame()
-{
-    ConverterHarness core({.now = QDateTime(QDate(2026, 10, 11), QTime(12, 0), Qt::UTC)});
-    Reporting reporting(core);
-    FXApplicationDelegate application(core.services, reporting);
-    application.applicationDidFinishLaunching();
-    FXMainWindowController &window = *application.mainWindow();
-    FXStatusLine *status = window.contentViewController()->statusTextField();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_COMPARE(status->text(), QStringLiteral("Updated 9/29/26"));
-    QVERIFY(status->warningSign()->isVisible());
-    const QString why = QStringLiteral("Rates are 12 days old: cannot update the rates from ");
-    QVERIFY2(status->warningSign()->toolTip().startsWith(why), qPrintable(status->warningSign()->toolTip()));
-    const auto line = readableNamed(&window, status->text());
-    QVERIFY(line);
-    QCOMPARE(line->description, status->warningSign()->toolTip());
-    QCOMPARE(readableNamed(&window, QStringLiteral("Rates not updated"))->description,
-             status->warningSign()->toolTip());
-}
-
-void WindowTest::theApplicationMenuOpensFromTheKeyboard()
-{
-    ConverterHarness core;
-    Reporting reporting(core);
-    FXApplicationDelegate application(core.services, reporting);
-    // F10 opens it, as it would a menu bar.
-    FXMainWindowController &window = *application.mainWindow();
-    application.showMainWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    std::optional<QWidget *> popup;
-    QTimer::singleShot(0, &window, [&popup] {
-        popup = QApplication::activePopupWidget();
-        if (*popup)
-            (*popup)->close();
-    });
-    QTest::keyClick(&window, Qt::Key_F10);
-    QTRY_VERIFY(popup);
-    QCOMPARE(*popup, application.applicationMenu());
-
-    // Send Feedback… opens the form, which asks for the e-mail address.
-    application.feedbackAction()->trigger();
-    FXFeedbackWindow *form = reporting.feedbackManager().feedbackWindow();
-    QVERIFY(form && form->isVisible());
-    QCOMPARE(form->emailField()->placeholderText(), QStringLiteral("Required"));
-    form->close();
-}
-
 void WindowTest::theKeyboardAloneGoesFromStartToQuit()
 {
     ConverterHarness core;
-    Reporting reporting(core);
-    FXApplicationDelegate application(core.services, reporting);
+    ConverterApplication app(core);
+    FXApplicationDelegate &application = app.delegate;
     application.applicationDidFinishLaunching();
-    FXMainWindowController &window = *application.mainWindow();
+    FXMainWindowController &window = app.window();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     FXMainViewController &content = *window.contentViewController();
     TableDriver table(content);
@@ -305,6 +225,25 @@ void WindowTest::theKeyboardAloneGoesFromStartToQuit()
     QTest::keyClicks(focused(), QStringLiteral("25"));
     QCOMPARE(table.shown(4), QStringLiteral("25"));
     QCOMPARE(table.shown(1), core.amount(QStringLiteral("EUR")));
+
+    // F10 opens the application menu, as it would a menu bar.
+    std::optional<QWidget *> popup;
+    QTimer::singleShot(0, &window, [&popup] {
+        popup = QApplication::activePopupWidget();
+        if (*popup)
+            (*popup)->close();
+    });
+    QTest::keyClick(focused(), Qt::Key_F10);
+    QTRY_VERIFY(popup);
+    QCOMPARE(*popup, application.applicationMenu());
+    // Send Feedback… opens the form, which asks for the e-mail address.
+    application.feedbackAction()->trigger();
+    FXFeedbackWindow *form = app.reporting.feedbackManager().feedbackWindow();
+    QVERIFY(form && form->isVisible());
+    QCOMPARE(form->emailField()->placeholderText(), QStringLiteral("Required"));
+    form->close();
+    window.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
 
     // Quitting works from the preferences too.
     QTest::keyClick(focused(), Qt::Key_Comma, Qt::ControlModifier);
@@ -336,74 +275,46 @@ void WindowTest::thePreferencesCloseFromTheKeyboard()
     QFETCH(QKeySequence, keys);
     QFETCH(bool, active);
     ConverterHarness core;
-    Reporting reporting(core);
-    FXApplicationDelegate application(core.services, reporting);
-    application.showMainWindow();
-    QVERIFY(QTest::qWaitForWindowActive(application.mainWindow()));
-    QTest::keyClick(application.mainWindow(), Qt::Key_Comma, Qt::ControlModifier);
-    QWidget *preferences = application.preferencesWindow();
+    ConverterApplication app(core);
+    FXMainWindowController &window = app.window();
+    app.delegate.showMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Comma, Qt::ControlModifier);
+    QWidget *preferences = app.delegate.preferencesWindow();
     QVERIFY(preferences);
     QTRY_COMPARE(QApplication::activeWindow(), preferences);
     if (!active) {
-        application.mainWindow()->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), application.mainWindow());
+        window.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &window);
     }
 
     // Where the display server sends the keys: to the preferences' control with the keyboard.
     QTest::keySequence(preferences->focusWidget(), keys);
 
     QVERIFY(!preferences->isVisible());
-    QVERIFY(application.mainWindow()->isVisible());
+    QVERIFY(window.isVisible());
 }
 
-void WindowTest::textsComeFromTheTranslations_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QByteArray>("key");
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("German status") << "de" << QByteArray("Updating…") << QString() << "Wird aktualisiert…";
-    QTest::newRow("German format") << "de" << QByteArray("LocationChangedAlertMessage") << "CHF"
-                                   << "CHF zur Hauptwährung machen?";
-    QTest::newRow("English for a named key") << "eo" << QByteArray("LocationChangedAlertMessage")
-                                             << "CHF" << "Make CHF your main currency?";
-}
-
-void WindowTest::textsComeFromTheTranslations()
-{
-    QFETCH(QString, language);
-    QFETCH(QByteArray, key);
-    QFETCH(QString, argument);
-    QFETCH(QString, text);
-    const Translated translated(language.toLatin1().constData());
-
-    const QString shown = argument.isEmpty() ? FXLocalizedString::text(key.constData())
-                                             : FXLocalizedString::format(key.constData(), argument);
-
-    QCOMPARE(shown, text);
-}
-
+// Qt's own texts and shortcut names in German beside ours, and the About text naming the button
+// as Qt's translation titles it.
 void WindowTest::germanShortcutsAndDialogsAreGerman()
 {
-    const Translated german("de_DE");
+    const Translated german(u"de_DE"_qs);
     ConverterHarness core;
-    Reporting reporting(core);
-    FXApplicationDelegate application(core.services, reporting);
-    // As the menu shows them.
-    QCOMPARE(application.quitAction()->shortcut().toString(QKeySequence::NativeText), u"Strg+Q"_qs);
+    ConverterApplication app(core);
+    QCOMPARE(app.delegate.quitAction()->shortcut().toString(QKeySequence::NativeText),
+             u"Strg+Q"_qs);
 
-    application.showMainWindow();
-    application.orderFrontAboutPanel();
-    QMessageBox *about = application.mainWindow()->findChild<QMessageBox *>();
+    app.delegate.showMainWindow();
+    app.delegate.orderFrontAboutPanel();
+    QMessageBox *about = app.window().findChild<QMessageBox *>();
     QVERIFY(about);
     QAbstractButton *details = nullptr;
     for (QAbstractButton *button : about->buttons()) {
         if (about->buttonRole(button) == QMessageBox::ActionRole)
             details = button;
     }
-    QVERIFY(details);
     QCOMPARE(details->text(), u"Details einblenden..."_qs);
-    // The text names the button as it reads.
     QVERIFY2(about->informativeText().contains(u"„Details einblenden“"_qs),
              qPrintable(about->informativeText()));
     about->close();

@@ -12,11 +12,7 @@
 // Drives a converter's table the way a person does, and reads what the person would see.
 class TableDriver {
 public:
-    explicit TableDriver(FXMainViewController &controller)
-        : m_controller(controller)
-        , m_table(*controller.ratesTableView())
-    {
-    }
+    explicit TableDriver(FXMainViewController &controller) : m_table(*controller.ratesTableView()) {}
 
     FXTableView &table() const { return m_table; }
     FXRatesCellView *cell(int row) const { return m_table.viewAtRow(row); }
@@ -53,7 +49,6 @@ public:
     }
 
 private:
-    FXMainViewController &m_controller;
     FXTableView &m_table;
 };
 
