@@ -5,6 +5,7 @@
 #include "FXApplicationDelegate.h"
 #include "FXCrashReportStore.h"
 #include "LoopbackHttpServer.h"
+#include "Readables.h"
 #include "ReportingHome.h"
 
 #include <QProcess>
@@ -51,15 +52,6 @@ QMessageBox *alertAtStart(ReportingHome &home)
     home.manager.startManager();
     const auto shown = [&] { return home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible(); };
     return QTest::qWaitFor(shown) ? home.manager.crashReportAlert() : nullptr;
-}
-
-QAbstractButton *buttonNamed(QMessageBox *alert, const QString &text)
-{
-    for (QAbstractButton *button : alert->buttons()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
 }
 
 }
@@ -168,7 +160,7 @@ void CrashReportsTest::theNextStartAsksWhatToDoWithTheReport()
     QVERIFY(alert->informativeText().contains(u"send a report of it to 127.0.0.1?"));
     QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Send Report"));
     QCOMPARE(alert->escapeButton()->text(), QStringLiteral("Don't Send"));
-    QAbstractButton *button = buttonNamed(alert, answer);
+    QAbstractButton *button = childReading<QAbstractButton>(alert, answer);
     QVERIFY(button);
     button->click();
 
@@ -200,7 +192,7 @@ void CrashReportsTest::withoutAnAddressTheReportStaysWhereTheAlertSays()
                                               + home.state(Crashes, QStringLiteral("unsent"))));
     QVERIFY(!alert->informativeText().contains(u"URL"));
     QCOMPARE(alert->standardButtons(), QMessageBox::Ok);
-    QVERIFY(!buttonNamed(alert, u"Send Report"_qs));
+    QVERIFY(!childReading<QAbstractButton>(alert, u"Send Report"_qs));
     QCOMPARE(home.files(Crashes, QStringLiteral("unsent")), QStringList(u"crash-1-2.txt"_qs));
     QTest::keyClick(alert, Qt::Key_Return);
     QTRY_VERIFY(!home.manager.crashReportAlert());
@@ -250,7 +242,7 @@ void CrashReportsTest::aReportThatCannotBePutAsideIsSaidToComeAgain()
 
     QMessageBox *told = alert;
     if (!answer.isEmpty()) {
-        buttonNamed(alert, answer)->click();
+        childReading<QAbstractButton>(alert, answer)->click();
         QTRY_VERIFY((told = visibleMessageBox(u"The crash report could not be put aside."_qs)));
     }
     QVERIFY2(told->informativeText().contains(u"is offered again at the next start"_qs), qPrintable(told->informativeText()));

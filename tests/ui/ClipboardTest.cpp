@@ -17,7 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -301,12 +301,9 @@ void ClipboardTest::everyResetControlSetsEveryAmountToZeroKeptAtQuit()
         if (control == u"key") {
             QTest::keyClick(&table.table(), Qt::Key_Delete);
         } else if (control == u"button") {
-            const QList<QAbstractButton *> buttons = controller.findChildren<QAbstractButton *>();
-            const auto reset = std::find_if(buttons.cbegin(), buttons.cend(), [](const QAbstractButton *button) {
-                return button->accessibleName() == u"Reset Amounts";
-            });
-            QVERIFY(reset != buttons.cend());
-            QTest::mouseClick(*reset, Qt::LeftButton);
+            QAbstractButton *reset = childReading<QAbstractButton>(&controller, u"Reset Amounts"_qs);
+            QVERIFY(reset);
+            QTest::mouseClick(reset, Qt::LeftButton);
         } else {
             QVERIFY(pickFromContextMenu(table, 3, QStringLiteral("Reset Amounts")));
         }

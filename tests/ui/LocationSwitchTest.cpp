@@ -2,6 +2,7 @@
 
 #include "ConverterHarness.h"
 #include "FXApplicationDelegate.h"
+#include "Readables.h"
 #include "TableDriver.h"
 
 #include <QMessageBox>
@@ -48,11 +49,7 @@ void LocationSwitchTest::aNewCountryOffersItsCurrency()
     } else {
         QVERIFY(alert);
         QCOMPARE(alert->text(), QStringLiteral("Make CHF your main currency?"));
-        QPushButton *pressed = nullptr;
-        for (QAbstractButton *candidate : alert->buttons()) {
-            if (candidate->text() == button)
-                pressed = qobject_cast<QPushButton *>(candidate);
-        }
+        QPushButton *pressed = childReading<QPushButton>(alert, button);
         QVERIFY(pressed);
         QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Change"));
         QTest::mouseClick(pressed, Qt::LeftButton);

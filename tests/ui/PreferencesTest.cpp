@@ -34,8 +34,6 @@
 #include <QToolBar>
 #include <QTreeView>
 
-#include <algorithm>
-
 namespace {
 
 // The core of a converter, the preferences' view of it, and a count of the settings' announcements.
@@ -350,11 +348,7 @@ void PreferencesTest::theMainCurrencySheetOpensAsStoredAndWritesOnceApplied()
         list->setCurrentIndex(list->model()->index(int(preferences.core.currencies.allCurrencies().indexOf(choose)), 0));
     // Apply is offered only for something to apply.
     const bool closes = !header.isEmpty();
-    const QList<QPushButton *> buttons = sheet->findChildren<QPushButton *>();
-    const auto apply = std::find_if(buttons.cbegin(), buttons.cend(),
-                                    [](const QPushButton *button) { return button->text() == u"Apply"; });
-    QVERIFY(apply != buttons.cend());
-    QCOMPARE((*apply)->isEnabled(), closes);
+    QCOMPARE(childReading<QPushButton>(sheet, u"Apply"_qs)->isEnabled(), closes);
 
     QTest::keyClick(sheet, Qt::Key_Return);
 

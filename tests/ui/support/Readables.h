@@ -40,6 +40,17 @@ inline std::optional<Readable> readableNamed(QWidget *widget, const QString &nam
     return std::nullopt;
 }
 
+// The child of `parent` of type T that reads `text`, as its text or to a screen reader.
+template <typename T>
+T *childReading(const QWidget *parent, const QString &text)
+{
+    for (T *child : parent->findChildren<T *>()) {
+        if (child->text() == text || child->accessibleName() == text)
+            return child;
+    }
+    return nullptr;
+}
+
 inline QStringList namesWithRole(QWidget *widget, QAccessible::Role role)
 {
     QStringList names;
