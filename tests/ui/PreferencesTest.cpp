@@ -63,7 +63,7 @@ class PreferencesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theSwitchKeepsTheTopLeftCornerAndShowsThePaneWhenResized();
+    void theSwitchKeepsTheTopLeftCornerAndScreenReadersFindEveryControl();
     void aDropPutsTheCurrencyIntoItsGap_data();
     void aDropPutsTheCurrencyIntoItsGap();
     void aDragFromElsewhereIsRefusedAndTheGapFollowsThePointer();
@@ -74,13 +74,11 @@ private slots:
     void theSearchKeepsCodesAnywhereAndNamesByWord();
     void theMainCurrencySheetOpensAsStoredAndWritesOnceApplied_data();
     void theMainCurrencySheetOpensAsStoredAndWritesOnceApplied();
-    void theGeneralPaneTellsTheMainCurrencyAndTheLastRefresh();
+    void theGeneralPaneTellsTheMainCurrencyTheLastRefreshAndTakesAServer();
     void aNumberFormatRewritesTheConvertersAmountsAtOnce();
-    void aRatesServerIsStoredOnlyWhenItIsAnHttpAddress();
-    void screenReadersFindEveryControlAndRow();
 };
 
-void PreferencesTest::theSwitchKeepsTheTopLeftCornerAndShowsThePaneWhenResized()
+void PreferencesTest::theSwitchKeepsTheTopLeftCornerAndScreenReadersFindEveryControl()
 {
     Preferences preferences;
     FXPreferencesWindowController window(preferences.services);
@@ -90,15 +88,37 @@ void PreferencesTest::theSwitchKeepsTheTopLeftCornerAndShowsThePaneWhenResized()
     const QPoint corner = window.pos();
     const QSize general = window.size();
     QCOMPARE(window.selectedItemIdentifier(), u"General"_qs);
+    // Screen readers read the panes' items as toggles.
+    QCOMPARE(namesWithRole(window.toolbar(), QAccessible::CheckBox), codes("General Currencies"));
+    QVERIFY(namesWithRole(&window, QAccessible::Button).contains(u"Refresh Now"_qs));
 
     QSignalSpy finished(window.segue(), &FXPreferencesSegue::finished);
     window.currenciesAction()->trigger();
     QVERIFY(finished.wait());
     QCOMPARE(window.selectedItemIdentifier(), u"Currencies"_qs);
-    QVERIFY(qobject_cast<FXCurrencyPreferencesViewController *>(window.paneViewController()));
+    auto *pane = qobject_cast<FXCurrencyPreferencesViewController *>(window.paneViewController());
+    QVERIFY(pane);
     QVERIFY(window.size() != general);
     QCOMPARE(window.pos(), corner);
-    QCOMPARE(window.paneViewController()->geometry().bottom(), window.centralWidget()->geometry().bottom());
+    QCOMPARE(pane->geometry().bottom(), window.centralWidget()->geometry().bottom());
+    // Every control, list and row of the pane and its sheets has a name for screen readers.
+    const QStringList buttons = namesWithRole(pane, QAccessible::Button);
+    for (const QString &name : {u"Add Currency"_qs, u"Remove Currency"_qs, u"Restore Defaults"_qs})
+        QVERIFY2(buttons.contains(name), qPrintable(name));
+    QCOMPARE(namesWithRole(pane, QAccessible::List), QStringList(u"Visible Currencies"_qs));
+    QVERIFY(namesWithRole(pane, QAccessible::ListItem).contains(u"Euro (EUR)"_qs));
+    pane->presentAddCurrency();
+    FXAddCurrencyViewController *add = pane->addSheet();
+    QTest::keyClicks(add->searchField(), u"swiss"_qs);
+    QCOMPARE(namesWithRole(add, QAccessible::List), QStringList(u"Available Currencies"_qs));
+    QCOMPARE(namesWithRole(add, QAccessible::EditableText), QStringList(u"Search Currencies"_qs));
+    QCOMPARE(namesWithRole(add, QAccessible::ListItem), QStringList(u"Swiss Franc (CHF)"_qs));
+    add->reject();
+    auto *main = new FXSetMainCurrencyViewController(preferences.services, &window);
+    main->open();
+    QCOMPARE(namesWithRole(main, QAccessible::List), QStringList(u"Main Currency"_qs));
+    QCOMPARE(namesWithRole(main, QAccessible::CheckBox), QStringList(u"Follow Location"_qs));
+    main->reject();
 
     window.generalAction()->trigger();
     QVERIFY(finished.wait());
@@ -359,12 +379,12 @@ void PreferencesTest::theMainCurrencySheetOpensAsStoredAndWritesOnceApplied()
     QCOMPARE(converter.currencies().first(), closes ? header : u"USD"_qs);
 }
 
-void PreferencesTest::theGeneralPaneTellsTheMainCurrencyAndTheLastRefresh()
+void PreferencesTest::theGeneralPaneTellsTheMainCurrencyTheLastRefreshAndTakesAServer()
 {
     Preferences preferences;
     FXGeneralPreferencesViewController pane(preferences.services);
     pane.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QVERIFY(QTest::qWaitForWindowActive(&pane));
     QCOMPARE(pane.mainCurrencyLabel()->text(), u"Follows location: USD"_qs);
     preferences.core.settings.setMainCurrency(u"CHF"_qs);
     QCOMPARE(pane.mainCurrencyLabel()->text(), u"CHF (fixed)"_qs);
@@ -379,6 +399,21 @@ void PreferencesTest::theGeneralPaneTellsTheMainCurrencyAndTheLastRefresh()
     QVERIFY(pane.ratesFailureLabel()->isVisible());
     QVERIFY(pane.ratesFailureLabel()->text().startsWith(u"Cannot update the rates from"_qs));
     QVERIFY(pane.ratesFailureLabel()->text().endsWith(u"connection refused"_qs));
+
+    // A rates server is stored only when it is an HTTP address.
+    QLineEdit &field = *pane.ratesServerField();
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, u"rates.lan/u.php"_qs);
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(preferences.core.settings.ratesServerURL(), std::nullopt);
+    QVERIFY(pane.failureLabel()->isVisible());
+    QVERIFY(pane.failureLabel()->text().contains(u"rates.lan/u.php"_qs));
+    field.selectAll();
+    QTest::keyClicks(&field, u"http://127.0.0.1:9/u.php"_qs);
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(preferences.core.settings.ratesServerURL(), u"http://127.0.0.1:9/u.php"_qs);
+    QVERIFY(!pane.failureLabel()->isVisible());
 }
 
 void PreferencesTest::aNumberFormatRewritesTheConvertersAmountsAtOnce()
@@ -417,62 +452,6 @@ void PreferencesTest::aNumberFormatRewritesTheConvertersAmountsAtOnce()
     QTRY_VERIFY(!pane.numberFormatSheet());
     QCOMPARE(preferences.core.settings.numberFormatLocale(), std::nullopt);
     QVERIFY(table.shown(euro).contains(u'.'));
-}
-
-void PreferencesTest::aRatesServerIsStoredOnlyWhenItIsAnHttpAddress()
-{
-    Preferences preferences;
-    FXGeneralPreferencesViewController pane(preferences.services);
-    pane.show();
-    QVERIFY(QTest::qWaitForWindowActive(&pane));
-    QLineEdit &field = *pane.ratesServerField();
-
-    field.setFocus();
-    field.selectAll();
-    QTest::keyClicks(&field, u"rates.lan/u.php"_qs);
-    QTest::keyClick(&field, Qt::Key_Return);
-    QCOMPARE(preferences.core.settings.ratesServerURL(), std::nullopt);
-    QVERIFY(pane.failureLabel()->isVisible());
-    QVERIFY(pane.failureLabel()->text().contains(u"rates.lan/u.php"_qs));
-
-    field.selectAll();
-    QTest::keyClicks(&field, u"http://127.0.0.1:9/u.php"_qs);
-    QTest::keyClick(&field, Qt::Key_Return);
-    QCOMPARE(preferences.core.settings.ratesServerURL(), u"http://127.0.0.1:9/u.php"_qs);
-    QVERIFY(!pane.failureLabel()->isVisible());
-}
-
-void PreferencesTest::screenReadersFindEveryControlAndRow()
-{
-    Preferences preferences;
-    FXPreferencesWindowController window(preferences.services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    // The panes' items read as toggles, the shown pane's checked.
-    QCOMPARE(namesWithRole(window.toolbar(), QAccessible::CheckBox), codes("General Currencies"));
-    QVERIFY(namesWithRole(&window, QAccessible::Button).contains(u"Refresh Now"_qs));
-
-    window.switchToPreferencesTab(FXPreferencesWindowController::CurrenciesIdentifier);
-    QTRY_VERIFY(qobject_cast<FXCurrencyPreferencesViewController *>(window.paneViewController()));
-    auto *pane = static_cast<FXCurrencyPreferencesViewController *>(window.paneViewController());
-    const QStringList buttons = namesWithRole(pane, QAccessible::Button);
-    for (const QString &name : {u"Add Currency"_qs, u"Remove Currency"_qs, u"Restore Defaults"_qs})
-        QVERIFY2(buttons.contains(name), qPrintable(name));
-    QCOMPARE(namesWithRole(pane, QAccessible::List), QStringList(u"Visible Currencies"_qs));
-    QVERIFY(namesWithRole(pane, QAccessible::ListItem).contains(u"Euro (EUR)"_qs));
-
-    pane->presentAddCurrency();
-    FXAddCurrencyViewController *add = pane->addSheet();
-    QTest::keyClicks(add->searchField(), u"swiss"_qs);
-    QCOMPARE(namesWithRole(add, QAccessible::List), QStringList(u"Available Currencies"_qs));
-    QCOMPARE(namesWithRole(add, QAccessible::EditableText), QStringList(u"Search Currencies"_qs));
-    QCOMPARE(namesWithRole(add, QAccessible::ListItem), QStringList(u"Swiss Franc (CHF)"_qs));
-    add->reject();
-
-    auto *main = new FXSetMainCurrencyViewController(preferences.services, &window);
-    main->open();
-    QCOMPARE(namesWithRole(main, QAccessible::List), QStringList(u"Main Currency"_qs));
-    QCOMPARE(namesWithRole(main, QAccessible::CheckBox), QStringList(u"Follow Location"_qs));
 }
 
 QTEST_MAIN(PreferencesTest)
