@@ -16,16 +16,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
-#include <QTranslator>
 #include <QWindow>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -97,34 +94,6 @@ FXApplicationDelegate::FXApplicationDelegate(const FXConverterServices &services
 }
 
 FXApplicationDelegate::~FXApplicationDelegate() = default;
-
-void FXApplicationDelegate::installTranslators(QCoreApplication &application)
-{
-    const QStringList languages = FXLocalizedString::languagesFromEnvironment();
-    // The installed translations, which a packager may add to, else the built-in ones; the first
-    // language that has either wins.
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/cambio/translations");
-    auto *translator = new QTranslator(&application);
-    const auto loadsCambio = [&](const QString &language) {
-        const QString file = QStringLiteral("cambio_") + language;
-        return translator->load(file, installed) || translator->load(file, QStringLiteral(":/i18n"));
-    };
-    if (std::any_of(languages.begin(), languages.end(), loadsCambio)
-        || translator->load(QStringLiteral(":/i18n/cambio_en"))) {
-        application.installTranslator(translator);
-    }
-    // Qt's own texts (the edit menu of an amount field, the buttons of dialogs), where the system
-    // has them.
-    auto *qtTranslator = new QTranslator(&application);
-    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const QString &language : languages) {
-        if (qtTranslator->load(QStringLiteral("qtbase_") + language, qtTranslations)) {
-            application.installTranslator(qtTranslator);
-            break;
-        }
-    }
-}
 
 void FXApplicationDelegate::applicationDidFinishLaunching()
 {

@@ -13,13 +13,12 @@
 class FXMainWindowController;
 class FXReportingManager;
 class QAction;
-class QCoreApplication;
 class QMenu;
 
 // The application around the converter window: the application menu behind the toolbar's menu
 // button (the edit commands, Refresh Rates, Preferences…, Send Feedback…, About Cambio, Quit)
-// with their shortcuts, the translations, crash reports and feedback, and the end of the program
-// when the window closes.
+// with their shortcuts, crash reports and feedback, and the end of the program when the window
+// closes.
 class FXApplicationDelegate : public QObject {
     Q_OBJECT
 
@@ -28,11 +27,6 @@ public:
     FXApplicationDelegate(const FXConverterServices &services, FXReportingManager &reporting,
                           QObject *parent = nullptr);
     ~FXApplicationDelegate() override;
-
-    // Installs the translations of the first of the user's languages that has them (as gettext
-    // orders them, see FXLocalizedString::languagesFromEnvironment), English when none has; a
-    // text without a translation shows as its key. Qt's own texts follow the same languages.
-    static void installTranslators(QCoreApplication &application);
 
     // Shows the converter window and starts crash reporting.
     void applicationDidFinishLaunching();

@@ -3,6 +3,7 @@
 #include "FXApplicationDelegate.h"
 #include "FXSessionService.h"
 #include "FXTerminationSignals.h"
+#include "FXTranslations.h"
 #include "FXWindowCompositionRoot.h"
 
 #include <QApplication>
@@ -75,7 +76,7 @@ int main(int argc, char **argv)
     FXSessionService session;
     if (session.start() == FXSessionService::Start::Answered)
         return 0;
-    FXApplicationDelegate::installTranslators(application);
+    FXTranslations::install(application);
 
     FXWindowCompositionRoot root;
     FXApplicationDelegate &delegate = root.applicationDelegate();

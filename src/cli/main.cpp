@@ -1,5 +1,6 @@
 #include "FXCommandLineTool.h"
 #include "FXCompositionRoot.h"
+#include "FXTranslations.h"
 
 #include <QCoreApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char **argv)
 {
     // The refresh of the rates hands work to the main thread's event loop.
     QCoreApplication application(argc, argv);
+    FXTranslations::install(application);
     FXCompositionRoot root(FXCompositionRoot::commandLineOptions());
     QTextStream out(stdout);
     QTextStream err(stderr);

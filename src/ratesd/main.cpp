@@ -4,6 +4,7 @@
 #include "FXRatesService.h"
 #include "FXServerOptions.h"
 #include "FXSocketActivation.h"
+#include "FXTranslations.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -106,6 +107,9 @@ void exitWhenIdle(FXRatesHttpServer &server, const FXRatesService &service, std:
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
+    // Its help and the mistakes of its command line in the user's language; its log stays English,
+    // as whoever reads a server's journal expects.
+    FXTranslations::install(application);
     const auto parsed = FXServerCommandLine::parse(QCoreApplication::arguments().mid(1));
     switch (parsed.action) {
     case FXServerCommandLine::Action::Help:

@@ -10,14 +10,13 @@
 #include "FXFlagCatalogue.h"
 #include "FXGnomeSearchProvider.h"
 #include "FXKRunner.h"
+#include "FXTranslations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDBusError>
 #include <QDir>
-#include <QLocale>
 #include <QTextStream>
-#include <QTranslator>
 
 namespace {
 
@@ -66,10 +65,7 @@ int main(int argc, char **argv)
     if (!isNumber || !(idleSeconds > 0) || idleSeconds > 86400)
         return fail(QStringLiteral("--idle-exit needs a number of seconds up to a day"));
 
-    QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("cambio"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&translator);
+    FXTranslations::install(application);
 
     // Rates and settings as cambio-cli reads them; what the window or cambio-cli change later is
     // noticed through the watched files. Nothing here ever downloads.

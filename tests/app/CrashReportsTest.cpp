@@ -2,8 +2,8 @@
 // report, the next start makes it readable and asks what to do with it, and the report ends where
 // the answer puts it.
 
-#include "FXApplicationDelegate.h"
 #include "FXCrashReportStore.h"
+#include "FXTranslations.h"
 #include "LoopbackHttpServer.h"
 #include "Readables.h"
 #include "ReportingHome.h"
@@ -61,7 +61,7 @@ class CrashReportsTest : public QObject {
 
 private slots:
     // The texts the user reads, as the application shows them.
-    void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
+    void initTestCase() { FXTranslations::install(*qApp); }
     // No message of one test is left for the next to find.
     void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
     void aCrashLeavesAWholeReportNamingTheCrashingFunction_data();

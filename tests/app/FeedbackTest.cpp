@@ -1,8 +1,8 @@
 // The feedback form: what it refuses to send, and where a message it sends ends.
 
-#include "FXApplicationDelegate.h"
 #include "FXFeedbackManager.h"
 #include "FXFeedbackWindow.h"
+#include "FXTranslations.h"
 #include "LoopbackHttpServer.h"
 #include "ReportingHome.h"
 
@@ -43,7 +43,7 @@ class FeedbackTest : public QObject {
 
 private slots:
     // The texts the user reads, as the application shows them.
-    void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
+    void initTestCase() { FXTranslations::install(*qApp); }
     // No message of one test is left for the next to find.
     void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
     void theFormSaysWhatKeepsAMessageFromBeingSent_data();

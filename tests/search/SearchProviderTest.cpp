@@ -75,8 +75,10 @@ QVariantMap rates(double eurFromBase = 0.5)
 
 class SearchProvider : public TemporaryHomeTest {
 protected:
-    // Starts the bus under `locale`; the provider ends after `idleSeconds` without a call.
-    void startBus(const char *locale = "en_US.UTF-8", const char *idleSeconds = "60")
+    // Starts the bus under `locale`, and `language` when given; the provider ends after
+    // `idleSeconds` without a call.
+    void startBus(const char *locale = "en_US.UTF-8", const char *idleSeconds = "60",
+                  const char *language = nullptr)
     {
         const QString ratesFolder = FXPaths::applicationGroupContainer().value_or(QString());
         ASSERT_TRUE(QDir().mkpath(ratesFolder));
@@ -86,6 +88,8 @@ protected:
         environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
         environment.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
         environment.remove(QStringLiteral("LANGUAGE"));
+        if (language)
+            environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(language));
         // Nothing may be downloaded: a refresh would fail here.
         environment.insert(QStringLiteral("CAMBIO_RATES_URL"), QStringLiteral("http://127.0.0.1:9/"));
         bus = std::make_unique<PrivateSessionBus>(
@@ -180,11 +184,12 @@ struct Search {
     const char *titles;        // joined by "; "; empty for no results
     const char *description;   // of the first result
     const char *flag;          // the first result's icon file
+    const char *language = nullptr;   // LANGUAGE, when set
 };
 
 void PrintTo(const Search &search, std::ostream *out)
 {
-    *out << search.locale << " \"" << search.text << '"';
+    *out << (search.language ? search.language : "") << search.locale << " \"" << search.text << '"';
 }
 
 class ShellSearch : public SearchProvider, public ::testing::WithParamInterface<Search> {};
@@ -195,7 +200,7 @@ TEST_P(ShellSearch, BothShellsShowTheSameResults)
 {
     qDBusRegisterMetaType<QList<QVariantMap>>();
     const Search &search = GetParam();
-    startBus(search.locale);
+    startBus(search.locale, "60", search.language);
     const QString text = QString::fromUtf8(search.text);
 
     const QStringList identifiers = initialResults(text);
@@ -249,10 +254,14 @@ INSTANTIATE_TEST_SUITE_P(Queries, ShellSearch, ::testing::Values(
            "us.svg"},
     Search{"de_DE.UTF-8", "100 usd en eur", "", "", ""},
     Search{"fr_FR.UTF-8", "100 francs suisses en euros", "100 CHF = 40 EUR; 100 CHF = 80 USD; "
-           "100 CHF = 64 GBP; 100 CHF = 8000 JPY; 100 CHF = 0,008 BTC", "euro, rates of 02/01/2026",
+           "100 CHF = 64 GBP; 100 CHF = 8000 JPY; 100 CHF = 0,008 BTC", "euro, taux du 02/01/2026",
            "eu.svg"},
     Search{"fr_FR.UTF-8", "2,5 $ en yens", "2,5 USD = 250 JPY; 2,5 USD = 1,25 EUR; 2,5 USD = 2 GBP; "
-           "2,5 USD = 0,00025 BTC", "yen japonais, rates of 02/01/2026", "jp.svg"}));
+           "2,5 USD = 0,00025 BTC", "yen japonais, taux du 02/01/2026", "jp.svg"},
+    // The texts in the language of messages, the numbers and names in the locale's.
+    Search{"en_US.UTF-8", "100 usd in eur",
+           "100 USD = 50 EUR; 100 USD = 80 GBP; 100 USD = 10000 JPY; 100 USD = 0.01 BTC",
+           "Euro, taux du 1/2/26", "eu.svg", "fr"}));
 
 TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceCurrency)
 {

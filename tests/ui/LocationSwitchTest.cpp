@@ -1,7 +1,7 @@
 // The offer to make the currency of the computer's new country the main currency.
 
 #include "ConverterHarness.h"
-#include "FXApplicationDelegate.h"
+#include "FXTranslations.h"
 #include "Readables.h"
 #include "TableDriver.h"
 
@@ -13,7 +13,7 @@ class LocationSwitchTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
+    void initTestCase() { FXTranslations::install(*qApp); }
     void aNewCountryOffersItsCurrency_data();
     void aNewCountryOffersItsCurrency();
     void becomingActiveAsksForAFixWhenTheCurrencyFollowsTheCountry_data();

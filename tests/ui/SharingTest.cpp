@@ -2,12 +2,12 @@
 // and the services of this desktop.
 
 #include "ConverterHarness.h"
-#include "FXApplicationDelegate.h"
 #include "FXMainViewController.h"
 #include "FXMainWindowController.h"
 #include "FXShareButton.h"
 #include "FXSharingManager.h"
 #include "FXSharingServices.h"
+#include "FXTranslations.h"
 #include "ScopedEnvironment.h"
 
 #include <QAction>
@@ -70,7 +70,7 @@ class SharingTest : public QObject {
 
 private slots:
     // The texts the user reads, as the application shows them.
-    void initTestCase() { FXApplicationDelegate::installTranslators(*qApp); }
+    void initTestCase() { FXTranslations::install(*qApp); }
     void aClickTakesThePictureThenOpensTheMenu();
     void theServicesOfThisDesktopAreOffered();
     void copyingPutsTheTextLinkAndPictureOnTheClipboard();

@@ -5,6 +5,7 @@
 #include "FXFeedbackManager.h"
 #include "FXFeedbackWindow.h"
 #include "FXStatusLine.h"
+#include "FXTranslations.h"
 #include "FXWindowButton.h"
 #include "Readables.h"
 #include "TableDriver.h"

@@ -4,6 +4,7 @@
 #include "FXApplicationDelegate.h"
 #include "FXMainWindowController.h"
 #include "FXReportingManager.h"
+#include "FXTranslations.h"
 #include "ScopedEnvironment.h"
 
 #include <QApplication>
@@ -32,7 +33,7 @@ struct Translated {
     explicit Translated(const QString &language)
         : environment("LC_ALL", language.toLatin1() + ".UTF-8")
     {
-        FXApplicationDelegate::installTranslators(*qApp);
+        FXTranslations::install(*qApp);
     }
     ~Translated()
     {
