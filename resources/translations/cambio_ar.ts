@@ -592,10 +592,6 @@
         <translation>أسعار الصرف قديمة منذ %@</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>لا توجد لدى خادم أسعار الصرف أسعار أحدث</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>أسعار الصرف في %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>فشلت مصافحة TLS: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>الاستخدام: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>يحوّل المبالغ بأسعار الصرف في Cambio ويغيّر العملات التي يعرضها المحول. تُقرأ المبالغ وتُكتب وفق الإعدادات المحلية الحالية، ورموز العملات بأي حالة أحرف.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>الأوامر:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>الخيارات:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>المبلغ AMOUNT بالعملة FROM محوَّلًا إلى كل عملة TO، أو إلى كل صف في المحول</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>التحويلات التي يعرضها بحث سطح المكتب للنص TEXT، مثل «100 usd in eur» أو «5 usd + 2 gbp in eur, jpy»</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>الملخص المنسوخ لكل الصفوف للمبلغ AMOUNT بالعملة FROM (العملة الرئيسية إن لم تُعطَ FROM)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>كل عملات أسعار الصرف مع أسمائها؛ --available: غير المعروضة بعدُ فقط؛ --filter: التي يجدها النص TEXT فقط</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>العملات التي يعرضها المحول، بعد التغيير إن أُعطي</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>العملة الرئيسية، بعد تثبيتها على CODE أو جعلها تتبع بلد الحاسوب</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>يجلب أحدث أسعار الصرف من خادم أسعار الصرف</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>تاريخ أسعار الصرف، ثم سعر كل عملة من الدولار الأمريكي وإليه؛ ويُكتب عمرها في stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>استخدام الإعدادات المحلية ID للمبالغ بدل الحالية (مثل de_DE، أو ar_EG@numbers=latn للأرقام من 0 إلى 9)</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>بلا تحذير في stderr من أن أسعار الصرف قديمة</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>اعرض هذه المساعدة واخرج</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>اعرض الإصدار واخرج</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>حالة الخروج: 0 عند النجاح، و1 عند فشل العملية، و2 لسطر أوامر خاطئ.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>لا يقبل %@ قيمة</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>يحتاج %@ إلى قيمة</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>خيار مجهول: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>لا يقبل %1 معاملات: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>لم يُعطَ أي أمر (انظر cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>لا يقبل %1 الخيار %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>أمر مجهول: %@ (انظر cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>ليس مبلغًا: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>يحتاج convert إلى مبلغ وعملة: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>يحتاج query إلى نص: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>ليس تحويلًا: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>لا يوجد سعر صالح للاستخدام لـ %@ في أسعار الصرف السارية</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>المبلغ أكبر من أن يُحوَّل إلى %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>يحتاج summary إلى مبلغ: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>لا توجد عملة رئيسية سارية؛ أعطِ FROM أو ثبّت واحدة بالأمر: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>لا يقبل currencies عملة: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>يقبل visible واحدًا من هذه: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>يقبل main عملة واحدة أو --auto: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>لا يقبل update معاملات</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>لم تُحدَّث أسعار الصرف</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>لا أسعار صرف: لا يمكن قراءة ملف أسعار الصرف ولا نسخة البرنامج الخاصة</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>مدخل ملف أسعار الصرف لـ %@ غير صالح للاستخدام؛ تُعرض أسعار البرنامج الخاصة</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>مدخل ملف أسعار الصرف لـ %@ غير صالح للاستخدام وقد أُسقط</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>يتعذّر كتابة المخرجات</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>يتعذّر كتابة المخرجات: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>لم تُعطَ أي إعدادات محلية</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>إعدادات محلية مجهولة: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>ليس نظام ترقيم عشريًا: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>كلمة مفتاحية غير مدعومة في الإعدادات المحلية: %@ (المدعوم numbers وcurrency)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>أسعار الصرف قديمة منذ %1: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>أسعار الصرف قديمة منذ %@: لا توجد لدى خادم أسعار الصرف أسعار أحدث</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>يقدّم لـ Cambio أسعار الصرف على %1، مجموعةً من البنك المركزي الأوروبي وواجهة العملات البرمجية المجتمعية، وحالة كل مصدر على %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>يمكن ضبط كل خيار عدا --once في %@ أيضًا، كلٌّ في سطر «name = value»؛ ولسطر الأوامر الأولوية.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>أين يُنصت (المبدئي %1؛ و%2 لـ IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>أسعار المرجع اليومية للبنك المركزي (XML)؛ القيمة %@ تعطّلها</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>جدول الدولار في واجهة العملات البرمجية (JSON)؛ كرّره لعناوين بديلة؛ القيمة %@ تعطّله</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>جدول العملات التي لا يوفرها أي مصدر مباشر: مستند أسعار صرف أو رد JSON (المبدئي: الجدول الأولي للمحول نفسه)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>أين يُحفظ آخر جدول سليم (المبدئي %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>أقصى عمر لأحدث أسعار الصرف كي يُعدّ الجدول حاليًا (المبدئي %1؛ والأقصى %2، أي عشر سنوات)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>اخرج بعد هذه المدة بلا طلب، لتفعيل المقبس (المبدئي 0: أبدًا؛ والأقصى %@، نحو 24 يومًا)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>اجلب مرة واحدة واكتب الجدول بصيغة JSON في FILE واخرج؛ حالة الخروج 1 إن لم يُجب أي مصدر مباشر</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>ليس إعدادًا: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>يحتاج %1 إلى عنوان URL من نوع http أو https: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>يحتاج %1 إلى عدد صحيح من الثواني من %2 إلى %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>معامل غير متوقع: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>يحتاج %1 إلى %2، مثل %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>يحتاج %@ إلى ملف</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (انظر cambio-ratesd --help)</translation>
     </message>
 </context>
 <context>

@@ -113,10 +113,6 @@
         <translation>Die Kurse sind %@ alt</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>der Kursserver hat keine neueren Kurse</translation>
-    </message>
-    <message>
         <source>the new rates could not be stored in %@</source>
         <translation>die neuen Kurse konnten nicht in %@ gespeichert werden</translation>
     </message>
@@ -631,6 +627,266 @@
     <message>
         <source>rates of %@</source>
         <translation>Kurse vom %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Aufruf: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Rechnet Beträge mit den Kursen von Cambio um und ändert die Währungen, die der Umrechner zeigt. Beträge werden im aktuellen Gebietsschema gelesen und geschrieben, Währungscodes in beliebiger Groß- und Kleinschreibung.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT in FROM, umgerechnet in jede Währung TO oder in jede Zeile des Umrechners</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>die Umrechnungen, die die Suche der Arbeitsumgebung für TEXT zeigt, etwa „100 usd in eur“ oder „5 usd + 2 gbp in eur, jpy“</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>die kopierte Zusammenfassung aller Zeilen für AMOUNT in FROM (ohne FROM in der Hauptwährung)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>alle Währungen der Kurse mit ihrem Namen; --available: nur die noch nicht gezeigten; --filter: nur die, die TEXT findet</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>die Währungen, die der Umrechner zeigt, nach der Änderung, falls eine angegeben ist</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>die Hauptwährung, nachdem sie auf CODE festgelegt wurde oder dem Land des Rechners folgen soll</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>holt die neuesten Kurse vom Kursserver</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>das Datum der Kurse, dann die Kurse jeder Währung vom und zum US-Dollar; ihr Alter geht nach stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>das Gebietsschema ID für Beträge verwenden (zum Beispiel de_DE oder ar_EG@numbers=latn für die Ziffern 0 bis 9) statt des aktuellen</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>keine Warnung auf stderr, dass die Kurse alt sind</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe anzeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>Versionsinformation anzeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Rückgabewert: 0, wenn erledigt, 1, wenn der Vorgang fehlschlug, 2 bei einer fehlerhaften Befehlszeile.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>unbekannte Option: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 nimmt keine Argumente an: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>kein Befehl angegeben (siehe cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 kennt die Option %2 nicht</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>unbekannter Befehl: %@ (siehe cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>kein Betrag: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert braucht einen Betrag und eine Währung: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query braucht einen Text: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>keine Umrechnung: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>kein brauchbarer Kurs für %@ in den geltenden Kursen</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>Betrag zu groß für die Umrechnung in %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary braucht einen Betrag: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>keine Hauptwährung festgelegt; FROM angeben oder eine festlegen mit: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies nimmt keine Währung an: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible nimmt eines von diesen an: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main nimmt eine Währung oder --auto an: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update nimmt keine Argumente an</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>die Kurse wurden nicht aktualisiert</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>keine Kurse: weder die Kursdatei noch die programmeigene Kopie ist lesbar</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>der Eintrag der Kursdatei für %@ ist unbrauchbar; die programmeigenen Kurse werden gezeigt</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>der Eintrag der Kursdatei für %@ ist unbrauchbar und wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>die Ausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>die Ausgabe kann nicht geschrieben werden: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>kein Gebietsschema angegeben</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>unbekanntes Gebietsschema: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>kein dezimales Zahlensystem: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>Schlüsselwort des Gebietsschemas nicht unterstützt: %@ (numbers und currency sind es)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>Die Kurse sind %1 alt: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>Die Kurse sind %@ alt: Der Kursserver hat keine neueren Kurse</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Liefert Cambio unter %1 Wechselkurse, gesammelt von der Europäischen Zentralbank und der Community-Währungs-API, und unter %2 den Zustand jeder Quelle.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Jede Option außer --once kann auch in %@ gesetzt werden, je eine Zeile „name = value“; die Befehlszeile hat Vorrang.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>Adresse, auf der gelauscht wird (Vorgabe %1; %2 für IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>die täglichen Referenzkurse der Zentralbank (XML); %@ schaltet sie ab</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>die Dollartabelle der Währungs-API (JSON); für Ausweichadressen wiederholen; %@ schaltet sie ab</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>die Tabelle für Währungen, die keine Live-Quelle hat: ein Kursdokument oder eine JSON-Antwort (Vorgabe: die eigene Grundausstattung des Umrechners)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>wo die letzte gute Tabelle aufbewahrt wird (Vorgabe %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>wie alt die neuesten Kurse sein dürfen, damit die Tabelle als aktuell gilt (Vorgabe %1; höchstens %2, zehn Jahre)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>nach so langer Zeit ohne Anfrage beenden, für die Socket-Aktivierung (Vorgabe 0: nie; höchstens %@, etwa 24 Tage)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>einmal abrufen, die Tabelle als JSON in FILE schreiben und beenden; Rückgabewert 1, wenn keine Live-Quelle antwortete</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>keine Einstellung: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 braucht eine http- oder https-URL: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 braucht eine ganze Zahl von Sekunden zwischen %2 und %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>unerwartetes Argument: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 braucht %2, etwa %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ braucht eine Datei</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (siehe cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

@@ -592,10 +592,6 @@
         <translation>Los tipos de cambio tienen %@ de antigüedad</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>el servidor de tipos de cambio no tiene tipos más recientes</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>tipos de cambio del %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>falló el protocolo de enlace TLS: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Uso: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Convierte importes con los tipos de cambio de Cambio y cambia las monedas que muestra el conversor. Los importes se leen y escriben en la configuración regional actual; los códigos de moneda, en mayúsculas o minúsculas.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Órdenes:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT en FROM convertido a cada TO, o a cada fila del conversor</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>las conversiones que la búsqueda del escritorio muestra para TEXT, como «100 usd in eur» o «5 usd + 2 gbp in eur, jpy»</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>el resumen copiado de todas las filas para AMOUNT en FROM (la moneda principal si no se da FROM)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>todas las monedas de los tipos de cambio con su nombre; --available: solo las aún no mostradas; --filter: solo las que encuentra TEXT</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>las monedas que muestra el conversor, tras el cambio si se indica uno</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>la moneda principal, tras fijarla en CODE o dejar que siga el país del equipo</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>obtiene los últimos tipos de cambio del servidor de tipos de cambio</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>la fecha de los tipos de cambio y después los tipos de cada moneda desde y hacia el dólar estadounidense; su antigüedad va a stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>usar la configuración regional ID para los importes (por ejemplo de_DE, o ar_EG@numbers=latn para las cifras 0 a 9) en lugar de la actual</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>sin aviso en stderr de que los tipos de cambio son antiguos</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>muestra esta ayuda y sale</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>muestra la versión y sale</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Estado de salida: 0 si todo fue bien, 1 si la operación falló, 2 si la línea de órdenes es incorrecta.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>opción desconocida: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 no admite argumentos: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>no se ha indicado ninguna orden (véase cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 no admite la opción %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>orden desconocida: %@ (véase cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>no es un importe: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert necesita un importe y una moneda: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query necesita un texto: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>no es una conversión: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>no hay ningún tipo de cambio utilizable para %@ en los tipos vigentes</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>importe demasiado grande para convertirlo a %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary necesita un importe: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>no hay ninguna moneda principal vigente; indique FROM o fije una con: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies no admite ninguna moneda: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible admite una de estas formas: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main admite una moneda o --auto: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update no admite argumentos</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>no se actualizaron los tipos de cambio</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>no hay tipos de cambio: no se puede leer ni el archivo de tipos de cambio ni la copia propia del programa</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>la entrada del archivo de tipos de cambio para %@ es inutilizable; se muestran los tipos propios del programa</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>la entrada del archivo de tipos de cambio para %@ es inutilizable y se omite</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>no se puede escribir la salida</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>no se puede escribir la salida: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>no se ha indicado ninguna configuración regional</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>configuración regional desconocida: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>no es un sistema de numeración decimal: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>palabra clave de configuración regional no admitida: %@ (sí lo son numbers y currency)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>Los tipos de cambio tienen %1 de antigüedad: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>Los tipos de cambio tienen %@ de antigüedad: el servidor de tipos de cambio no tiene tipos más recientes</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Sirve tipos de cambio a Cambio en %1, reunidos del Banco Central Europeo y de la API comunitaria de monedas, y el estado de cada fuente en %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Todas las opciones salvo --once pueden definirse también en %@, una línea «name = value» cada una; prevalece la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>dónde escuchar (predeterminado %1; %2 para IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>los tipos de referencia diarios del banco central (XML); %@ los desactiva</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>la tabla en dólares de la API de monedas (JSON); repítala para direcciones de reserva; %@ la desactiva</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>la tabla para las monedas que no tiene ninguna fuente en vivo: un documento de tipos de cambio o una respuesta JSON (predeterminado: la tabla inicial del propio conversor)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>dónde se guarda la última tabla válida (predeterminado %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>antigüedad máxima de los tipos más recientes para que la tabla se considere actual (predeterminado %1; como máximo %2, diez años)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>salir tras ese tiempo sin peticiones, para la activación por socket (predeterminado 0: nunca; como máximo %@, unos 24 días)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>obtener una vez, escribir la tabla en JSON en FILE y salir; estado de salida 1 si no respondió ninguna fuente en vivo</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>no es un ajuste: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 necesita un URL http o https: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 necesita un número entero de segundos de %2 a %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>argumento inesperado: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 necesita %2, como %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ necesita un archivo</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (véase cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

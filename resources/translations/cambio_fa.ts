@@ -592,10 +592,6 @@
         <translation>نرخ‌ها %@ پیش به‌روز شده‌اند</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>کارساز نرخ‌ها نرخ تازه‌تری ندارد</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>نرخ‌های %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>دست‌دهی TLS ناموفق بود: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>استفاده: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>مبلغ‌ها را با نرخ‌های Cambio تبدیل می‌کند و ارزهایی را که مبدل نشان می‌دهد تغییر می‌دهد. مبلغ‌ها با تنظیمات محلی کنونی خوانده و نوشته می‌شوند؛ کدهای ارز با حروف بزرگ یا کوچک.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>فرمان‌ها:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>گزینه‌ها:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>مبلغ AMOUNT به ارز FROM، تبدیل‌شده به هر TO یا به هر سطر مبدل</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>تبدیل‌هایی که جست‌وجوی میزکار برای TEXT نشان می‌دهد، مانند «100 usd in eur» یا «5 usd + 2 gbp in eur, jpy»</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>خلاصهٔ رونوشت‌شدهٔ همهٔ سطرها برای AMOUNT به ارز FROM (بی FROM، ارز اصلی)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>همهٔ ارزهای نرخ‌ها با نامشان؛ --available: فقط آن‌هایی که هنوز نمایان نیستند؛ --filter: فقط آن‌هایی که TEXT پیدا می‌کند</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>ارزهایی که مبدل نشان می‌دهد، پس از تغییر اگر داده شود</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>ارز اصلی، پس از ثابت کردن آن روی CODE یا سپردن آن به کشور رایانه</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>تازه‌ترین نرخ‌ها را از کارساز نرخ‌ها می‌گیرد</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>تاریخ نرخ‌ها، سپس نرخ هر ارز از دلار آمریکا و به آن؛ عمر نرخ‌ها در stderr نوشته می‌شود</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>به‌کارگیری تنظیمات محلی ID برای مبلغ‌ها به‌جای تنظیمات کنونی (برای نمونه de_DE، یا ar_EG@numbers=latn برای رقم‌های 0 تا 9)</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>بدون هشدار در stderr که نرخ‌ها قدیمی‌اند</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>نمایش این راهنما و خروج</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>نمایش نگارش و خروج</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>وضعیت خروج: 0 در صورت موفقیت، 1 اگر عملیات شکست خورد، 2 برای خط فرمان نادرست.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ مقداری نمی‌پذیرد</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ به یک مقدار نیاز دارد</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>گزینهٔ ناشناخته: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 آرگومانی نمی‌پذیرد: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>فرمانی داده نشده است (ببینید cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 گزینهٔ %2 را نمی‌پذیرد</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>فرمان ناشناخته: %@ (ببینید cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>مبلغ نیست: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert به یک مبلغ و یک ارز نیاز دارد: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query به یک متن نیاز دارد: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>تبدیل نیست: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>در نرخ‌های جاری نرخ قابل‌استفاده‌ای برای %@ نیست</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>مبلغ برای تبدیل به %@ بیش از حد بزرگ است</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary به یک مبلغ نیاز دارد: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>هیچ ارز اصلی‌ای برقرار نیست؛ FROM را بدهید یا یکی را با این فرمان ثابت کنید: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies ارزی نمی‌پذیرد: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible یکی از این‌ها را می‌پذیرد: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main یک ارز یا --auto می‌پذیرد: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update آرگومانی نمی‌پذیرد</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>نرخ‌ها به‌روز نشدند</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>نرخی نیست: نه پروندهٔ نرخ‌ها خواندنی است و نه رونوشت خود برنامه</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>مدخل پروندهٔ نرخ‌ها برای %@ قابل‌استفاده نیست؛ نرخ‌های خود برنامه نشان داده می‌شوند</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>مدخل پروندهٔ نرخ‌ها برای %@ قابل‌استفاده نیست و کنار گذاشته شد</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>نوشتن خروجی ممکن نیست</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>نوشتن خروجی ممکن نیست: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>تنظیمات محلی داده نشده است</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>تنظیمات محلی ناشناخته: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>دستگاه شمار ده‌دهی نیست: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>کلیدواژهٔ تنظیمات محلی پشتیبانی نمی‌شود: %@ (numbers و currency پشتیبانی می‌شوند)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>نرخ‌ها %1 پیش به‌روز شده‌اند: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>نرخ‌ها %@ پیش به‌روز شده‌اند: کارساز نرخ‌ها نرخ تازه‌تری ندارد</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>نرخ‌های ارز گردآمده از بانک مرکزی اروپا و API ارز جامعه را در %1 و وضعیت هر منبع را در %2 به Cambio ارائه می‌کند.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>هر گزینه جز --once را می‌توان در %@ هم تنظیم کرد، هر کدام در یک سطر «name = value»؛ خط فرمان مقدم است.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>جای گوش دادن (پیش‌فرض %1؛ %2 برای IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>نرخ‌های مرجع روزانهٔ بانک مرکزی (XML)؛ %@ آن‌ها را خاموش می‌کند</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>جدول دلاری API ارز (JSON)؛ برای نشانی‌های جایگزین تکرار کنید؛ %@ آن را خاموش می‌کند</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>جدول ارزهایی که هیچ منبع زنده‌ای ندارد: یک سند نرخ‌ها یا یک پاسخ JSON (پیش‌فرض: جدول آغازین خود مبدل)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>جای نگهداری آخرین جدول سالم (پیش‌فرض %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>بیشترین عمر تازه‌ترین نرخ‌ها برای آن‌که جدول به‌روز به شمار آید (پیش‌فرض %1؛ حداکثر %2، ده سال)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>خروج پس از این مدت بی‌درخواست، برای فعال‌سازی با سوکت (پیش‌فرض 0: هرگز؛ حداکثر %@، نزدیک 24 روز)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>یک بار گرفتن، نوشتن جدول به‌صورت JSON در FILE و خروج؛ وضعیت خروج 1 اگر هیچ منبع زنده‌ای پاسخ نداد</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>تنظیم نیست: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 به یک نشانی http یا https نیاز دارد: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 به عددی صحیح از ثانیه‌ها از %2 تا %3 نیاز دارد: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>آرگومان نامنتظر: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 به %2 نیاز دارد، مانند %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ به یک پرونده نیاز دارد</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (ببینید cambio-ratesd --help)</translation>
     </message>
 </context>
 <context>

@@ -592,10 +592,6 @@
         <translation>Les taux ont %@</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>le serveur de taux n’a pas de taux plus récents</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>taux du %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>échec de la négociation TLS : %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Utilisation : %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Convertit des montants avec les taux de Cambio et modifie les devises qu’affiche le convertisseur. Les montants sont lus et écrits dans les paramètres régionaux en cours ; les codes de devise, dans n’importe quelle casse.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT en FROM converti dans chaque TO, ou dans chaque ligne du convertisseur</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>les conversions que la recherche du bureau affiche pour TEXT, comme « 100 usd in eur » ou « 5 usd + 2 gbp in eur, jpy »</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>le résumé copié de toutes les lignes pour AMOUNT en FROM (la devise principale sans FROM)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>toutes les devises des taux avec leur nom ; --available : seulement celles pas encore affichées ; --filter : seulement celles que TEXT trouve</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>les devises qu’affiche le convertisseur, après la modification s’il y en a une</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>la devise principale, après l’avoir fixée à CODE ou laissée suivre le pays de l’ordinateur</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>récupère les derniers taux du serveur de taux</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>la date des taux, puis les taux de chaque devise depuis et vers le dollar américain ; leur âge sur stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>utiliser les paramètres régionaux ID pour les montants (par exemple de_DE, ou ar_EG@numbers=latn pour les chiffres 0 à 9) au lieu de ceux en cours</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>pas d’avertissement sur stderr si les taux sont anciens</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Code de sortie : 0 en cas de réussite, 1 si l’opération a échoué, 2 pour une ligne de commande incorrecte.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ nécessite une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>option inconnue : %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 ne prend pas d’arguments : %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>aucune commande indiquée (voir cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 ne prend pas l’option %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>commande inconnue : %@ (voir cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>pas un montant : %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert nécessite un montant et une devise : %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query nécessite un texte : %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>pas une conversion : %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>aucun taux utilisable pour %@ dans les taux en vigueur</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>montant trop grand pour être converti en %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary nécessite un montant : %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>aucune devise principale en vigueur ; indiquez FROM ou fixez-en une avec : %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies ne prend pas de devise : %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible prend l’une de ces formes : %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main prend une devise ou --auto : %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update ne prend pas d’arguments</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>les taux n’ont pas été mis à jour</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>aucun taux : ni le fichier des taux ni la copie propre au programme ne peuvent être lus</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>l’entrée du fichier des taux pour %@ est inutilisable ; les taux propres au programme sont affichés</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>l’entrée du fichier des taux pour %@ est inutilisable et omise</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>impossible d’écrire la sortie</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>impossible d’écrire la sortie : %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>aucuns paramètres régionaux indiqués</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>paramètres régionaux inconnus : %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>pas un système de numération décimal : %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>mot-clé de paramètres régionaux non pris en charge : %@ (numbers et currency le sont)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>Les taux ont %1 : %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>Les taux ont %@ : le serveur de taux n’a pas de taux plus récents</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Sert à Cambio des taux de change sur %1, rassemblés auprès de la Banque centrale européenne et de l’API communautaire de devises, et l’état de chaque source sur %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Toute option sauf --once peut aussi être définie dans %@, une ligne « name = value » chacune ; la ligne de commande l’emporte.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>où écouter (par défaut %1 ; %2 pour IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>les taux de référence quotidiens de la banque centrale (XML) ; %@ les désactive</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>la table en dollars de l’API de devises (JSON) ; à répéter pour des adresses de repli ; %@ la désactive</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>la table des devises qu’aucune source en direct ne fournit : un document de taux ou une réponse JSON (par défaut : la table initiale du convertisseur)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>où la dernière table valide est conservée (par défaut %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>âge maximal des taux les plus récents pour que la table soit à jour (par défaut %1 ; au plus %2, dix ans)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>quitter après cette durée sans requête, pour l’activation par socket (par défaut 0 : jamais ; au plus %@, environ 24 jours)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>récupérer une fois, écrire la table en JSON dans FILE et quitter ; code de sortie 1 si aucune source en direct n’a répondu</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>pas un réglage : %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 nécessite une URL http ou https : %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 nécessite un nombre entier de secondes entre %2 et %3 : %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>argument inattendu : %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 nécessite %2, par exemple %3 : %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ nécessite un fichier</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (voir cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

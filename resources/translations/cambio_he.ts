@@ -592,10 +592,6 @@
         <translation>השערים בני %@</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>בשרת השערים אין שערים חדשים יותר</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>שערים מ־%@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>לחיצת היד של TLS נכשלה: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>שימוש: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>ממיר סכומים לפי השערים של Cambio ומשנה את המטבעות שהממיר מציג. סכומים נקראים ונכתבים לפי ההגדרות האזוריות הנוכחיות; קודי מטבע בכל רישיות.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>פקודות:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>אפשרויות:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>הסכום AMOUNT במטבע FROM מומר לכל TO, או לכל שורה בממיר</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>ההמרות שהחיפוש בשולחן העבודה מציג עבור TEXT, כגון „100 usd in eur” או „5 usd + 2 gbp in eur, jpy”</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>הסיכום המועתק של כל השורות עבור AMOUNT במטבע FROM (המטבע הראשי כש־FROM לא ניתן)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>כל המטבעות שבשערים עם שמותיהם; --available: רק אלה שעוד לא מוצגים; --filter: רק אלה ש־TEXT מוצא</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>המטבעות שהממיר מציג, אחרי השינוי אם ניתן</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>המטבע הראשי, אחרי קיבועו ל־CODE או לאחר שהוא נקבע לפי המדינה של המחשב</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>מביא את השערים העדכניים משרת השערים</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>תאריך השערים, ואחריו השערים של כל מטבע מהדולר האמריקאי ואליו; גילם נכתב ל־stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>שימוש בהגדרות האזוריות ID לסכומים (למשל de_DE, או ar_EG@numbers=latn לספרות 0 עד 9) במקום הנוכחיות</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>בלי אזהרה ב־stderr שהשערים ישנים</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>הצגת עזרה זו ויציאה</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>הצגת הגרסה ויציאה</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>מצב יציאה: 0 בהצלחה, 1 כשהפעולה נכשלה, 2 לשורת פקודה שגויה.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>‏%@ לא מקבלת ערך</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>‏%@ דורשת ערך</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>אפשרות לא מוכרת: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>‏%1 לא מקבלת ארגומנטים: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>לא ניתנה פקודה (ראו cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>‏%1 לא מקבלת את האפשרות %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>פקודה לא מוכרת: %@ (ראו cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>לא סכום: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>‏convert דורשת סכום ומטבע: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>‏query דורשת טקסט: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>לא המרה: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>אין שער שמיש עבור %@ בשערים התקפים</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>הסכום גדול מכדי להמירו ל־%@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>‏summary דורשת סכום: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>אין מטבע ראשי בתוקף; יש לתת FROM או לקבע מטבע עם: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>‏currencies לא מקבלת מטבע: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>‏visible מקבלת אחת מאלה: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>‏main מקבלת מטבע אחד או ‎--auto‏: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>‏update לא מקבלת ארגומנטים</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>השערים לא עודכנו</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>אין שערים: לא ניתן לקרוא לא את קובץ השערים ולא את העותק של התוכנית עצמה</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>הרשומה של %@ בקובץ השערים אינה שמישה; מוצגים השערים של התוכנית עצמה</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>הרשומה של %@ בקובץ השערים אינה שמישה והושמטה</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>לא ניתן לכתוב את הפלט</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>לא ניתן לכתוב את הפלט: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>לא ניתנו הגדרות אזוריות</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>הגדרות אזוריות לא מוכרות: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>לא שיטת ספירה עשרונית: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>מילת מפתח של הגדרות אזוריות שאינה נתמכת: %@ (נתמכות numbers ו־currency)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>השערים בני %1: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>השערים בני %@: בשרת השערים אין שערים חדשים יותר</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>מגיש ל־Cambio שערי חליפין בכתובת %1, שנאספו מהבנק המרכזי האירופי ומממשק המטבעות הקהילתי, ואת מצב כל מקור בכתובת %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>כל אפשרות מלבד ‎--once‏ אפשר להגדיר גם ב־%@, כל אחת בשורת „name = value”; שורת הפקודה גוברת.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>היכן להאזין (ברירת מחדל %1; %2 עבור IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>שערי הייחוס היומיים של הבנק המרכזי (XML); הערך %@ מכבה אותם</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>טבלת הדולר של ממשק המטבעות (JSON); יש לחזור עליה לכתובות חלופיות; הערך %@ מכבה אותה</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>הטבלה למטבעות שאין להם מקור חי: מסמך שערים או תשובת JSON (ברירת מחדל: הטבלה ההתחלתית של הממיר עצמו)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>היכן נשמרת הטבלה התקינה האחרונה (ברירת מחדל %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>כמה ישנים יכולים להיות השערים העדכניים ביותר כדי שהטבלה תיחשב עדכנית (ברירת מחדל %1; לכל היותר %2, עשר שנים)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>יציאה אחרי זמן כזה ללא בקשה, להפעלה דרך שקע (ברירת מחדל 0: לעולם לא; לכל היותר %@, כ־24 ימים)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>הבאה פעם אחת, כתיבת הטבלה כ־JSON ל־FILE ויציאה; מצב יציאה 1 כשאף מקור חי לא ענה</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>לא הגדרה: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>‏%1 דורשת כתובת URL מסוג http או https: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>‏%1 דורשת מספר שלם של שניות מ־%2 עד %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>ארגומנט לא צפוי: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>‏%1 דורשת %2, כגון %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>‏%@ דורשת קובץ</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (ראו cambio-ratesd --help)</translation>
     </message>
 </context>
 <context>

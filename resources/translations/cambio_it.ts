@@ -592,10 +592,6 @@
         <translation>I tassi risalgono a %@ fa</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>il server dei tassi non ha tassi più recenti</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>tassi del %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>handshake TLS non riuscito: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Uso: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Converte importi con i tassi di Cambio e cambia le valute che il convertitore mostra. Gli importi sono letti e scritti nella localizzazione corrente; i codici di valuta in maiuscolo o minuscolo.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT in FROM convertito in ogni TO, o in ogni riga del convertitore</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>le conversioni che la ricerca del desktop mostra per TEXT, come «100 usd in eur» o «5 usd + 2 gbp in eur, jpy»</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>il riepilogo copiato di tutte le righe per AMOUNT in FROM (la valuta principale senza FROM)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>ogni valuta dei tassi con il suo nome; --available: solo quelle non ancora mostrate; --filter: solo quelle che TEXT trova</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>le valute che il convertitore mostra, dopo la modifica se ne viene indicata una</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>la valuta principale, dopo averla fissata a CODE o lasciata seguire il paese del computer</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>scarica i tassi più recenti dal server dei tassi</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>la data dei tassi, poi i tassi di ogni valuta da e verso il dollaro statunitense; la loro età va su stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>usa la localizzazione ID per gli importi (per esempio de_DE, o ar_EG@numbers=latn per le cifre da 0 a 9) invece di quella corrente</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>nessun avviso su stderr che i tassi sono vecchi</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostra questo aiuto ed esce</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>mostra la versione ed esce</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Stato di uscita: 0 se riuscito, 1 se l’operazione non è riuscita, 2 per una riga di comando errata.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ non accetta valori</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ richiede un valore</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>opzione sconosciuta: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 non accetta argomenti: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>nessun comando indicato (vedere cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 non accetta l’opzione %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>comando sconosciuto: %@ (vedere cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>non è un importo: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert richiede un importo e una valuta: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query richiede un testo: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>non è una conversione: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>nessun tasso utilizzabile per %@ nei tassi in vigore</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>importo troppo grande da convertire in %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary richiede un importo: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>nessuna valuta principale in vigore; indicare FROM o fissarne una con: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies non accetta valute: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible accetta una di queste forme: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main accetta una valuta o --auto: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update non accetta argomenti</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>i tassi non sono stati aggiornati</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>nessun tasso: non è possibile leggere né il file dei tassi né la copia del programma</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>la voce del file dei tassi per %@ non è utilizzabile; sono mostrati i tassi del programma</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>la voce del file dei tassi per %@ non è utilizzabile ed è tralasciata</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>impossibile scrivere l’output</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>impossibile scrivere l’output: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>nessuna localizzazione indicata</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>localizzazione sconosciuta: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>non è un sistema di numerazione decimale: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>parola chiave della localizzazione non supportata: %@ (numbers e currency lo sono)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>I tassi risalgono a %1 fa: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>I tassi risalgono a %@ fa: il server dei tassi non ha tassi più recenti</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Fornisce a Cambio tassi di cambio su %1, raccolti dalla Banca centrale europea e dall’API comunitaria delle valute, e lo stato di ogni fonte su %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Ogni opzione tranne --once può essere impostata anche in %@, una riga «name = value» ciascuna; la riga di comando ha la precedenza.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>dove restare in ascolto (predefinito %1; %2 per IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>i tassi di riferimento giornalieri della banca centrale (XML); %@ li disattiva</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>la tabella in dollari dell’API delle valute (JSON); ripetere per indirizzi di riserva; %@ la disattiva</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>la tabella per le valute che nessuna fonte in tempo reale fornisce: un documento dei tassi o una risposta JSON (predefinito: la tabella iniziale del convertitore)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>dove è conservata l’ultima tabella valida (predefinito %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>quanto possono essere vecchi i tassi più recenti perché la tabella sia considerata attuale (predefinito %1; al massimo %2, dieci anni)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>esce dopo tanto tempo senza richieste, per l’attivazione tramite socket (predefinito 0: mai; al massimo %@, circa 24 giorni)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>scarica una volta, scrive la tabella in JSON in FILE ed esce; stato di uscita 1 se nessuna fonte in tempo reale ha risposto</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>non è un’impostazione: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 richiede un URL http o https: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 richiede un numero intero di secondi da %2 a %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>argomento inatteso: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 richiede %2, come %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ richiede un file</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (vedere cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

@@ -592,10 +592,6 @@
         <translation>レートは%@前のものです</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>レートサーバーに新しいレートがありません</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>%@のレート</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>TLS ハンドシェイクに失敗しました: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>使い方: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Cambio のレートで金額を換算し、換算ツールに表示する通貨を変更します。金額は現在のロケールで読み書きし、通貨コードは大文字でも小文字でも構いません。</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>コマンド:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>FROM の AMOUNT を各 TO に、または換算ツールのすべての行に換算した結果</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>デスクトップ検索が TEXT に対して表示する換算 (例:「100 usd in eur」、「5 usd + 2 gbp in eur, jpy」)</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>FROM の AMOUNT に対する全行のコピー用の要約 (FROM を省略すると基準通貨)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>レートにあるすべての通貨とその名前。--available: まだ表示していない通貨のみ。--filter: TEXT で見つかる通貨のみ</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>換算ツールが表示する通貨 (変更を指定した場合は変更後)</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>基準通貨 (CODE に固定するか、コンピューターの国に合わせるように設定した後)</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>レートサーバーから最新のレートを取得します</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>レートの日付と、各通貨の米ドルに対する双方向のレート。レートの古さは stderr に出力</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>金額に現在のロケールではなくロケール ID を使う (例: de_DE、数字 0〜9 を使う ar_EG@numbers=latn)</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>レートが古いという警告を stderr に出さない</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>このヘルプを表示して終了する</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>バージョン情報を表示して終了する</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>終了ステータス: 成功時は 0、操作に失敗した場合は 1、コマンドラインが正しくない場合は 2。</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ は値を取りません</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ には値が必要です</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>不明なオプション: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 は引数を取りません: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>コマンドが指定されていません (cambio-cli --help を参照)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 はオプション %2 を取りません</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>不明なコマンド: %@ (cambio-cli --help を参照)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>金額ではありません: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert には金額と通貨が必要です: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query にはテキストが必要です: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>換算ではありません: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>現在のレートに %@ の使用できるレートがありません</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>金額が大きすぎて %@ に換算できません</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary には金額が必要です: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>基準通貨が設定されていません。FROM を指定するか、次のコマンドで設定してください: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies は通貨を取りません: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible は次のいずれかを取ります: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main は通貨 1 つか --auto を取ります: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update は引数を取りません</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>レートは更新されませんでした</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>レートがありません: レートファイルもプログラム自身のコピーも読み込めません</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>レートファイルの %@ の項目は使用できません。プログラム自身のレートを表示しています</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>レートファイルの %@ の項目は使用できないため除外しました</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>出力を書き込めません</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>出力を書き込めません: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>ロケールが指定されていません</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>不明なロケール: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>10 進の記数法ではありません: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>ロケールのキーワードはサポートされていません: %@ (numbers と currency はサポート)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>レートは%1前のものです: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>レートは%@前のものです: レートサーバーに新しいレートがありません</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>欧州中央銀行とコミュニティの通貨 API から集めた為替レートを %1 で、各ソースの状態を %2 で Cambio に提供します。</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>--once 以外のオプションは %@ にも「name = value」の形で 1 行ずつ設定できます。コマンドラインの指定が優先されます。</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>待ち受けるアドレス (既定値 %1。IPv6 では %2)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>中央銀行の日次参照レート (XML)。%@ で無効化</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>通貨 API のドル建て表 (JSON)。代替先を指定するには繰り返す。%@ で無効化</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>どのライブソースにもない通貨の表: レート文書または JSON 応答 (既定値: 換算ツール自身の初期レート)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>最後の正常な表を保存する場所 (既定値 %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>表が最新と見なされるための最新レートの古さの上限 (既定値 %1。最大 %2、10 年)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>リクエストがこの時間なければ終了する (ソケットアクティベーション用。既定値 0: 終了しない。最大 %@、約 24 日)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>1 回だけ取得し、表を JSON として FILE に書き込んで終了する。どのライブソースも応答しなかった場合の終了ステータスは 1</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>設定項目ではありません: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 には http または https の URL が必要です: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 には %2 から %3 までの整数の秒数が必要です: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>予期しない引数: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 には %2 が必要です (例: %3): %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ にはファイルが必要です</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (cambio-ratesd --help を参照)</translation>
     </message>
 </context>
 </TS>

@@ -592,10 +592,6 @@
         <translation>환율이 %@ 전의 것입니다</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>환율 서버에 더 최신 환율이 없습니다</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>%@ 환율</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>TLS 핸드셰이크 실패: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>사용법: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Cambio의 환율로 금액을 환산하고 변환기에 표시할 통화를 바꿉니다. 금액은 현재 로캘로 읽고 쓰며, 통화 코드는 대소문자를 가리지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>명령:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>옵션:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>FROM 단위의 AMOUNT를 각 TO로, 또는 변환기의 모든 행으로 환산한 결과</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>데스크톱 검색이 TEXT에 대해 보여 주는 환산 결과 (예: ‘100 usd in eur’, ‘5 usd + 2 gbp in eur, jpy’)</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>FROM 단위 AMOUNT에 대한 모든 행의 복사용 요약 (FROM이 없으면 기준 통화)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>환율에 있는 모든 통화와 그 이름. --available: 아직 표시하지 않은 통화만. --filter: TEXT로 찾은 통화만</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>변환기가 표시하는 통화 (변경을 지정하면 변경한 뒤의 목록)</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>기준 통화 (CODE로 고정하거나 컴퓨터의 국가를 따르도록 한 뒤)</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>환율 서버에서 최신 환율을 가져옵니다</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>환율의 날짜, 이어서 각 통화의 미국 달러 대비 양방향 환율. 환율의 경과 시간은 stderr로 출력</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>금액에 현재 로캘 대신 로캘 ID를 사용 (예: de_DE, 숫자 0~9를 쓰려면 ar_EG@numbers=latn)</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>환율이 오래되었다는 경고를 stderr에 내지 않음</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>이 도움말을 표시하고 끝냄</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>버전 정보를 표시하고 끝냄</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>종료 상태: 성공하면 0, 작업이 실패하면 1, 명령줄이 잘못되면 2.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ 옵션은 값을 받지 않음</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ 옵션에는 값이 필요함</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>알 수 없는 옵션: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 옵션은 인수를 받지 않음: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>명령을 지정하지 않음 (cambio-cli --help 참조)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 명령은 %2 옵션을 받지 않음</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>알 수 없는 명령: %@ (cambio-cli --help 참조)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>금액이 아님: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert 명령에는 금액과 통화가 필요함: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query 명령에는 텍스트가 필요함: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>환산이 아님: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>현재 환율에 %@의 사용할 수 있는 환율이 없음</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>금액이 너무 커서 %@(으)로 환산할 수 없음</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary 명령에는 금액이 필요함: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>지정된 기준 통화가 없음. FROM을 지정하거나 다음 명령으로 고정하십시오: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies 명령은 통화를 받지 않음: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible 명령은 다음 중 하나를 받음: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main 명령은 통화 하나 또는 --auto를 받음: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update 명령은 인수를 받지 않음</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>환율을 업데이트하지 않았음</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>환율 없음: 환율 파일도 프로그램 자체 사본도 읽을 수 없음</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>환율 파일의 %@ 항목을 사용할 수 없음. 프로그램 자체 환율을 표시함</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>환율 파일의 %@ 항목을 사용할 수 없어 제외함</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>출력을 쓸 수 없음</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>출력을 쓸 수 없음: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>로캘을 지정하지 않음</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>알 수 없는 로캘: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>10진 기수법이 아님: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>지원하지 않는 로캘 키워드: %@ (numbers와 currency는 지원)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>환율이 %1 전의 것입니다: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>환율이 %@ 전의 것입니다: 환율 서버에 더 최신 환율이 없습니다</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>유럽 중앙은행과 커뮤니티 통화 API에서 모은 환율을 %1에서, 각 출처의 상태를 %2에서 Cambio에 제공합니다.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>--once를 제외한 모든 옵션은 %@에서도 한 줄에 하나씩 ‘name = value’ 형식으로 설정할 수 있습니다. 명령줄이 우선합니다.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>수신 대기할 주소 (기본값 %1, IPv6는 %2)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>중앙은행의 일일 기준 환율 (XML). %@ 값은 끔</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>통화 API의 달러 기준 표 (JSON). 대체 주소는 반복해서 지정. %@ 값은 끔</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>실시간 출처가 없는 통화에 쓸 표: 환율 문서 또는 JSON 응답 (기본값: 변환기 자체의 초기 환율)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>마지막 정상 표를 보관할 위치 (기본값 %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>표를 최신으로 간주할 최신 환율의 최대 경과 시간 (기본값 %1, 최대 %2, 10년)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>이 시간 동안 요청이 없으면 종료, 소켓 활성화용 (기본값 0: 종료하지 않음, 최대 %@, 약 24일)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>한 번 가져와 표를 JSON으로 FILE에 쓰고 종료. 실시간 출처가 하나도 응답하지 않으면 종료 상태 1</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>설정 항목이 아님: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 옵션에는 http 또는 https URL이 필요함: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 옵션에는 %2에서 %3 사이의 정수 초가 필요함: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>예상하지 못한 인수: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 옵션에는 %2 형식이 필요함 (예: %3): %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ 옵션에는 파일이 필요함</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (cambio-ratesd --help 참조)</translation>
     </message>
 </context>
 </TS>

@@ -592,10 +592,6 @@
         <translation>De koersen zijn %@ oud</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>de koersenserver heeft geen nieuwere koersen</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>koersen van %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>TLS-handshake mislukt: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Gebruik: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Rekent bedragen om met de koersen van Cambio en wijzigt de valuta’s die de omrekenaar toont. Bedragen worden gelezen en geschreven in de huidige taalregio; valutacodes in hoofd- of kleine letters.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Opdrachten:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT in FROM omgerekend naar elke TO, of naar elke rij van de omrekenaar</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>de omrekeningen die het zoeken op het bureaublad voor TEXT toont, zoals ‘100 usd in eur’ of ‘5 usd + 2 gbp in eur, jpy’</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>de gekopieerde samenvatting van alle rijen voor AMOUNT in FROM (de hoofdvaluta zonder FROM)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>alle valuta’s van de koersen met hun naam; --available: alleen die nog niet getoond worden; --filter: alleen die TEXT vindt</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>de valuta’s die de omrekenaar toont, na de wijziging als die gegeven is</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>de hoofdvaluta, nadat die op CODE is vastgezet of het land van de computer volgt</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>haalt de nieuwste koersen op bij de koersenserver</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>de datum van de koersen, daarna de koersen van elke valuta van en naar de Amerikaanse dollar; hun ouderdom gaat naar stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>de taalregio ID gebruiken voor bedragen (bijvoorbeeld de_DE, of ar_EG@numbers=latn voor de cijfers 0 tot 9) in plaats van de huidige</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>geen waarschuwing op stderr dat de koersen oud zijn</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>deze hulptekst tonen en afsluiten</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>de versie tonen en afsluiten</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Afsluitwaarde: 0 als het gelukt is, 1 als de bewerking mislukte, 2 bij een onjuiste opdrachtregel.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ neemt geen waarde</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ vereist een waarde</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>onbekende optie: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 neemt geen argumenten: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>geen opdracht gegeven (zie cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 kent de optie %2 niet</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>onbekende opdracht: %@ (zie cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>geen bedrag: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert vereist een bedrag en een valuta: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query vereist een tekst: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>geen omrekening: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>geen bruikbare koers voor %@ in de geldende koersen</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>bedrag te groot om om te rekenen naar %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary vereist een bedrag: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>er geldt geen hoofdvaluta; geef FROM of zet er een vast met: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies neemt geen valuta: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible neemt een van deze vormen: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main neemt één valuta of --auto: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update neemt geen argumenten</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>de koersen zijn niet bijgewerkt</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>geen koersen: noch het koersenbestand noch de eigen kopie van het programma is leesbaar</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>de regel van het koersenbestand voor %@ is onbruikbaar; de eigen koersen van het programma worden getoond</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>de regel van het koersenbestand voor %@ is onbruikbaar en weggelaten</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>kan de uitvoer niet schrijven</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>kan de uitvoer niet schrijven: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>geen taalregio gegeven</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>onbekende taalregio: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>geen decimaal talstelsel: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>sleutelwoord van de taalregio niet ondersteund: %@ (numbers en currency wel)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>De koersen zijn %1 oud: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>De koersen zijn %@ oud: de koersenserver heeft geen nieuwere koersen</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Levert Cambio wisselkoersen op %1, verzameld bij de Europese Centrale Bank en de community-valuta-API, en de toestand van elke bron op %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Elke optie behalve --once kan ook in %@ worden ingesteld, elk op een regel ‘name = value’; de opdrachtregel gaat voor.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>waar te luisteren (standaard %1; %2 voor IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>de dagelijkse referentiekoersen van de centrale bank (XML); %@ schakelt ze uit</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>de dollartabel van de valuta-API (JSON); herhalen voor reserveadressen; %@ schakelt hem uit</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>de tabel voor valuta’s die geen livebron heeft: een koersendocument of een JSON-antwoord (standaard: de eigen begintabel van de omrekenaar)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>waar de laatste goede tabel bewaard wordt (standaard %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>hoe oud de nieuwste koersen mogen zijn om de tabel actueel te laten heten (standaard %1; hoogstens %2, tien jaar)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>afsluiten na zo lang zonder verzoek, voor socketactivering (standaard 0: nooit; hoogstens %@, ongeveer 24 dagen)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>eenmaal ophalen, de tabel als JSON naar FILE schrijven en afsluiten; afsluitwaarde 1 als geen livebron antwoordde</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>geen instelling: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 vereist een http- of https-URL: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 vereist een geheel aantal seconden van %2 tot %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>onverwacht argument: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 vereist %2, zoals %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ vereist een bestand</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (zie cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

@@ -592,10 +592,6 @@
         <translation>Kursy mają %@</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>serwer kursów nie ma nowszych kursów</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>kursy z %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>negocjacja TLS nie powiodła się: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Użycie: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Przelicza kwoty według kursów Cambio i zmienia waluty pokazywane przez przelicznik. Kwoty są odczytywane i zapisywane zgodnie z bieżącymi ustawieniami regionalnymi; kody walut wielkimi lub małymi literami.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Polecenia:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT w FROM przeliczona na każdą TO albo na każdy wiersz przelicznika</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>przeliczenia, które wyszukiwanie pulpitu pokazuje dla TEXT, np. „100 usd in eur” lub „5 usd + 2 gbp in eur, jpy”</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>skopiowane podsumowanie wszystkich wierszy dla AMOUNT w FROM (bez FROM – w walucie głównej)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>wszystkie waluty z kursów wraz z nazwami; --available: tylko jeszcze niepokazywane; --filter: tylko te, które znajduje TEXT</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>waluty pokazywane przez przelicznik, po zmianie, jeśli ją podano</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>waluta główna, po ustawieniu jej na CODE albo na podążanie za krajem komputera</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>pobiera najnowsze kursy z serwera kursów</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>data kursów, a następnie kursy każdej waluty względem dolara amerykańskiego w obie strony; ich wiek trafia na stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>używa ustawień regionalnych ID dla kwot (na przykład de_DE lub ar_EG@numbers=latn dla cyfr od 0 do 9) zamiast bieżących</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>bez ostrzeżenia na stderr, że kursy są stare</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>wyświetla tę pomoc i kończy działanie</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>wyświetla wersję i kończy działanie</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Kod wyjścia: 0 po powodzeniu, 1 gdy operacja się nie powiodła, 2 przy błędnym wierszu poleceń.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ wymaga wartości</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>nieznana opcja: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 nie przyjmuje argumentów: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>nie podano polecenia (zob. cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 nie przyjmuje opcji %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>nieznane polecenie: %@ (zob. cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>to nie jest kwota: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert wymaga kwoty i waluty: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query wymaga tekstu: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>to nie jest przeliczenie: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>brak użytecznego kursu dla %@ w obowiązujących kursach</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>kwota zbyt duża, by ją przeliczyć na %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary wymaga kwoty: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>nie obowiązuje żadna waluta główna; podaj FROM lub ustaw ją poleceniem: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies nie przyjmuje waluty: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible przyjmuje jedną z postaci: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main przyjmuje jedną walutę lub --auto: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>kursy nie zostały zaktualizowane</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>brak kursów: nie można odczytać ani pliku kursów, ani własnej kopii programu</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>wpis pliku kursów dla %@ jest nieużyteczny; pokazywane są własne kursy programu</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>wpis pliku kursów dla %@ jest nieużyteczny i został pominięty</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>nie można zapisać wyjścia</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>nie można zapisać wyjścia: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>nie podano ustawień regionalnych</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>nieznane ustawienia regionalne: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>to nie jest dziesiętny system liczbowy: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>nieobsługiwane słowo kluczowe ustawień regionalnych: %@ (obsługiwane są numbers i currency)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>Kursy mają %1: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>Kursy mają %@: serwer kursów nie ma nowszych kursów</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Udostępnia Cambio kursy walut pod %1, zebrane z Europejskiego Banku Centralnego i społecznościowego API walut, oraz stan każdego źródła pod %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Każdą opcję oprócz --once można też ustawić w %@, każdą w osobnym wierszu „name = value”; wiersz poleceń ma pierwszeństwo.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>gdzie nasłuchiwać (domyślnie %1; %2 dla IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>dzienne kursy referencyjne banku centralnego (XML); %@ je wyłącza</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>tabela dolarowa API walut (JSON); powtórz dla adresów zapasowych; %@ ją wyłącza</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>tabela dla walut, których nie ma żadne źródło na żywo: dokument kursów lub odpowiedź JSON (domyślnie: własna tabela początkowa przelicznika)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>gdzie przechowywana jest ostatnia poprawna tabela (domyślnie %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>jak stare mogą być najnowsze kursy, by tabela uchodziła za aktualną (domyślnie %1; najwyżej %2, dziesięć lat)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>kończy działanie po takim czasie bez żądania, dla aktywacji przez gniazdo (domyślnie 0: nigdy; najwyżej %@, około 24 dni)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>pobiera raz, zapisuje tabelę jako JSON do FILE i kończy działanie; kod wyjścia 1, gdy żadne źródło na żywo nie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>to nie jest ustawienie: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 wymaga adresu URL http lub https: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 wymaga całkowitej liczby sekund od %2 do %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>nieoczekiwany argument: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 wymaga %2, np. %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ wymaga pliku</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (zob. cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

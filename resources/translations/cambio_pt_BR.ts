@@ -592,10 +592,6 @@
         <translation>As cotações têm %@</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>o servidor de cotações não tem cotações mais recentes</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>cotações de %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>falha no handshake TLS: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Uso: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Converte valores com as cotações do Cambio e muda as moedas que o conversor mostra. Os valores são lidos e escritos no idioma e formato atuais; os códigos de moeda, em maiúsculas ou minúsculas.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT em FROM convertido em cada TO, ou em cada linha do conversor</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>as conversões que a pesquisa da área de trabalho mostra para TEXT, como “100 usd in eur” ou “5 usd + 2 gbp in eur, jpy”</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>o resumo copiado de todas as linhas para AMOUNT em FROM (a moeda principal quando não há FROM)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>todas as moedas das cotações com seus nomes; --available: só as ainda não mostradas; --filter: só as que TEXT encontra</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>as moedas que o conversor mostra, após a alteração, se alguma for indicada</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>a moeda principal, após fixá-la em CODE ou deixá-la seguir o país do computador</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>obtém as cotações mais recentes do servidor de cotações</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>a data das cotações e depois as cotações de cada moeda de e para o dólar americano; a idade delas vai para stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>usar a localidade ID para os valores (por exemplo de_DE, ou ar_EG@numbers=latn para os algarismos de 0 a 9) em vez da atual</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>nenhum aviso em stderr de que as cotações estão antigas</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostra esta ajuda e sai</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>mostra a versão e sai</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Status de saída: 0 quando concluído, 1 quando a operação falhou, 2 para uma linha de comando incorreta.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ não aceita valor</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ requer um valor</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>opção desconhecida: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 não aceita argumentos: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>nenhum comando informado (veja cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 não aceita a opção %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>comando desconhecido: %@ (veja cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>não é um valor: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert requer um valor e uma moeda: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query requer um texto: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>não é uma conversão: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>nenhuma cotação utilizável para %@ nas cotações em vigor</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>valor grande demais para converter em %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary requer um valor: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>nenhuma moeda principal em vigor; informe FROM ou fixe uma com: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies não aceita moeda: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible aceita uma destas formas: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main aceita uma moeda ou --auto: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>as cotações não foram atualizadas</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>nenhuma cotação: não é possível ler nem o arquivo de cotações nem a cópia do próprio programa</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>a entrada do arquivo de cotações para %@ é inutilizável; as cotações do próprio programa são mostradas</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>a entrada do arquivo de cotações para %@ é inutilizável e foi omitida</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>não é possível escrever a saída</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>não é possível escrever a saída: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>nenhuma localidade informada</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>localidade desconhecida: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>não é um sistema de numeração decimal: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>palavra-chave de localidade sem suporte: %@ (numbers e currency têm suporte)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>As cotações têm %1: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>As cotações têm %@: o servidor de cotações não tem cotações mais recentes</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Fornece cotações de câmbio ao Cambio em %1, reunidas do Banco Central Europeu e da API comunitária de moedas, e o estado de cada fonte em %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Todas as opções, exceto --once, também podem ser definidas em %@, uma linha “name = value” cada; a linha de comando prevalece.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>onde escutar (padrão %1; %2 para IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>as cotações de referência diárias do banco central (XML); %@ as desativa</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>a tabela em dólares da API de moedas (JSON); repita para endereços alternativos; %@ a desativa</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>a tabela para moedas que nenhuma fonte ao vivo fornece: um documento de cotações ou uma resposta JSON (padrão: a tabela inicial do próprio conversor)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>onde a última tabela válida é guardada (padrão %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>a idade máxima das cotações mais recentes para que a tabela seja considerada atual (padrão %1; no máximo %2, dez anos)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>sair após esse tempo sem requisições, para ativação por socket (padrão 0: nunca; no máximo %@, cerca de 24 dias)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>obter uma vez, escrever a tabela em JSON em FILE e sair; status de saída 1 quando nenhuma fonte ao vivo respondeu</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>não é uma configuração: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 requer uma URL http ou https: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 requer um número inteiro de segundos de %2 a %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>argumento inesperado: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 requer %2, como %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ requer um arquivo</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (veja cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

@@ -592,10 +592,6 @@
         <translation>Курсам %@</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>на сервере курсов нет более новых курсов</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>курсы на %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>ошибка согласования TLS: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Использование: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Пересчитывает суммы по курсам Cambio и изменяет валюты, которые показывает конвертер. Суммы читаются и записываются в текущей локали; коды валют — в любом регистре.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Команды:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT в FROM, пересчитанная в каждую TO или в каждую строку конвертера</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>пересчёты, которые поиск рабочего стола показывает для TEXT, например «100 usd in eur» или «5 usd + 2 gbp in eur, jpy»</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>скопированная сводка всех строк для AMOUNT в FROM (без FROM — в основной валюте)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>все валюты из курсов с их названиями; --available: только ещё не показываемые; --filter: только найденные по TEXT</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>валюты, которые показывает конвертер, после изменения, если оно задано</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>основная валюта после того, как она задана кодом CODE или следует стране компьютера</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>загружает последние курсы с сервера курсов</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>дата курсов, затем курсы каждой валюты к доллару США и обратно; их возраст выводится в stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>использовать для сумм локаль ID (например, de_DE или ar_EG@numbers=latn для цифр от 0 до 9) вместо текущей</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>не предупреждать в stderr, что курсы устарели</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>показать эту справку и выйти</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>показать версию и выйти</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Код возврата: 0 при успехе, 1 при неудаче операции, 2 при неверной командной строке.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ не принимает значения</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ требует значения</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>неизвестный параметр: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 не принимает аргументов: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>не задана команда (см. cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 не принимает параметр %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>неизвестная команда: %@ (см. cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>это не сумма: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert требует сумму и валюту: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query требует текст: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>это не пересчёт: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>в действующих курсах нет пригодного курса для %@</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>сумма слишком велика для пересчёта в %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary требует сумму: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>основная валюта не задана; укажите FROM или задайте её командой: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies не принимает валюту: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible принимает одну из форм: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main принимает одну валюту или --auto: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update не принимает аргументов</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>курсы не обновлены</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>нет курсов: не удаётся прочитать ни файл курсов, ни собственную копию программы</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>запись файла курсов для %@ непригодна; показаны собственные курсы программы</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>запись файла курсов для %@ непригодна и пропущена</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>не удаётся записать вывод</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>не удаётся записать вывод: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>локаль не задана</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>неизвестная локаль: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>не десятичная система счисления: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>ключевое слово локали не поддерживается: %@ (поддерживаются numbers и currency)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>Курсам %1: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>Курсам %@: на сервере курсов нет более новых курсов</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Отдаёт Cambio курсы валют по адресу %1, собранные у Европейского центрального банка и в открытом API валют, а состояние каждого источника — по адресу %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Любой параметр, кроме --once, можно также задать в %@, по одной строке «name = value»; командная строка имеет приоритет.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>где ожидать подключений (по умолчанию %1; %2 для IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>ежедневные справочные курсы центрального банка (XML); %@ отключает их</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>долларовая таблица API валют (JSON); повторите для запасных адресов; %@ отключает её</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>таблица для валют, которых нет ни в одном живом источнике: документ курсов или ответ JSON (по умолчанию: начальная таблица самого конвертера)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>где хранится последняя исправная таблица (по умолчанию %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>насколько старыми могут быть новейшие курсы, чтобы таблица считалась актуальной (по умолчанию %1; не более %2, десять лет)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>завершить работу после такого времени без запросов, для активации через сокет (по умолчанию 0: никогда; не более %@, около 24 дней)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>загрузить один раз, записать таблицу в формате JSON в FILE и выйти; код возврата 1, если ни один живой источник не ответил</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>это не параметр настройки: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 требует URL http или https: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 требует целое число секунд от %2 до %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>неожиданный аргумент: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 требует %2, например %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ требует файл</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (см. cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

@@ -592,10 +592,6 @@
         <translation>Kurlar %@ önceye ait</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>kur sunucusunda daha yeni kurlar yok</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>%@ tarihli kurlar</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>TLS el sıkışması başarısız: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Kullanım: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Tutarları Cambio’nun kurlarıyla dönüştürür ve dönüştürücünün gösterdiği para birimlerini değiştirir. Tutarlar geçerli yerel ayarda okunur ve yazılır; para birimi kodları büyük ya da küçük harfle yazılabilir.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Komutlar:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Seçenekler:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>FROM cinsinden AMOUNT, her TO’ya ya da dönüştürücünün her satırına dönüştürülmüş olarak</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>masaüstü aramasının TEXT için gösterdiği dönüşümler; örneğin “100 usd in eur” ya da “5 usd + 2 gbp in eur, jpy”</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>FROM cinsinden AMOUNT için tüm satırların kopyalanan özeti (FROM yoksa ana para biriminde)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>kurlardaki tüm para birimleri ve adları; --available: yalnızca henüz gösterilmeyenler; --filter: yalnızca TEXT’in bulduğu birimler</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>dönüştürücünün gösterdiği para birimleri, verildiyse değişiklikten sonra</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>CODE’a sabitlendikten ya da bilgisayarın ülkesini izlemeye bırakıldıktan sonra ana para birimi</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>en yeni kurları kur sunucusundan alır</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>kurların tarihi, ardından her para biriminin ABD dolarından ve ABD dolarına kurları; yaşları stderr’e yazılır</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>tutarlar için geçerli yerel ayar yerine ID yerel ayarını kullan (örneğin de_DE ya da 0–9 rakamları için ar_EG@numbers=latn)</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>kurların eski olduğuna dair stderr’e uyarı yok</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>bu yardımı göster ve çık</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>sürümü göster ve çık</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Çıkış durumu: tamamlandığında 0, işlem başarısız olduğunda 1, hatalı komut satırında 2.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ değer almaz</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ bir değer gerektirir</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>bilinmeyen seçenek: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 argüman almaz: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>komut verilmedi (bkz. cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1, %2 seçeneğini almaz</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>bilinmeyen komut: %@ (bkz. cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>tutar değil: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert bir tutar ve bir para birimi gerektirir: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query bir metin gerektirir: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>dönüşüm değil: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>geçerli kurlarda %@ için kullanılabilir kur yok</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>tutar %@ birimine dönüştürülemeyecek kadar büyük</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary bir tutar gerektirir: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>geçerli bir ana para birimi yok; FROM verin ya da şununla birini sabitleyin: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies para birimi almaz: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible şunlardan birini alır: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main bir para birimi ya da --auto alır: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update argüman almaz</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>kurlar güncellenmedi</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>kur yok: ne kur dosyası ne de programın kendi kopyası okunabiliyor</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>kur dosyasının %@ kaydı kullanılamaz; programın kendi kurları gösteriliyor</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>kur dosyasının %@ kaydı kullanılamaz ve atlandı</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>çıktı yazılamıyor</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>çıktı yazılamıyor: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>yerel ayar verilmedi</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>bilinmeyen yerel ayar: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>ondalık sayı sistemi değil: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>yerel ayar anahtar sözcüğü desteklenmiyor: %@ (numbers ve currency destekleniyor)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>Kurlar %1 önceye ait: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>Kurlar %@ önceye ait: kur sunucusunda daha yeni kurlar yok</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Cambio’ya %1 adresinde Avrupa Merkez Bankası’ndan ve topluluk döviz API’sinden toplanan döviz kurlarını, %2 adresinde de her kaynağın durumunu sunar.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>--once dışındaki her seçenek %@ içinde de her biri bir “name = value” satırı olarak ayarlanabilir; komut satırı önceliklidir.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>dinlenecek adres (varsayılan %1; IPv6 için %2)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>merkez bankasının günlük referans kurları (XML); %@ bunları kapatır</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>döviz API’sinin dolar tablosu (JSON); yedek adresler için yineleyin; %@ bunu kapatır</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>hiçbir canlı kaynağın sunmadığı para birimleri için tablo: bir kur belgesi ya da bir JSON yanıtı (varsayılan: dönüştürücünün kendi başlangıç tablosu)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>son geçerli tablonun saklandığı yer (varsayılan %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>tablonun güncel sayılması için en yeni kurların en fazla ne kadar eski olabileceği (varsayılan %1; en çok %2, on yıl)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>soket etkinleştirmesi için, bu kadar süre istek gelmezse çık (varsayılan 0: asla; en çok %@, yaklaşık 24 gün)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>bir kez al, tabloyu JSON olarak FILE dosyasına yaz ve çık; hiçbir canlı kaynak yanıt vermediyse çıkış durumu 1</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>ayar değil: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 bir http ya da https URL’si gerektirir: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1, %2 ile %3 arasında tam sayı olarak saniye gerektirir: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>beklenmeyen argüman: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1, %2 gerektirir; örneğin %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ bir dosya gerektirir</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (bkz. cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

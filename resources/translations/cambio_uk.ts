@@ -592,10 +592,6 @@
         <translation>Курсам %@</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>на сервері курсів немає новіших курсів</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>курси на %@</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>помилка узгодження TLS: %@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>Використання: %@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>Перераховує суми за курсами Cambio і змінює валюти, які показує конвертер. Суми читаються й записуються в поточній локалі; коди валют — у будь-якому регістрі.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Команди:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметри:</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>AMOUNT у FROM, перерахована в кожну TO або в кожен рядок конвертера</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>перерахунки, які пошук стільниці показує для TEXT, наприклад «100 usd in eur» або «5 usd + 2 gbp in eur, jpy»</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>скопійоване зведення всіх рядків для AMOUNT у FROM (без FROM — в основній валюті)</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>усі валюти з курсів із їхніми назвами; --available: лише ще не показані; --filter: лише знайдені за TEXT</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>валюти, які показує конвертер, після зміни, якщо її задано</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>основна валюта після того, як її задано кодом CODE або вона йде за країною комп’ютера</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>завантажує найновіші курси з сервера курсів</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>дата курсів, потім курси кожної валюти до долара США і назад; їхній вік виводиться в stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>використовувати для сум локаль ID (наприклад, de_DE або ar_EG@numbers=latn для цифр від 0 до 9) замість поточної</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>не попереджати в stderr, що курси застаріли</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>показати цю довідку й вийти</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>показати версію й вийти</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>Код виходу: 0 у разі успіху, 1, якщо операція не вдалася, 2 для хибного командного рядка.</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ не приймає значення</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ потребує значення</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>невідомий параметр: %@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 не приймає аргументів: %2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>не задано команди (див. cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 не приймає параметр %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>невідома команда: %@ (див. cambio-cli --help)</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>це не сума: %@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert потребує суму й валюту: %@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query потребує текст: %@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>це не перерахунок: %@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>у чинних курсах немає придатного курсу для %@</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>сума завелика для перерахунку в %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary потребує суму: %@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>основну валюту не задано; вкажіть FROM або задайте її командою: %@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies не приймає валюту: %@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible приймає одну з форм: %@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main приймає одну валюту або --auto: %@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update не приймає аргументів</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>курси не оновлено</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>немає курсів: не вдається прочитати ні файл курсів, ні власну копію програми</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>запис файлу курсів для %@ непридатний; показано власні курси програми</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>запис файлу курсів для %@ непридатний і пропущений</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>не вдається записати вивід</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>не вдається записати вивід: %@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>локаль не задано</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>невідома локаль: %@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>не десяткова система числення: %@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>ключове слово локалі не підтримується: %@ (підтримуються numbers і currency)</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>Курсам %1: %2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>Курсам %@: на сервері курсів немає новіших курсів</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>Надає Cambio курси валют за адресою %1, зібрані з Європейського центрального банку та відкритого API валют, а стан кожного джерела — за адресою %2.</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>Будь-який параметр, крім --once, можна також задати в %@, по одному рядку «name = value»; командний рядок має перевагу.</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>де очікувати з’єднань (типово %1; %2 для IPv6)</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>щоденні довідкові курси центрального банку (XML); %@ вимикає їх</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>доларова таблиця API валют (JSON); повторіть для запасних адрес; %@ вимикає її</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>таблиця для валют, яких немає в жодному живому джерелі: документ курсів або відповідь JSON (типово: початкова таблиця самого конвертера)</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>де зберігається остання справна таблиця (типово %@)</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>наскільки старими можуть бути найновіші курси, щоб таблиця вважалася актуальною (типово %1; не більше %2, десять років)</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>завершити роботу після такого часу без запитів, для активації через сокет (типово 0: ніколи; не більше %@, близько 24 днів)</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>завантажити один раз, записати таблицю у форматі JSON у FILE і вийти; код виходу 1, якщо жодне живе джерело не відповіло</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>це не параметр налаштування: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 потребує URL http або https: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 потребує цілу кількість секунд від %2 до %3: %4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>неочікуваний аргумент: %@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 потребує %2, наприклад %3: %4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ потребує файл</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@ (див. cambio-ratesd --help)</translation>
     </message>
 </context>
 </TS>

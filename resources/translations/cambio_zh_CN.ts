@@ -592,10 +592,6 @@
         <translation>汇率已是%@前的</translation>
     </message>
     <message>
-        <source>the rates server has no newer rates</source>
-        <translation>汇率服务器没有更新的汇率</translation>
-    </message>
-    <message>
         <source>rates of %@</source>
         <translation>%@的汇率</translation>
     </message>
@@ -626,6 +622,266 @@
     <message>
         <source>TLS handshake failed: %@</source>
         <translation>TLS 握手失败：%@</translation>
+    </message>
+    <message>
+        <source>Usage: %@</source>
+        <translation>用法：%@</translation>
+    </message>
+    <message>
+        <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
+        <translation>用 Cambio 的汇率换算金额，并更改换算器显示的货币。金额按当前区域设置读写；货币代码不区分大小写。</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>命令：</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>AMOUNT in FROM converted into each TO, or into every row of the converter</source>
+        <translation>把 FROM 中的 AMOUNT 换算为每个 TO，或换算为换算器的每一行</translation>
+    </message>
+    <message>
+        <source>the conversions that the desktop's search shows for TEXT, such as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”</source>
+        <translation>桌面搜索为 TEXT 显示的换算结果，例如“100 usd in eur”或“5 usd + 2 gbp in eur, jpy”</translation>
+    </message>
+    <message>
+        <source>the copied summary of every row for AMOUNT in FROM (the main currency when FROM is not given)</source>
+        <translation>FROM 中 AMOUNT 对应所有行的复制摘要（未给出 FROM 时用主货币）</translation>
+    </message>
+    <message>
+        <source>every currency of the rates with its name; --available: only those not shown yet; --filter: only those that TEXT finds</source>
+        <translation>汇率中的所有货币及其名称；--available：只列出尚未显示的货币；--filter：只列出 TEXT 找到的货币</translation>
+    </message>
+    <message>
+        <source>the currencies the converter shows, after the change if one is given</source>
+        <translation>换算器显示的货币（如给出更改，则为更改后）</translation>
+    </message>
+    <message>
+        <source>the main currency, after fixing it to CODE or letting it follow the computer's country</source>
+        <translation>主货币（在固定为 CODE 或设为跟随计算机所在国家之后）</translation>
+    </message>
+    <message>
+        <source>fetches the latest rates from the rates server</source>
+        <translation>从汇率服务器获取最新汇率</translation>
+    </message>
+    <message>
+        <source>the date of the rates, then each currency's rates from and to the US dollar; their age goes to stderr</source>
+        <translation>汇率的日期，然后是每种货币与美元之间的双向汇率；汇率的时效输出到 stderr</translation>
+    </message>
+    <message>
+        <source>use the locale ID for amounts (for example de_DE, or ar_EG@numbers=latn for the digits 0 to 9) instead of the current one</source>
+        <translation>对金额使用区域设置 ID 而非当前区域设置（例如 de_DE，或使用数字 0 到 9 的 ar_EG@numbers=latn）</translation>
+    </message>
+    <message>
+        <source>no warning on stderr that the rates are old</source>
+        <translation>不在 stderr 上警告汇率已过时</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>显示此帮助并退出</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>显示版本信息并退出</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>
+        <translation>退出状态：成功时为 0，操作失败时为 1，命令行有误时为 2。</translation>
+    </message>
+    <message>
+        <source>%@ takes no value</source>
+        <translation>%@ 不接受值</translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation>%@ 需要一个值</translation>
+    </message>
+    <message>
+        <source>unknown option: %@</source>
+        <translation>未知选项：%@</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments: %2</source>
+        <translation>%1 不接受参数：%2</translation>
+    </message>
+    <message>
+        <source>no command given (see cambio-cli --help)</source>
+        <translation>未给出命令（参见 cambio-cli --help）</translation>
+    </message>
+    <message>
+        <source>%1 takes no option %2</source>
+        <translation>%1 不接受选项 %2</translation>
+    </message>
+    <message>
+        <source>unknown command: %@ (see cambio-cli --help)</source>
+        <translation>未知命令：%@（参见 cambio-cli --help）</translation>
+    </message>
+    <message>
+        <source>not an amount: %@</source>
+        <translation>不是金额：%@</translation>
+    </message>
+    <message>
+        <source>convert needs an amount and a currency: %@</source>
+        <translation>convert 需要一个金额和一种货币：%@</translation>
+    </message>
+    <message>
+        <source>query needs a text: %@</source>
+        <translation>query 需要一段文本：%@</translation>
+    </message>
+    <message>
+        <source>not a conversion: %@</source>
+        <translation>不是换算：%@</translation>
+    </message>
+    <message>
+        <source>no usable rate for %@ in the rates in force</source>
+        <translation>现行汇率中没有 %@ 的可用汇率</translation>
+    </message>
+    <message>
+        <source>amount too large to convert into %@</source>
+        <translation>金额太大，无法换算为 %@</translation>
+    </message>
+    <message>
+        <source>summary needs an amount: %@</source>
+        <translation>summary 需要一个金额：%@</translation>
+    </message>
+    <message>
+        <source>no main currency is in force; give FROM or fix one with: %@</source>
+        <translation>没有现行的主货币；请给出 FROM，或用以下命令固定一种：%@</translation>
+    </message>
+    <message>
+        <source>currencies takes no currency: %@</source>
+        <translation>currencies 不接受货币：%@</translation>
+    </message>
+    <message>
+        <source>visible takes one of: %@</source>
+        <translation>visible 接受以下形式之一：%@</translation>
+    </message>
+    <message>
+        <source>main takes one currency or --auto: %@</source>
+        <translation>main 接受一种货币或 --auto：%@</translation>
+    </message>
+    <message>
+        <source>update takes no arguments</source>
+        <translation>update 不接受参数</translation>
+    </message>
+    <message>
+        <source>the rates were not updated</source>
+        <translation>汇率未更新</translation>
+    </message>
+    <message>
+        <source>no rates: neither the rates file nor the program's own copy can be read</source>
+        <translation>没有汇率：汇率文件和程序自带的副本都无法读取</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable; the program's own rates are shown</source>
+        <translation>汇率文件中 %@ 的条目不可用；显示的是程序自带的汇率</translation>
+    </message>
+    <message>
+        <source>the rates file's entry for %@ is unusable and left out</source>
+        <translation>汇率文件中 %@ 的条目不可用，已略去</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>无法写入输出</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %@</source>
+        <translation>无法写入输出：%@</translation>
+    </message>
+    <message>
+        <source>no locale given</source>
+        <translation>未给出区域设置</translation>
+    </message>
+    <message>
+        <source>unknown locale: %@</source>
+        <translation>未知区域设置：%@</translation>
+    </message>
+    <message>
+        <source>no decimal numbering system: %@</source>
+        <translation>不是十进制记数系统：%@</translation>
+    </message>
+    <message>
+        <source>locale keyword not supported: %@ (numbers and currency are)</source>
+        <translation>不支持的区域设置关键字：%@（支持 numbers 和 currency）</translation>
+    </message>
+    <message>
+        <source>Rates are %1 old: %2</source>
+        <translation>汇率已是%1前的：%2</translation>
+    </message>
+    <message>
+        <source>Rates are %@ old: the rates server has no newer rates</source>
+        <translation>汇率已是%@前的：汇率服务器没有更新的汇率</translation>
+    </message>
+    <message>
+        <source>Serves exchange rates to Cambio at %1, gathered from the European Central Bank and the community currency API, and each source's state at %2.</source>
+        <translation>在 %1 向 Cambio 提供从欧洲中央银行和社区货币 API 收集的汇率，并在 %2 提供每个来源的状态。</translation>
+    </message>
+    <message>
+        <source>Every option but --once may also be set in %@, one “name = value” line each; the command line wins.</source>
+        <translation>除 --once 外的每个选项也可以在 %@ 中设置，每项一行“name = value”；以命令行为准。</translation>
+    </message>
+    <message>
+        <source>where to listen (default %1; %2 for IPv6)</source>
+        <translation>监听地址（默认 %1；IPv6 用 %2）</translation>
+    </message>
+    <message>
+        <source>the central bank's daily reference rates (XML); %@ turns them off</source>
+        <translation>中央银行的每日参考汇率（XML）；%@ 表示关闭</translation>
+    </message>
+    <message>
+        <source>the currency API's dollar table (JSON); repeat for fallbacks; %@ turns it off</source>
+        <translation>货币 API 的美元汇率表（JSON）；可重复给出备用地址；%@ 表示关闭</translation>
+    </message>
+    <message>
+        <source>the table for currencies no live source has: a rates document or a JSON answer (default: the converter's own seed)</source>
+        <translation>没有实时来源的货币所用的汇率表：汇率文档或 JSON 应答（默认：换算器自带的初始汇率）</translation>
+    </message>
+    <message>
+        <source>where the last good table is kept (default %@)</source>
+        <translation>保存最近一份有效汇率表的位置（默认 %@）</translation>
+    </message>
+    <message>
+        <source>how old the newest rates may be for the table to count as current (default %1; at most %2, ten years)</source>
+        <translation>汇率表仍算作最新时，最新汇率的最大时效（默认 %1；最多 %2，即十年）</translation>
+    </message>
+    <message>
+        <source>exit after that long without a request, for socket activation (default 0: never; at most %@, about 24 days)</source>
+        <translation>在这么长时间没有请求后退出，用于套接字激活（默认 0：从不；最多 %@，约 24 天）</translation>
+    </message>
+    <message>
+        <source>fetch once, write the table to FILE as JSON and exit; exit status 1 when no live source answered</source>
+        <translation>获取一次，把汇率表以 JSON 写入 FILE 后退出；没有实时来源应答时退出状态为 1</translation>
+    </message>
+    <message>
+        <source>not a setting: %@</source>
+        <translation>不是设置项：%@</translation>
+    </message>
+    <message>
+        <source>%1 needs an http or https URL: %2</source>
+        <translation>%1 需要 http 或 https URL：%2</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of seconds from %2 to %3: %4</source>
+        <translation>%1 需要 %2 到 %3 之间的整数秒数：%4</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %@</source>
+        <translation>意外的参数：%@</translation>
+    </message>
+    <message>
+        <source>%1 needs %2, like %3: %4</source>
+        <translation>%1 需要 %2，例如 %3：%4</translation>
+    </message>
+    <message>
+        <source>%@ needs a file</source>
+        <translation>%@ 需要一个文件</translation>
+    </message>
+    <message>
+        <source>%@ (see cambio-ratesd --help)</source>
+        <translation>%@（参见 cambio-ratesd --help）</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "FXCurrencyNameIndex.h"
 #include "FXCurrencySignResolver.h"
 #include "FXFlagCatalogue.h"
+#include "FXHelpText.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
@@ -79,37 +80,63 @@ FXCommandLineTool::FXCommandLineTool(FXCurrencyManager &currencies, FXSettingsMa
 
 QString FXCommandLineTool::usage()
 {
-    return QStringLiteral(
-        "Usage: cambio-cli [--locale ID] COMMAND [ARGUMENTS]\n"
-        "Converts amounts with Cambio's rates and changes the currencies the converter shows.\n"
-        "Amounts are read and written in the current locale; currency codes in any case.\n"
-        "\n"
-        "Commands:\n"
-        "  convert AMOUNT FROM [TO...]     AMOUNT in FROM converted into each TO, or into every\n"
-        "                                  row of the converter\n"
-        "  query TEXT...                   the conversions that the desktop's search shows for\n"
-        "                                  TEXT (\"100 usd in eur\", \"5 usd + 2 gbp in eur, jpy\")\n"
-        "  summary AMOUNT [FROM]           the copied summary of every row for AMOUNT in FROM\n"
-        "                                  (the main currency when FROM is not given)\n"
-        "  currencies [--available] [--filter TEXT]\n"
-        "                                  every currency of the rates with its name; only those\n"
-        "                                  that can still be shown; only those TEXT finds\n"
-        "  visible [add CODE | remove CODE | move CODE TARGET | reset]\n"
-        "                                  the currencies the converter shows, after the change\n"
-        "  main [CODE | --auto]            the main currency, after fixing it to CODE or letting\n"
-        "                                  it follow the computer's country\n"
-        "  update                          fetches the latest rates from the rates server\n"
-        "  rates [CODE...]                 the date of the rates, then each currency's rates\n"
-        "                                  from and to the US dollar; their age on stderr\n"
-        "\n"
-        "Options:\n"
-        "  --locale ID    use the locale ID (for example de_DE, or ar_EG@numbers=latn for its\n"
-        "                 digits 0 to 9) instead of the current one\n"
-        "  --quiet        no warning on stderr that the rates are old\n"
-        "  -h, --help     show this help\n"
-        "  --version      show the version\n"
-        "\n"
-        "Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.\n");
+    // Commands, options and the words they take stay as typed; only what they do is translated.
+    const std::pair<const char *, QString> commands[] = {
+        {"convert AMOUNT FROM [TO...]",
+         FXLocalizedString::text("AMOUNT in FROM converted into each TO, or into every row of the "
+                                 "converter")},
+        {"query TEXT...",
+         FXLocalizedString::text("the conversions that the desktop's search shows for TEXT, such "
+                                 "as “100 usd in eur” or “5 usd + 2 gbp in eur, jpy”")},
+        {"summary AMOUNT [FROM]",
+         FXLocalizedString::text("the copied summary of every row for AMOUNT in FROM (the main "
+                                 "currency when FROM is not given)")},
+        {"currencies [--available] [--filter TEXT]",
+         FXLocalizedString::text("every currency of the rates with its name; --available: only "
+                                 "those not shown yet; --filter: only those that TEXT finds")},
+        {"visible [add CODE | remove CODE | move CODE TARGET | reset]",
+         FXLocalizedString::text("the currencies the converter shows, after the change if one is "
+                                 "given")},
+        {"main [CODE | --auto]",
+         FXLocalizedString::text("the main currency, after fixing it to CODE or letting it follow "
+                                 "the computer's country")},
+        {"update",
+         FXLocalizedString::text("fetches the latest rates from the rates server")},
+        {"rates [CODE...]",
+         FXLocalizedString::text("the date of the rates, then each currency's rates from and to "
+                                 "the US dollar; their age goes to stderr")},
+    };
+    const std::pair<const char *, QString> options[] = {
+        {"--locale ID",
+         FXLocalizedString::text("use the locale ID for amounts (for example de_DE, or "
+                                 "ar_EG@numbers=latn for the digits 0 to 9) instead of the "
+                                 "current one")},
+        {"--quiet",
+         FXLocalizedString::text("no warning on stderr that the rates are old")},
+        {"-h, --help",
+         FXLocalizedString::text("show this help and exit")},
+        {"--version",
+         FXLocalizedString::text("show the version and exit")},
+    };
+    FXHelpText help(32);
+    help.addParagraph(FXLocalizedString::format("Usage: %@", QStringLiteral(
+                          "cambio-cli [--locale ID] COMMAND [ARGUMENTS]")));
+    help.addParagraph(FXLocalizedString::text("Converts amounts with Cambio's rates and changes "
+                                              "the currencies the converter shows. Amounts are "
+                                              "read and written in the current locale; currency "
+                                              "codes in any case."));
+    help.addBlankLine();
+    help.addHeading(FXLocalizedString::text("Commands:"));
+    for (const auto &[synopsis, description] : commands)
+        help.addEntry(QLatin1StringView(synopsis), description);
+    help.addBlankLine();
+    help.addHeading(FXLocalizedString::text("Options:"));
+    for (const auto &[synopsis, description] : options)
+        help.addEntry(QLatin1StringView(synopsis), description);
+    help.addBlankLine();
+    help.addParagraph(FXLocalizedString::text("Exit status: 0 when done, 1 when the operation "
+                                              "failed, 2 for a bad command line."));
+    return help.text();
 }
 
 const QList<FXCommandLineTool::CommandEntry> &FXCommandLineTool::commands()
@@ -134,8 +161,9 @@ int FXCommandLineTool::run(const QStringList &arguments)
     // A result that did not reach its reader (a full disk, a closed pipe) is no result.
     if (m_out.status() != QTextStream::Ok && outcome.status == Success) {
         const auto *device = qobject_cast<const QFileDevice *>(m_out.device());
-        outcome = failure(QStringLiteral("cannot write the output")
-                          + (device ? QStringLiteral(": ") + device->errorString() : QString()));
+        outcome = failure(device ? FXLocalizedString::format("cannot write the output: %@",
+                                                             device->errorString())
+                                 : FXLocalizedString::text("cannot write the output"));
     }
     if (!outcome.message.isEmpty())
         m_err << QStringLiteral("cambio-cli: ") << printable(outcome.message) << '\n';
@@ -161,7 +189,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::parse(const QStringList &arguments
         const QString name = equals < 0 ? argument : argument.left(equals);
         if (Flags.contains(name)) {
             if (equals >= 0)
-                return usageError(QStringLiteral("%1 takes no value").arg(name));
+                return usageError(FXLocalizedString::format("%@ takes no value", name));
             parsed.flags.insert(name);
         } else if (ValueOptions.contains(name)) {
             if (equals >= 0) {
@@ -169,10 +197,10 @@ FXCommandLineTool::Outcome FXCommandLineTool::parse(const QStringList &arguments
             } else if (i + 1 < arguments.size()) {
                 parsed.values.insert(name, arguments[++i]);
             } else {
-                return usageError(QStringLiteral("%1 needs a value").arg(name));
+                return usageError(FXLocalizedString::format("%@ needs a value", name));
             }
         } else {
-            return usageError(QStringLiteral("unknown option: %1").arg(argument));
+            return usageError(FXLocalizedString::format("unknown option: %@", argument));
         }
     }
     return {};
@@ -185,7 +213,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
         return outcome;
     for (const QString &flag : {Help, ShortHelp, Version}) {
         if (parsed.flags.contains(flag) && !parsed.positionals.isEmpty())
-            return usageError(QStringLiteral("%1 takes no arguments: %2").arg(flag, parsed.positionals.join(u' ')));
+            return usageError(FXLocalizedString::text("%1 takes no arguments: %2")
+                                  .arg(flag, parsed.positionals.join(u' ')));
     }
     if (parsed.flags.contains(Help) || parsed.flags.contains(ShortHelp)) {
         m_out << usage();
@@ -202,7 +231,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
         m_locale.setIdentifier(identifier);
     }
     if (parsed.positionals.isEmpty())
-        return usageError(QStringLiteral("no command given (see cambio-cli --help)"));
+        return usageError(FXLocalizedString::text("no command given (see cambio-cli --help)"));
     m_quiet = parsed.flags.contains(Quiet);
 
     const QString name = parsed.positionals.takeFirst();
@@ -213,11 +242,11 @@ FXCommandLineTool::Outcome FXCommandLineTool::runCommand(const QStringList &argu
         used.sort();
         for (const QString &option : used) {
             if (!GlobalOptions.contains(option) && !command.options.contains(option))
-                return usageError(QStringLiteral("%1 takes no option %2").arg(name, option));
+                return usageError(FXLocalizedString::text("%1 takes no option %2").arg(name, option));
         }
         return (this->*command.run)(parsed);
     }
-    return usageError(QStringLiteral("unknown command: %1 (see cambio-cli --help)").arg(name));
+    return usageError(FXLocalizedString::format("unknown command: %@ (see cambio-cli --help)", name));
 }
 
 FXInputManager &FXCommandLineTool::enterAmount(double amount, const QString &currency)
@@ -250,7 +279,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::failureOf(const FXResult &result)
 
 FXCommandLineTool::Outcome FXCommandLineTool::unknownCurrency(const QString &text)
 {
-    return usageError(QStringLiteral("unknown currency: %1").arg(text));
+    return usageError(FXLocalizedString::format("unknown currency: %@", text));
 }
 
 std::optional<double> FXCommandLineTool::amount(const QString &text) const
@@ -260,7 +289,7 @@ std::optional<double> FXCommandLineTool::amount(const QString &text) const
 
 FXCommandLineTool::Outcome FXCommandLineTool::notAnAmount(const QString &text)
 {
-    return usageError(QStringLiteral("not an amount: %1").arg(text));
+    return usageError(FXLocalizedString::format("not an amount: %@", text));
 }
 
 void FXCommandLineTool::printLine(const QString &line)
@@ -272,8 +301,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::convert(const ParsedArguments &arg
 {
     const QStringList &words = arguments.positionals;
     if (words.size() < 2)
-        return usageError(QStringLiteral("convert needs an amount and a currency: "
-                                         "convert AMOUNT FROM [TO...]"));
+        return usageError(FXLocalizedString::format("convert needs an amount and a currency: %@",
+                                                   QStringLiteral("convert AMOUNT FROM [TO...]")));
     const auto value = amount(words[0]);
     if (!value)
         return notAnAmount(words[0]);
@@ -313,7 +342,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::query(const ParsedArguments &argum
 {
     const QString text = arguments.positionals.join(u' ');
     if (text.trimmed().isEmpty())
-        return usageError(QStringLiteral("query needs a text: query TEXT..."));
+        return usageError(FXLocalizedString::format("query needs a text: %@",
+                                                   QStringLiteral("query TEXT...")));
     const FXNumberFormatter &numbers = m_formatter;
     const FXCurrencySignResolver signs(m_currencies);
     const FXCurrencyNameIndex names(m_currencies);
@@ -322,7 +352,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::query(const ParsedArguments &argum
     const QList<FXConversionResult> results =
         FXConversionResults(m_currencies, numbers, reader, flags).resultsForText(text);
     if (results.isEmpty())
-        return usageError(QStringLiteral("not a conversion: ") + text);
+        return usageError(FXLocalizedString::format("not a conversion: %@", text));
     for (const FXConversionResult &result : results)
         printLine(result.title);
     return {};
@@ -333,11 +363,11 @@ FXCommandLineTool::Outcome FXCommandLineTool::unconvertible(double amount, const
 {
     for (const QString &currency : QStringList{from} + targets) {
         if (!m_currencies.hasRate(currency))
-            return failure(QStringLiteral("no usable rate for %1 in the rates in force").arg(currency));
+            return failure(FXLocalizedString::format("no usable rate for %@ in the rates in force", currency));
     }
     for (const QString &target : targets) {
         if (!FXNumberFormatter::isWritableAmount(m_currencies.convertedAmount(amount, from, target)))
-            return usageError(QStringLiteral("amount too large to convert into %1").arg(target));
+            return usageError(FXLocalizedString::format("amount too large to convert into %@", target));
     }
     return {};
 }
@@ -346,7 +376,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::summary(const ParsedArguments &arg
 {
     const QStringList &words = arguments.positionals;
     if (words.isEmpty() || words.size() > 2)
-        return usageError(QStringLiteral("summary needs an amount: summary AMOUNT [FROM]"));
+        return usageError(FXLocalizedString::format("summary needs an amount: %@",
+                                                   QStringLiteral("summary AMOUNT [FROM]")));
     const auto value = amount(words[0]);
     if (!value)
         return notAnAmount(words[0]);
@@ -358,8 +389,9 @@ FXCommandLineTool::Outcome FXCommandLineTool::summary(const ParsedArguments &arg
     } else {
         from = m_currencies.defaultCurrency();
         if (!from)
-            return failure(QStringLiteral("no main currency is in force; "
-                                          "give FROM or fix one with: cambio-cli main CODE"));
+            return failure(FXLocalizedString::format("no main currency is in force; give FROM or fix "
+                                                    "one with: %@",
+                                                    QStringLiteral("cambio-cli main CODE")));
     }
 
     if (Outcome refused = unconvertible(*value, *from, m_currencies.userPreferredCurrenciesIncludingMain());
@@ -373,8 +405,9 @@ FXCommandLineTool::Outcome FXCommandLineTool::summary(const ParsedArguments &arg
 FXCommandLineTool::Outcome FXCommandLineTool::currencies(const ParsedArguments &arguments)
 {
     if (!arguments.positionals.isEmpty())
-        return usageError(QStringLiteral("currencies takes no currency: "
-                                         "currencies [--available] [--filter TEXT]"));
+        return usageError(FXLocalizedString::format("currencies takes no currency: %@",
+                                                   QStringLiteral("currencies [--available] "
+                                                                  "[--filter TEXT]")));
     QStringList codes = arguments.flags.contains(Available) ? m_currencies.availableAuxCurrencies()
                                                             : m_currencies.allCurrencies();
     if (arguments.values.contains(Filter))
@@ -413,8 +446,9 @@ FXCommandLineTool::Outcome FXCommandLineTool::changeVisible(const QStringList &w
     } else if (action == u"reset" && words.size() == 1) {
         result = m_settings.restoreDefaults();
     } else {
-        return usageError(QStringLiteral("visible takes add CODE, remove CODE, "
-                                         "move CODE TARGET or reset"));
+        return usageError(FXLocalizedString::format("visible takes one of: %@",
+                                                   QStringLiteral("add CODE | remove CODE | "
+                                                                  "move CODE TARGET | reset")));
     }
     return failureOf(result);
 }
@@ -424,8 +458,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::mainCurrency(const ParsedArguments
     const QStringList &words = arguments.positionals;
     const bool automatic = arguments.flags.contains(Auto);
     if (words.size() > 1 || (automatic && !words.isEmpty()))
-        return usageError(QStringLiteral("main takes one currency or --auto: "
-                                         "main [CODE | --auto]"));
+        return usageError(FXLocalizedString::format("main takes one currency or --auto: %@",
+                                                   QStringLiteral("main [CODE | --auto]")));
     if (automatic || !words.isEmpty()) {
         const auto code = automatic ? std::nullopt : knownCurrency(words[0]);
         if (!automatic && !code)
@@ -441,7 +475,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::mainCurrency(const ParsedArguments
 FXCommandLineTool::Outcome FXCommandLineTool::update(const ParsedArguments &arguments)
 {
     if (!arguments.positionals.isEmpty())
-        return usageError(QStringLiteral("update takes no arguments"));
+        return usageError(FXLocalizedString::text("update takes no arguments"));
 
     // The refresh answers from the event loop.
     FXRefreshOutcome outcome;
@@ -453,7 +487,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::update(const ParsedArguments &argu
     loop.exec();
 
     if (!outcome.replaced || !outcome.failure.isEmpty())
-        return failure(outcome.failure.isEmpty() ? QStringLiteral("the rates were not updated")
+        return failure(outcome.failure.isEmpty() ? FXLocalizedString::text("the rates were not updated")
                                                  : outcome.failure);
     printLine(FXLocalizedString::format("Updated %@", m_currencies.humanReadableUpdateDate()));
     return {};
@@ -463,8 +497,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::rates(const ParsedArguments &argum
 {
     const auto document = m_currencies.currencyRates();
     if (!document)
-        return failure(QStringLiteral("no rates: neither the rates file nor the program's own "
-                                      "copy can be read"));
+        return failure(FXLocalizedString::text("no rates: neither the rates file nor the program's "
+                                               "own copy can be read"));
     QStringList codes;
     for (const QString &word : arguments.positionals) {
         const auto code = knownCurrency(word);
@@ -493,10 +527,12 @@ FXCommandLineTool::Outcome FXCommandLineTool::rates(const ParsedArguments &argum
             continue;
         m_err << QStringLiteral("cambio-cli: ")
               << (document->contains(code)
-                      ? QStringLiteral("the rates file's entry for %1 is unusable; "
-                                       "the program's own rates are shown")
-                      : QStringLiteral("the rates file's entry for %1 is unusable and left out"))
-                     .arg(printable(code))
+                      ? FXLocalizedString::format("the rates file's entry for %@ is unusable; "
+                                                  "the program's own rates are shown",
+                                                  printable(code))
+                      : FXLocalizedString::format("the rates file's entry for %@ is unusable and "
+                                                  "left out",
+                                                  printable(code)))
               << '\n';
     }
     return {};

@@ -216,11 +216,11 @@ QString FXCurrencyManager::staleRatesWarning() const
     const QDateTime now = m_now();
     if (shown.secsTo(now) <= m_settings.ratesStaleAge().count())
         return {};
-    QString warning = FXLocalizedString::format("Rates are %@ old",
-                                                FXRatesAge(m_locale).duration(shown, now));
+    // Whole sentences, which each language punctuates in its own way.
+    const QString age = FXRatesAge(m_locale).duration(shown, now);
     if (!m_lastRefreshFailure.isEmpty())
-        warning += QStringLiteral(": ") + m_lastRefreshFailure;
-    else if (lastUpdateDate())
-        warning += QStringLiteral(": ") + FXLocalizedString::text("the rates server has no newer rates");
-    return warning;
+        return FXLocalizedString::text("Rates are %1 old: %2").arg(age, m_lastRefreshFailure);
+    if (lastUpdateDate())
+        return FXLocalizedString::format("Rates are %@ old: the rates server has no newer rates", age);
+    return FXLocalizedString::format("Rates are %@ old", age);
 }

@@ -1,6 +1,7 @@
 #include "FXLocale.h"
 
 #include "FXICUString.h"
+#include "FXLocalizedString.h"
 #include "FXNotificationCenter.h"
 
 #include <QtGlobal>
@@ -87,15 +88,15 @@ QString unhonouredKeyword(const icu::Locale &locale)
             const std::unique_ptr<icu::NumberingSystem> numbers(
                 icu::NumberingSystem::createInstanceByName(value.c_str(), valueStatus));
             if (U_FAILURE(valueStatus) || !numbers || numbers->isAlgorithmic() || numbers->getRadix() != 10)
-                return QStringLiteral("no decimal numbering system: %1").arg(setting);
+                return FXLocalizedString::format("no decimal numbering system: %@", setting);
         } else if (qstrcmp(keyword, "currency") == 0) {
             const QString code = QString::fromStdString(value).toUpper();
             if (code.size() != 3
                 || !ucurr_isAvailable(FXICUString::utf16(code), -U_DATE_MAX, U_DATE_MAX, &valueStatus))
-                return QStringLiteral("unknown currency: %1").arg(setting);
+                return FXLocalizedString::format("unknown currency: %@", setting);
         } else {
-            return QStringLiteral("locale keyword not supported: %1 (numbers and currency are)")
-                .arg(setting);
+            return FXLocalizedString::format(
+                "locale keyword not supported: %@ (numbers and currency are)", setting);
         }
     }
     return {};
@@ -156,9 +157,11 @@ QString FXLocale::icuIdentifier(const QString &name)
 FXResult FXLocale::checkLocaleName(const QString &name)
 {
     if (name.trimmed().isEmpty())
-        return FXResult::failed(QStringLiteral("no locale given"));
+        return FXResult::failed(FXLocalizedString::text("no locale given"));
     const icu::Locale wanted(icuIdentifier(name).toUtf8().constData());
-    const auto unknown = [&] { return FXResult::failed(QStringLiteral("unknown locale: %1").arg(name)); };
+    const auto unknown = [&] {
+        return FXResult::failed(FXLocalizedString::format("unknown locale: %@", name));
+    };
     if (wanted.isBogus() || qstrlen(wanted.getLanguage()) == 0)
         return unknown();
     int32_t count = 0;

@@ -1,6 +1,9 @@
 #include "FXServerOptions.h"
 
+#include "FXHelpText.h"
+#include "FXLocalizedString.h"
 #include "FXPaths.h"
+#include "FXRatesHttpServer.h"
 #include "FXStateFile.h"
 
 #include <QCommandLineParser>
@@ -9,6 +12,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -16,30 +20,49 @@ namespace {
 using Result = FXServerCommandLine::Result;
 using Action = FXServerCommandLine::Action;
 
-struct Setting {
-    const char *name;
-    const char *valueName;
-    const char *description;
-};
-
 // Every option but --once can also be written in the configuration file.
-const Setting settings[] = {
-    {"listen", "ADDRESS:PORT", "where to listen (default 127.0.0.1:8642; [::1]:8642 for IPv6)"},
-    {"ecb-url", "URL", "the central bank's daily reference rates (XML); \"\" turns them off"},
-    {"api-url", "URL", "the currency API's dollar table (JSON); repeat for fallbacks; \"\" turns it off"},
-    {"base", "FILE", "the table for currencies no live source has: a rates document or a JSON "
-                     "answer (default: the converter's own seed)"},
-    {"state-dir", "DIR", "where the last good table is kept (default $XDG_STATE_HOME/cambio-ratesd)"},
-    {"max-age", "SECONDS", "how old the newest rates may be for the table to count as current "
-                           "(default 604800, a week; at most 315360000, ten years)"},
-    {"idle-exit", "SECONDS", "exit after that long without a request, for socket activation "
-                             "(default 0: never; at most 2147483, about 24 days)"},
-};
+constexpr const char *settingNames[] = {"listen", "ecb-url", "api-url", "base", "state-dir",
+                                        "max-age", "idle-exit"};
 
 // Beyond ten years no table is current in any useful sense.
 constexpr qint64 largestMaximumAge = 10 * 365 * 86400;
 // The idle timer counts in milliseconds in an int.
 constexpr qint64 largestIdleExit = std::numeric_limits<int>::max() / 1000;
+
+// The settings as the help shows them, in the user's language.
+QList<QCommandLineOption> settingOptions()
+{
+    const auto option = [](const char *name, const char *valueName, const QString &description) {
+        return QCommandLineOption(QString::fromLatin1(name), description, QString::fromLatin1(valueName));
+    };
+    const QString off = QStringLiteral("\"\"");
+    return {
+        option("listen", "ADDRESS:PORT",
+               FXLocalizedString::text("where to listen (default %1; %2 for IPv6)")
+                   .arg(QStringLiteral("127.0.0.1:8642"), QStringLiteral("[::1]:8642"))),
+        option("ecb-url", "URL",
+               FXLocalizedString::format("the central bank's daily reference rates (XML); %@ turns "
+                                         "them off", off)),
+        option("api-url", "URL",
+               FXLocalizedString::format("the currency API's dollar table (JSON); repeat for "
+                                         "fallbacks; %@ turns it off", off)),
+        option("base", "FILE",
+               FXLocalizedString::text("the table for currencies no live source has: a rates "
+                                       "document or a JSON answer (default: the converter's own "
+                                       "seed)")),
+        option("state-dir", "DIR",
+               FXLocalizedString::format("where the last good table is kept (default %@)",
+                                         QStringLiteral("$XDG_STATE_HOME/cambio-ratesd"))),
+        option("max-age", "SECONDS",
+               FXLocalizedString::text("how old the newest rates may be for the table to count as "
+                                       "current (default %1; at most %2, ten years)")
+                   .arg(FXServiceSettings::defaultMaximumAge.count()).arg(largestMaximumAge)),
+        option("idle-exit", "SECONDS",
+               FXLocalizedString::format("exit after that long without a request, for socket "
+                                         "activation (default 0: never; at most %@, about 24 days)",
+                                         QString::number(largestIdleExit))),
+    };
+}
 
 Result usageError(const QString &text)
 {
@@ -65,10 +88,11 @@ std::optional<QHash<QString, QStringList>> readConfig(const QString &path, QStri
             continue;
         const qsizetype equals = line.indexOf(u'=');
         const QString name = line.left(equals).trimmed();
-        const auto known = std::find_if(std::begin(settings), std::end(settings),
-                                        [&](const Setting &setting) { return name == QLatin1StringView(setting.name); });
-        if (equals < 0 || known == std::end(settings)) {
-            error = QStringLiteral("%1:%2: not a setting: %3").arg(path).arg(lineNumber).arg(line);
+        const bool known = std::any_of(std::begin(settingNames), std::end(settingNames),
+                                       [&](const char *setting) { return name == QLatin1StringView(setting); });
+        if (equals < 0 || !known) {
+            error = QStringLiteral("%1:%2: ").arg(path).arg(lineNumber)
+                    + FXLocalizedString::format("not a setting: %@", line);
             return std::nullopt;
         }
         QString value = line.mid(equals + 1).trimmed();
@@ -106,7 +130,8 @@ std::optional<QList<QUrl>> parseUrls(const QString &option, const QStringList &v
             return QList<QUrl>();
         const QUrl url(value, QUrl::StrictMode);
         if (!url.isValid() || url.host().isEmpty() || (url.scheme() != u"http" && url.scheme() != u"https")) {
-            error = QStringLiteral("--%1 needs an http or https URL: %2").arg(option, value);
+            error = FXLocalizedString::text("%1 needs an http or https URL: %2")
+                        .arg(QStringLiteral("--") + option, value);
             return std::nullopt;
         }
         urls.append(url);
@@ -120,11 +145,36 @@ std::optional<qint64> parseSeconds(const QString &option, const QString &value, 
     bool ok = false;
     const qint64 seconds = value.toLongLong(&ok);
     if (!ok || seconds < smallest || seconds > largest) {
-        error = QStringLiteral("--%1 needs a whole number of seconds from %2 to %3: %4")
-                    .arg(option).arg(smallest).arg(largest).arg(value);
+        error = FXLocalizedString::text("%1 needs a whole number of seconds from %2 to %3: %4")
+                    .arg(QStringLiteral("--") + option, QString::number(smallest),
+                         QString::number(largest), value);
         return std::nullopt;
     }
     return seconds;
+}
+
+// The help, laid out for a terminal in the user's language.
+QString helpText(const QList<QCommandLineOption> &options, const QString &configPath)
+{
+    FXHelpText help(25);
+    help.addParagraph(FXLocalizedString::format("Usage: %@", QStringLiteral("cambio-ratesd [OPTION]...")));
+    help.addParagraph(FXLocalizedString::text("Serves exchange rates to Cambio at %1, gathered from the "
+                                              "European Central Bank and the community currency API, "
+                                              "and each source's state at %2.")
+                          .arg(FXRatesHttpServer::updatePath(), QStringLiteral("/healthz")));
+    help.addBlankLine();
+    help.addParagraph(FXLocalizedString::format("Every option but --once may also be set in %@, one "
+                                                "“name = value” line each; the command line wins.",
+                                                configPath));
+    help.addBlankLine();
+    help.addHeading(FXLocalizedString::text("Options:"));
+    for (const QCommandLineOption &option : options) {
+        const QString value = option.valueName();
+        help.addEntry(QStringLiteral("--") + option.names().constFirst()
+                          + (value.isEmpty() ? QString() : u' ' + value),
+                      option.description());
+    }
+    return help.text();
 }
 
 }
@@ -147,40 +197,35 @@ QStringList FXServerCommandLine::defaultApiUrls()
 
 FXServerCommandLine::Result FXServerCommandLine::parse(const QStringList &arguments, const QString &configPath)
 {
+    QList<QCommandLineOption> commandLine = settingOptions();
+    commandLine.append(QCommandLineOption(QStringLiteral("once"),
+                                          FXLocalizedString::text("fetch once, write the table to FILE "
+                                                                  "as JSON and exit; exit status 1 "
+                                                                  "when no live source answered"),
+                                          QStringLiteral("FILE")));
+    const QCommandLineOption help(QStringLiteral("help"), FXLocalizedString::text("show this help and exit"));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     FXLocalizedString::text("show the version and exit"));
+    commandLine += {help, version};
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Serves exchange rates to Cambio at /lab/lumenfold/update.php, gathered from the "
-                       "European Central Bank and the community currency API, and each source's state "
-                       "at /healthz.\n\nEvery option but --once may also be set in %1, one "
-                       "\"name = value\" line each; the command line wins.").arg(configPath));
-    for (const Setting &setting : settings) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(setting.name), QString::fromUtf8(setting.description),
-                                            QString::fromLatin1(setting.valueName)));
-    }
-    parser.addOption(QCommandLineOption(QStringLiteral("once"),
-                                        QStringLiteral("fetch once, write the table to FILE as JSON and exit; "
-                                                       "exit status 1 when no live source answered"),
-                                        QStringLiteral("FILE")));
-    const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("show this help and exit"));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("show the version and exit"));
-    parser.addOption(help);
-    parser.addOption(version);
+    parser.addOptions(commandLine);
 
     if (!parser.parse(QStringList{QStringLiteral("cambio-ratesd")} + arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help))
-        return {Action::Help, {}, parser.helpText()};
+        return {Action::Help, {}, helpText(commandLine, configPath)};
     if (parser.isSet(version))
         return {Action::Version, {}, QStringLiteral("cambio-ratesd " CAMBIO_VERSION)};
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument: ") + parser.positionalArguments().constFirst());
+        return usageError(FXLocalizedString::format("unexpected argument: %@",
+                                                    parser.positionalArguments().constFirst()));
 
     QString error;
     auto values = readConfig(configPath, error);
     if (!values)
         return usageError(error);
-    for (const Setting &setting : settings) {
-        const QString name = QString::fromLatin1(setting.name);
+    for (const char *setting : settingNames) {
+        const QString name = QString::fromLatin1(setting);
         if (parser.isSet(name))
             values->insert(name, parser.values(name));
     }
@@ -194,7 +239,9 @@ FXServerCommandLine::Result FXServerCommandLine::parse(const QStringList &argume
     if (has("listen")) {
         const auto listen = parseListen(last("listen"));
         if (!listen)
-            return usageError(QStringLiteral("--listen needs ADDRESS:PORT, like 127.0.0.1:8642: ") + last("listen"));
+            return usageError(FXLocalizedString::text("%1 needs %2, like %3: %4")
+                                  .arg(QStringLiteral("--listen"), QStringLiteral("ADDRESS:PORT"),
+                                       QStringLiteral("127.0.0.1:8642"), last("listen")));
         std::tie(options.address, options.port) = *listen;
         options.listenGiven = true;
     }
@@ -208,7 +255,7 @@ FXServerCommandLine::Result FXServerCommandLine::parse(const QStringList &argume
     options.apiUrls = *api;
     if (has("base")) {
         if (last("base").isEmpty())
-            return usageError(QStringLiteral("--base needs a file"));
+            return usageError(FXLocalizedString::format("%@ needs a file", QStringLiteral("--base")));
         options.baseFile = QDir::current().absoluteFilePath(last("base"));
     }
     options.stateDirectory = has("state-dir") && !last("state-dir").isEmpty()
@@ -229,7 +276,7 @@ FXServerCommandLine::Result FXServerCommandLine::parse(const QStringList &argume
     if (parser.isSet(QStringLiteral("once"))) {
         const QString file = parser.value(QStringLiteral("once"));
         if (file.isEmpty())
-            return usageError(QStringLiteral("--once needs a file"));
+            return usageError(FXLocalizedString::format("%@ needs a file", QStringLiteral("--once")));
         options.onceFile = QDir::current().absoluteFilePath(file);
     }
     return {Action::Run, options, {}};

@@ -1,5 +1,6 @@
 #include "FXAtomicFile.h"
 #include "FXClock.h"
+#include "FXLocalizedString.h"
 #include "FXRatesHttpServer.h"
 #include "FXRatesService.h"
 #include "FXServerOptions.h"
@@ -117,7 +118,8 @@ int main(int argc, char **argv)
         print(stdout, parsed.text.trimmed());
         return 0;
     case FXServerCommandLine::Action::UsageError:
-        print(stderr, QStringLiteral("cambio-ratesd: ") + parsed.text + QStringLiteral(" (see cambio-ratesd --help)"));
+        print(stderr, QStringLiteral("cambio-ratesd: ")
+                         + FXLocalizedString::format("%@ (see cambio-ratesd --help)", parsed.text));
         return 2;
     case FXServerCommandLine::Action::Run:
         break;

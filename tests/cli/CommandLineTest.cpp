@@ -1,3 +1,4 @@
+#include "FXHelpText.h"
 #include "FXPaths.h"
 #include "FXPropertyList.h"
 #include "FXUserDefaults.h"
@@ -40,11 +41,24 @@ protected:
         return finish(process, arguments);
     }
 
+    // Run with the language variables as `language` sets them ("LANGUAGE=fr LANG=en_US.UTF-8"),
+    // the others unset.
+    Result runSpeaking(const char *language, const char *arguments)
+    {
+        QProcess process;
+        start(process, arguments, LoopbackHttpServer::refusingUrl(), QString::fromUtf8(language));
+        return finish(process, arguments);
+    }
+
     void start(QProcess &process, const char *arguments,
-               const QUrl &ratesServer = LoopbackHttpServer::refusingUrl())
+               const QUrl &ratesServer = LoopbackHttpServer::refusingUrl(),
+               const QString &language = QStringLiteral("LC_ALL=en_US.UTF-8"))
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANG"})
+            environment.remove(QString::fromLatin1(variable));
+        for (const QString &setting : language.split(u' ', Qt::SkipEmptyParts))
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
         environment.insert(QStringLiteral("CAMBIO_RATES_URL"), ratesServer.toString());
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(CAMBIO_CLI_PATH),
@@ -156,6 +170,68 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert --bogus 100 USD", "", 2, "unknown option: --bogus"},
     Command{"currencies --filter", "", 2, "--filter needs a value"},
     Command{"main --auto=yes", "", 2, "--auto takes no value"}), ReadableName());
+
+struct Speaking {
+    const char *environment;   // the language variables
+    const char *updated;       // how the age of the rates begins on stderr
+    const char *refused;       // why "convert 100" is refused
+};
+
+std::ostream &operator<<(std::ostream &stream, const Speaking &speaking)
+{
+    return stream << speaking.environment;
+}
+
+class Languages : public CommandLine, public ::testing::WithParamInterface<Speaking> {};
+
+// Messages come in the language gettext would choose; what scripts read never changes.
+TEST_P(Languages, TranslateTheMessagesButNeverTheDataLines)
+{
+    plantRates();
+    group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
+    const Speaking &speaking = GetParam();
+    const Result rates = runSpeaking(speaking.environment, "rates xqq chf");
+    EXPECT_EQ(rates.out, QStringLiteral("2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n"));
+    EXPECT_TRUE(rates.err.startsWith(QStringLiteral("cambio-cli: ") + QString::fromUtf8(speaking.updated)))
+        << qPrintable(rates.err);
+    const Result refused = runSpeaking(speaking.environment, "convert 100");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, QStringLiteral("cambio-cli: ") + QString::fromUtf8(speaking.refused) + u'\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, Languages, ::testing::Values(
+    Speaking{"LANG=fr_FR.UTF-8", "Mise à jour\u00a0: 02/01/2026",
+             "convert nécessite un montant et une devise\u00a0: convert AMOUNT FROM [TO...]"},
+    // The language of messages is not the number format's.
+    Speaking{"LANGUAGE=fr LANG=en_US.UTF-8", "Mise à jour\u00a0: 1/2/26",
+             "convert nécessite un montant et une devise\u00a0: convert AMOUNT FROM [TO...]"},
+    Speaking{"LANGUAGE=xx:de:fr LC_ALL=ja_JP.UTF-8", "Aktualisiert",
+             "convert braucht einen Betrag und eine Währung: convert AMOUNT FROM [TO...]"},
+    Speaking{"LC_MESSAGES=ar_EG.UTF-8 LANG=ar_EG.UTF-8", "حُدِّثت: ",
+             "يحتاج convert إلى مبلغ وعملة: convert AMOUNT FROM [TO...]"},
+    Speaking{"LC_ALL=ja_JP.UTF-8 LANG=de_DE.UTF-8", "更新日時: 2026/01/02",
+             "convert には金額と通貨が必要です: convert AMOUNT FROM [TO...]"},
+    Speaking{"LANGUAGE=ja LC_ALL=C", "Updated 1/2/26",   // the C locale's own texts
+             "convert needs an amount and a currency: convert AMOUNT FROM [TO...]"}),
+    ReadableName());
+
+// Every language's help fits a terminal of 80 columns, and is that language's.
+TEST_F(CommandLine, HelpFitsATerminalInEveryLanguage)
+{
+    const QString english = runSpeaking("LC_ALL=C", "--help").out;
+    const QStringList catalogues = QDir(QStringLiteral(CAMBIO_TRANSLATIONS_DIR))
+                                       .entryList({QStringLiteral("cambio_*.ts")});
+    ASSERT_GT(catalogues.size(), 10);
+    for (const QString &catalogue : catalogues) {
+        const QString language = catalogue.mid(7).chopped(3);
+        const QByteArray environment = "LANGUAGE=" + language.toLatin1() + " LANG=en_US.UTF-8";
+        const Result help = runSpeaking(environment.constData(), "--help");
+        EXPECT_EQ(help.status, 0) << qPrintable(language);
+        EXPECT_EQ(help.out == english, language == u"en") << qPrintable(language);
+        for (const QString &line : help.out.split(u'\n'))
+            EXPECT_LE(FXHelpText::columns(line), FXHelpText::Width) << qPrintable(language) << ": " << qPrintable(line);
+    }
+}
 
 // The window's own last input lives in the standard domain, which no command may write.
 TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)

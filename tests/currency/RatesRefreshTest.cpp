@@ -1,10 +1,14 @@
 #include "CurrencyCore.h"
+#include "FXTranslations.h"
 #include "LoopbackHttpServer.h"
 #include "ReadableName.h"
+#include "ScopedEnvironment.h"
 
 #include <QJsonDocument>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QThread>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -307,4 +311,21 @@ TEST_F(RatesRefresh, TheDateShowsATimeUpToHalfADayAndADateAfter)
     EXPECT_FALSE(shownAt(12 * 60 * 60).contains(u'/'));
     EXPECT_TRUE(shownAt(12 * 60 * 60 + 1).contains(u'/'));
     EXPECT_FALSE(shownAt(-3600).contains(u'/'));   // a clock behind the stored date
+}
+
+// The warning is one sentence of the user's language, which sets its own punctuation: French a
+// no-break space before the colon.
+TEST_F(RatesRefresh, TheWarningAboutOldRatesIsASentenceOfTheUsersLanguage)
+{
+    const ScopedEnvironment messages("LC_ALL", QByteArray("fr_FR.UTF-8"));
+    FXTranslations::install(*qApp);
+    const auto uninstall = qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator *>()); });
+    locale.setIdentifier(QStringLiteral("fr_FR"));
+    currencies.setClock([] { return StoredDate.addDays(8); });
+    server.setResponse({503, {}});
+    currencies.updateCurrencyRates();
+    ASSERT_TRUE(waitForAnnouncements(1));
+    EXPECT_TRUE(currencies.staleRatesWarning().startsWith(
+        u"Les taux ont 8\u00a0jours\u00a0: impossible d’actualiser les taux depuis http://127.0.0.1:"))
+        << qPrintable(currencies.staleRatesWarning());
 }

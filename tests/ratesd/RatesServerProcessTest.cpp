@@ -1,6 +1,7 @@
 #include "RatesServiceSupport.h"
 
 #include "FXBaseRates.h"
+#include "FXHelpText.h"
 #include "TemporaryHome.h"
 #include "TestData.h"
 
@@ -143,6 +144,41 @@ TEST_F(RatesServerProcess, RefusesAnAddressInUseOrABadOption)
     EXPECT_EQ(process.readAllStandardError().toStdString(),
               "cambio-ratesd: --max-age needs a whole number of seconds from 1 to 315360000: soon "
               "(see cambio-ratesd --help)\n");
+}
+
+// Its help and the mistakes of its command line in the user's language; the help fits a terminal
+// of 80 columns in every language.
+TEST_F(RatesServerProcess, SpeaksTheUsersLanguageOnItsCommandLine)
+{
+    QProcess process;
+    const auto run = [&](const QString &language, const QStringList &arguments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.insert(QStringLiteral("LANGUAGE"), language);
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(CAMBIO_RATESD_PATH), arguments);
+        return finish(process);
+    };
+    const QStringList help{QStringLiteral("--help")};
+    ASSERT_EQ(run(QStringLiteral("en"), help), 0);
+    const QByteArray english = process.readAllStandardOutput();
+    const QStringList catalogues = QDir(QStringLiteral(CAMBIO_TRANSLATIONS_DIR))
+                                       .entryList({QStringLiteral("cambio_*.ts")});
+    ASSERT_GT(catalogues.size(), 10);
+    for (const QString &catalogue : catalogues) {
+        const QString language = catalogue.mid(7).chopped(3);
+        EXPECT_EQ(run(language, help), 0) << qPrintable(language);
+        const QByteArray shown = process.readAllStandardOutput();
+        EXPECT_EQ(shown == english, language == u"en") << qPrintable(language);
+        for (const QString &line : QString::fromUtf8(shown).split(u'\n'))
+            EXPECT_LE(FXHelpText::columns(line), FXHelpText::Width) << qPrintable(language) << ": " << qPrintable(line);
+    }
+
+    EXPECT_EQ(run(QStringLiteral("de"), {QStringLiteral("--max-age"), QStringLiteral("soon")}), 2);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).toStdString(),
+              "cambio-ratesd: --max-age braucht eine ganze Zahl von Sekunden zwischen 1 und "
+              "315360000: soon (siehe cambio-ratesd --help)\n");
 }
 
 // A write that fails midway, here past the file size limit as it would on a full disk, leaves the
