@@ -2,10 +2,14 @@
 
 #include "FXICUString.h"
 
+#include <QHash>
+#include <QList>
+
 #include <unicode/brkiter.h>
 #include <unicode/uchar.h>
 #include <unicode/uscript.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -33,13 +37,37 @@ bool breaksBeside(QChar character)
            && uscript_getScript(character.unicode(), &status) != USCRIPT_HANGUL;
 }
 
+// For each position of `text`, whether it lies inside a quotation, from its opening mark (as the
+// languages open them: “ „ « ‘ 「 『) to the mark that closes it.
+QList<bool> quotedPositions(const QString &text)
+{
+    static const QHash<QChar, QString> closers{
+        {u'“', QStringLiteral("”")}, {u'„', QStringLiteral("“”")}, {u'«', QStringLiteral("»")},
+        {u'‘', QStringLiteral("’")}, {u'「', QStringLiteral("」")}, {u'『', QStringLiteral("』")}};
+    QList<bool> quoted(text.size() + 1, false);
+    qsizetype opening = -1;
+    QString closing;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (opening < 0 && closers.contains(text[i])) {
+            opening = i;
+            closing = closers.value(text[i]);
+        } else if (opening >= 0 && closing.contains(text[i])) {
+            std::fill(quoted.begin() + opening + 1, quoted.begin() + i + 1, true);
+            opening = -1;
+        }
+    }
+    return quoted;
+}
+
 // Where ICU's line breaking lets a line break and the terminal's reader would too: after a space
-// or beside a Chinese or Japanese letter. A path or a hyphenated word stays whole, as it has to
-// be copied whole.
-bool breaksAt(const QString &text, qsizetype position)
+// or beside a Chinese or Japanese letter, outside quotations. A path, a hyphenated word or a
+// quoted example stays whole, as it is read and copied whole.
+bool breaksAt(const QString &text, const QList<bool> &quoted, qsizetype position)
 {
     if (position >= text.size())
         return true;
+    if (quoted[position])
+        return false;
     const QChar before = text.at(position - 1);
     return before.isSpace() || breaksBeside(before) || breaksBeside(text.at(position));
 }
@@ -56,10 +84,11 @@ void wrapParagraph(const QString &paragraph, int width, QStringList &lines)
     }
     const icu::UnicodeString text = FXICUString::view(paragraph);
     breaks->setText(text);
+    const QList<bool> quoted = quotedPositions(paragraph);
     QString line;
     int32_t start = breaks->first();
     for (int32_t end = breaks->next(); end != icu::BreakIterator::DONE; end = breaks->next()) {
-        if (!breaksAt(paragraph, end))
+        if (!breaksAt(paragraph, quoted, end))
             continue;
         const QString piece = paragraph.mid(start, end - start);
         if (!line.isEmpty() && FXHelpText::columns(QString(line + piece).trimmed()) > width) {

@@ -16,7 +16,7 @@ TEST(HelpText, CountsTheColumnsATerminalGivesEachLetter)
         EXPECT_EQ(FXHelpText::columns(QString::fromUtf8(c.text)), c.columns) << c.text;
 }
 
-TEST(HelpText, WrapsWhereTheLanguageBreaksAndKeepsPathsWhole)
+TEST(HelpText, WrapsWhereTheLanguageBreaksAndKeepsPathsAndQuotationsWhole)
 {
     const struct { const char *text; int width; const char *lines; } cases[] = {
         {"the currencies the converter shows", 16, "the currencies|the converter|shows"},
@@ -26,6 +26,8 @@ TEST(HelpText, WrapsWhereTheLanguageBreaksAndKeepsPathsWhole)
         {"金額は現在のロケールで読み書きします。", 12, "金額は現在の|ロケールで読|み書きしま|す。"},
         {"통화 코드는 대소문자를 가리지 않습니다", 14, "통화 코드는|대소문자를|가리지|않습니다"},
         {"有効 (例: de_DE、ar_EG@numbers=latn)", 20, "有効 (例: de_DE、|ar_EG@numbers=latn)"},
+        {"etwa „5 usd + 2 gbp in eur“ oder „1 usd“", 16, "etwa|„5 usd + 2 gbp in eur“|oder „1 usd“"},
+        {"例:「100 usd in eur」です", 10, "例:|「100 usd in eur」|です"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(FXHelpText::wrapped(QString::fromUtf8(c.text), c.width).join(u'|'),
