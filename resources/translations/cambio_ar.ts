@@ -104,8 +104,8 @@
         <translation>تعذّر تغيير العملة الرئيسية.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>يتعذّر تحديث أسعار الصرف من %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>يتعذّر تحديث أسعار الصرف من %1: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

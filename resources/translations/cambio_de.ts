@@ -105,8 +105,8 @@
         <translation>Die Hauptwährung konnte nicht geändert werden.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>die Kurse von %@ können nicht aktualisiert werden</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>die Kurse von %1 können nicht aktualisiert werden: %2</translation>
     </message>
     <message>
         <source>Rates are %@ old</source>

@@ -104,8 +104,8 @@
         <translation>No se pudo cambiar la moneda principal.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>no se pueden actualizar los tipos de cambio desde %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>no se pueden actualizar los tipos de cambio desde %1: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

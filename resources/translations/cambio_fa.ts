@@ -104,8 +104,8 @@
         <translation>ارز اصلی تغییر داده نشد.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>به‌روزرسانی نرخ‌ها از %@ ممکن نیست</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>به‌روزرسانی نرخ‌ها از %1 ممکن نیست: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>La devise principale n’a pas pu être changée.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>impossible d’actualiser les taux depuis %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>impossible d’actualiser les taux depuis %1 : %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>לא ניתן היה להחליף את המטבע הראשי.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>לא ניתן לעדכן את השערים מ־%@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>לא ניתן לעדכן את השערים מ־%1:‏ %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>Impossibile cambiare la valuta principale.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>impossibile aggiornare i tassi da %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>impossibile aggiornare i tassi da %1: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>基準通貨を変更できませんでした。</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>%@ からレートを更新できません</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>%1 からレートを更新できません: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>기준 통화를 변경할 수 없습니다.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>%@에서 환율을 업데이트할 수 없음</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>%1에서 환율을 업데이트할 수 없음: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>De hoofdvaluta kon niet worden gewijzigd.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>kan de koersen niet bijwerken vanaf %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>kan de koersen niet bijwerken vanaf %1: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

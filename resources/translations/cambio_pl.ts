@@ -104,8 +104,8 @@
         <translation>Nie udało się zmienić waluty głównej.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>nie można zaktualizować kursów z %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>nie można zaktualizować kursów z %1: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>Não foi possível trocar a moeda principal.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>não é possível atualizar as cotações a partir de %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>não é possível atualizar as cotações a partir de %1: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

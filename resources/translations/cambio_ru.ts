@@ -104,8 +104,8 @@
         <translation>Не удалось сменить основную валюту.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>не удаётся обновить курсы с %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>не удаётся обновить курсы с %1: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>Ana para birimi değiştirilemedi.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>kurlar %@ adresinden güncellenemiyor</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>kurlar %1 adresinden güncellenemiyor: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

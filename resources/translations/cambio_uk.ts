@@ -104,8 +104,8 @@
         <translation>Не вдалося змінити основну валюту.</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>не вдається оновити курси з %@</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>не вдається оновити курси з %1: %2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

@@ -104,8 +104,8 @@
         <translation>无法更改主货币。</translation>
     </message>
     <message>
-        <source>cannot update the rates from %@</source>
-        <translation>无法从 %@ 更新汇率</translation>
+        <source>cannot update the rates from %1: %2</source>
+        <translation>无法从 %1 更新汇率：%2</translation>
     </message>
     <message>
         <source>the new rates could not be stored in %@</source>

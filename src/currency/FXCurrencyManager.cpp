@@ -159,8 +159,7 @@ void FXCurrencyManager::refreshRates(RefreshCompletion done)
     // Messages quote the address as it was written: QUrl makes one it cannot read empty.
     const QString address = m_ratesServer();
     const auto failure = [address](const QString &reason) -> QString {
-        return FXLocalizedString::format("cannot update the rates from %@", address)
-               + QStringLiteral(": ") + reason;
+        return FXLocalizedString::text("cannot update the rates from %1: %2").arg(address, reason);
     };
     const auto end = [this, done](const FXRefreshOutcome &outcome, int pause) {
         QTimer::singleShot(pause, &m_refreshes, [done, outcome] { done(outcome); });
