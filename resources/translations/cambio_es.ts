@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Usage: %@</source>
-        <translation>Uso: %@</translation>
+        <translation>Modo de empleo: %@</translation>
     </message>
     <message>
         <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
@@ -681,11 +681,11 @@
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation>muestra esta ayuda y sale</translation>
+        <translation>muestra esta ayuda y finaliza</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation>muestra la versión y sale</translation>
+        <translation>informa de la versión y finaliza</translation>
     </message>
     <message>
         <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>

@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Usage: %@</source>
-        <translation>使い方: %@</translation>
+        <translation>使用法: %@</translation>
     </message>
     <message>
         <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation>このヘルプを表示して終了する</translation>
+        <translation>この使い方を表示して終了する</translation>
     </message>
     <message>
         <source>show the version and exit</source>

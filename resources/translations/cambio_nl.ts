@@ -681,11 +681,11 @@
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation>deze hulptekst tonen en afsluiten</translation>
+        <translation>deze hulptekst tonen en stoppen</translation>
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation>de versie tonen en afsluiten</translation>
+        <translation>de programmaversie tonen en stoppen</translation>
     </message>
     <message>
         <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>

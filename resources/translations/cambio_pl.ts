@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Usage: %@</source>
-        <translation>Użycie: %@</translation>
+        <translation>Składnia: %@</translation>
     </message>
     <message>
         <source>Converts amounts with Cambio's rates and changes the currencies the converter shows. Amounts are read and written in the current locale; currency codes in any case.</source>

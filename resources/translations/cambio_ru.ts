@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>show the version and exit</source>
-        <translation>показать версию и выйти</translation>
+        <translation>показать информацию о версии и выйти</translation>
     </message>
     <message>
         <source>Exit status: 0 when done, 1 when the operation failed, 2 for a bad command line.</source>

@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>show this help and exit</source>
-        <translation>显示此帮助并退出</translation>
+        <translation>显示此帮助信息并退出</translation>
     </message>
     <message>
         <source>show the version and exit</source>
