@@ -310,7 +310,7 @@ std::optional<QString> FXConversionQueryReader::currencyForCode(const QString &w
     if (word.size() != 3)
         return std::nullopt;
     const QString code = word.toUpper();
-    if (!m_currencies.allCurrencies().contains(code))
+    if (!m_currencies.ratesTable().isKnownCurrency(code))
         return std::nullopt;
     return code;
 }

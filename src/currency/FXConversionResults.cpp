@@ -141,12 +141,12 @@ FXConversionResults::resultForIdentifier(const QString &identifier) const
         const QStringList parts = term.split(u' ');
         bool isNumber = false;
         const double amount = parts.size() == 2 ? parts[1].toDouble(&isNumber) : 0;
-        if (!isNumber || !std::isfinite(amount) || !m_currencies.allCurrencies().contains(parts[0]))
+        if (!isNumber || !std::isfinite(amount) || !m_currencies.ratesTable().isKnownCurrency(parts[0]))
             return std::nullopt;
         query.terms.append({amount, parts[0]});
     }
     const QString target = identifier.mid(arrow + 1);
-    if (!m_currencies.allCurrencies().contains(target))
+    if (!m_currencies.ratesTable().isKnownCurrency(target))
         return std::nullopt;
     return result(query, target);
 }

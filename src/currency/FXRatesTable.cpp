@@ -75,9 +75,12 @@ QStringList FXRatesTable::allCurrencies() const
     const auto document = currencyRates();
     if (!document)
         return {};
-    QStringList codes = document->codes();
 
     std::lock_guard lock(m_mutex);
+    // Sorting by the collator is most of what a search query costs: the order is kept for the
+    // document and the locale it was made for.
+    if (m_sorted.document == document && m_sorted.generation == m_locale.generation())
+        return m_sorted.codes;
     if (!m_collator || m_collatorGeneration != m_locale.generation()) {
         UErrorCode status = U_ZERO_ERROR;
         m_collator.reset(icu::Collator::createInstance(m_locale.icuLocale(), status));
@@ -95,7 +98,9 @@ QStringList FXRatesTable::allCurrencies() const
                                    FXICUString::utf16(b), int32_t(b.size()), status)
                == UCOL_LESS;
     };
+    QStringList codes = document->codes();
     std::sort(codes.begin(), codes.end(), compare);
+    m_sorted = {document, m_locale.generation(), codes};
     return codes;
 }
 

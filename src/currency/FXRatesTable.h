@@ -63,4 +63,12 @@ private:
     mutable bool m_servesSeed = false;   // the file could not serve at its last read
     mutable std::unique_ptr<icu::Collator> m_collator;
     mutable quint64 m_collatorGeneration = 0;
+    // The codes of a document in a locale's order; held with the document, so that a new document
+    // is never taken for the old one.
+    struct SortedCodes {
+        std::shared_ptr<const FXRatesDocument> document;
+        quint64 generation = 0;
+        QStringList codes;
+    };
+    mutable SortedCodes m_sorted;
 };
