@@ -4,6 +4,7 @@
 #include "FXLocalizedString.h"
 #include "FXNotificationCenter.h"
 
+#include <QHash>
 #include <QtGlobal>
 
 #include <unicode/dcfmtsym.h>
@@ -33,8 +34,8 @@ std::optional<QString> currencyOfLocale(const char *localeId)
     return code;
 }
 
-std::optional<QString> currencyName(const icu::Locale &locale, const QString &code,
-                                    UCurrNameStyle style)
+std::optional<QString> icuCurrencyName(const icu::Locale &locale, const QString &code,
+                                       UCurrNameStyle style)
 {
     if (code.size() != 3)
         return std::nullopt;
@@ -124,6 +125,29 @@ struct FXLocale::Data {
     {
         return FXICUString::toQString(symbols.getSymbol(which));
     }
+
+    // ICU opens the locale's currency data anew at every question, which costs more than a search
+    // query does: each answer is kept for as long as the locale is in force. Only answers for
+    // codes as ISO writes them (three capitals) are kept, so that the memory stays bounded
+    // whatever is asked.
+    std::optional<QString> currencyName(const QString &code, UCurrNameStyle style) const
+    {
+        const bool isCode = code.size() == 3 && std::all_of(code.cbegin(), code.cend(), [](QChar c) {
+            return c >= u'A' && c <= u'Z';
+        });
+        if (!isCode)
+            return icuCurrencyName(locale, code, style);
+        const QString key = code + QChar(u'0' + style);
+        std::lock_guard lock(namesMutex);
+        if (const auto known = names.constFind(key); known != names.cend())
+            return *known;
+        const auto name = icuCurrencyName(locale, code, style);
+        names.insert(key, name);
+        return name;
+    }
+
+    mutable std::mutex namesMutex;
+    mutable QHash<QString, std::optional<QString>> names;   // by code and style
 };
 
 FXLocale::FXLocale(const QString &identifier, FXNotificationCenter *center)
@@ -238,17 +262,17 @@ std::optional<QString> FXLocale::currencyCode() const
 
 std::optional<QString> FXLocale::displayNameForCurrency(const QString &code) const
 {
-    return currencyName(data()->locale, code, UCURR_LONG_NAME);
+    return data()->currencyName(code, UCURR_LONG_NAME);
 }
 
 std::optional<QString> FXLocale::symbolForCurrency(const QString &code) const
 {
-    return currencyName(data()->locale, code, UCURR_SYMBOL_NAME);
+    return data()->currencyName(code, UCURR_SYMBOL_NAME);
 }
 
 std::optional<QString> FXLocale::narrowSymbolForCurrency(const QString &code) const
 {
-    return currencyName(data()->locale, code, UCURR_NARROW_SYMBOL_NAME);
+    return data()->currencyName(code, UCURR_NARROW_SYMBOL_NAME);
 }
 
 std::optional<QString> FXLocale::currencyCodeForRegion(const QString &countryCode)
