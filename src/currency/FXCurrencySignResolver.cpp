@@ -3,15 +3,6 @@
 #include "FXCurrencyManager.h"
 #include "FXLocale.h"
 
-#include <QStringList>
-
-struct FXCurrencySignResolver::Candidates {
-    QStringList ownSign;     // whose full sign `sign` is, or whose code
-    QStringList shortSign;   // that write `sign` only as their short sign
-
-    bool isEmpty() const { return ownSign.isEmpty() && shortSign.isEmpty(); }
-};
-
 FXCurrencySignResolver::FXCurrencySignResolver(const FXCurrencyManager &currencies)
     : m_currencies(currencies)
 {
@@ -19,24 +10,38 @@ FXCurrencySignResolver::FXCurrencySignResolver(const FXCurrencyManager &currenci
 
 FXCurrencySignResolver::Candidates FXCurrencySignResolver::candidatesFor(const QString &sign) const
 {
-    Candidates candidates;
     if (sign.isEmpty())
-        return candidates;
+        return {};
+    reindexIfStale();
+    // A code names its currency whatever signs other currencies write.
+    if (const auto code = m_codes.constFind(sign.toCaseFolded()); code != m_codes.cend())
+        return {{*code}, {}};
+    return m_signs.value(sign);
+}
+
+void FXCurrencySignResolver::reindexIfStale() const
+{
     const FXLocale &locale = m_currencies.locale();
-    for (const QString &code : m_currencies.allCurrencies()) {
-        if (code.compare(sign, Qt::CaseInsensitive) == 0)
-            return {{code}, {}};
-        if (m_currencies.currencySignForCode(code) == sign)
-            candidates.ownSign.append(code);
-        else if (locale.narrowSymbolForCurrency(code) == sign)
-            candidates.shortSign.append(code);
+    const QStringList catalogue = m_currencies.allCurrencies();
+    if (m_generation == locale.generation() && m_catalogue == catalogue && !m_codes.isEmpty())
+        return;
+    m_signs.clear();
+    m_codes.clear();
+    for (const QString &code : catalogue) {
+        m_codes.insert(code.toCaseFolded(), code);
+        const QString sign = m_currencies.currencySignForCode(code);
+        m_signs[sign].ownSign.append(code);
+        if (const auto narrow = locale.narrowSymbolForCurrency(code); narrow && *narrow != sign)
+            m_signs[*narrow].shortSign.append(code);
     }
-    return candidates;
+    m_generation = locale.generation();
+    m_catalogue = catalogue;
 }
 
 bool FXCurrencySignResolver::isCurrencySign(const QString &sign) const
 {
-    return !candidatesFor(sign).isEmpty();
+    const Candidates candidates = candidatesFor(sign);
+    return !candidates.ownSign.isEmpty() || !candidates.shortSign.isEmpty();
 }
 
 std::optional<QString> FXCurrencySignResolver::currencyForSign(const QString &sign) const

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,8 +18,9 @@ class FXCurrencyManager;
 // it; else the main currency if it writes it; with several shown ones it names no single
 // currency; with none shown it is again the locale's own.
 //
-// Serves every reader of amounts written with a currency. It asks the catalogue at each call,
-// since the locale and the visible currencies change under it. Main thread only.
+// Serves every reader of amounts written with a currency. The signs and codes of the catalogue are
+// indexed at the first question and again whenever the locale or the catalogue changed; the main
+// and visible currencies are asked at each call, since they change under it. Main thread only.
 class FXCurrencySignResolver {
 public:
     explicit FXCurrencySignResolver(const FXCurrencyManager &currencies);
@@ -28,8 +31,16 @@ public:
     std::optional<QString> currencyForSign(const QString &sign) const;
 
 private:
-    struct Candidates;
+    struct Candidates {
+        QStringList ownSign;     // whose full sign `sign` is, or whose code
+        QStringList shortSign;   // that write `sign` only as their short sign
+    };
     Candidates candidatesFor(const QString &sign) const;
+    void reindexIfStale() const;
 
     const FXCurrencyManager &m_currencies;
+    mutable QHash<QString, Candidates> m_signs;   // by sign, each list in the catalogue's order
+    mutable QHash<QString, QString> m_codes;      // by case-folded code: the code
+    mutable quint64 m_generation = 0;             // of the locale the index was built for
+    mutable QStringList m_catalogue;              // the codes it was built for
 };

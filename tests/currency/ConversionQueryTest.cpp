@@ -248,6 +248,26 @@ TEST_F(QueryResults, NameTheSameAnswerByIdentifierAndTheFlagAsAFile)
         EXPECT_FALSE(results.resultForIdentifier(QString::fromLatin1(bogus))) << bogus;
 }
 
+// The provider reads queries for as long as it runs: the signs follow the locale and the rates in
+// force, whatever was asked before.
+TEST_F(QueryResults, ReadSignsByTheLocaleAndTheRatesInForce)
+{
+    show("en_US", "EUR GBP");
+    EXPECT_EQ(describe(reader.read(QStringLiteral("$5"))), QStringLiteral("5 USD > "));
+    EXPECT_EQ(describe(reader.read(QStringLiteral("CA$5"))), QStringLiteral("5 CAD > "));
+
+    show("en_CA", "EUR GBP");
+    EXPECT_EQ(describe(reader.read(QStringLiteral("$5"))), QStringLiteral("5 CAD > "));
+
+    table.setCurrencyRates(std::make_shared<const FXRatesDocument>(ratesDocument(
+        {{QStringLiteral("USD"), rate(1, 1)}, {QStringLiteral("EUR"), rate(0.8, 1.25)},
+         {QStringLiteral("GBP"), rate(0.5, 2)}})));
+    // Without the Canadian dollar no currency writes "$" in en_CA (the US dollar is "US$").
+    EXPECT_EQ(describe(reader.read(QStringLiteral("$5"))), QString());
+    EXPECT_EQ(describe(reader.read(QStringLiteral("5 cad"))), QString());
+    EXPECT_EQ(currencies.allCurrencies().join(u' '), QStringLiteral("EUR GBP USD"));
+}
+
 TEST_F(QueryResults, GiveTheWholeAmountInItsFirstCurrency)
 {
     show("en_US", Usual);
