@@ -6,6 +6,7 @@
 
 #include <unicode/region.h>
 #include <unicode/strenum.h>
+#include <unicode/ucurr.h>
 
 #include <memory>
 
@@ -36,12 +37,17 @@ const QHash<QString, QString> &firstCountryByCurrency()
 }
 
 // Whether the region that `currency`'s first two letters name pays in it: a country (USD: US) or a
-// union of countries with a currency of its own (EUR: EU). Asked of the region's locale, which is
-// quick; ICU's list of territories costs milliseconds and megabytes, and waits for a currency
-// that needs it.
+// union of countries with a currency of its own (EUR: EU). Asked of the region's locale by its
+// name alone, which is quick: a whole FXLocale would load the region's number symbols as well,
+// and ICU's list of territories costs milliseconds and megabytes, and waits for a currency that
+// needs it.
 bool regionOfCodePaysIn(const QString &currency)
 {
-    return FXLocale(QStringLiteral("und_") + currency.left(2)).currencyCode() == currency;
+    const QByteArray locale = "und_" + currency.left(2).toLatin1();
+    UErrorCode status = U_ZERO_ERROR;
+    UChar code[4] = {};
+    const int32_t length = ucurr_forLocale(locale.constData(), code, 4, &status);
+    return U_SUCCESS(status) && length == 3 && QStringView(code, length) == currency;
 }
 
 }
