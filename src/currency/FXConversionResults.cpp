@@ -141,7 +141,8 @@ FXConversionResults::resultForIdentifier(const QString &identifier) const
         const QStringList parts = term.split(u' ');
         bool isNumber = false;
         const double amount = parts.size() == 2 ? parts[1].toDouble(&isNumber) : 0;
-        if (!isNumber || !std::isfinite(amount) || !m_currencies.ratesTable().isKnownCurrency(parts[0]))
+        if (!isNumber || !std::isfinite(amount)
+            || !m_currencies.ratesTable().isKnownCurrency(parts[0]))
             return std::nullopt;
         query.terms.append({amount, parts[0]});
     }

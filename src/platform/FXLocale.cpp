@@ -132,9 +132,9 @@ struct FXLocale::Data {
     // whatever is asked.
     std::optional<QString> currencyName(const QString &code, UCurrNameStyle style) const
     {
-        const bool isCode = code.size() == 3 && std::all_of(code.cbegin(), code.cend(), [](QChar c) {
-            return c >= u'A' && c <= u'Z';
-        });
+        const bool isCode = code.size() == 3
+                            && std::all_of(code.cbegin(), code.cend(),
+                                           [](QChar c) { return c >= u'A' && c <= u'Z'; });
         if (!isCode)
             return icuCurrencyName(locale, code, style);
         const QString key = code + QChar(u'0' + style);
