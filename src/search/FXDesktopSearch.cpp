@@ -1,5 +1,7 @@
 #include "FXDesktopSearch.h"
 
+#include "FXInput.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -49,9 +51,14 @@ void FXDesktopSearch::openQuery(const QString &text)
 
 void FXDesktopSearch::showAmount(const QString &currency, double amount)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(WindowService, WindowPath, WindowInterface,
-                                                       QStringLiteral("ShowAmount"));
-    call << currency << m_plainNumbers.formattedStringForInput(amount);
+    // The window takes only what typing builds: a sum below zero ("5 usd - 10 gbp") or one with
+    // more integer digits than a row holds opens the window without it.
+    const bool typable = amount >= 0 && FXInput::fitsTyping(amount);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        WindowService, WindowPath, WindowInterface,
+        typable ? QStringLiteral("ShowAmount") : QStringLiteral("Activate"));
+    if (typable)
+        call << currency << m_plainNumbers.formattedStringForInput(amount);
     // Sent without waiting: starting the window may take longer than the shell waits for us.
     if (!m_bus.send(call))
         QTextStream(stderr) << "cambio-search-provider: cannot reach the window: "

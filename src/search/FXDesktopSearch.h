@@ -33,7 +33,8 @@ public:
     QList<FXConversionResult> resultsForText(const QString &text);
     std::optional<FXConversionResult> resultForIdentifier(const QString &identifier);
     // Opens the window (the bus starts it when none runs) with the result's amount typed into its
-    // source currency's row; a text that is no query opens nothing.
+    // source currency's row, or without it when typing could not build it (below zero, too many
+    // digits); a text that is no query opens nothing.
     void openResult(const QString &identifier);
     void openQuery(const QString &text);
     // Whether a clipboard manager that outlives this program is on the bus.

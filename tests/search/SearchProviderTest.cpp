@@ -32,9 +32,10 @@ class StandInWindow : public QObject {
     Q_CLASSINFO("D-Bus Interface", "io.github.cambio.Cambio")
 
 public:
-    QStringList shown;   // "CODE AMOUNT", one per call
+    QStringList shown;   // "CODE AMOUNT" for each amount shown, "" for each plain activation
 
 public slots:
+    void Activate() { shown.append(QString()); }
     void ShowAmount(const QString &currency, const QString &amount)
     {
         shown.append(currency + u' ' + amount);
@@ -278,10 +279,15 @@ TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceC
     call(RunnerPath, RunnerInterface, QStringLiteral("Run"),
          {match(QStringLiteral("0.125 chf")).front().identifier, QString()});
     call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {QStringLiteral("bogus"), QString()});
+    // What typing could not build opens the window without an amount.
+    for (const char *beyondTyping : {"5 usd - 10 gbp", "999999999999 usd + 1 usd"}) {
+        call(GnomePath, GnomeInterface, QStringLiteral("LaunchSearch"),
+             {QString::fromUtf8(beyondTyping).split(u' '), 0u});
+    }
 
     // The whole sum in the currency of its first amount, as the rows write it, in the C locale.
     const QStringList expected{QStringLiteral("USD 7.5"), QStringLiteral("EUR 30"),
-                               QStringLiteral("CHF 0.12")};
+                               QStringLiteral("CHF 0.12"), QString(), QString()};
     EXPECT_TRUE(runUntil([&] { return window.shown.size() >= expected.size(); }));
     EXPECT_EQ(window.shown, expected);
 }
