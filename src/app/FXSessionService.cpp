@@ -36,6 +36,13 @@ std::optional<double> plainAmount(const QString &text)
     return value;
 }
 
+// `text` as an error quotes it: whatever size the caller sent, the answer stays short.
+QString quoted(const QString &text)
+{
+    constexpr qsizetype Longest = 40;
+    return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("…");
+}
+
 // Whether a call failed because nobody owns the name any more, rather than for its owner's
 // answer.
 bool ownerIsGone(const QDBusMessage &reply)
@@ -113,11 +120,11 @@ void FXSessionService::ShowAmount(const QString &currencyCode, const QString &am
 {
     const std::optional<double> value = plainAmount(amount);
     if (!value) {
-        sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("Not an amount: ") + amount);
+        sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("Not an amount: ") + quoted(amount));
         return;
     }
     if (!m_application || !m_application->showAmount(*value, currencyCode)) {
         sendErrorReply(NotShownError,
-                       QStringLiteral("%1 is not among the currencies shown").arg(currencyCode));
+                       QStringLiteral("%1 is not among the currencies shown").arg(quoted(currencyCode)));
     }
 }

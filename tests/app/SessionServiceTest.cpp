@@ -249,6 +249,10 @@ void SessionServiceTest::onlyTheWindowsOwnRequestsRaiseIt_data()
     }
     showAmount("a currency not shown", u"CHF"_qs, u"5"_qs, notShown, true);
     showAmount("a code in lower case", u"eur"_qs, u"5"_qs, notShown, true);
+    // A megabyte of digits, or of letters for a code, is refused like any other and never sent
+    // back whole.
+    showAmount("a megabyte of digits", u"EUR"_qs, QString(1 << 20, u'9'), invalidArgs, false);
+    showAmount("a megabyte of code", QString(1 << 20, u'E'), u"5"_qs, notShown, true);
 }
 
 void SessionServiceTest::onlyTheWindowsOwnRequestsRaiseIt()
@@ -270,6 +274,8 @@ void SessionServiceTest::onlyTheWindowsOwnRequestsRaiseIt()
     const QDBusMessage reply = answerTo(caller, call);
 
     QCOMPARE(reply.errorName(), error);
+    // Short, however much was sent.
+    QVERIFY2(reply.errorMessage().size() <= 200, qPrintable(reply.errorMessage().left(300)));
     // Whatever raises the window has been handled by the time the answer arrives.
     QCoreApplication::processEvents();
     QCOMPARE(!first.window()->isMinimized(), raises);
