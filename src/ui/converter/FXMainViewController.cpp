@@ -149,8 +149,13 @@ bool FXMainViewController::event(QEvent *event)
 
 void FXMainViewController::viewDidAppear()
 {
+    // A window closed meanwhile (the program quitting right after its first frame) starts
+    // nothing: loading the network and positioning libraries would only delay the end.
+    if (!isVisible())
+        return;
+    m_startedWork = true;
     // Work the first frame does not need waits until it is on screen: the window shows sooner.
-    // (Becoming active may have started the refresh already.)
+    // (A refresh asked for meanwhile, from the keyboard, is not started twice.)
     if (!m_sinceRefreshStarted.isValid())
         updateCurrencyRates();
     // Making the location manager starts locating the computer.
@@ -546,6 +551,10 @@ void FXMainViewController::validateActions()
 
 void FXMainViewController::applicationDidBecomeActive()
 {
+    // Becoming active before the first frame is on screen (as a window does that a desktop
+    // activates at once) leaves the refresh and the location to viewDidAppear().
+    if (!m_startedWork)
+        return;
     const auto lastUpdate = m_services.currencies.lastUpdateDate();
     const bool stale = !lastUpdate
                        || lastUpdate->secsTo(QDateTime::currentDateTimeUtc()) > StaleRatesSeconds;

@@ -149,7 +149,8 @@ private:
     // The last amount typed, pasted or reset reaches the user defaults a moment after the typing
     // stops.
     QTimer m_saveInput;
-    bool m_appeared = false;
+    bool m_appeared = false;   // painted once
+    bool m_startedWork = false;   // viewDidAppear() started what waits for the first frame
     QElapsedTimer m_sinceRefreshStarted;
     QString m_refreshFailure;   // why the last refresh that ended failed; empty when it went well
     QPointer<QMessageBox> m_locationAlert;
