@@ -128,17 +128,6 @@ bool RawHttpClient::isClosed() const
     return m_socket.state() == QAbstractSocket::UnconnectedState && m_socket.bytesAvailable() == 0;
 }
 
-bool RawHttpClient::waitForClose()
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!isClosed() && elapsed.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-        m_received += m_socket.readAll();
-    }
-    return isClosed();
-}
-
 // An answer is whole when its head and the body that its Content-Length announces are in.
 QList<HttpAnswer> RawHttpClient::split(const QByteArray &bytes)
 {

@@ -64,8 +64,6 @@ public:
     // Runs the event loop until `answers` whole answers have come, the server has closed the
     // connection, or 10 s have passed; every whole answer received so far.
     QList<HttpAnswer> receive(int answers = 1);
-    // Runs the event loop until the server has closed the connection, 10 s at most.
-    bool waitForClose();
     bool isClosed() const;
 
 private:

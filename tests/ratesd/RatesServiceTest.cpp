@@ -138,8 +138,6 @@ INSTANTIATE_TEST_SUITE_P(Answers, UnusableAnswer, ::testing::Values(
     BadAnswer{"Stalls", {200, {}, true, {}, true}, "timed out after 0.3 s"},
     BadAnswer{"FromTheFuture", {200, ecbDay(QDate(2099, 1, 2), "<Cube currency='USD' rate='1.1'/>")},
               "data dated 2099-01-02T15:00:00Z, in the future"},
-    BadAnswer{"RedirectToAFile", {302, {}, true, {}, false, "Location: file:///etc/passwd\r\n"},
-              "redirect to file:///etc/passwd refused: not an HTTP address"},
     BadAnswer{"GzipBomb", {200, fixture("gzip-bomb.gz"), true, {}, false, "Content-Encoding: gzip\r\n"},
               "the answer's compression is damaged or would inflate beyond any limit"}),
     [](const auto &info) { return std::string(info.param.name); });

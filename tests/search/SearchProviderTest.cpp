@@ -240,25 +240,15 @@ INSTANTIATE_TEST_SUITE_P(Queries, ShellSearch, ::testing::Values(
     Search{"en_US.UTF-8", "100 usd in eur",
            "100 USD = 50 EUR; 100 USD = 80 GBP; 100 USD = 10000 JPY; 100 USD = 0.01 BTC",
            "Euro, rates of 1/2/26", "eu.svg"},
-    Search{"en_US.UTF-8", "5 usd + 2 gbp in eur",
-           "5 USD + 2 GBP = 3.75 EUR; 5 USD + 2 GBP = 7.5 USD; 5 USD + 2 GBP = 6 GBP; "
-           "5 USD + 2 GBP = 750 JPY; 5 USD + 2 GBP = 0.00075 BTC", "Euro, rates of 1/2/26", "eu.svg"},
     Search{"en_US.UTF-8", "€8 to btc", "8 EUR = 0.0016 BTC; 8 EUR = 16 USD; 8 EUR = 12.8 GBP; "
            "8 EUR = 1600 JPY", "Bitcoin, rates of 1/2/26", "BTC.svg"},
     Search{"en_US.UTF-8", "100", "", "", ""},
-    Search{"en_US.UTF-8", "eur", "", "", ""},
     Search{"de_DE.UTF-8", "1.234,5 eur nach usd", "1234,5 EUR = 2469 USD; 1234,5 EUR = 1975,2 GBP; "
            "1234,5 EUR = 246900 JPY; 1234,5 EUR = 0,25 BTC", "US-Dollar, Kurse vom 02.01.26",
            "us.svg"},
-    Search{"de_DE.UTF-8", "(1+1)*5 Schweizer Franken in Dollar", "10 CHF = 8 USD; 10 CHF = 4 EUR; "
-           "10 CHF = 6,4 GBP; 10 CHF = 800 JPY; 10 CHF = 0,0008 BTC", "US-Dollar, Kurse vom 02.01.26",
-           "us.svg"},
-    Search{"de_DE.UTF-8", "100 usd en eur", "", "", ""},
     Search{"fr_FR.UTF-8", "100 francs suisses en euros", "100 CHF = 40 EUR; 100 CHF = 80 USD; "
            "100 CHF = 64 GBP; 100 CHF = 8000 JPY; 100 CHF = 0,008 BTC", "euro, taux du 02/01/2026",
            "eu.svg"},
-    Search{"fr_FR.UTF-8", "2,5 $ en yens", "2,5 USD = 250 JPY; 2,5 USD = 1,25 EUR; 2,5 USD = 2 GBP; "
-           "2,5 USD = 0,00025 BTC", "yen japonais, taux du 02/01/2026", "jp.svg"},
     // The texts in the language of messages, the numbers and names in the locale's.
     Search{"en_US.UTF-8", "100 usd in eur",
            "100 USD = 50 EUR; 100 USD = 80 GBP; 100 USD = 10000 JPY; 100 USD = 0.01 BTC",
