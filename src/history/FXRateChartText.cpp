@@ -7,14 +7,16 @@
 #include <QStringList>
 #include <QTimeZone>
 
-#include <unicode/dtptngen.h>
+#include <unicode/datefmt.h>
 #include <unicode/numberformatter.h>
-#include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -25,14 +27,12 @@ QString formatted(const icu::number::LocalizedNumberFormatter &format, double va
     return U_SUCCESS(status) ? FXICUString::toQString(text) : QString::number(value);
 }
 
-// Two fraction digits, or as many as four significant digits need, whichever shows more; no
-// trailing zeros past the second.
-icu::number::Precision ratePrecision(double rate)
+// Two fraction digits, or as many as four significant digits need, whichever shows more.
+int fractionDigits(double value)
 {
     constexpr int SignificantDigits = 4;
-    const int magnitude = rate == 0 ? 0 : int(std::floor(std::log10(std::abs(rate))));
-    return icu::number::Precision::minMaxFraction(
-        2, std::clamp(SignificantDigits - 1 - magnitude, 2, 20));
+    const int magnitude = value == 0 ? 0 : int(std::floor(std::log10(std::abs(value))));
+    return std::clamp(SignificantDigits - 1 - magnitude, 2, 20);
 }
 
 QString rangePhrase(const FXRateChart &chart, const QString &firstDay)
@@ -54,9 +54,31 @@ QString rangePhrase(const FXRateChart &chart, const QString &firstDay)
 
 }
 
+struct FXRateChartText::Formats {
+    quint64 generation = 0;
+    icu::Locale locale;
+    std::map<std::string, std::unique_ptr<icu::DateFormat>> dates;   // by skeleton
+    // By fraction digits, then signed or not; each formats faster once it has been used a few times.
+    std::map<std::pair<int, bool>, icu::number::LocalizedNumberFormatter> numbers;
+    std::optional<icu::number::LocalizedNumberFormatter> percent;
+};
+
 FXRateChartText::FXRateChartText(const FXLocale &locale)
     : m_locale(locale)
 {
+}
+
+FXRateChartText::~FXRateChartText() = default;
+
+FXRateChartText::Formats &FXRateChartText::formats() const
+{
+    const quint64 generation = m_locale.generation();
+    if (!m_formats || m_formats->generation != generation) {
+        m_formats = std::make_unique<Formats>();
+        m_formats->generation = generation;
+        m_formats->locale = m_locale.icuLocale();
+    }
+    return *m_formats;
 }
 
 QString FXRateChartText::currencyName(const QString &code) const
@@ -113,24 +135,35 @@ QString FXRateChartText::missing(const FXRateChart &chart) const
 
 QString FXRateChartText::rate(double rate) const
 {
-    return formatted(icu::number::NumberFormatter::withLocale(m_locale.icuLocale())
-                         .precision(ratePrecision(rate)),
-                     rate);
+    return number(rate, false);
+}
+
+QString FXRateChartText::number(double value, bool signed_) const
+{
+    Formats &cache = formats();
+    const std::pair key(fractionDigits(value), signed_);
+    auto format = cache.numbers.find(key);
+    if (format == cache.numbers.end()) {
+        format = cache.numbers
+                     .emplace(key, icu::number::NumberFormatter::withLocale(cache.locale)
+                                       .precision(icu::number::Precision::minMaxFraction(2, key.first))
+                                       .sign(signed_ ? UNUM_SIGN_EXCEPT_ZERO : UNUM_SIGN_AUTO))
+                     .first;
+    }
+    return formatted(format->second, value);
 }
 
 QString FXRateChartText::change(const FXRateChart &chart) const
 {
-    const icu::Locale locale = m_locale.icuLocale();
-    const QString units = formatted(icu::number::NumberFormatter::withLocale(locale)
-                                        .precision(ratePrecision(chart.change()))
-                                        .sign(UNUM_SIGN_EXCEPT_ZERO),
-                                    chart.change());
-    const QString percent = formatted(icu::number::NumberFormatter::withLocale(locale)
-                                          .unit(icu::NoUnit::percent())
-                                          .precision(icu::number::Precision::fixedFraction(1))
-                                          .sign(UNUM_SIGN_EXCEPT_ZERO),
-                                      chart.changePercent());
-    return FXLocalizedString::text("Change: %1 (%2)").arg(units, percent);
+    Formats &cache = formats();
+    if (!cache.percent) {
+        cache.percent = icu::number::NumberFormatter::withLocale(cache.locale)
+                            .unit(icu::NoUnit::percent())
+                            .precision(icu::number::Precision::fixedFraction(1))
+                            .sign(UNUM_SIGN_EXCEPT_ZERO);
+    }
+    return FXLocalizedString::text("Change: %1 (%2)")
+        .arg(number(chart.change(), true), formatted(*cache.percent, chart.changePercent()));
 }
 
 QString FXRateChartText::low(const FXRateChart &chart) const
@@ -183,20 +216,22 @@ QString FXRateChartText::axisLabel(QDate day, FXChartRange range) const
 
 QString FXRateChartText::dateText(QDate day, const char *skeleton) const
 {
-    const icu::Locale locale = m_locale.icuLocale();
-    UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::DateTimePatternGenerator> patterns(
-        icu::DateTimePatternGenerator::createInstance(locale, status));
-    if (U_FAILURE(status))
-        return day.toString(Qt::ISODate);
-    const icu::UnicodeString pattern =
-        patterns->getBestPattern(icu::UnicodeString(skeleton, -1, US_INV), status);
-    icu::SimpleDateFormat format(pattern, locale, status);
-    if (U_FAILURE(status))
-        return day.toString(Qt::ISODate);
-    // A day is the same day everywhere: written at its noon in UTC.
-    format.adoptTimeZone(icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")));
+    Formats &cache = formats();
+    auto format = cache.dates.find(skeleton);
+    if (format == cache.dates.end()) {
+        // ICU keeps the best pattern of each skeleton and locale once found: a later window
+        // does not pay for the search again.
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::DateFormat> made(icu::DateFormat::createInstanceForSkeleton(
+            icu::UnicodeString(skeleton, -1, US_INV), cache.locale, status));
+        if (U_FAILURE(status) || !made)
+            return day.toString(Qt::ISODate);
+        // A day is the same day everywhere: written at its noon in UTC.
+        made->adoptTimeZone(icu::TimeZone::createTimeZone(icu::UnicodeString(u"UTC")));
+        format = cache.dates.emplace(skeleton, std::move(made)).first;
+    }
     icu::UnicodeString text;
-    format.format(UDate(QDateTime(day, QTime(12, 0), QTimeZone::utc()).toMSecsSinceEpoch()), text);
+    format->second->format(UDate(QDateTime(day, QTime(12, 0), QTimeZone::utc()).toMSecsSinceEpoch()),
+                           text);
     return FXICUString::toQString(text);
 }

@@ -4,14 +4,22 @@
 
 #include <QString>
 
+#include <memory>
+
 class FXLocale;
 
 // The words of a rate-history chart in the user's language and the locale's notation: currency
 // names from ICU, rates, changes and dates written by ICU in the locale in force, sentences from
 // the program's translations. What a screen reader reads of the chart is summary().
+//
+// The ICU formatters are made once for each locale in force and kept: a chart's first paint
+// writes dozens of dates and rates. One thread only.
 class FXRateChartText {
 public:
     explicit FXRateChartText(const FXLocale &locale);
+    ~FXRateChartText();
+    FXRateChartText(const FXRateChartText &) = delete;
+    FXRateChartText &operator=(const FXRateChartText &) = delete;
 
     // "Euro per US Dollar": the chart's against-currency per unit of its currency.
     QString title(const FXRateChart &chart) const;
@@ -41,8 +49,12 @@ public:
     QString axisLabel(QDate day, FXChartRange range) const;
 
 private:
+    struct Formats;
+    Formats &formats() const;
     QString currencyName(const QString &code) const;
     QString dateText(QDate day, const char *skeleton) const;
+    QString number(double value, bool signed_) const;
 
     const FXLocale &m_locale;
+    mutable std::unique_ptr<Formats> m_formats;   // for the locale generation it names
 };

@@ -38,7 +38,6 @@ QLabel *makeLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 

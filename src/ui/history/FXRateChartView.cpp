@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -224,19 +224,24 @@ void FXRateChartView::paintEvent(QPaintEvent *)
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setClipRect(plot);
         // A stretch without rates longer than a week breaks the line rather than bridging it.
-        QPainterPath line;
-        const QList<FXChartPoint> &points = m_chart->points();
-        for (qsizetype i = 0; i < points.size(); ++i) {
-            const QPointF at(xOfDay(points[i].day, plot), yOfRate(points[i].rate, rates, plot));
-            const bool breaks = i == 0
-                || points[i - 1].day.daysTo(points[i].day) - 1 > FXRateChart::LongestQuietStretch;
-            if (breaks)
-                line.moveTo(at);
-            else
-                line.lineTo(at);
-        }
         painter.setPen(QPen(lineColor(), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(line);
+        const QList<FXChartPoint> &points = m_chart->points();
+        QPolygonF stretch;
+        // A day alone between two such stretches is a dot.
+        const auto drawStretch = [&painter](const QPolygonF &days) {
+            if (days.size() == 1)
+                painter.drawPoint(days.first());
+            else
+                painter.drawPolyline(days);
+        };
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            if (i > 0 && points[i - 1].day.daysTo(points[i].day) - 1 > FXRateChart::LongestQuietStretch) {
+                drawStretch(stretch);
+                stretch.clear();
+            }
+            stretch.append(QPointF(xOfDay(points[i].day, plot), yOfRate(points[i].rate, rates, plot)));
+        }
+        drawStretch(stretch);
 
         if (const auto point = selectedPoint()) {
             const QPointF at(xOfDay(point->day, plot), yOfRate(point->rate, rates, plot));
