@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
-        <translation>%1: %2 から %3 へ、最安値 %4（%5）、最高値 %6（%7）。</translation>
+        <translation>%1: %2 から %3 へ、最低値 %4（%5）、最高値 %6（%7）。</translation>
     </message>
     <message>
         <source>No rates before %@.</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>Low: %1 on %2</source>
-        <translation>最安値: %1（%2）</translation>
+        <translation>最低値: %1（%2）</translation>
     </message>
     <message>
         <source>High: %1 on %2</source>
