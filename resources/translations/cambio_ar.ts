@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (انظر cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>&amp;شهر واحد</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 أشهر</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>&amp;سنة واحدة</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 سنوات</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>ال&amp;كل</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>جارٍ التنزيل…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>فشل التنزيل: %@. المعروض هو أسعار الصرف المحفوظة على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>لا توجد أسعار صرف محفوظة لهذه الفترة.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 لكل %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>خلال شهر</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>خلال ثلاثة أشهر</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>خلال سنة</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>خلال خمس سنوات</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>منذ %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: لا توجد أسعار صرف محفوظة.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: فقط %2 في %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: من %2 إلى %3، الأدنى %4 في %5، الأعلى %6 في %7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>لا توجد أسعار صرف قبل %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>لا توجد أسعار صرف بعد %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>لا توجد أسعار صرف من %1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>التغير: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>الأدنى: %1 في %2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>الأعلى: %1 في %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -887,6 +887,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (siehe cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;Monat</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 Monate</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 Jahre</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Wird heruntergeladen…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>Der Download ist fehlgeschlagen: %@. Angezeigt werden die auf diesem Computer gespeicherten Kurse.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>Für diesen Zeitraum sind keine Kurse gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 je %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>über einen Monat</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>über drei Monate</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>über ein Jahr</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>über fünf Jahre</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>seit %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: Es sind keine Kurse gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: nur %2, am %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: von %2 auf %3, Tief %4 am %5, Hoch %6 am %7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>Keine Kurse vor dem %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>Keine Kurse nach dem %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>Keine Kurse vom %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Änderung: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Tief: %1 am %2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Hoch: %1 am %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

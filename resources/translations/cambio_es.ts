@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (véase cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;mes</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 meses</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;año</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 años</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Todo</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Descargando…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>La descarga falló: %@. Se muestran los tipos de cambio guardados en este equipo.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>No hay tipos de cambio guardados para este período.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>en un mes</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>en tres meses</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>en un año</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>en cinco años</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>desde el %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: no hay tipos de cambio guardados.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: solo %2, el %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: de %2 a %3, mínimo %4 el %5, máximo %6 el %7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>No hay tipos de cambio antes del %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>No hay tipos de cambio después del %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>No hay tipos de cambio del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Variación: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Mínimo: %1 el %2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Máximo: %1 el %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (ببینید cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>تاریخچه</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>&amp;یک ماه</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 ماه</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>یک &amp;سال</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 سال</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;همه</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>در حال بارگیری…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>بارگیری ناموفق بود: %@. نرخ‌های نگه‌داشته‌شده در این رایانه نمایش داده می‌شوند.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>برای این بازه نرخی نگه داشته نشده است.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 به ازای هر %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>در یک ماه</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>در سه ماه</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>در یک سال</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>در پنج سال</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>از %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: نرخی نگه داشته نشده است.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: فقط %2 در %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: از %2 به %3، کمترین %4 در %5، بیشترین %6 در %7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>پیش از %@ نرخی نیست.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>پس از %@ نرخی نیست.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>از %1 تا %2 نرخی نیست.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>تغییر: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>کمترین: %1 در %2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>بیشترین: %1 در %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

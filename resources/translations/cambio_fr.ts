@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (voir cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;mois</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 mois</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;an</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 ans</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Téléchargement…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>Le téléchargement a échoué : %@. Les taux affichés sont ceux conservés sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>Aucun taux n’est conservé pour cette période.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 par %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>sur un mois</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>sur trois mois</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>sur un an</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>sur cinq ans</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>depuis le %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1 : aucun taux n’est conservé.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1 : seulement %2, le %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1 : de %2 à %3, plus bas %4 le %5, plus haut %6 le %7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>Aucun taux avant le %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>Aucun taux après le %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>Aucun taux du %1 au %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Variation : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Plus bas : %1 le %2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Plus haut : %1 le %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 </TS>

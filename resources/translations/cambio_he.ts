@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (ראו cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>היסטוריה</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>&amp;חודש</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 חודשים</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>&amp;שנה</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 שנים</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>ה&amp;כול</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>מוריד…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>ההורדה נכשלה: %@. מוצגים השערים השמורים במחשב זה.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>אין שערים שמורים לתקופה זו.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 לכל %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>במשך חודש</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>במשך שלושה חודשים</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>במשך שנה</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>במשך חמש שנים</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>מאז %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: אין שערים שמורים.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: רק %2, ב־%3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: מ־%2 ל־%3, שפל %4 ב־%5, שיא %6 ב־%7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>אין שערים לפני %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>אין שערים אחרי %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>אין שערים מ־%1 עד %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>שינוי: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>שפל: %1 ב־%2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>שיא: %1 ב־%2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

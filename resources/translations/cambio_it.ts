@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (vedere cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Storico</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;mese</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 mesi</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;anno</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 anni</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tutto</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Download in corso…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>Il download non è riuscito: %@. Sono mostrati i tassi conservati su questo computer.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>Nessun tasso conservato per questo periodo.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 per %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>in un mese</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>in tre mesi</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>in un anno</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>in cinque anni</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>dal %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: nessun tasso conservato.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: solo %2, il %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: da %2 a %3, minimo %4 il %5, massimo %6 il %7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>Nessun tasso prima del %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>Nessun tasso dopo il %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>Nessun tasso dal %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Variazione: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Minimo: %1 il %2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Massimo: %1 il %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (cambio-ratesd --help を参照)</translation>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1か月(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>3か月(&amp;3)</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1年(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>5年(&amp;5)</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>すべて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>ダウンロード中…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>ダウンロードできませんでした: %@。このコンピューターに保存されているレートを表示しています。</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>この期間のレートは保存されていません。</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%2あたりの%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2の%1</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>過去1か月間</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>過去3か月間</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>過去1年間</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>過去5年間</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>%@以降</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: 保存されたレートはありません。</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: %3の%2のみ。</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: %2 から %3 へ、最低値 %4（%5）、最高値 %6（%7）。</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>%@より前のレートはありません。</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>%@より後のレートはありません。</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>%1から%2までのレートはありません。</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>変動: %1（%2）</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>最低値: %1（%2）</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>最高値: %1（%2）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (cambio-ratesd --help 참조)</translation>
+        <source>History</source>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1개월(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>3개월(&amp;3)</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1년(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>5년(&amp;5)</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>전체(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>다운로드 중…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>다운로드하지 못했습니다: %@. 이 컴퓨터에 저장된 환율을 표시합니다.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>이 기간에 저장된 환율이 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%2당 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>지난 1개월간</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>지난 3개월간</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>지난 1년간</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>지난 5년간</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>%@ 이후</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: 저장된 환율이 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: %3의 %2만 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: %2에서 %3(으)로, 최저 %4(%5), 최고 %6(%7).</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>%@ 이전의 환율이 없습니다.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>%@ 이후의 환율이 없습니다.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>%1부터 %2까지 환율이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>변동: %1(%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>최저: %1(%2)</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>최고: %1(%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

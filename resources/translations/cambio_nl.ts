@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (zie cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;maand</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 maanden</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;jaar</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 jaar</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alles</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Bezig met downloaden…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>Het downloaden is mislukt: %@. Getoond worden de koersen die op deze computer bewaard zijn.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>Voor deze periode zijn geen koersen bewaard.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 per %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>over één maand</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>over drie maanden</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>over één jaar</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>over vijf jaar</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>sinds %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: er zijn geen koersen bewaard.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: alleen %2, op %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: van %2 naar %3, laagste %4 op %5, hoogste %6 op %7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>Geen koersen vóór %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>Geen koersen na %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>Geen koersen van %1 tot %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Verandering: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Laagste: %1 op %2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Hoogste: %1 op %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (zob. cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;miesiąc</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 miesiące</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;rok</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 lat</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Wszystko</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Pobieranie…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>Pobieranie nie powiodło się: %@. Pokazano kursy zapisane na tym komputerze.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>Brak zapisanych kursów z tego okresu.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 za %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>w ciągu miesiąca</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>w ciągu trzech miesięcy</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>w ciągu roku</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>w ciągu pięciu lat</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>od %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: brak zapisanych kursów.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: tylko %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: z %2 do %3, minimum %4 (%5), maksimum %6 (%7).</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>Brak kursów przed %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>Brak kursów po %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>Brak kursów od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Zmiana: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Minimum: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Maksimum: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (veja cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;mês</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 meses</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;ano</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 anos</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tudo</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Baixando…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>O download falhou: %@. São mostradas as cotações guardadas neste computador.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>Nenhuma cotação guardada para este período.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>em um mês</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>em três meses</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>em um ano</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>em cinco anos</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>desde %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: nenhuma cotação guardada.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: apenas %2, em %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: de %2 a %3, mínima %4 em %5, máxima %6 em %7.</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>Nenhuma cotação antes de %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>Nenhuma cotação depois de %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>Nenhuma cotação de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Variação: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Mínima: %1 em %2</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Máxima: %1 em %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (см. cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;месяц</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 месяца</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;год</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 лет</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Всё</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Загрузка…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>Не удалось загрузить: %@. Показаны курсы, сохранённые на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>За этот период нет сохранённых курсов.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 за %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>за месяц</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>за три месяца</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>за год</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>за пять лет</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>с %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: нет сохранённых курсов.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: только %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: с %2 до %3, минимум %4 (%5), максимум %6 (%7).</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>Нет курсов до %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>Нет курсов после %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>Нет курсов с %1 по %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Изменение: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Минимум: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Максимум: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

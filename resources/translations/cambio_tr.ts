@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (bkz. cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Geçmiş</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;ay</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 ay</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;yıl</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 yıl</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tümü</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>İndiriliyor…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>İndirme başarısız oldu: %@. Bu bilgisayarda saklanan kurlar gösteriliyor.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>Bu dönem için saklanan kur yok.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%2 başına %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>son bir ay</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>son üç ay</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>son bir yıl</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>son beş yıl</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>%@ tarihinden beri</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: saklanan kur yok.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: yalnızca %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: %2 değerinden %3 değerine, en düşük %4 (%5), en yüksek %6 (%7).</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>%@ öncesine ait kur yok.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>%@ sonrasına ait kur yok.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>%1 ile %2 arasında kur yok.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Değişim: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>En düşük: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>En yüksek: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

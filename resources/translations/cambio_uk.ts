@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (див. cambio-ratesd --help)</translation>
+        <source>History</source>
+        <translation>Історія</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 &amp;місяць</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>&amp;3 місяці</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 &amp;рік</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>&amp;5 років</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Усе</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Завантаження…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>Не вдалося завантажити: %@. Показано курси, збережені на цьому комп’ютері.</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>За цей період немає збережених курсів.</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>%1 за %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>за місяць</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>за три місяці</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>за рік</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>за п’ять років</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>з %@</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1: немає збережених курсів.</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1: лише %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1: з %2 до %3, мінімум %4 (%5), максимум %6 (%7).</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>Немає курсів до %@.</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>Немає курсів після %@.</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>Немає курсів з %1 по %2.</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>Зміна: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>Мінімум: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>Максимум: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

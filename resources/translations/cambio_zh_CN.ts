@@ -882,6 +882,108 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@（参见 cambio-ratesd --help）</translation>
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>1 &amp;Month</source>
+        <translation>1 个月(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;3 Months</source>
+        <translation>3 个月(&amp;3)</translation>
+    </message>
+    <message>
+        <source>1 &amp;Year</source>
+        <translation>1 年(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;5 Years</source>
+        <translation>5 年(&amp;5)</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>正在下载…</translation>
+    </message>
+    <message>
+        <source>The download failed: %@. Shown are the rates kept on this computer.</source>
+        <translation>下载失败：%@。显示的是本机保存的汇率。</translation>
+    </message>
+    <message>
+        <source>No rates are kept for this range.</source>
+        <translation>此期间没有保存的汇率。</translation>
+    </message>
+    <message>
+        <source>%1 per %2</source>
+        <translation>每%2兑%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2的%1</translation>
+    </message>
+    <message>
+        <source>over one month</source>
+        <translation>过去一个月</translation>
+    </message>
+    <message>
+        <source>over three months</source>
+        <translation>过去三个月</translation>
+    </message>
+    <message>
+        <source>over one year</source>
+        <translation>过去一年</translation>
+    </message>
+    <message>
+        <source>over five years</source>
+        <translation>过去五年</translation>
+    </message>
+    <message>
+        <source>since %@</source>
+        <translation>自 %@ 以来</translation>
+    </message>
+    <message>
+        <source>%1: no rates are kept.</source>
+        <translation>%1：没有保存的汇率。</translation>
+    </message>
+    <message>
+        <source>%1: only %2, on %3.</source>
+        <translation>%1：仅有 %3 的 %2。</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, low %4 on %5, high %6 on %7.</source>
+        <translation>%1：从 %2 到 %3，最低 %4（%5），最高 %6（%7）。</translation>
+    </message>
+    <message>
+        <source>No rates before %@.</source>
+        <translation>%@ 之前没有汇率。</translation>
+    </message>
+    <message>
+        <source>No rates after %@.</source>
+        <translation>%@ 之后没有汇率。</translation>
+    </message>
+    <message>
+        <source>No rates from %1 to %2.</source>
+        <translation>%1 至 %2 没有汇率。</translation>
+    </message>
+    <message>
+        <source>Change: %1 (%2)</source>
+        <translation>变化：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Low: %1 on %2</source>
+        <translation>最低：%1（%2）</translation>
+    </message>
+    <message>
+        <source>High: %1 on %2</source>
+        <translation>最高：%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+
 #include <functional>
 
 class FXCurrencyManager;
@@ -9,6 +11,7 @@ class FXLocale;
 class FXLocationManager;
 class FXNotificationCenter;
 class FXNumberFormatter;
+class FXRateHistory;
 class FXSettingsManager;
 class FXSharingManager;
 class FXUserDefaults;
@@ -31,4 +34,9 @@ struct FXConverterServices {
     FXSharingManager &sharing;
     // Made on first use, which starts locating the computer.
     std::function<FXLocationManager &()> location;
+    // The daily rates kept on this computer, which the history window charts; without them the
+    // window offers no history.
+    FXRateHistory *history = nullptr;
+    // The last day of the history window's ranges.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
 };

@@ -2,6 +2,7 @@
 
 #include "FXCurrencyManager.h"
 #include "FXHeaderRowView.h"
+#include "FXHistoryWindowController.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
@@ -81,6 +82,9 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
     m_refreshAction = makeCommand(FXLocalizedString::text("Refresh Rates"),
                                   QKeySequence(Qt::CTRL | Qt::Key_R),
                                   &FXMainViewController::updateCurrencyRatesAction);
+    m_historyAction = makeCommand(FXLocalizedString::text("History"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_H),
+                                  &FXMainViewController::showHistory);
     // The context menu's twins act on the row under the menu and need no shortcut of their own.
     m_contextCopyAction = new QAction(FXLocalizedString::text("Copy"), this);
     m_contextPasteAction = new QAction(FXLocalizedString::text("Paste"), this);
@@ -88,6 +92,8 @@ FXMainViewController::FXMainViewController(const FXConverterServices &services, 
     connect(m_contextCopyAction, &QAction::triggered, this, &FXMainViewController::contextCopy);
     connect(m_contextPasteAction, &QAction::triggered, this, &FXMainViewController::contextPaste);
     connect(m_contextDeleteAction, &QAction::triggered, this, &FXMainViewController::contextDelete);
+    m_contextHistoryAction = new QAction(FXLocalizedString::text("History"), this);
+    connect(m_contextHistoryAction, &QAction::triggered, this, &FXMainViewController::contextHistory);
 
     connect(m_refreshButton, &QToolButton::clicked, this,
             &FXMainViewController::updateCurrencyRatesAction);
@@ -281,6 +287,7 @@ void FXMainViewController::selectionDidChange(FXTableView &table)
     if (row >= 0 && row < m_currencies.size())
         m_services.currencies.setUserBaseCurrency(m_currencies[row]);
     validateActions();
+    historyFollowsSelection();
 }
 
 void FXMainViewController::rowsDidChange()
@@ -289,6 +296,7 @@ void FXMainViewController::rowsDidChange()
     // Currencies that were not shown before get their amounts now, not at the next keystroke.
     m_services.inputs.updateInputs();
     updateUI();
+    historyFollowsSelection();
 }
 
 int FXMainViewController::editedRow() const
@@ -533,7 +541,62 @@ void FXMainViewController::showContextMenu(const QPoint &globalPosition)
     menu.addActions({m_contextCopyAction, m_contextPasteAction});
     menu.addSeparator();
     menu.addAction(m_contextDeleteAction);
+    if (m_services.history) {
+        const int row = currency ? int(m_currencies.indexOf(*currency)) : -1;
+        m_contextHistoryAction->setEnabled(historyPair(row).has_value());
+        menu.addSeparator();
+        menu.addAction(m_contextHistoryAction);
+    }
     menu.exec(globalPosition);
+}
+
+// History.
+
+std::optional<std::pair<QString, QString>> FXMainViewController::historyPair(int row) const
+{
+    if (!m_services.history || row < 0 || row >= m_currencies.size() || m_currencies.size() < 2)
+        return std::nullopt;
+    return std::pair(m_currencies[row], m_currencies[row == 0 ? 1 : 0]);
+}
+
+FXHistoryWindowController *FXMainViewController::historyWindow() const
+{
+    return m_historyWindow;
+}
+
+void FXMainViewController::showHistory()
+{
+    showHistoryOfRow(std::max(0, m_table->selectedRow()));
+}
+
+void FXMainViewController::contextHistory()
+{
+    if (const auto currency = currencyShowingMenu())
+        showHistoryOfRow(int(m_currencies.indexOf(*currency)));
+}
+
+void FXMainViewController::showHistoryOfRow(int row)
+{
+    const auto pair = historyPair(row);
+    if (!pair)
+        return;
+    if (!m_historyWindow) {
+        m_historyWindow = new FXHistoryWindowController(*m_services.history, m_services.locale,
+                                                        m_services.center, m_services.today, this);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_historyWindow->showCurrency(pair->first, pair->second);
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void FXMainViewController::historyFollowsSelection()
+{
+    if (!m_historyWindow)
+        return;
+    if (const auto pair = historyPair(m_table->selectedRow()))
+        m_historyWindow->showCurrency(pair->first, pair->second);
 }
 
 void FXMainViewController::validateActions()
@@ -541,6 +604,7 @@ void FXMainViewController::validateActions()
     const bool hasSelection = m_table->selectedRow() >= 0;
     m_copyAction->setEnabled(hasSelection);
     m_deleteAction->setEnabled(hasSelection);
+    m_historyAction->setEnabled(historyPair(std::max(0, m_table->selectedRow())).has_value());
     const int row = m_table->selectedRow();
     m_pasteAction->setEnabled(
         canPaste(row >= 0 && row < m_currencies.size() ? std::optional(m_currencies[row])

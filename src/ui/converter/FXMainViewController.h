@@ -14,6 +14,7 @@
 
 #include <optional>
 
+class FXHistoryWindowController;
 class FXMainTemplateButton;
 class FXShareButton;
 class FXStatusLine;
@@ -62,6 +63,8 @@ public:
     // The commands of the edit menu, with their shortcuts: Copy, Copy All, Paste, Reset Amounts.
     QList<QAction *> editActions() const;
     QAction *refreshAction() const { return m_refreshAction; }
+    // Ctrl+H: the history of the selected row (of the main row when none is selected).
+    QAction *historyAction() const { return m_historyAction; }
     // The application's menu, behind the toolbar's menu button.
     void setApplicationMenu(QMenu *menu);
 
@@ -73,6 +76,11 @@ public:
     // Every amount back to zero: the Delete key, the reset button and the context menu's item.
     void resetInputAction();
     void contextDelete();
+    // Opens the history window on the selected row, or brings it to the front; it follows the
+    // selection while open.
+    void showHistory();
+    void contextHistory();
+    FXHistoryWindowController *historyWindow() const;
     void updateCurrencyRatesAction();
     void copyString(const QString &text);
     // Makes the amount `text` holds the amount of `currency`, or of the shown currency whose sign
@@ -130,6 +138,12 @@ private:
     void enterAmount(double amount, int row);
     // Whether the clipboard holds an amount that can be pasted into the row of `currency`.
     bool canPaste(const std::optional<QString> &currency) const;
+    // The currency of `row` and the one its history is shown against: the main currency, or for
+    // the main row the first visible currency. None without rates history or another row.
+    std::optional<std::pair<QString, QString>> historyPair(int row) const;
+    void showHistoryOfRow(int row);
+    // Points an open history window at the selected row.
+    void historyFollowsSelection();
     QAction *makeCommand(const QString &title, const QKeySequence &shortcut,
                          void (FXMainViewController::*command)());
 
@@ -154,13 +168,16 @@ private:
     QElapsedTimer m_sinceRefreshStarted;
     QString m_refreshFailure;   // why the last refresh that ended failed; empty when it went well
     QPointer<QMessageBox> m_locationAlert;
+    QPointer<FXHistoryWindowController> m_historyWindow;   // the one history window, while open
 
     QAction *m_copyAction;
     QAction *m_copyAllAction;
     QAction *m_pasteAction;
     QAction *m_deleteAction;
     QAction *m_refreshAction;
+    QAction *m_historyAction;
     QAction *m_contextCopyAction;
     QAction *m_contextPasteAction;
     QAction *m_contextDeleteAction;
+    QAction *m_contextHistoryAction;
 };

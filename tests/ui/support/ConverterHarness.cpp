@@ -61,6 +61,8 @@ ConverterHarness::ConverterHarness(const Setup &setup)
                   locationManager.emplace(groupDefaults, locationSystem, locationSystem, center);
               return *locationManager;
           },
+          .history = &history,
+          .today = [today = setup.now.date()] { return today; },
       }
 {
     currencies.setClock([now = setup.now] { return now; });

@@ -14,6 +14,7 @@
 #include "FXSettingsManager.h"
 #include "FXSharingManager.h"
 #include "FXUserDefaults.h"
+#include "MemoryRateHistory.h"
 #include "TemporaryHome.h"
 
 #include <QStringList>
@@ -46,8 +47,8 @@ private:
 };
 
 // What a converter window works with, over the seed rates in a temporary home, with the locale and
-// the settings as the test says, rates refreshes that never reach the network (the server refuses)
-// and the computer located where the test says.
+// the settings as the test says, rates refreshes that never reach the network (the server refuses),
+// the computer located where the test says, and daily rates kept in memory.
 class ConverterHarness {
 public:
     struct Setup {
@@ -88,5 +89,7 @@ public:
     FXInputManager &inputs;
     FXFlagCache flags;
     FXSharingManager sharing;
+    // The kept daily rates: none until the test keeps some.
+    MemoryRateHistory history;
     FXConverterServices services;
 };

@@ -1,0 +1,319 @@
+#include "FXLocale.h"
+#include "FXRateChart.h"
+#include "FXRateChartText.h"
+#include "ReadableName.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+void PrintTo(const QString &text, std::ostream *stream)
+{
+    *stream << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QDate Today(2026, 12, 7);
+
+QDate day(const char *iso) { return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate); }
+
+// A series of `rate` on every day from `first` to `last` but the weekends, as the ECB keeps them.
+FXRateSeries workdays(const char *first, const char *last, double rate = 1)
+{
+    FXRateSeries series;
+    for (QDate d = day(first); d <= day(last); d = d.addDays(1)) {
+        if (d.dayOfWeek() < 6)
+            series.append({d, rate});
+    }
+    return series;
+}
+
+FXRateSeries rates(std::initializer_list<std::pair<const char *, double>> days)
+{
+    FXRateSeries series;
+    for (const auto &[iso, rate] : days)
+        series.append({day(iso), rate});
+    return series;
+}
+
+// `series` with the rates of some days replaced.
+FXRateSeries withRates(FXRateSeries series, std::initializer_list<std::pair<const char *, double>> days)
+{
+    for (const auto &[iso, rate] : days) {
+        for (FXDayRate &kept : series) {
+            if (kept.day == day(iso))
+                kept.fromBase = rate;
+        }
+    }
+    return series;
+}
+
+// The US dollar is the base: it reads 1 on every day that holds any rate.
+FXRateSeries dollarOn(const FXRateSeries &other)
+{
+    FXRateSeries series;
+    for (const FXDayRate &rate : other)
+        series.append({rate.day, 1});
+    return series;
+}
+
+struct RangeStart {
+    const char *name;
+    FXChartRange range;
+    const char *today;
+    const char *first;
+};
+void PrintTo(const RangeStart &c, std::ostream *out) { *out << c.name; }
+class ChartRange : public ::testing::TestWithParam<RangeStart> {};
+
+}
+
+TEST_P(ChartRange, EndsTodayAndStartsSoLongBefore)
+{
+    EXPECT_EQ(FXRateChart::firstDay(GetParam().range, day(GetParam().today)), day(GetParam().first));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, ChartRange, ::testing::Values(
+    RangeStart{"one month", FXChartRange::OneMonth, "2026-12-07", "2026-11-07"},
+    RangeStart{"one month from the 31st ends in a shorter month", FXChartRange::OneMonth, "2026-03-31", "2026-02-28"},
+    RangeStart{"three months", FXChartRange::ThreeMonths, "2026-12-07", "2026-09-07"},
+    RangeStart{"one year", FXChartRange::OneYear, "2026-12-07", "2025-12-07"},
+    RangeStart{"one year from a leap day", FXChartRange::OneYear, "2028-02-29", "2027-02-28"},
+    RangeStart{"five years", FXChartRange::FiveYears, "2026-12-07", "2021-12-07"},
+    RangeStart{"all: the first day of the euro", FXChartRange::All, "2026-12-07", "1999-01-04"}),
+    ReadableName());
+
+TEST(RateChart, ShowsTheAgainstCurrencyPerUnitOfTheCurrencyOnDaysBothHoldWithinTheRange)
+{
+    const FXRateSeries euro = rates({{"2026-10-30", 0.8}, {"2026-11-06", 0.9}, {"2026-11-09", 0.92},
+                                     {"2026-11-10", 0.94}, {"2026-12-07", 0.95}, {"2026-12-08", 0.96}});
+    const FXRateSeries yen = rates({{"2026-11-06", 150}, {"2026-11-09", 138}, {"2026-12-07", 152}});
+    // One euro in yen: the yen's rate over the euro's.
+    const FXRateChart chart(QStringLiteral("EUR"), QStringLiteral("JPY"), FXChartRange::OneMonth,
+                            Today, euro, yen);
+    EXPECT_EQ(chart.from(), day("2026-11-07"));
+    EXPECT_EQ(chart.to(), Today);
+    const QList<FXChartPoint> expected{{day("2026-11-09"), 150}, {day("2026-12-07"), 160}};
+    ASSERT_EQ(chart.points().size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(chart.points()[i].day, expected[i].day);
+        EXPECT_DOUBLE_EQ(chart.points()[i].rate, expected[i].rate);
+    }
+}
+
+TEST(RateChart, LeavesOutDaysWithoutAPositiveRate)
+{
+    const FXRateSeries euro = rates({{"2026-12-01", 0.9}, {"2026-12-02", 0}, {"2026-12-03", -1}});
+    const FXRateChart chart(QStringLiteral("USD"), QStringLiteral("EUR"), FXChartRange::OneMonth,
+                            Today, dollarOn(euro), euro);
+    ASSERT_EQ(chart.points().size(), 1);
+    EXPECT_EQ(chart.points()[0].day, day("2026-12-01"));
+}
+
+namespace {
+
+struct Extremes {
+    const char *name;
+    FXRateSeries euro;   // against the dollar: one dollar in euros
+    const char *lowDay;
+    const char *highDay;
+    double change;
+    double changePercent;
+};
+void PrintTo(const Extremes &c, std::ostream *out) { *out << c.name; }
+class ChartExtremes : public ::testing::TestWithParam<Extremes> {};
+
+}
+
+TEST_P(ChartExtremes, NameTheLatestOfEqualDaysAndTheSignedChange)
+{
+    const FXRateSeries &euro = GetParam().euro;
+    const FXRateChart chart(QStringLiteral("USD"), QStringLiteral("EUR"), FXChartRange::OneYear,
+                            Today, dollarOn(euro), euro);
+    ASSERT_TRUE(chart.low() && chart.high());
+    EXPECT_EQ(chart.low()->day, day(GetParam().lowDay));
+    EXPECT_EQ(chart.high()->day, day(GetParam().highDay));
+    EXPECT_NEAR(chart.change(), GetParam().change, 1e-12);
+    EXPECT_NEAR(chart.changePercent(), GetParam().changePercent, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Series, ChartExtremes, ::testing::Values(
+    Extremes{"a rise", rates({{"2026-12-01", 0.8}, {"2026-12-02", 0.9}, {"2026-12-03", 1.0}}),
+             "2026-12-01", "2026-12-03", 0.2, 25},
+    Extremes{"a fall", rates({{"2026-12-01", 1.0}, {"2026-12-02", 0.9}, {"2026-12-03", 0.8}}),
+             "2026-12-03", "2026-12-01", -0.2, -20},
+    Extremes{"low and high in the middle, back where it began",
+             rates({{"2026-12-01", 0.9}, {"2026-12-02", 0.7}, {"2026-12-03", 1.1}, {"2026-12-04", 0.9}}),
+             "2026-12-02", "2026-12-03", 0, 0},
+    Extremes{"equal lows and highs: the latest day of each",
+             rates({{"2026-06-01", 0.8}, {"2026-07-01", 1.0}, {"2026-08-03", 0.8}, {"2026-09-01", 1.0},
+                    {"2026-10-01", 0.9}}),
+             "2026-08-03", "2026-09-01", 0.1, 12.5},
+    Extremes{"one day is its own low and high", rates({{"2026-12-04", 0.9}}),
+             "2026-12-04", "2026-12-04", 0, 0}),
+    ReadableName());
+
+TEST(RateChart, AnEmptySeriesHasNoPointsNorExtremesNorGaps)
+{
+    const FXRateChart chart(QStringLiteral("USD"), QStringLiteral("EUR"), FXChartRange::OneYear,
+                            Today, {}, workdays("2026-01-01", "2026-12-07"));
+    EXPECT_TRUE(chart.isEmpty());
+    EXPECT_FALSE(chart.low() || chart.high() || chart.first() || chart.indexOfDay(Today));
+    EXPECT_EQ(chart.change(), 0);
+    EXPECT_TRUE(chart.gaps().isEmpty());
+}
+
+TEST(RateChart, FindsTheKeptDayOnOrBeforeADay)
+{
+    const FXRateSeries euro = rates({{"2026-12-01", 0.9}, {"2026-12-04", 0.9}, {"2026-12-07", 0.9}});
+    const FXRateChart chart(QStringLiteral("USD"), QStringLiteral("EUR"), FXChartRange::OneMonth,
+                            Today, dollarOn(euro), euro);
+    EXPECT_EQ(chart.indexOfDay(day("2026-11-20")), 0);   // before them all: the first
+    EXPECT_EQ(chart.indexOfDay(day("2026-12-01")), 0);
+    EXPECT_EQ(chart.indexOfDay(day("2026-12-06")), 1);   // the weekend: the Friday
+    EXPECT_EQ(chart.indexOfDay(day("2026-12-07")), 2);
+}
+
+namespace {
+
+struct Missing {
+    const char *name;
+    FXChartRange range;
+    FXRateSeries euro;
+    std::vector<std::pair<const char *, const char *>> gaps;
+};
+void PrintTo(const Missing &c, std::ostream *out) { *out << c.name; }
+class ChartGaps : public ::testing::TestWithParam<Missing> {};
+
+}
+
+TEST_P(ChartGaps, AreTheStretchesWithoutRatesLongerThanAWeek)
+{
+    const FXRateSeries &euro = GetParam().euro;
+    const FXRateChart chart(QStringLiteral("USD"), QStringLiteral("EUR"), GetParam().range, Today,
+                            dollarOn(euro), euro);
+    QList<FXChartGap> expected;
+    for (const auto &[first, last] : GetParam().gaps)
+        expected.append({day(first), day(last)});
+    EXPECT_EQ(chart.gaps(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Series, ChartGaps, ::testing::Values(
+    Missing{"weekends and today's missing rate are no gap", FXChartRange::ThreeMonths,
+            workdays("2026-09-07", "2026-12-04"), {}},
+    Missing{"a currency that joins late", FXChartRange::OneYear,
+            workdays("2026-03-12", "2026-12-07"), {{"2025-12-07", "2026-03-11"}}},
+    Missing{"seven days late is not yet worth saying", FXChartRange::OneMonth,
+            rates({{"2026-11-14", 1}}) + workdays("2026-11-16", "2026-12-07"), {}},
+    Missing{"eight days late is", FXChartRange::OneMonth,
+            rates({{"2026-11-15", 1}}) + workdays("2026-11-16", "2026-12-07"),
+            {{"2026-11-07", "2026-11-14"}}},
+    Missing{"a hole of seven days is none, of eight days is one", FXChartRange::OneMonth,
+            rates({{"2026-11-07", 0.9}, {"2026-11-15", 0.9}, {"2026-11-24", 0.9}, {"2026-12-07", 0.9}}),
+            {{"2026-11-16", "2026-11-23"}, {"2026-11-25", "2026-12-06"}}},
+    Missing{"offline for two weeks: the end is missing", FXChartRange::OneMonth,
+            workdays("2026-11-09", "2026-11-20"), {{"2026-11-21", "2026-12-07"}}},
+    Missing{"all begins with the first kept day", FXChartRange::All,
+            workdays("2005-05-02", "2026-12-07"), {}}),
+    ReadableName());
+
+namespace {
+
+struct Words {
+    const char *name;
+    const char *locale;
+    const char *currency;
+    const char *against;
+    FXChartRange range;
+    FXRateSeries currencySeries;
+    FXRateSeries againstSeries;
+    const char *summary;
+};
+void PrintTo(const Words &c, std::ostream *out) { *out << c.name; }
+class ChartSummary : public ::testing::TestWithParam<Words> {};
+
+const FXRateSeries Dollar = workdays("1999-01-04", "2026-12-07");
+
+}
+
+TEST_P(ChartSummary, TellsTheChartInTheLocalesNamesNumbersAndDates)
+{
+    const FXLocale locale(QString::fromLatin1(GetParam().locale));
+    const FXRateChart chart(QString::fromLatin1(GetParam().currency),
+                            QString::fromLatin1(GetParam().against), GetParam().range, Today,
+                            GetParam().currencySeries, GetParam().againstSeries);
+    EXPECT_EQ(FXRateChartText(locale).summary(chart), QString::fromUtf8(GetParam().summary));
+}
+
+INSTANTIATE_TEST_SUITE_P(Charts, ChartSummary, ::testing::Values(
+    Words{"a year of the dollar in euros", "en_GB", "USD", "EUR", FXChartRange::OneYear, Dollar,
+          withRates(workdays("2025-12-08", "2026-12-04", 0.9),
+                    {{"2025-12-08", 0.91}, {"2026-03-03", 0.84}, {"2026-10-02", 0.95}, {"2026-12-04", 0.86}}),
+          "Euro per US Dollar over one year: from 0.91 to 0.86, low 0.84 on 3 March, high 0.95 on 2 "
+          "October."},
+    Words{"five years name the year; yen per euro with four digits", "en_US", "EUR", "JPY",
+          FXChartRange::FiveYears,
+          withRates(workdays("2021-12-07", "2026-12-07", 0.85),
+                    {{"2021-12-07", 0.8}, {"2024-07-10", 0.9}, {"2026-12-07", 0.86}}),
+          withRates(workdays("2021-12-07", "2026-12-07", 130),
+                    {{"2021-12-07", 120}, {"2024-07-10", 145.5}, {"2026-12-07", 131.2}}),
+          "Japanese Yen per Euro over five years: from 150.00 to 152.56, low 150.00 on December 7, "
+          "2021, high 161.67 on July 10, 2024."},
+    Words{"German words and notation, a late start said", "de_DE", "EUR", "USD", FXChartRange::OneYear,
+          rates({{"2026-03-12", 0.9123}}) + workdays("2026-03-13", "2026-12-07", 0.8), Dollar,
+          "US-Dollar per Euro over one year: from 1,096 to 1,25, low 1,096 on 12. März, high 1,25 "
+          "on 7. Dezember. No rates before 12. März 2026."},
+    Words{"all: since the first kept day, a hole and a missing end", "en_US", "USD", "EUR",
+          FXChartRange::All, Dollar,
+          rates({{"2020-01-02", 0.89}, {"2020-02-03", 0.9}, {"2026-11-20", 0.86}}),
+          "Euro per US Dollar since January 2, 2020: from 0.89 to 0.86, low 0.86 on November 20, "
+          "2026, high 0.90 on February 3, 2020. No rates from January 3, 2020 to February 2, 2020. "
+          "No rates from February 4, 2020 to November 19, 2026. No rates after November 20, 2026."},
+    Words{"one day", "en_US", "USD", "EUR", FXChartRange::OneMonth, Dollar, rates({{"2026-12-04", 0.86}}),
+          "Euro per US Dollar over one month: only 0.86, on December 4. No rates before December 4, 2026."},
+    Words{"nothing kept", "en_US", "USD", "EUR", FXChartRange::ThreeMonths, Dollar, {},
+          "Euro per US Dollar over three months: no rates are kept."}),
+    ReadableName());
+
+namespace {
+
+struct Number {
+    const char *locale;
+    double rate;
+    const char *text;
+};
+void PrintTo(const Number &c, std::ostream *out) { *out << c.locale << ' ' << c.text; }
+class ChartRate : public ::testing::TestWithParam<Number> {};
+
+}
+
+TEST_P(ChartRate, KeepsTwoFractionDigitsOrFourSignificantOnes)
+{
+    const FXLocale locale(QString::fromLatin1(GetParam().locale));
+    EXPECT_EQ(FXRateChartText(locale).rate(GetParam().rate), QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, ChartRate, ::testing::Values(
+    Number{"en_US", 0.91234, "0.9123"},
+    Number{"en_US", 1, "1.00"},
+    Number{"en_US", 151.2749, "151.27"},
+    Number{"en_US", 15872.5, "15,872.50"},
+    Number{"en_US", 0.0000123456, "0.00001235"},
+    Number{"de_DE", 15872.5, "15.872,50"},
+    Number{"ar_EG", 0.5, "٠٫٥٠"}),
+    ReadableName());
+
+TEST(RateChartText, WritesTheChangeWithItsSignInUnitsAndPercent)
+{
+    const FXLocale locale(QStringLiteral("en_US"));
+    const FXRateChartText text(locale);
+    const auto changeOf = [&](double first, double last) {
+        const FXRateSeries euro = rates({{"2026-12-01", first}, {"2026-12-04", last}});
+        return text.change(FXRateChart(QStringLiteral("USD"), QStringLiteral("EUR"),
+                                       FXChartRange::OneMonth, Today, dollarOn(euro), euro));
+    };
+    EXPECT_EQ(changeOf(0.85, 0.9), QStringLiteral("Change: +0.05 (+5.9%)"));
+    EXPECT_EQ(changeOf(0.9, 0.85), QStringLiteral("Change: -0.05 (-5.6%)"));
+    EXPECT_EQ(changeOf(0.9, 0.9), QStringLiteral("Change: 0.00 (0.0%)"));
+}
