@@ -217,13 +217,13 @@ void FXRateHistoryDatabase::setAside(const QString &reason)
         if (QFileInfo::exists(*m_path + suffix) && !QFile::rename(*m_path + suffix, aside + suffix))
             QFile::remove(*m_path + suffix);
     }
-    qWarning("%s: %s: %s", program_invocation_short_name,
-             qUtf8Printable(moved ? FXLocalizedString::format(
-                                        "the rate history is begun anew, the old file is kept as %@",
-                                        aside)
-                                  : FXLocalizedString::format(
-                                        "the rate history in %@ cannot be used", *m_path)),
-             qUtf8Printable(reason));
+    // One that cannot be moved is told of once no new file can be begun either.
+    if (moved) {
+        qWarning("%s: %s: %s", program_invocation_short_name,
+                 qUtf8Printable(FXLocalizedString::format(
+                     "the rate history is begun anew, the old file is kept as %@", aside)),
+                 qUtf8Printable(reason));
+    }
 }
 
 bool FXRateHistoryDatabase::recoverFrom(const QSqlError &error)

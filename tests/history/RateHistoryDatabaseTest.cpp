@@ -203,6 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedDatabase, ::testing::Values(
     DamagedFile{"a newer schema", [](const QString &path) {
         runSql(path, {QStringLiteral("CREATE TABLE rates (currency TEXT, day TEXT, from_base REAL, "
                                      "to_base REAL)"),
+                      QStringLiteral("CREATE TABLE downloads (currency TEXT, first TEXT, last TEXT)"),
                       QStringLiteral("PRAGMA user_version = 2")});
     }, true},
     DamagedFile{"another program's tables", [](const QString &path) {
@@ -241,32 +242,35 @@ TEST_F(RateHistoryDatabase, KeepsInMemoryWhenNoFileCanBeWritten)
               (FXRateSeries{{day(6, 1), 0.9}}));
 }
 
-TEST_F(RateHistoryDatabase, AFullDiskLeavesTheKeptDaysWholeAndTheDownloadUnmarked)
+struct FullDiskWrite {
+    const char *name;
+    QMap<QString, FXRateSeries> series;
+};
+
+void PrintTo(const FullDiskWrite &write, std::ostream *out) { *out << write.name; }
+
+class FullDisk : public RateHistoryDatabase, public ::testing::WithParamInterface<FullDiskWrite> {};
+
+TEST_P(FullDisk, LeavesTheKeptDaysWholeAndTheDownloadUnmarked)
 {
     FXRateHistoryDatabase database;
     ASSERT_EQ(database.keepDay(day(1, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
-    QMap<QString, FXRateSeries> year;
-    for (int i = 0; i < 26 * 26; ++i) {
-        FXRateSeries &days = year[QStringLiteral("Y%1%2").arg(QChar(u'A' + i / 26), QChar(u'A' + i % 26))];
-        for (QDate d = day(1, 2); d <= day(12, 31); d = d.addDays(1))
-            days.append({d, 2.0});
-    }
-    year[QStringLiteral("EUR")] = {{day(1, 1), 0.5}, {day(1, 2), 0.91}};
 
-    // The process may then grow no file past a few pages more than the database and its journal
-    // hold: a disk that fills up during the write.
+    // From here the process may grow no file past the database and its journal as they are: a
+    // disk that is full.
     struct rlimit saved;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit full = saved;
     full.rlim_cur = rlim_t(std::max(QFileInfo(path()).size(),
-                                    QFileInfo(path() + QStringLiteral("-wal")).size()) + 16 * 4096);
+                                    QFileInfo(path() + QStringLiteral("-wal")).size()));
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
-    const QString failure = database.keepDownload(year, year.keys(), {day(1, 1), day(12, 31)});
+    const QMap<QString, FXRateSeries> &series = GetParam().series;
+    const QString failure = database.keepDownload(series, series.keys(), {day(1, 1), day(12, 31)});
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_FALSE(failure.isEmpty());
+    EXPECT_TRUE(failure.startsWith(u"the rates could not be kept: ")) << qPrintable(failure);
     FXRateHistoryDatabase reopened;
     EXPECT_EQ(reopened.series(codes("EUR"), day(1, 1), day(12, 31)).value(QStringLiteral("EUR")),
               (FXRateSeries{{day(1, 1), 0.9}}));
@@ -275,3 +279,19 @@ TEST_F(RateHistoryDatabase, AFullDiskLeavesTheKeptDaysWholeAndTheDownloadUnmarke
               (QList<FXDayRange>{{day(1, 1), day(12, 31)}}));
     EXPECT_TRUE(setAside().isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Writes, FullDisk, ::testing::Values(
+    // Fails at the commit, once the journal must grow.
+    FullDiskWrite{"a day", {{QStringLiteral("EUR"), {{day(1, 1), 0.5}, {day(1, 2), 0.91}}},
+                            {QStringLiteral("YAA"), {{day(1, 2), 2.0}}}}},
+    // Fails amid the writes, when the changed pages no longer fit in memory.
+    FullDiskWrite{"years of many currencies", [] {
+        QMap<QString, FXRateSeries> years{{QStringLiteral("EUR"), {{day(1, 1), 0.5}, {day(1, 2), 0.91}}}};
+        for (int i = 0; i < 26 * 26; ++i) {
+            FXRateSeries &days = years[QStringLiteral("Y%1%2").arg(QChar(u'A' + i / 26), QChar(u'A' + i % 26))];
+            for (QDate d = day(1, 2); d <= day(12, 31); d = d.addDays(1))
+                days.append({d, 2.0});
+        }
+        return years;
+    }()}),
+    ReadableName());
