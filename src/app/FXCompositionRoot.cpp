@@ -7,6 +7,7 @@
 #include "FXLocationManager.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
+#include "FXRateHistoryStore.h"
 #include "FXLoadedFetcher.h"
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
@@ -60,6 +61,20 @@ struct FXCompositionRoot::Objects {
         return [this] { return FXLocationManager::storedCountryCode(group); };
     }
 
+    FXRateHistoryDatabase &historyDatabase()
+    {
+        if (!historyFile)
+            historyFile.emplace();
+        return *historyFile;
+    }
+
+    FXRateHistoryStore &history()
+    {
+        if (!historyStore)
+            historyStore.emplace(historyDatabase(), fetcher, [this] { return ratesServerURL(group); });
+        return *historyStore;
+    }
+
     FXLocationManager &location()
     {
         if (!locationManager) {
@@ -82,6 +97,9 @@ struct FXCompositionRoot::Objects {
     FXSettingsManager settings{group, ratesTable, center};
     FXLoadedFetcher fetcher;
     FXCurrencyManager currencies;
+    // Gone before the fetcher that their downloads go through.
+    std::optional<FXRateHistoryDatabase> historyFile;
+    std::optional<FXRateHistoryStore> historyStore;
     std::unique_ptr<FXSharedFilesWatcher> sharedFilesWatcher;
     FXQtRefreshTimer refreshTimer;
     std::unique_ptr<FXRefreshScheduler> scheduler;
@@ -172,6 +190,11 @@ FXCurrencyManager &FXCompositionRoot::currencies()
 FXFetcher &FXCompositionRoot::fetcher()
 {
     return m_objects->fetcher;
+}
+
+FXRateHistory &FXCompositionRoot::history()
+{
+    return m_objects->history();
 }
 
 FXInputManager &FXCompositionRoot::inputs()
