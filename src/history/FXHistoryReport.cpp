@@ -33,11 +33,20 @@ QString dayText(QDate day, const FXLocale &locale)
     return FXICUString::toQString(text);
 }
 
-QString localeNumber(double value, const FXLocale &locale, UNumberSignDisplay sign = UNUM_SIGN_AUTO)
+// How many fraction digits six significant digits of `value` take.
+int fractionDigits(double value)
+{
+    const int magnitude = value == 0 ? 0 : int(std::floor(std::log10(std::abs(value))));
+    return std::clamp(SignificantDigits - 1 - magnitude, 0, 20);
+}
+
+QString localeNumber(double value, const FXLocale &locale,
+                     icu::number::Precision precision = icu::number::Precision::maxSignificantDigits(SignificantDigits),
+                     UNumberSignDisplay sign = UNUM_SIGN_AUTO)
 {
     UErrorCode status = U_ZERO_ERROR;
     const icu::UnicodeString text = icu::number::NumberFormatter::withLocale(locale.icuLocale())
-                                        .precision(icu::number::Precision::maxSignificantDigits(SignificantDigits))
+                                        .precision(precision)
                                         .sign(sign)
                                         .formatDouble(value, status)
                                         .toString(status);
@@ -60,10 +69,9 @@ QString localePercent(double value, const FXLocale &locale)
 // spreadsheet reads: 1.39063, 0.0000123457, 11567.2.
 QString plainNumber(double value)
 {
-    const int magnitude = value == 0 ? 0 : int(std::floor(std::log10(std::abs(value))));
-    const int decimals = std::clamp(SignificantDigits - 1 - magnitude, 0, 20);
     char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed,
+                                   fractionDigits(value)).ptr;
     std::string_view written(text, end - text);
     if (written.find('.') != std::string_view::npos) {
         while (written.ends_with('0'))
@@ -118,13 +126,15 @@ QString FXHistoryReport::summary(const FXLocale &locale) const
     const FXHistoryDay &first = m_days.first();
     const FXHistoryDay &last = m_days.last();
     const double change = last.rate - first.rate;
+    // To the last digit the rates are written with: a difference has no more digits than they.
+    const auto changePrecision = icu::number::Precision::maxFraction(fractionDigits(first.rate));
     return FXLocalizedString::text("%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on "
                                    "%10, change %11 (%12)")
         .arg(m_against, m_currency, dayText(first.day, locale), dayText(last.day, locale),
              localeNumber(first.rate, locale), localeNumber(last.rate, locale),
              localeNumber(low->rate, locale), dayText(low->day, locale),
              localeNumber(high->rate, locale))
-        .arg(dayText(high->day, locale), localeNumber(change, locale, UNUM_SIGN_EXCEPT_ZERO),
+        .arg(dayText(high->day, locale), localeNumber(change, locale, changePrecision, UNUM_SIGN_EXCEPT_ZERO),
              localePercent(change / first.rate * 100.0, locale));
 }
 
