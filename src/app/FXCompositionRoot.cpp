@@ -18,6 +18,8 @@
 
 #include <QtGlobal>
 
+#include <errno.h>
+
 #include <optional>
 
 namespace {
@@ -33,6 +35,12 @@ struct FXCompositionRoot::Objects {
                      [this] { return ratesServerURL(group); }, center)
     {
         currencies.setRefreshPause(int(options.refreshPause.count()));
+        // Every refresh adds its day to the kept daily rates; one that cannot be kept costs
+        // nothing but that day.
+        currencies.setRatesRecorder([this](QDate day, const QHash<QString, double> &fromBase) {
+            if (const QString failure = historyDatabase().keepDay(day, fromBase); !failure.isEmpty())
+                qWarning("%s: %s", program_invocation_short_name, qUtf8Printable(failure));
+        });
         // The notation chosen in the preferences, before anything writes an amount. cambio-cli's
         // --locale, applied later, still wins; a name ICU does not know leaves the system's.
         if (const auto chosen = settings.numberFormatLocale(); chosen && FXLocale::isKnownLocale(*chosen))

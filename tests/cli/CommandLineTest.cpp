@@ -573,3 +573,15 @@ TEST_F(CommandLine, HistoryOfflineShowsWhatIsKeptAndSaysWhy)
     EXPECT_EQ(wider.out, QString::fromUtf8(csv));
     EXPECT_TRUE(wider.err.endsWith(u"; showing the rates kept on this computer\n")) << qPrintable(wider.err);
 }
+
+TEST_F(CommandLine, AnUpdateKeepsTheDayOfItsRatesForTheHistory)
+{
+    plantRates();
+    LoopbackHttpServer server;
+    server.setResponse({200, R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.8, "to_base": 1.25}})",
+                        true, std::nullopt, false, "Last-Modified: Fri, 04 Dec 2026 15:00:00 GMT\r\n"});
+    ASSERT_EQ(run("update", server.url()).status, 0);
+    const Result kept = run("history EUR USD --from 2026-12-01 --to 2026-12-04 --csv");
+    EXPECT_EQ(kept.status, 0) << qPrintable(kept.err);
+    EXPECT_EQ(kept.out, u"date,USD per EUR\n2026-12-04,1.25\n"_qs);
+}
