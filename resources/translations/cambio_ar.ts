@@ -627,6 +627,46 @@
         <source>TLS handshake failed: %@</source>
         <translation>فشلت مصافحة TLS: %@</translation>
     </message>
+    <message>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>يُحفظ سجل أسعار الصرف في الذاكرة فقط، لا يمكن استخدام %@</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>يحوي جداول برنامج آخر</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>مخططه من الإصدار %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>بدأ سجل أسعار الصرف من جديد، والملف القديم محفوظ باسم %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>تعذّر حفظ أسعار الصرف</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>لا يحوي الرد سجل العملات المطلوبة</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>تعذّر تنزيل سجل أسعار الصرف من %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 لكل %2 من %3 إلى %4: من %5 إلى %6، الأدنى %7 في %8، الأعلى %9 في %10، التغير %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>تُعرض أسعار الصرف المحفوظة على هذا الحاسوب</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -627,5 +627,45 @@
         <source>TLS handshake failed: %@</source>
         <translation>negocjacja TLS nie powiodła się: %@</translation>
     </message>
+    <message>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>historia kursów jest przechowywana tylko w pamięci, nie można użyć %@</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>zawiera tabele innego programu</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>jego schemat ma wersję %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>historia kursów zaczyna się od nowa, stary plik zachowano jako %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>nie udało się zachować kursów</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>odpowiedź nie zawiera historii żądanych walut</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>nie można pobrać historii kursów z %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 za %2 od %3 do %4: od %5 do %6, minimum %7 dnia %8, maksimum %9 dnia %10, zmiana %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>pokazano kursy zachowane na tym komputerze</translation>
+    </message>
 </context>
 </TS>

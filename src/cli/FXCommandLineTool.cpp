@@ -528,7 +528,7 @@ std::optional<QString> FXCommandLineTool::historyCurrency(const QString &text)
     if (auto code = knownCurrency(text))
         return code;
     const QString code = text.toUpper();
-    if (FXRatesDocument::isCurrencyCode(code) && m_locale.displayNameForCurrency(code))
+    if (FXRateEntries::isCurrencyCode(code) && m_locale.displayNameForCurrency(code))
         return code;
     return std::nullopt;
 }

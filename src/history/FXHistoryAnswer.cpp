@@ -1,7 +1,7 @@
 #include "FXHistoryAnswer.h"
 
 #include "FXLocalizedString.h"
-#include "FXRatesDocument.h"
+#include "FXRateEntries.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

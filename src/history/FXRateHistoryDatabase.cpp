@@ -2,7 +2,7 @@
 
 #include "FXLocalizedString.h"
 #include "FXPaths.h"
-#include "FXRatesDocument.h"
+#include "FXRateEntries.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -60,7 +60,7 @@ QDate dayOf(const QVariant &column)
 bool isKeptRate(const QString &code, double fromBase)
 {
     // The rates document's entry rule, for an answer that carries from_base alone.
-    return FXRatesDocument::isCurrencyCode(code) && FXRate{fromBase, 1.0 / fromBase}.isUsable();
+    return FXRateEntries::isCurrencyCode(code) && FXRate{fromBase, 1.0 / fromBase}.isUsable();
 }
 
 bool isDamage(const QSqlError &error)
