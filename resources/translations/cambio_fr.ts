@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
-        <translation>%1 par %2 du %3 au %4 : de %5 à %6, plus bas %7 le %8, plus haut %9 le %10, variation %11 (%12)</translation>
+        <translation>%1 par %2 du %3 au %4 : de %5 à %6, plus bas %7 le %8, plus haut %9 le %10, variation %11 (%12)</translation>
     </message>
     <message>
         <source>showing the rates kept on this computer</source>
