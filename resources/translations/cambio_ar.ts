@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>يُحفظ سجل أسعار الصرف في الذاكرة فقط، لا يمكن استخدام %@</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>يحوي جداول برنامج آخر</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>مخططه من الإصدار %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>بدأ سجل أسعار الصرف من جديد، والملف القديم محفوظ باسم %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>تعذّر حفظ أسعار الصرف</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>لا يحوي الرد سجل العملات المطلوبة</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>تعذّر تنزيل سجل أسعار الصرف من %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 لكل %2 من %3 إلى %4: من %5 إلى %6، الأدنى %7 في %8، الأعلى %9 في %10، التغير %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>تُعرض أسعار الصرف المحفوظة على هذا الحاسوب</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>كم كان يساوي CODE واحد من AGAINST (العملة الرئيسية ما لم تُحدَّد) في كل يوم، ثم الأدنى والأعلى والتغيّر؛ آخر 30 يومًا ما لم يُحدَّد غير ذلك، 10 سنوات على الأكثر؛ التواريخ بصيغة YYYY-MM-DD؛ ‎--csv لجداول البيانات</translation>
     </message>
 </context>
 <context>

@@ -989,6 +989,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>der Kursverlauf wird nur im Speicher gehalten, %@ ist nicht nutzbar</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>sie enthält die Tabellen eines anderen Programms</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>sein Schema hat die Version %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>der Kursverlauf wird neu begonnen, die alte Datei bleibt als %@ erhalten</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>die Kurse konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>die Antwort enthält keinen Verlauf der angefragten Währungen</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>der Kursverlauf kann nicht von %@ geladen werden</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 pro %2 vom %3 bis %4: %5 bis %6, Tief %7 am %8, Hoch %9 am %10, Änderung %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>gezeigt werden die auf diesem Computer gespeicherten Kurse</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>wie viel AGAINST (ohne Angabe die Hauptwährung) ein CODE an jedem Tag wert war, dann Tiefst-, Höchstwert und Veränderung; ohne Angabe die letzten 30 Tage, höchstens 10 Jahre; Daten als JJJJ-MM-TT; --csv für Tabellenkalkulationen</translation>
     </message>
 </context>
 </TS>

@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>el historial de tipos de cambio solo se guarda en memoria, %@ no se puede usar</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>contiene las tablas de otro programa</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>su esquema es de la versión %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>el historial de tipos de cambio empieza de nuevo, el archivo anterior se guarda como %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>no se pudieron guardar los tipos de cambio</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>la respuesta no contiene el historial de las monedas pedidas</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>no se puede descargar el historial de tipos de cambio de %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 por %2 del %3 al %4: de %5 a %6, mínimo %7 el %8, máximo %9 el %10, variación %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>se muestran los tipos de cambio guardados en este equipo</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>cuánto AGAINST (la moneda principal si no se indica) valía un CODE cada día, luego el mínimo, el máximo y la variación; por omisión los últimos 30 días, como máximo 10 años; fechas como AAAA-MM-DD; --csv para hojas de cálculo</translation>
     </message>
 </context>
 </TS>

@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>تاریخچهٔ نرخ‌ها فقط در حافظه نگه داشته می‌شود، %@ قابل استفاده نیست</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>یک پروندهٔ معمولی نیست</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>جدول‌های برنامهٔ دیگری در آن است</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>طرح آن از نسخهٔ %@ است</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>تاریخچهٔ نرخ‌ها از نو آغاز شد، پروندهٔ قدیمی با نام %@ نگه داشته شد</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>نرخ‌ها نگه داشته نشدند</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>پاسخ تاریخچهٔ ارزهای درخواستی را ندارد</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>بارگیری تاریخچهٔ نرخ‌ها از %@ ممکن نیست</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 به ازای هر %2 از %3 تا %4: از %5 تا %6، کمترین %7 در %8، بیشترین %9 در %10، تغییر %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>نرخ‌های نگه‌داشته در این رایانه نشان داده می‌شود</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>هر روز یک CODE چند AGAINST (اگر داده نشود، ارز اصلی) می‌ارزید، سپس کمینه، بیشینه و تغییر؛ اگر گفته نشود ۳۰ روز اخیر، حداکثر ۱۰ سال؛ تاریخ‌ها به شکل YYYY-MM-DD؛ ‎--csv برای صفحه‌گسترده‌ها</translation>
     </message>
 </context>
 <context>

@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>l’historique des taux n’est gardé qu’en mémoire, %@ est inutilisable</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>il contient les tables d’un autre programme</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>son schéma est de version %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>l’historique des taux repart de zéro, l’ancien fichier est gardé sous %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>les taux n’ont pas pu être gardés</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>la réponse ne contient l’historique d’aucune des devises demandées</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>impossible de télécharger l’historique des taux depuis %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 par %2 du %3 au %4 : de %5 à %6, plus bas %7 le %8, plus haut %9 le %10, variation %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>affichage des taux gardés sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>combien de AGAINST (la devise principale si non précisée) valait un CODE chaque jour, puis le plus bas, le plus haut et la variation ; par défaut les 30 derniers jours, au plus 10 ans ; dates au format AAAA-MM-JJ ; --csv pour les tableurs</translation>
     </message>
 </context>
 </TS>

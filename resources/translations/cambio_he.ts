@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>היסטוריית השערים נשמרת בזיכרון בלבד, אי אפשר להשתמש ב־%@</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>זה אינו קובץ רגיל</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>יש בו טבלאות של תוכנית אחרת</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>הסכמה שלו בגרסה %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>היסטוריית השערים מתחילה מחדש, הקובץ הישן נשמר בשם %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>לא ניתן היה לשמור את השערים</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>התשובה אינה מכילה היסטוריה של המטבעות שהתבקשו</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>לא ניתן להוריד את היסטוריית השערים מ־%@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 ל־%2 מ־%3 עד %4: מ־%5 עד %6, שפל %7 ב־%8, שיא %9 ב־%10, שינוי %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>מוצגים השערים השמורים במחשב זה</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>כמה AGAINST (המטבע הראשי אם לא צוין אחר) היה שווה CODE אחד בכל יום, ואחר כך השפל, השיא והשינוי; 30 הימים האחרונים אם לא צוין אחרת, 10 שנים לכל היותר; תאריכים בתבנית YYYY-MM-DD; ‎--csv לגיליונות אלקטרוניים</translation>
     </message>
 </context>
 <context>

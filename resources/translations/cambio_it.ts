@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>lo storico dei tassi è tenuto solo in memoria, %@ non è utilizzabile</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>contiene le tabelle di un altro programma</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>il suo schema è della versione %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>lo storico dei tassi ricomincia da capo, il vecchio file è conservato come %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>non è stato possibile conservare i tassi</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>la risposta non contiene lo storico delle valute richieste</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>impossibile scaricare lo storico dei tassi da %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 per %2 dal %3 al %4: da %5 a %6, minimo %7 il %8, massimo %9 il %10, variazione %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>sono mostrati i tassi conservati su questo computer</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>quanto AGAINST (la valuta principale se non indicata) valeva un CODE ogni giorno, poi il minimo, il massimo e la variazione; in mancanza gli ultimi 30 giorni, al massimo 10 anni; date come AAAA-MM-GG; --csv per i fogli di calcolo</translation>
     </message>
 </context>
 </TS>

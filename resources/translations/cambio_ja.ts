@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>レートの履歴はメモリーにのみ保持されます。%@ は使用できません</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>別のプログラムのテーブルが含まれています</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>スキーマのバージョンが %@ です</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>レートの履歴を新しく始めます。古いファイルは %@ として残してあります</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>レートを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>応答に要求した通貨の履歴がありません</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>%@ からレートの履歴をダウンロードできません</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%2あたりの%1（%3〜%4）：%5 → %6、最安値 %7（%8）、最高値 %9（%10）、変動 %11（%12）</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>このコンピューターに保存されたレートを表示します</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>各日に 1 CODE が何 AGAINST (省略時は基準通貨) に相当したか、続いて最安値・最高値・変化; 省略時は直近 30 日、最長 10 年; 日付は YYYY-MM-DD; 表計算ソフト向けには --csv</translation>
     </message>
 </context>
 </TS>

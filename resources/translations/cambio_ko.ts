@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>환율 기록은 메모리에만 보관됩니다. %@을(를) 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>다른 프로그램의 테이블이 들어 있습니다</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>스키마 버전이 %@입니다</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>환율 기록을 새로 시작합니다. 이전 파일은 %@(으)로 보관됩니다</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>환율을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>응답에 요청한 통화의 기록이 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>%@에서 환율 기록을 내려받을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%2당 %1 (%3~%4): %5 → %6, 최저 %7 (%8), 최고 %9 (%10), 변동 %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>이 컴퓨터에 보관된 환율을 표시합니다</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>날마다 1 CODE가 몇 AGAINST(지정하지 않으면 주 통화)였는지, 이어서 최저, 최고, 변동; 지정하지 않으면 최근 30일, 최대 10년; 날짜는 YYYY-MM-DD; 스프레드시트용은 --csv</translation>
     </message>
 </context>
 </TS>

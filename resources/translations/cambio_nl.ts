@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>de koersgeschiedenis wordt alleen in het geheugen bewaard, %@ is onbruikbaar</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>het bevat de tabellen van een ander programma</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>het schema heeft versie %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>de koersgeschiedenis begint opnieuw, het oude bestand blijft bewaard als %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>de koersen konden niet worden bewaard</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>het antwoord bevat geen geschiedenis van de gevraagde valuta’s</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>de koersgeschiedenis kan niet worden gedownload van %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 per %2 van %3 tot %4: %5 tot %6, laagste %7 op %8, hoogste %9 op %10, verandering %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>de op deze computer bewaarde koersen worden getoond</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>hoeveel AGAINST (zonder opgave de hoofdvaluta) één CODE elke dag waard was, daarna het laagste, het hoogste en de verandering; zonder opgave de laatste 30 dagen, hoogstens 10 jaar; datums als JJJJ-MM-DD; --csv voor spreadsheets</translation>
     </message>
 </context>
 </TS>

@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>historia kursów jest przechowywana tylko w pamięci, nie można użyć %@</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>zawiera tabele innego programu</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>jego schemat ma wersję %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>historia kursów zaczyna się od nowa, stary plik zachowano jako %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>nie udało się zachować kursów</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>odpowiedź nie zawiera historii żądanych walut</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>nie można pobrać historii kursów z %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 za %2 od %3 do %4: od %5 do %6, minimum %7 dnia %8, maksimum %9 dnia %10, zmiana %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>pokazano kursy zachowane na tym komputerze</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>ile AGAINST (domyślnie waluty głównej) był wart jeden CODE każdego dnia, następnie minimum, maksimum i zmiana; domyślnie ostatnie 30 dni, najwyżej 10 lat; daty jako RRRR-MM-DD; --csv dla arkuszy kalkulacyjnych</translation>
     </message>
 </context>
 </TS>

@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>o histórico de cotações fica só na memória, %@ não pode ser usado</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>contém as tabelas de outro programa</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>seu esquema é da versão %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>o histórico de cotações recomeça, o arquivo antigo fica guardado como %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>não foi possível guardar as cotações</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>a resposta não contém o histórico das moedas pedidas</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>não é possível baixar o histórico de cotações de %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 por %2 de %3 a %4: de %5 a %6, mínima %7 em %8, máxima %9 em %10, variação %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>mostrando as cotações guardadas neste computador</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>quanto AGAINST (a moeda principal se não for indicada) valia um CODE a cada dia, depois a mínima, a máxima e a variação; por padrão os últimos 30 dias, no máximo 10 anos; datas como AAAA-MM-DD; --csv para planilhas</translation>
     </message>
 </context>
 </TS>

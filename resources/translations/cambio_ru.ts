@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>история курсов хранится только в памяти, %@ использовать нельзя</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>в нём таблицы другой программы</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>его схема версии %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>история курсов начата заново, старый файл сохранён как %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>не удалось сохранить курсы</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>в ответе нет истории запрошенных валют</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>не удаётся загрузить историю курсов с %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 за %2 с %3 по %4: от %5 до %6, минимум %7 (%8), максимум %9 (%10), изменение %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>показаны курсы, сохранённые на этом компьютере</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>сколько AGAINST (по умолчанию основной валюты) стоил один CODE в каждый день, затем минимум, максимум и изменение; по умолчанию последние 30 дней, не более 10 лет; даты в виде ГГГГ-ММ-ДД; --csv для электронных таблиц</translation>
     </message>
 </context>
 </TS>

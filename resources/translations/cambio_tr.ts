@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>kur geçmişi yalnızca bellekte tutuluyor, %@ kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>başka bir programın tablolarını içeriyor</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>şeması %@ sürümünde</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>kur geçmişi yeniden başlatıldı, eski dosya %@ olarak saklandı</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>kurlar saklanamadı</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>yanıt, istenen para birimlerinin geçmişini içermiyor</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>kur geçmişi %@ adresinden indirilemiyor</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%3 – %4 arası %2 başına %1: %5 → %6, en düşük %7 (%8), en yüksek %9 (%10), değişim %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>bu bilgisayarda saklanan kurlar gösteriliyor</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>bir CODE'un her gün kaç AGAINST (belirtilmezse ana para birimi) ettiği, ardından en düşük, en yüksek ve değişim; belirtilmezse son 30 gün, en çok 10 yıl; tarihler YYYY-AA-GG biçiminde; hesap tabloları için --csv</translation>
     </message>
 </context>
 </TS>

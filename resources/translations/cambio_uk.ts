@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>історія курсів зберігається лише в пам’яті, %@ використати не можна</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>у ньому таблиці іншої програми</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>його схема версії %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>історію курсів почато заново, старий файл збережено як %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>не вдалося зберегти курси</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>у відповіді немає історії запитаних валют</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>не вдається завантажити історію курсів з %@</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>%1 за %2 з %3 по %4: від %5 до %6, мінімум %7 (%8), максимум %9 (%10), зміна %11 (%12)</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>показано курси, збережені на цьому комп’ютері</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>скільки AGAINST (типово основної валюти) коштував один CODE кожного дня, потім мінімум, максимум і зміна; типово останні 30 днів, не більше 10 років; дати у вигляді РРРР-ММ-ДД; --csv для електронних таблиць</translation>
     </message>
 </context>
 </TS>

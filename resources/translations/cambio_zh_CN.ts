@@ -984,6 +984,48 @@
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+        <source>the rate history is kept in memory only, %@ cannot be used</source>
+        <translation>汇率历史仅保存在内存中，无法使用 %@</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>其中是另一个程序的表</translation>
+    </message>
+    <message>
+        <source>its schema is of version %@</source>
+        <translation>其结构版本为 %@</translation>
+    </message>
+    <message>
+        <source>the rate history is begun anew, the old file is kept as %@</source>
+        <translation>汇率历史已重新开始，旧文件保留为 %@</translation>
+    </message>
+    <message>
+        <source>the rates could not be kept</source>
+        <translation>无法保存汇率</translation>
+    </message>
+    <message>
+        <source>the answer holds no history of the currencies asked for</source>
+        <translation>回复中没有所请求货币的历史</translation>
+    </message>
+    <message>
+        <source>cannot download the rate history from %@</source>
+        <translation>无法从 %@ 下载汇率历史</translation>
+    </message>
+    <message>
+        <source>%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on %10, change %11 (%12)</source>
+        <translation>每 %2 兑 %1（%3 至 %4）：%5 → %6，最低 %7（%8），最高 %9（%10），变化 %11（%12）</translation>
+    </message>
+    <message>
+        <source>showing the rates kept on this computer</source>
+        <translation>显示本机保存的汇率</translation>
+    </message>
+    <message>
+        <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
+        <translation>每天 1 CODE 值多少 AGAINST（未指定时为主货币），然后是最低、最高和变化；未指定时为最近 30 天，最多 10 年；日期格式为 YYYY-MM-DD；--csv 用于电子表格</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "FXLocationManager.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
+#include "FXRateHistoryStore.h"
 #include "FXLoadedFetcher.h"
 #include "FXRatesFile.h"
 #include "FXRatesTable.h"
@@ -16,6 +17,8 @@
 #include "FXUserDefaults.h"
 
 #include <QtGlobal>
+
+#include <errno.h>
 
 #include <optional>
 
@@ -32,6 +35,12 @@ struct FXCompositionRoot::Objects {
                      [this] { return ratesServerURL(group); }, center)
     {
         currencies.setRefreshPause(int(options.refreshPause.count()));
+        // Every refresh adds its day to the kept daily rates; one that cannot be kept costs
+        // nothing but that day.
+        currencies.setRatesRecorder([this](QDate day, const QHash<QString, double> &fromBase) {
+            if (const QString failure = historyDatabase().keepDay(day, fromBase); !failure.isEmpty())
+                qWarning("%s: %s", program_invocation_short_name, qUtf8Printable(failure));
+        });
         // The notation chosen in the preferences, before anything writes an amount. cambio-cli's
         // --locale, applied later, still wins; a name ICU does not know leaves the system's.
         if (const auto chosen = settings.numberFormatLocale(); chosen && FXLocale::isKnownLocale(*chosen))
@@ -60,6 +69,20 @@ struct FXCompositionRoot::Objects {
         return [this] { return FXLocationManager::storedCountryCode(group); };
     }
 
+    FXRateHistoryDatabase &historyDatabase()
+    {
+        if (!historyFile)
+            historyFile.emplace();
+        return *historyFile;
+    }
+
+    FXRateHistoryStore &history()
+    {
+        if (!historyStore)
+            historyStore.emplace(historyDatabase(), fetcher, [this] { return ratesServerURL(group); });
+        return *historyStore;
+    }
+
     FXLocationManager &location()
     {
         if (!locationManager) {
@@ -82,6 +105,9 @@ struct FXCompositionRoot::Objects {
     FXSettingsManager settings{group, ratesTable, center};
     FXLoadedFetcher fetcher;
     FXCurrencyManager currencies;
+    // Gone before the fetcher that their downloads go through.
+    std::optional<FXRateHistoryDatabase> historyFile;
+    std::optional<FXRateHistoryStore> historyStore;
     std::unique_ptr<FXSharedFilesWatcher> sharedFilesWatcher;
     FXQtRefreshTimer refreshTimer;
     std::unique_ptr<FXRefreshScheduler> scheduler;
@@ -172,6 +198,11 @@ FXCurrencyManager &FXCompositionRoot::currencies()
 FXFetcher &FXCompositionRoot::fetcher()
 {
     return m_objects->fetcher;
+}
+
+FXRateHistory &FXCompositionRoot::history()
+{
+    return m_objects->history();
 }
 
 FXInputManager &FXCompositionRoot::inputs()

@@ -10,6 +10,7 @@
 
 class FXCurrencyManager;
 class FXFetcher;
+class FXRateHistory;
 class FXInputManager;
 class FXLocale;
 class FXLocationManager;
@@ -95,6 +96,9 @@ public:
     FXCurrencyManager &currencies();
     // The HTTP fetcher of every download, made with QtNetwork at its first fetch.
     FXFetcher &fetcher();
+    // The daily rates kept on this computer and their download, opened at the first use: a
+    // program that never asks for them never opens the file.
+    FXRateHistory &history();
     // Made on first use: restoring the last input converts it.
     FXInputManager &inputs();
     // Made on first use, which starts locating the computer. Until then the currencies take the

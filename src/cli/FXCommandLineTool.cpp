@@ -7,11 +7,14 @@
 #include "FXCurrencySignResolver.h"
 #include "FXFlagCatalogue.h"
 #include "FXHelpText.h"
+#include "FXHistoryReport.h"
 #include "FXInputManager.h"
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
 #include "FXNotificationCenter.h"
 #include "FXNumberFormatter.h"
+#include "FXRateHistory.h"
+#include "FXRatesDocument.h"
 #include "FXSettingsManager.h"
 
 #include <QEventLoop>
@@ -31,9 +34,18 @@ const QString Available = QStringLiteral("--available");
 const QString Filter = QStringLiteral("--filter");
 const QString Auto = QStringLiteral("--auto");
 const QString Quiet = QStringLiteral("--quiet");
+const QString Days = QStringLiteral("--days");
+const QString From = QStringLiteral("--from");
+const QString To = QStringLiteral("--to");
+const QString Csv = QStringLiteral("--csv");
 
-const QStringList Flags{Help, ShortHelp, Version, Available, Auto, Quiet};
-const QStringList ValueOptions{Locale, Filter};
+const QStringList Flags{Help, ShortHelp, Version, Available, Auto, Quiet, Csv};
+const QStringList ValueOptions{Locale, Filter, Days, From, To};
+
+// The days a history covers when the command line names none: a month.
+constexpr int DefaultHistoryDays = 30;
+// As wide as a sparkline gets: it must fit a terminal's line.
+constexpr int SparklineWidth = 72;
 const QStringList GlobalOptions{Help, ShortHelp, Version, Locale, Quiet};
 
 // The shortest text that reads back as the same double, in the C locale's notation, so that
@@ -65,16 +77,18 @@ QString printable(const QString &text)
 }
 
 FXCommandLineTool::FXCommandLineTool(FXCurrencyManager &currencies, FXSettingsManager &settings,
-                                     InputManagerSource inputs, FXLocale &locale,
-                                     const FXNumberFormatter &formatter, QTextStream &out,
-                                     QTextStream &err)
+                                     InputManagerSource inputs, HistorySource history,
+                                     FXLocale &locale, const FXNumberFormatter &formatter,
+                                     QTextStream &out, QTextStream &err, bool outIsTerminal)
     : m_currencies(currencies)
     , m_settings(settings)
     , m_inputs(std::move(inputs))
+    , m_history(std::move(history))
     , m_locale(locale)
     , m_formatter(formatter)
     , m_out(out)
     , m_err(err)
+    , m_outIsTerminal(outIsTerminal)
 {
 }
 
@@ -105,6 +119,11 @@ QString FXCommandLineTool::usage()
         {"rates [CODE...]",
          FXLocalizedString::text("the date of the rates, then each currency's rates from and to "
                                  "the US dollar; their age goes to stderr")},
+        {"history CODE [AGAINST] [--days N | --from DATE [--to DATE]] [--csv]",
+         FXLocalizedString::text("how many AGAINST (the main currency unless given) one CODE was "
+                                 "worth each day, then the low, the high and the change; the last "
+                                 "30 days unless told, at most 10 years; dates as YYYY-MM-DD; "
+                                 "--csv for spreadsheets")},
     };
     const std::pair<const char *, QString> options[] = {
         {"--locale ID",
@@ -150,6 +169,7 @@ const QList<FXCommandLineTool::CommandEntry> &FXCommandLineTool::commands()
         {QStringLiteral("main"), {Auto}, &FXCommandLineTool::mainCurrency},
         {QStringLiteral("update"), {}, &FXCommandLineTool::update},
         {QStringLiteral("rates"), {}, &FXCommandLineTool::rates},
+        {QStringLiteral("history"), {Days, From, To, Csv}, &FXCommandLineTool::history},
     };
     return entries;
 }
@@ -534,6 +554,119 @@ FXCommandLineTool::Outcome FXCommandLineTool::rates(const ParsedArguments &argum
                                                   "left out",
                                                   printable(code)))
               << '\n';
+    }
+    return {};
+}
+
+std::optional<QString> FXCommandLineTool::historyCurrency(const QString &text)
+{
+    if (auto code = knownCurrency(text))
+        return code;
+    const QString code = text.toUpper();
+    if (FXRateEntries::isCurrencyCode(code) && m_locale.displayNameForCurrency(code))
+        return code;
+    return std::nullopt;
+}
+
+std::optional<QString> FXCommandLineTool::historyAgainst(const QString &currency) const
+{
+    QStringList candidates = m_currencies.userPreferredCurrenciesIncludingMain();
+    candidates.append(m_currencies.baseCurrency());
+    for (const QString &candidate : std::as_const(candidates)) {
+        if (candidate != currency)
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::historyRange(const ParsedArguments &arguments,
+                                                           QDate &from, QDate &to) const
+{
+    const QDate today = QDate::currentDate();
+    const auto date = [](const QString &text) {
+        return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    };
+    if (arguments.values.contains(Days)) {
+        if (arguments.values.contains(From) || arguments.values.contains(To))
+            return usageError(QStringLiteral("--days cannot go with --from or --to"));
+        bool number = false;
+        const int days = arguments.values.value(Days).toInt(&number);
+        if (!number || days < 1)
+            return usageError(QStringLiteral("--days needs a number of days: %1").arg(arguments.values.value(Days)));
+        to = today;
+        from = today.addDays(1 - days);
+    } else if (arguments.values.contains(From)) {
+        from = date(arguments.values.value(From));
+        if (!from.isValid())
+            return usageError(QStringLiteral("not a date (YYYY-MM-DD): %1").arg(arguments.values.value(From)));
+        to = arguments.values.contains(To) ? date(arguments.values.value(To)) : today;
+        if (!to.isValid())
+            return usageError(QStringLiteral("not a date (YYYY-MM-DD): %1").arg(arguments.values.value(To)));
+    } else if (arguments.values.contains(To)) {
+        return usageError(QStringLiteral("--to needs --from"));
+    } else {
+        to = today;
+        from = today.addDays(1 - DefaultHistoryDays);
+    }
+    if (from > to) {
+        return usageError(QStringLiteral("the first day comes after the last: %1 to %2")
+                              .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate)));
+    }
+    if (to > from.addYears(MaximumHistoryYears)) {
+        return usageError(QStringLiteral("more than %1 years at once: %2 to %3")
+                              .arg(QString::number(MaximumHistoryYears), from.toString(Qt::ISODate),
+                                   to.toString(Qt::ISODate)));
+    }
+    return {};
+}
+
+FXCommandLineTool::Outcome FXCommandLineTool::history(const ParsedArguments &arguments)
+{
+    const QStringList &words = arguments.positionals;
+    if (words.isEmpty() || words.size() > 2)
+        return usageError(QStringLiteral("history needs a currency: history CODE [AGAINST]"));
+    const auto currency = historyCurrency(words[0]);
+    if (!currency)
+        return unknownCurrency(words[0]);
+    const auto against = words.size() == 2 ? historyCurrency(words[1]) : historyAgainst(*currency);
+    if (!against)
+        return unknownCurrency(words[1]);
+    if (*against == *currency)
+        return usageError(QStringLiteral("history needs two different currencies: %1").arg(*currency));
+    QDate from;
+    QDate to;
+    if (Outcome refused = historyRange(arguments, from, to); refused.status != Success)
+        return refused;
+
+    // What is kept is shown whatever the download gives: offline, that is all there is.
+    FXRateHistory &kept = m_history();
+    const QStringList both{*currency, *against};
+    QString downloadFailure;
+    QEventLoop loop;
+    kept.download(both, from, to, &loop, [&](const QString &failure) {
+        downloadFailure = failure;
+        loop.quit();
+    });
+    loop.exec();
+
+    const QMap<QString, FXRateSeries> series = kept.series(both, from, to);
+    const FXHistoryReport report(*currency, *against, series.value(*currency), series.value(*against));
+    if (report.isEmpty()) {
+        return failure(downloadFailure.isEmpty()
+                           ? QStringLiteral("no rates of %1 against %2 from %3 to %4")
+                                 .arg(*currency, *against, from.toString(Qt::ISODate), to.toString(Qt::ISODate))
+                           : downloadFailure);
+    }
+    if (!downloadFailure.isEmpty())
+        m_err << QStringLiteral("cambio-cli: ") << downloadFailure << QStringLiteral("; ")
+              << FXLocalizedString::text("showing the rates kept on this computer") << '\n';
+    const bool csv = arguments.flags.contains(Csv);
+    for (const QString &line : csv ? report.csvLines() : report.lines(m_locale))
+        printLine(line);
+    if (!csv) {
+        printLine(report.summary(m_locale));
+        if (m_outIsTerminal)
+            printLine(report.sparkline(SparklineWidth));
     }
     return {};
 }

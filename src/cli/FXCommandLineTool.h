@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -19,6 +20,7 @@ class FXCurrencyManager;
 class FXInputManager;
 class FXLocale;
 class FXNumberFormatter;
+class FXRateHistory;
 class FXResult;
 class FXSettingsManager;
 
@@ -31,12 +33,19 @@ public:
 
     // Made only by the commands that convert: restoring the window's last input costs a conversion.
     using InputManagerSource = std::function<FXInputManager &()>;
+    // Made only by the history command: the others need not open the kept rates.
+    using HistorySource = std::function<FXRateHistory &()>;
 
     // Results go to `out`, one item per line; messages to `err` as "cambio-cli: MESSAGE".
-    // Amounts are read and written in `locale`, through `formatter`, which follows it.
+    // Amounts are read and written in `locale`, through `formatter`, which follows it. What only
+    // a person reads (the sparkline of the history) is written when `out` is a terminal.
     FXCommandLineTool(FXCurrencyManager &currencies, FXSettingsManager &settings,
-                      InputManagerSource inputs, FXLocale &locale,
-                      const FXNumberFormatter &formatter, QTextStream &out, QTextStream &err);
+                      InputManagerSource inputs, HistorySource history, FXLocale &locale,
+                      const FXNumberFormatter &formatter, QTextStream &out, QTextStream &err,
+                      bool outIsTerminal = false);
+
+    // The longest range the history command takes, which is what the rates server answers at once.
+    static constexpr int MaximumHistoryYears = 10;
 
     // Runs the command that `arguments` (without the program's name) give; returns the exit status.
     int run(const QStringList &arguments);
@@ -79,6 +88,12 @@ private:
     Outcome mainCurrency(const ParsedArguments &arguments);
     Outcome update(const ParsedArguments &arguments);
     Outcome rates(const ParsedArguments &arguments);
+    Outcome history(const ParsedArguments &arguments);
+    // The first and last day that the history command's options name, else why they name none.
+    Outcome historyRange(const ParsedArguments &arguments, QDate &from, QDate &to) const;
+    // The currency a history is read against when the command line names none: the main
+    // currency, else (for the main currency itself) the first other visible one.
+    std::optional<QString> historyAgainst(const QString &currency) const;
 
     // Why `amount` in `from` cannot be converted into every one of `targets`, if it cannot: a
     // currency without a usable rate, or a result beyond the range of numbers.
@@ -87,6 +102,8 @@ private:
     FXInputManager &enterAmount(double amount, const QString &currency);
     // The currency of the rates table that `text` names, whatever its case.
     std::optional<QString> knownCurrency(const QString &text);
+    // The same, or a currency that has left the rates table and is still known by name (LTL).
+    std::optional<QString> historyCurrency(const QString &text);
     static Outcome unknownCurrency(const QString &text);
     // `text` read like an amount pasted into the converter.
     std::optional<double> amount(const QString &text) const;
@@ -98,9 +115,11 @@ private:
     FXCurrencyManager &m_currencies;
     FXSettingsManager &m_settings;
     InputManagerSource m_inputs;
+    HistorySource m_history;
     FXLocale &m_locale;
     const FXNumberFormatter &m_formatter;
     QTextStream &m_out;
     QTextStream &m_err;
+    bool m_outIsTerminal;
     bool m_quiet = false;
 };

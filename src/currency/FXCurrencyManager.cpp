@@ -194,6 +194,12 @@ FXRefreshOutcome FXCurrencyManager::store(const QByteArray &body, const QDateTim
         outcome.failure = FXLocalizedString::format("the new rates could not be stored in %@",
                                                     m_ratesFile.path().value_or(QString()));
     }
+    if (m_recordRates) {
+        QHash<QString, double> answered;
+        for (const QString &code : std::as_const(answer.answeredCodes))
+            answered.insert(code, replacement->rate(code).fromBase);
+        m_recordRates(replacement->shownDate().toUTC().date(), answered);
+    }
     m_table.setCurrencyRates(std::move(replacement));
     return outcome;
 }

@@ -4,6 +4,7 @@
 #include "FXRatesTable.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -120,6 +121,11 @@ public:
     // How long a refresh that received data waits before it ends (none unless set), and the clock.
     void setRefreshPause(int milliseconds) { m_refreshPauseMilliseconds = milliseconds; }
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    // Told of the rates of each refresh that put new ones in force: the day they are of (their
+    // own date when the server told it, else that of the download, in UTC) and each currency's
+    // from_base as the answer gave it, without the rates kept from before for the others.
+    using RatesRecorder = std::function<void(QDate day, const QHash<QString, double> &fromBase)>;
+    void setRatesRecorder(RatesRecorder recorder) { m_recordRates = std::move(recorder); }
 
 private:
     // Reads and stores a downloaded answer.
@@ -140,6 +146,7 @@ private:
     QString m_lastRefreshFailure;
     std::optional<QDateTime> m_lastUpdateDate;
     int m_refreshPauseMilliseconds = 0;
+    RatesRecorder m_recordRates;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTimeUtc(); };
     // Owns the downloads and pauses under way: they end, unannounced, with the manager, so that
     // quitting never waits for the network.

@@ -47,13 +47,14 @@ FXServerRates FXRatesDocument::fromServerResponse(const QByteArray &body, const 
     document.m_ratesDate = ratesDate;
     if (document.m_rates.isEmpty())
         return {std::nullopt, FXLocalizedString::text("the answer holds no usable rate")};
+    QStringList answered = document.m_rates.keys();
     if (inForce) {
         for (auto it = inForce->m_rates.cbegin(); it != inForce->m_rates.cend(); ++it) {
             if (!document.m_rates.contains(it.key()))
                 document.m_rates.insert(it.key(), *it);
         }
     }
-    return {std::move(document), QString()};
+    return {std::move(document), QString(), std::move(answered)};
 }
 
 bool FXRatesDocument::isUsable() const

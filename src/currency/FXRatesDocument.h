@@ -77,4 +77,6 @@ private:
 struct FXServerRates {
     std::optional<FXRatesDocument> document;
     QString failure;   // empty when there is a document
+    // The codes of the document's rates that the answer itself gave, not kept from before.
+    QStringList answeredCodes{};
 };

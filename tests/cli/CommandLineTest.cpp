@@ -15,7 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <pty.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 void PrintTo(const QString &text, std::ostream *stream)
 {
@@ -165,7 +168,24 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 100 USD --auto", "", 2, "convert takes no option --auto"},
     Command{"convert --bogus 100 USD", "", 2, "unknown option: --bogus"},
     Command{"currencies --filter", "", 2, "--filter needs a value"},
-    Command{"main --auto=yes", "", 2, "--auto takes no value"}), ReadableName());
+    Command{"main --auto=yes", "", 2, "--auto takes no value"},
+    Command{"history", "", 2, "history needs a currency: history CODE [AGAINST]"},
+    Command{"history eur usd gbp", "", 2, "history needs a currency: history CODE [AGAINST]"},
+    Command{"history XYZ", "", 2, "unknown currency: XYZ"},
+    Command{"history EUR xzz", "", 2, "unknown currency: xzz"},
+    Command{"history eur EUR", "", 2, "history needs two different currencies: EUR"},
+    Command{"history EUR --from 2014-13-01", "", 2, "not a date (YYYY-MM-DD): 2014-13-01"},
+    Command{"history EUR --from 1.4.2014 --to 2014-05-01", "", 2, "not a date (YYYY-MM-DD): 1.4.2014"},
+    Command{"history EUR --from 2014-04-01 --to 2014-04-31", "", 2, "not a date (YYYY-MM-DD): 2014-04-31"},
+    Command{"history EUR --from 2014-06-02 --to 2014-06-01", "", 2,
+            "the first day comes after the last: 2014-06-02 to 2014-06-01"},
+    Command{"history EUR --from 2004-06-01 --to 2014-06-02", "", 2,
+            "more than 10 years at once: 2004-06-01 to 2014-06-02"},
+    Command{"history EUR --days 0", "", 2, "--days needs a number of days: 0"},
+    Command{"history EUR --days=7x", "", 2, "--days needs a number of days: 7x"},
+    Command{"history EUR --days 3 --from 2014-06-02", "", 2, "--days cannot go with --from or --to"},
+    Command{"history EUR --to 2014-06-02", "", 2, "--to needs --from"},
+    Command{"rates --csv", "", 2, "rates takes no option --csv"}), ReadableName());
 
 struct Speaking {
     const char *environment;   // the language variables
@@ -506,4 +526,134 @@ TEST_F(CommandLine, OutputThatCannotBeWrittenIsAFailure)
     const Result result = finish(process, "currencies");
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.err.startsWith(u"cambio-cli: cannot write the output")) << qPrintable(result.err);
+}
+
+namespace {
+
+// The rates server's history answers, derived from the ECB's rates of spring 2014 (see
+// tests/history/data/README.md).
+QByteArray historyAnswer()
+{
+    return contents(QStringLiteral(CAMBIO_HISTORY_DATA "/history-EUR-JPY-LTL-HRK-2014.json"));
+}
+
+// Runs cambio-cli with a terminal of its own as its output, as a person at a terminal does;
+// what the terminal showed, without the carriage returns it adds.
+Result runInTerminal(const char *arguments, const QUrl &ratesServer)
+{
+    std::vector<std::string> words{CAMBIO_CLI_PATH};
+    for (const QString &word : QString::fromUtf8(arguments).split(u' ', Qt::SkipEmptyParts))
+        words.push_back(word.toStdString());
+    std::vector<std::string> environment{"LC_ALL=en_US.UTF-8",
+                                         "CAMBIO_RATES_URL=" + ratesServer.toString().toStdString()};
+    for (char **variable = environ; *variable; ++variable) {
+        if (!QByteArray(*variable).startsWith("LC_ALL=") && !QByteArray(*variable).startsWith("CAMBIO_RATES_URL="))
+            environment.emplace_back(*variable);
+    }
+    // Made before the fork: the child may only exec.
+    std::vector<char *> argv;
+    for (std::string &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    std::vector<char *> envp;
+    for (std::string &variable : environment)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (child == 0) {
+        execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    if (child < 0)
+        return {};
+    QByteArray shown;
+    char buffer[4096];
+    for (ssize_t count; (count = read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, count);
+    close(terminal);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString::fromUtf8(shown).remove(u'\r'), {}};
+}
+
+}
+
+TEST_F(CommandLine, HistoryDownloadsTheRangeOnceAndWritesCsvForSpreadsheets)
+{
+    plantRates();
+    LoopbackHttpServer server;
+    server.setResponse({200, historyAnswer()});
+    const char *arguments = "history jpy EUR --from 2014-04-15 --to 2014-04-23 --csv";
+    const char *csv = "date,EUR per JPY\n"
+                      "2014-04-15,0.00711139\n2014-04-16,0.00706464\n2014-04-17,0.00706362\n"
+                      "2014-04-22,0.00705763\n2014-04-23,0.00706916\n";
+    const Result result = run(arguments, server.url());
+    EXPECT_EQ(result.err, QString());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, QString::fromUtf8(csv));
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_TRUE(server.requests().first().startsWith(
+        "GET /lab/lumenfold/history.php?currency=JPY,EUR&from=2014-04-15&to=2014-04-23 "))
+        << server.requests().first().constData();
+
+    // Kept: the same range again asks the server for nothing, and offline it reads the same.
+    EXPECT_EQ(run(arguments, LoopbackHttpServer::refusingUrl()).out, QString::fromUtf8(csv));
+    EXPECT_EQ(server.requests().size(), 1);
+}
+
+TEST_F(CommandLine, HistoryWritesDaysInTheLocalesNotationAndASummaryThenASparklineOnATerminal)
+{
+    plantRates();
+    LoopbackHttpServer server;
+    server.setResponse({200, historyAnswer()});
+    const QString days = QStringLiteral(
+        "Apr 15, 2014\t1.3803\nApr 16, 2014\t1.384\nApr 17, 2014\t1.3855\n"
+        "Apr 22, 2014\t1.3817\nApr 23, 2014\t1.3834\n"
+        "USD per EUR from Apr 15, 2014 to Apr 23, 2014: 1.3803 to 1.3834, low 1.3803 on "
+        "Apr 15, 2014, high 1.3855 on Apr 17, 2014, change +0.0031 (+0.22%)\n");
+    const char *arguments = "history eur usd --from 2014-04-15 --to 2014-04-23";
+    const Result piped = run(arguments, server.url());
+    EXPECT_EQ(piped.status, 0) << qPrintable(piped.err);
+    EXPECT_EQ(piped.out, days);
+    const Result terminal = runInTerminal(arguments, server.url());
+    EXPECT_EQ(terminal.status, 0);
+    EXPECT_EQ(terminal.out, days + QStringLiteral("▁▆█▃▅\n"));
+}
+
+TEST_F(CommandLine, HistoryOfflineShowsWhatIsKeptAndSaysWhy)
+{
+    plantRates();
+    const char *nothingKept = "history LTL EUR --from 2014-05-28 --to 2014-06-03";
+    const QUrl refusing = LoopbackHttpServer::refusingUrl();
+    const Result offline = run(nothingKept, refusing);
+    EXPECT_EQ(offline.status, 1);
+    EXPECT_EQ(offline.out, QString());
+    EXPECT_TRUE(offline.err.startsWith(u"cambio-cli: cannot download the rate history from "
+                                       + refusing.toString() + u": "))
+        << qPrintable(offline.err);
+
+    LoopbackHttpServer server;
+    server.setResponse({200, historyAnswer()});
+    // The litas left the rates after 30 May: the days it has are shown.
+    const char *csv = "date,EUR per LTL\n2014-05-28,0.28962\n2014-05-29,0.28962\n2014-05-30,0.28962\n";
+    EXPECT_EQ(run(qPrintable(QString::fromUtf8(nothingKept) + QStringLiteral(" --csv")), server.url()).out,
+              QString::fromUtf8(csv));
+    const Result wider = run("history LTL EUR --from 2014-05-20 --to 2014-06-03 --csv");
+    EXPECT_EQ(wider.status, 0);
+    EXPECT_EQ(wider.out, QString::fromUtf8(csv));
+    EXPECT_TRUE(wider.err.endsWith(u"; showing the rates kept on this computer\n")) << qPrintable(wider.err);
+}
+
+TEST_F(CommandLine, AnUpdateKeepsTheDayOfItsRatesForTheHistory)
+{
+    plantRates();
+    LoopbackHttpServer server;
+    server.setResponse({200, R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.8, "to_base": 1.25}})",
+                        true, std::nullopt, false, "Last-Modified: Fri, 04 Dec 2026 15:00:00 GMT\r\n"});
+    ASSERT_EQ(run("update", server.url()).status, 0);
+    const Result kept = run("history EUR USD --from 2026-12-01 --to 2026-12-04 --csv");
+    EXPECT_EQ(kept.status, 0) << qPrintable(kept.err);
+    EXPECT_EQ(kept.out, u"date,USD per EUR\n2026-12-04,1.25\n"_qs);
 }

@@ -92,6 +92,26 @@ TEST_F(RatesRefresh, ReplacesTheTableAndTheFileAndAnnouncesTheEnd)
     EXPECT_EQ(stored.date().toSecsSinceEpoch(), now.toSecsSinceEpoch());
 }
 
+TEST_F(RatesRefresh, TellsTheDayOfTheNewRatesAndOnlyThoseTheAnswerGave)
+{
+    QList<std::pair<QDate, QHash<QString, double>>> recorded;
+    currencies.setRatesRecorder([&](QDate day, const QHash<QString, double> &fromBase) {
+        recorded.append({day, fromBase});
+    });
+    currencies.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(23, 30), Qt::UTC); });
+    const QHash<QString, double> answered{{QStringLiteral("EUR"), 0.5}, {QStringLiteral("GBP"), 0.25}};
+
+    server.setResponse({200, NewRates, true, std::nullopt, false,
+                        "Last-Modified: Fri, 04 Dec 2026 15:00:00 GMT\r\n"});
+    EXPECT_EQ(refreshed(currencies).failure, QString());
+    server.setResponse({200, NewRates});
+    EXPECT_EQ(refreshed(currencies).failure, QString());
+    server.setResponse({500, NewRates});
+    refreshed(currencies);
+    EXPECT_EQ(recorded, (QList<std::pair<QDate, QHash<QString, double>>>{
+                            {QDate(2026, 12, 4), answered}, {QDate(2026, 12, 7), answered}}));
+}
+
 TEST_P(RatesRefreshFailure, ChangesNothingButIsAnnouncedWithTheReason)
 {
     server.setResponse(GetParam().response);

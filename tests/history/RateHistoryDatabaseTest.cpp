@@ -1,0 +1,297 @@
+#include "FXRateHistoryDatabase.h"
+#include "ReadableName.h"
+#include "TemporaryHome.h"
+#include "TestData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <limits>
+
+#include <sys/resource.h>
+
+void PrintTo(const FXDayRate &rate, std::ostream *out)
+{
+    *out << rate.day.toString(Qt::ISODate).toStdString() << '=' << rate.fromBase;
+}
+
+void PrintTo(const FXDayRange &range, std::ostream *out)
+{
+    *out << range.first.toString(Qt::ISODate).toStdString() << ".."
+         << range.last.toString(Qt::ISODate).toStdString();
+}
+
+namespace {
+
+QDate day(int month, int dayOfMonth)
+{
+    return QDate(2025, month, dayOfMonth);
+}
+
+// Runs `statements` on a file through a connection of the test's own, as another program would.
+void runSql(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const QString &statement : statements)
+            ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test"));
+}
+
+class RateHistoryDatabase : public TemporaryHomeTest {
+protected:
+    QString path() const { return *FXRateHistoryDatabase::defaultPath(); }
+    // The files set aside beside the database.
+    QStringList setAside() const
+    {
+        return QDir(QFileInfo(path()).path())
+            .entryList({QStringLiteral("RateHistory.sqlite.damaged-*")},
+                       QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+};
+
+}
+
+TEST_F(RateHistoryDatabase, AnswersTheDaysOfTheRangeBothIncludedAndTheDollarAsOne)
+{
+    {
+        FXRateHistoryDatabase database;
+        ASSERT_TRUE(database.isPersistent());
+        for (int d = 1; d <= 5; ++d) {
+            ASSERT_EQ(database.keepDay(day(3, d), {{QStringLiteral("EUR"), d / 4.0},
+                                                   {QStringLiteral("USD"), 0.5}}),
+                      QString());
+        }
+        ASSERT_EQ(database.keepDay(day(3, 3), {{QStringLiteral("JPY"), 150.0}}), QString());
+    }
+    FXRateHistoryDatabase reopened;
+    const auto found = reopened.series(codes("EUR USD JPY GBP"), day(3, 2), day(3, 4));
+    EXPECT_EQ(found.value(QStringLiteral("EUR")),
+              (FXRateSeries{{day(3, 2), 0.5}, {day(3, 3), 0.75}, {day(3, 4), 1.0}}));
+    // Whatever a document said of it, the base of every rate reads 1.
+    EXPECT_EQ(found.value(QStringLiteral("USD")),
+              (FXRateSeries{{day(3, 2), 1.0}, {day(3, 3), 1.0}, {day(3, 4), 1.0}}));
+    EXPECT_EQ(found.value(QStringLiteral("JPY")), (FXRateSeries{{day(3, 3), 150.0}}));
+    ASSERT_TRUE(found.contains(QStringLiteral("GBP")));
+    EXPECT_TRUE(found.value(QStringLiteral("GBP")).isEmpty());
+    EXPECT_TRUE(reopened.series(codes("EUR"), day(3, 6), day(3, 31)).value(QStringLiteral("EUR")).isEmpty());
+}
+
+TEST_F(RateHistoryDatabase, KeepsOnlyWhatARatesDocumentWouldTakeAndTheLatestRateOfADay)
+{
+    FXRateHistoryDatabase database;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    ASSERT_EQ(database.keepDay(day(4, 1), {{QStringLiteral("EUR"), 0.9}, {QStringLiteral("GBP"), 0},
+                                           {QStringLiteral("JPY"), -150}, {QStringLiteral("CHF"), nan},
+                                           {QStringLiteral("SEK"), infinity},
+                                           {QStringLiteral("NOK"), 1e-310},
+                                           {QStringLiteral("eur"), 0.9}, {QStringLiteral("EURO"), 0.9}}),
+              QString());
+    ASSERT_EQ(database.keepDay(day(4, 1), {{QStringLiteral("EUR"), 0.95}}), QString());
+    const auto found = database.series(codes("EUR GBP JPY CHF SEK NOK eur EURO"), day(4, 1), day(4, 1));
+    EXPECT_EQ(found.value(QStringLiteral("EUR")), (FXRateSeries{{day(4, 1), 0.95}}));
+    for (const char *refused : {"GBP", "JPY", "CHF", "SEK", "NOK", "eur", "EURO"})
+        EXPECT_TRUE(found.value(QString::fromLatin1(refused)).isEmpty()) << refused;
+}
+
+TEST_F(RateHistoryDatabase, TwoOpenOnOneFileSeeEachOthersDays)
+{
+    FXRateHistoryDatabase window;
+    FXRateHistoryDatabase commandLine;
+    ASSERT_EQ(window.keepDay(day(5, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
+    ASSERT_EQ(commandLine.keepDownload({{QStringLiteral("EUR"), {{day(5, 2), 0.91}}}},
+                                       codes("EUR"), {day(5, 2), day(5, 3)}),
+              QString());
+    const FXRateSeries both{{day(5, 1), 0.9}, {day(5, 2), 0.91}};
+    EXPECT_EQ(window.series(codes("EUR"), day(5, 1), day(5, 3)).value(QStringLiteral("EUR")), both);
+    EXPECT_EQ(commandLine.series(codes("EUR"), day(5, 1), day(5, 3)).value(QStringLiteral("EUR")), both);
+    EXPECT_EQ(window.missingRanges(QStringLiteral("EUR"), {day(5, 1), day(5, 3)}),
+              (QList<FXDayRange>{{day(5, 1), day(5, 1)}}));
+    EXPECT_TRUE(setAside().isEmpty());
+}
+
+struct Downloaded {
+    const char *name;
+    QList<FXDayRange> downloads;
+    FXDayRange asked;
+    QList<FXDayRange> missing;
+};
+
+void PrintTo(const Downloaded &downloaded, std::ostream *out) { *out << downloaded.name; }
+
+class MissingRanges : public RateHistoryDatabase, public ::testing::WithParamInterface<Downloaded> {};
+
+TEST_P(MissingRanges, AreThePartsOfTheRangeNoDownloadCovered)
+{
+    FXRateHistoryDatabase database;
+    for (const FXDayRange &range : GetParam().downloads)
+        ASSERT_EQ(database.keepDownload({}, codes("EUR"), range), QString());
+    EXPECT_EQ(database.missingRanges(QStringLiteral("EUR"), GetParam().asked), GetParam().missing);
+    EXPECT_EQ(database.missingRanges(QStringLiteral("JPY"), GetParam().asked),
+              QList<FXDayRange>{GetParam().asked});
+}
+
+INSTANTIATE_TEST_SUITE_P(Downloads, MissingRanges, ::testing::Values(
+    Downloaded{"nothing downloaded", {}, {day(1, 1), day(1, 31)}, {{day(1, 1), day(1, 31)}}},
+    Downloaded{"all of it", {{day(1, 1), day(1, 31)}}, {day(1, 10), day(1, 20)}, {}},
+    Downloaded{"edges", {{day(1, 10), day(1, 20)}}, {day(1, 1), day(1, 31)},
+               {{day(1, 1), day(1, 9)}, {day(1, 21), day(1, 31)}}},
+    Downloaded{"a hole between overlapping downloads",
+               {{day(1, 5), day(1, 12)}, {day(1, 1), day(1, 8)}, {day(1, 20), day(2, 10)}},
+               {day(1, 1), day(1, 31)}, {{day(1, 13), day(1, 19)}}},
+    Downloaded{"days either side touch", {{day(1, 1), day(1, 15)}, {day(1, 16), day(1, 31)}},
+               {day(1, 1), day(1, 31)}, {}},
+    Downloaded{"one day", {{day(1, 2), day(1, 31)}}, {day(1, 1), day(1, 31)}, {{day(1, 1), day(1, 1)}}}),
+    ReadableName());
+
+struct DamagedFile {
+    const char *name;
+    std::function<void(const QString &path)> make;
+    bool setAside;
+};
+
+void PrintTo(const DamagedFile &file, std::ostream *out) { *out << file.name; }
+
+class DamagedDatabase : public RateHistoryDatabase, public ::testing::WithParamInterface<DamagedFile> {};
+
+TEST_P(DamagedDatabase, IsSetAsideAndBegunAnewNeverFatal)
+{
+    const DamagedFile &damaged = GetParam();
+    damaged.make(path());
+    const QByteArray before = QFileInfo(path()).isFile() ? contents(path()) : QByteArray();
+    {
+        FXRateHistoryDatabase database;
+        EXPECT_TRUE(database.isPersistent());
+        // A file that reads as a database at first sight shows its damage on the first read.
+        database.series(codes("EUR"), day(1, 1), day(12, 31));
+        EXPECT_EQ(database.keepDay(day(6, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
+    }
+    FXRateHistoryDatabase reopened;
+    EXPECT_EQ(reopened.series(codes("EUR"), day(6, 1), day(6, 1)).value(QStringLiteral("EUR")),
+              (FXRateSeries{{day(6, 1), 0.9}}));
+    const QStringList aside = setAside();
+    ASSERT_EQ(aside.size(), damaged.setAside ? 1 : 0) << aside.join(u' ').toStdString();
+    if (damaged.setAside && !before.isEmpty()) {
+        EXPECT_EQ(contents(QFileInfo(path()).path() + u'/' + aside.first()), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedDatabase, ::testing::Values(
+    DamagedFile{"none yet", [](const QString &) {}, false},
+    DamagedFile{"empty file", [](const QString &path) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+    }, false},
+    DamagedFile{"garbage", [](const QString &path) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray("these are not the rates you are looking for\n").repeated(200));
+    }, true},
+    DamagedFile{"a folder", [](const QString &path) { QDir().mkpath(path + QStringLiteral("/inside")); },
+                true},
+    DamagedFile{"a newer schema", [](const QString &path) {
+        runSql(path, {QStringLiteral("CREATE TABLE rates (currency TEXT, day TEXT, from_base REAL, "
+                                     "to_base REAL)"),
+                      QStringLiteral("CREATE TABLE downloads (currency TEXT, first TEXT, last TEXT)"),
+                      QStringLiteral("PRAGMA user_version = 2")});
+    }, true},
+    DamagedFile{"another program's tables", [](const QString &path) {
+        runSql(path, {QStringLiteral("CREATE TABLE notes (text TEXT)")});
+    }, true},
+    DamagedFile{"our version with other tables", [](const QString &path) {
+        runSql(path, {QStringLiteral("CREATE TABLE rates (code TEXT)"),
+                      QStringLiteral("PRAGMA user_version = 1")});
+    }, true},
+    DamagedFile{"pages overwritten", [](const QString &path) {
+        {
+            FXRateHistoryDatabase database(path);
+            QHash<QString, double> rates;
+            for (int i = 0; i < 26 * 26; ++i)
+                rates.insert(QStringLiteral("X%1%2").arg(QChar(u'A' + i / 26), QChar(u'A' + i % 26)), 1.5);
+            for (int d = 1; d <= 20; ++d)
+                database.keepDay(day(1, d), rates);
+        }
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_GT(file.size(), 8 * 4096);
+        file.seek(4096);
+        file.write(QByteArray(4 * 4096, '\x5a'));
+    }, true}),
+    ReadableName());
+
+TEST_F(RateHistoryDatabase, KeepsInMemoryWhenNoFileCanBeWritten)
+{
+    QFile blocker(home.path() + QStringLiteral("/file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    FXRateHistoryDatabase database(blocker.fileName() + QStringLiteral("/RateHistory.sqlite"));
+    EXPECT_FALSE(database.isPersistent());
+    ASSERT_EQ(database.keepDay(day(6, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
+    EXPECT_EQ(database.series(codes("EUR"), day(6, 1), day(6, 1)).value(QStringLiteral("EUR")),
+              (FXRateSeries{{day(6, 1), 0.9}}));
+}
+
+struct FullDiskWrite {
+    const char *name;
+    QMap<QString, FXRateSeries> series;
+};
+
+void PrintTo(const FullDiskWrite &write, std::ostream *out) { *out << write.name; }
+
+class FullDisk : public RateHistoryDatabase, public ::testing::WithParamInterface<FullDiskWrite> {};
+
+TEST_P(FullDisk, LeavesTheKeptDaysWholeAndTheDownloadUnmarked)
+{
+    FXRateHistoryDatabase database;
+    ASSERT_EQ(database.keepDay(day(1, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
+
+    // From here the process may grow no file past the database and its journal as they are: a
+    // disk that is full.
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit full = saved;
+    full.rlim_cur = rlim_t(std::max(QFileInfo(path()).size(),
+                                    QFileInfo(path() + QStringLiteral("-wal")).size()));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const QMap<QString, FXRateSeries> &series = GetParam().series;
+    const QString failure = database.keepDownload(series, series.keys(), {day(1, 1), day(12, 31)});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_TRUE(failure.startsWith(u"the rates could not be kept: ")) << qPrintable(failure);
+    FXRateHistoryDatabase reopened;
+    EXPECT_EQ(reopened.series(codes("EUR"), day(1, 1), day(12, 31)).value(QStringLiteral("EUR")),
+              (FXRateSeries{{day(1, 1), 0.9}}));
+    EXPECT_TRUE(reopened.series(codes("YAA"), day(1, 1), day(12, 31)).value(QStringLiteral("YAA")).isEmpty());
+    EXPECT_EQ(reopened.missingRanges(QStringLiteral("EUR"), {day(1, 1), day(12, 31)}),
+              (QList<FXDayRange>{{day(1, 1), day(12, 31)}}));
+    EXPECT_TRUE(setAside().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, FullDisk, ::testing::Values(
+    // Fails at the commit, once the journal must grow.
+    FullDiskWrite{"a day", {{QStringLiteral("EUR"), {{day(1, 1), 0.5}, {day(1, 2), 0.91}}},
+                            {QStringLiteral("YAA"), {{day(1, 2), 2.0}}}}},
+    // Fails amid the writes, when the changed pages no longer fit in memory.
+    FullDiskWrite{"years of many currencies", [] {
+        QMap<QString, FXRateSeries> years{{QStringLiteral("EUR"), {{day(1, 1), 0.5}, {day(1, 2), 0.91}}}};
+        for (int i = 0; i < 26 * 26; ++i) {
+            FXRateSeries &days = years[QStringLiteral("Y%1%2").arg(QChar(u'A' + i / 26), QChar(u'A' + i % 26))];
+            for (QDate d = day(1, 2); d <= day(12, 31); d = d.addDays(1))
+                days.append({d, 2.0});
+        }
+        return years;
+    }()}),
+    ReadableName());

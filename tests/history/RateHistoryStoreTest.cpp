@@ -1,0 +1,173 @@
+#include "FXHttpFetcher.h"
+#include "FXRateHistoryStore.h"
+#include "LoopbackHttpServer.h"
+#include "ReadableName.h"
+#include "TemporaryHome.h"
+#include "TestData.h"
+
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate Today(2014, 6, 13);
+
+QByteArray answerFile(const char *name)
+{
+    return contents(QStringLiteral(CAMBIO_HISTORY_DATA "/") + QString::fromLatin1(name));
+}
+
+// A store over a file of its own, downloading from a loopback rates server through the real
+// fetcher, on 13 June 2014.
+class RateHistoryStore : public TemporaryHomeTest {
+protected:
+    RateHistoryStore() { store.setToday([] { return Today; }); }
+
+    // Downloads and waits for the end; what `done` was given, or "not called".
+    QString download(const QStringList &currencies, QDate from, QDate to)
+    {
+        std::optional<QString> failure;
+        QObject context;
+        store.download(currencies, from, to, &context, [&](const QString &reason) { failure = reason; });
+        EXPECT_FALSE(failure) << "called at once";
+        runUntil([&] { return failure.has_value(); }, std::chrono::seconds(20));
+        return failure.value_or(QStringLiteral("not called"));
+    }
+
+    // The request lines' paths and queries, without the method and version.
+    QStringList requested() const
+    {
+        QStringList targets;
+        for (const QByteArray &head : server.requests())
+            targets.append(QString::fromLatin1(head.split(' ').value(1)));
+        return targets;
+    }
+
+    LoopbackHttpServer server;
+    QString address = server.url().toString();
+    FXHttpFetcher fetcher;
+    FXRateHistoryDatabase database;
+    FXRateHistoryStore store{database, fetcher, [this] { return address; }};
+};
+
+}
+
+TEST_F(RateHistoryStore, KeepsWhatTheServerAnswersAndAsksOnlyForWhatWasNeverDownloaded)
+{
+    server.setResponse({200, answerFile("history-EUR-JPY-LTL-HRK-2014.json")});
+    EXPECT_EQ(download(codes("EUR JPY LTL HRK USD"), QDate(2014, 3, 1), QDate(2014, 12, 31)), QString());
+    EXPECT_EQ(requested(), QStringList{QStringLiteral(
+                               "/lab/lumenfold/history.php?currency=EUR,JPY,LTL,HRK&from=2014-03-01&to=2014-06-13")});
+
+    const auto kept = store.series(codes("EUR JPY LTL HRK USD"), QDate(2014, 4, 17), QDate(2014, 4, 22));
+    // Good Friday and Easter Monday have no rates; the kuna joins on 15 May.
+    EXPECT_EQ(kept.value(QStringLiteral("EUR")),
+              (FXRateSeries{{QDate(2014, 4, 17), 0.721761}, {QDate(2014, 4, 22), 0.723746}}));
+    EXPECT_EQ(kept.value(QStringLiteral("USD")),
+              (FXRateSeries{{QDate(2014, 4, 17), 1.0}, {QDate(2014, 4, 22), 1.0}}));
+    EXPECT_EQ(kept.value(QStringLiteral("JPY")).size(), 2);
+    EXPECT_TRUE(kept.value(QStringLiteral("HRK")).isEmpty());
+    EXPECT_EQ(store.series(codes("LTL"), QDate(2014, 5, 30), Today).value(QStringLiteral("LTL")).size(), 1);
+
+    // Kept before today: only the days not yet downloaded, and today, which may still get its
+    // rates, are asked for again.
+    EXPECT_EQ(download(codes("JPY GBP"), QDate(2014, 5, 1), QDate(2014, 6, 30)), QString());
+    EXPECT_EQ(download(codes("EUR"), QDate(2014, 3, 1), QDate(2014, 6, 13)), QString());
+    EXPECT_EQ(requested().mid(1), (QStringList{
+        QStringLiteral("/lab/lumenfold/history.php?currency=JPY,GBP&from=2014-05-01&to=2014-06-13"),
+        QStringLiteral("/lab/lumenfold/history.php?currency=EUR&from=2014-06-13&to=2014-06-13")}));
+}
+
+TEST_F(RateHistoryStore, AsksForTenYearsAtMostAtATime)
+{
+    server.setResponse({200, answerFile("history-EUR-2014.json")});
+    EXPECT_EQ(download(codes("EUR"), QDate(1999, 1, 4), QDate(2014, 6, 12)), QString());
+    EXPECT_EQ(requested(), (QStringList{
+        QStringLiteral("/lab/lumenfold/history.php?currency=EUR&from=1999-01-04&to=2009-01-03"),
+        QStringLiteral("/lab/lumenfold/history.php?currency=EUR&from=2009-01-04&to=2014-06-12")}));
+    EXPECT_EQ(store.series(codes("EUR"), QDate(1999, 1, 1), Today).value(QStringLiteral("EUR")).size(), 61);
+}
+
+TEST_F(RateHistoryStore, AnswersLaterWithoutAskingForTheDollarOrAnEmptyRange)
+{
+    EXPECT_EQ(download(codes("USD"), QDate(2014, 1, 1), QDate(2014, 2, 1)), QString());
+    EXPECT_EQ(download(codes("EUR"), QDate(2014, 7, 1), QDate(2014, 8, 1)), QString());
+    EXPECT_TRUE(server.requests().isEmpty());
+}
+
+TEST_F(RateHistoryStore, NeverCallsBackOnceItsContextIsGone)
+{
+    server.setResponse({200, {}, true, std::nullopt, true});
+    bool called = false;
+    {
+        QObject context;
+        store.download(codes("EUR"), QDate(2014, 6, 1), QDate(2014, 6, 12), &context,
+                       [&](const QString &) { called = true; });
+        ASSERT_TRUE(runUntil([&] { return !server.requests().isEmpty(); }));
+    }
+    runUntil([&] { return called; }, std::chrono::milliseconds(300));
+    EXPECT_FALSE(called);
+}
+
+struct FailedDownload {
+    const char *name;
+    QString address;   // empty for the loopback server's
+    LoopbackResponse response;
+    const char *reason;   // after "cannot download the rate history from ADDRESS: "
+};
+
+void PrintTo(const FailedDownload &failed, std::ostream *out) { *out << failed.name; }
+
+class RateHistoryDownloadFailure : public RateHistoryStore,
+                                   public ::testing::WithParamInterface<FailedDownload> {};
+
+TEST_P(RateHistoryDownloadFailure, SaysWhyKeepsWhatWasKeptAndAsksAgainNextTime)
+{
+    const FailedDownload &failed = GetParam();
+    ASSERT_EQ(database.keepDay(QDate(2014, 6, 2), {{QStringLiteral("EUR"), 0.5}}), QString());
+    if (!failed.address.isEmpty())
+        address = failed.address;
+    server.setResponse(failed.response);
+    const QString reason = download(codes("EUR"), QDate(2014, 6, 1), QDate(2014, 6, 12));
+    EXPECT_EQ(reason, u"cannot download the rate history from " + address + u": "
+                          + QString::fromUtf8(failed.reason));
+    EXPECT_EQ(store.series(codes("EUR"), QDate(2014, 6, 1), Today).value(QStringLiteral("EUR")),
+              (FXRateSeries{{QDate(2014, 6, 2), 0.5}}));
+    EXPECT_EQ(database.missingRanges(QStringLiteral("EUR"), {QDate(2014, 6, 1), QDate(2014, 6, 12)}),
+              (QList<FXDayRange>{{QDate(2014, 6, 1), QDate(2014, 6, 12)}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, RateHistoryDownloadFailure, ::testing::Values(
+    FailedDownload{"unknown currency", {}, {404, R"({"error":"unknown currency: EUR"})"}, "HTTP 404"},
+    FailedDownload{"not JSON", {}, {200, "<html>later</html>"},
+                   "the answer is not JSON: illegal value"},
+    FailedDownload{"another currency", {}, {200, R"({"currency":"GBP","base":"USD","rates":[]})"},
+                   "the answer holds no history of the currencies asked for"},
+    FailedDownload{"no HTTP address", QStringLiteral("ftp://example.org/update.php"), {},
+                   "not an HTTP address"}),
+    ReadableName());
+
+struct HistoryAddress {
+    const char *rates;
+    const char *history;
+};
+
+void PrintTo(const HistoryAddress &address, std::ostream *out) { *out << address.rates; }
+
+class HistoryUrl : public ::testing::TestWithParam<HistoryAddress> {};
+
+TEST_P(HistoryUrl, ReplacesTheLastPathSegmentOfTheRatesAddress)
+{
+    const QUrl url = FXRateHistoryStore::historyUrl(QUrl(QString::fromUtf8(GetParam().rates)), codes("EUR JPY"),
+                                                    {QDate(2025, 12, 7), QDate(2026, 12, 7)});
+    EXPECT_EQ(url.toString(), QString::fromUtf8(GetParam().history)
+                                  + QStringLiteral("?currency=EUR,JPY&from=2025-12-07&to=2026-12-07"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, HistoryUrl, ::testing::Values(
+    HistoryAddress{"http://localhost:8642/lab/lumenfold/update.php", "http://localhost:8642/lab/lumenfold/history.php"},
+    HistoryAddress{"https://rates.example/api/v2/?key=1#top", "https://rates.example/api/v2/history.php"},
+    HistoryAddress{"http://rates.lan/rates", "http://rates.lan/history.php"},
+    HistoryAddress{"http://rates.lan", "http://rates.lan/history.php"}),
+    ReadableName());
