@@ -4,6 +4,7 @@
 #include "FXCompositionRoot.h"
 #include "FXConverterServices.h"
 #include "FXFlagCache.h"
+#include "FXRateHistory.h"
 #include "FXReportingManager.h"
 #include "FXSharingManager.h"
 
@@ -12,6 +13,25 @@
 namespace {
 
 FXWindowCompositionRoot *currentRoot = nullptr;
+
+// The kept rate history, whose file is opened when the history window first asks, not at start.
+class OnDemandRateHistory : public FXRateHistory {
+public:
+    explicit OnDemandRateHistory(std::function<FXRateHistory &()> open) : m_open(std::move(open)) {}
+
+    QMap<QString, FXRateSeries> series(const QStringList &currencies, QDate from, QDate to) const override
+    {
+        return m_open().series(currencies, from, to);
+    }
+    void download(const QStringList &currencies, QDate from, QDate to, QObject *context,
+                  Completion done) override
+    {
+        m_open().download(currencies, from, to, context, std::move(done));
+    }
+
+private:
+    std::function<FXRateHistory &()> m_open;
+};
 
 }
 
@@ -25,6 +45,7 @@ struct FXWindowCompositionRoot::Objects {
         .fetcher = core.fetcher(),
         .window = FXReportingManager::applicationWindow,
     }};
+    OnDemandRateHistory history{[this]() -> FXRateHistory & { return core.history(); }};
     const FXConverterServices services{
         .center = core.notificationCenter(),
         .locale = core.locale(),
@@ -36,6 +57,7 @@ struct FXWindowCompositionRoot::Objects {
         .flags = flags,
         .sharing = sharing,
         .location = [this]() -> FXLocationManager & { return core.location(); },
+        .history = &history,
     };
     // Last: the window goes first, while everything it shows is still there.
     FXApplicationDelegate delegate{services, reporting};

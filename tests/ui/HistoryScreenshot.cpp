@@ -4,11 +4,11 @@
 // ending with its newest day, in the language and notation of the environment, pointing at a day
 // in the middle, once its download (which brings nothing new) has ended.
 
-#include "FXApplicationDelegate.h"
 #include "FXHistoryWindowController.h"
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
 #include "FXRateChartView.h"
+#include "FXTranslations.h"
 #include "MemoryRateHistory.h"
 
 #include <QApplication>
@@ -58,7 +58,7 @@ int main(int argc, char **argv)
         std::fputs("usage: history_screenshot ECB_HISTORY_FILE OUTPUT.png\n", stderr);
         return 2;
     }
-    FXApplicationDelegate::installTranslators(application);
+    FXTranslations::install(application);
     MemoryRateHistory history = readEcbHistory(QString::fromLocal8Bit(argv[1]));
     if (history.kept.isEmpty()) {
         std::fputs("no rates in the ECB file\n", stderr);
