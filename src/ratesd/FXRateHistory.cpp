@@ -59,7 +59,6 @@ bool FXRateHistory::open(QString *failureReason, bool *setAside)
         return false;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
-    for (int attempt = 0; attempt < 2; ++attempt) {
         QSqlDatabase database = QSqlDatabase::contains(m_connection)
                                     ? QSqlDatabase::database(m_connection, false)
                                     : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);

@@ -70,6 +70,7 @@ FXRatesService::FXRatesService(FXServiceSettings settings, FXClock &clock, FXLog
     , m_clock(clock)
     , m_log(std::move(log))
     , m_table(std::make_shared<const FXServedTable>(FXServedTable{{}, {}, QByteArrayLiteral("{}")}))
+    , m_history(m_settings.stateDirectory, FXCurrencyCodes::shared())
 {
 }
 
@@ -105,8 +106,36 @@ bool FXRatesService::load()
                   });
     }
     restoreState();
+    openHistory();
     rebuildTable();
     return true;
+}
+
+void FXRatesService::openHistory()
+{
+    QString reason;
+    bool setAside = false;
+    if (!m_history.open(&reason, &setAside))
+        historyFailed(reason + QStringLiteral("; the history is not kept"));
+    else if (setAside)
+        m_log(QStringLiteral("history: %1 was damaged; set aside as %1.damaged, the history begins again")
+                  .arg(m_history.path()));
+}
+
+void FXRatesService::record(FXRateHistory::Source source, const QList<FXDatedRates> &days)
+{
+    QString reason;
+    if (m_history.record(source, days, &reason))
+        m_historyError.clear();
+    else
+        historyFailed(reason + QStringLiteral("; the history is kept as it was"));
+}
+
+void FXRatesService::historyFailed(const QString &reason)
+{
+    m_historyError = reason;
+    m_historyErrorAt = m_clock.now();
+    m_log(QStringLiteral("history: ") + reason);
 }
 
 void FXRatesService::restoreState()
@@ -141,6 +170,10 @@ FXLiveSource *FXRatesService::addSource(const QString &name, const QList<QUrl> &
         name, urls, std::move(reader), std::move(schedule),
         [this, name](const FXDatedRates &answer, const FXSourceState &state) { return screen(name, answer, state); },
         m_clock, m_fetcher, m_settings.fetchTimeout, m_log, this);
+    const auto historySource = name == u"ecb" ? FXRateHistory::Source::CentralBank
+                                              : FXRateHistory::Source::CurrencyApi;
+    connect(source, &FXLiveSource::taken, this,
+            [this, historySource](const QList<FXDatedRates> &days) { record(historySource, days); });
     connect(source, &FXLiveSource::updated, this, [this] {
         m_answeredSinceStart = true;
         rebuildTable();
@@ -308,7 +341,15 @@ QJsonObject FXRatesService::health() const
         {QStringLiteral("currencies"), m_base.rates.size()},
         {QStringLiteral("dataDate"), dateJson(m_base.date)},
     });
+    const auto [firstDay, lastDay] = m_history.span();
     QJsonObject health{
+        {QStringLiteral("history"), QJsonObject{
+            {QStringLiteral("file"), m_history.path()},
+            {QStringLiteral("from"), firstDay.isValid() ? QJsonValue(firstDay.toString(Qt::ISODate)) : QJsonValue()},
+            {QStringLiteral("to"), lastDay.isValid() ? QJsonValue(lastDay.toString(Qt::ISODate)) : QJsonValue()},
+            {QStringLiteral("lastError"), m_historyError.isEmpty() ? QJsonValue() : QJsonValue(m_historyError)},
+            {QStringLiteral("lastErrorAt"), m_historyError.isEmpty() ? QJsonValue() : dateJson(m_historyErrorAt)},
+        }},
         {QStringLiteral("state"), QJsonObject{
             {QStringLiteral("file"), FXStateFile(m_settings.stateDirectory).path()},
             {QStringLiteral("lastError"), m_stateError.isEmpty() ? QJsonValue() : QJsonValue(m_stateError)},

@@ -3,6 +3,7 @@
 #include "FXFetcher.h"
 #include "FXHttpFetcher.h"
 #include "FXLiveSource.h"
+#include "FXRateHistory.h"
 #include "FXRateMap.h"
 
 #include <QJsonObject>
@@ -46,7 +47,8 @@ struct FXServedTable {
 // saves what they gave after every good answer, and tells whether the table is still current: it
 // is while its newest data is no older than the maximum age (a table written by --once elsewhere is
 // as fresh as its file). Dates ahead of the clock, in the base table or the saved state, are not
-// trusted: the clock may have been set back.
+// trusted: the clock may have been set back. Every table that a source puts in force also goes
+// into the daily history (FXRateHistory) beside the state.
 class FXRatesService : public QObject {
     Q_OBJECT
 
@@ -74,6 +76,8 @@ public:
     QDateTime nextFetch() const;
     // Each source's state, for /healthz.
     QJsonObject health() const;
+    // The daily history of what the sources gave.
+    const FXRateHistory &history() const { return m_history; }
 
 signals:
     void tableChanged();
@@ -90,6 +94,9 @@ private:
     void rebuildTable();
     void saveState();
     void stateFailed(const QString &reason);
+    void openHistory();
+    void record(FXRateHistory::Source source, const QList<FXDatedRates> &days);
+    void historyFailed(const QString &reason);
 
     FXServiceSettings m_settings;
     FXClock &m_clock;
@@ -100,6 +107,9 @@ private:
     std::shared_ptr<const FXServedTable> m_table;
     QString m_stateError;        // why the state could not be read or written last; empty once it could
     QDateTime m_stateErrorAt;
+    FXRateHistory m_history;
+    QString m_historyError;      // why the history could not be opened or written last
+    QDateTime m_historyErrorAt;
     bool m_started = false;
     bool m_answeredSinceStart = false;
 };
