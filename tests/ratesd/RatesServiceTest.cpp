@@ -8,10 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <csignal>
-
-#include <sys/resource.h>
-
 namespace {
 
 QDateTime utc(int month, int day, int hour, int minute = 0)
@@ -41,27 +37,6 @@ QByteArray apiDay(const QDate &day, const QByteArray &members)
 {
     return R"({"date": ")" + day.toString(Qt::ISODate).toLatin1() + R"(", "usd": {)" + members + "}}";
 }
-
-// Writes fail past `bytes` with EFBIG, as on a full disk, while this lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_previous.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 }
 
