@@ -99,7 +99,16 @@ bool FXRateHistory::open(QString *failureReason, bool *setAside)
     return false;
 }
 
-bool FXRateHistory::record(Source source, const QList<FXDatedRates> &days, QString *failureReason, bool markImported)
+FXHistoryDay FXHistoryDay::of(const FXDatedRates &rates)
+{
+    FXHistoryDay day{rates.date.toUTC().date(), {}};
+    day.fromBase.reserve(rates.rates.size());
+    for (auto it = rates.rates.cbegin(); it != rates.rates.cend(); ++it)
+        day.fromBase.append({it.key(), it->fromBase});
+    return day;
+}
+
+bool FXRateHistory::record(Source source, const QList<FXHistoryDay> &days, QString *failureReason, bool markImported)
 {
     if (!m_openFailure.isEmpty()) {
         setReason(failureReason, m_openFailure);
@@ -119,16 +128,16 @@ bool FXRateHistory::record(Source source, const QList<FXDatedRates> &days, QStri
                                   "ON CONFLICT (currency, day) DO UPDATE SET "
                                   "from_base = excluded.from_base, source = excluded.source "
                                   "WHERE excluded.source >= rates.source"));
-    for (const FXDatedRates &day : days) {
-        const QDate date = day.date.toUTC().date();
-        if (!date.isValid())
+    for (const FXHistoryDay &day : days) {
+        if (!day.day.isValid())
             continue;
-        for (auto it = day.rates.cbegin(); it != day.rates.cend(); ++it) {
-            if (!FXRates::isServable(it.key(), *it) || !m_codes.isServable(it.key(), date))
+        const QString date = dayText(day.day);
+        for (const auto &[code, fromBase] : day.fromBase) {
+            if (!FXRates::isServable(code, FXRates::fromBase(fromBase)) || !m_codes.isServable(code, day.day))
                 continue;
-            insert.addBindValue(it.key());
-            insert.addBindValue(dayText(date));
-            insert.addBindValue(it->fromBase);
+            insert.addBindValue(code);
+            insert.addBindValue(date);
+            insert.addBindValue(fromBase);
             insert.addBindValue(int(source));
             if (!insert.exec())
                 return fail(insert.lastError());

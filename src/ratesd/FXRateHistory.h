@@ -15,6 +15,15 @@ class FXCurrencyCodes;
 // One currency's rates from the dollar by day, oldest first.
 using FXRateSeries = QList<std::pair<QDate, double>>;
 
+// One day of a source's rates from the dollar, by currency code.
+struct FXHistoryDay {
+    QDate day;
+    QList<std::pair<QString, double>> fromBase;
+
+    // The day of a dated table: the day its date falls on in UTC.
+    static FXHistoryDay of(const FXDatedRates &rates);
+};
+
 // The daily history of the rates that the server has served: one rate from the dollar per
 // currency and day, in history.sqlite in the server's state folder. Each source's dated table is
 // recorded as it comes, under the same rules as the served table (codes in use on that day,
@@ -40,7 +49,7 @@ public:
 
     // Records the days of one source, all or none. `markImported` also notes, in the same
     // transaction, that the central bank's full history is in.
-    bool record(Source source, const QList<FXDatedRates> &days, QString *failureReason = nullptr,
+    bool record(Source source, const QList<FXHistoryDay> &days, QString *failureReason = nullptr,
                 bool markImported = false);
     bool isImported() const;
 

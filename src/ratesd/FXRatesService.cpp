@@ -124,8 +124,11 @@ void FXRatesService::openHistory()
 
 void FXRatesService::record(FXRateHistory::Source source, const QList<FXDatedRates> &days)
 {
+    QList<FXHistoryDay> entries;
+    for (const FXDatedRates &day : days)
+        entries.append(FXHistoryDay::of(day));
     QString reason;
-    if (m_history.record(source, days, &reason))
+    if (m_history.record(source, entries, &reason))
         m_historyError.clear();
     else
         historyFailed(reason + QStringLiteral("; the history is kept as it was"));

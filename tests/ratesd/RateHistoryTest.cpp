@@ -42,11 +42,11 @@ QString summary(const HttpAnswer &answer)
     return u'[' + parts.join(u';') + u']';
 }
 
-FXDatedRates dayOf(const QDate &day, std::initializer_list<std::pair<const char *, double>> rates)
+FXHistoryDay dayOf(const QDate &day, std::initializer_list<std::pair<const char *, double>> rates)
 {
-    FXDatedRates result{{}, QDateTime(day, QTime(15, 0), Qt::UTC)};
+    FXHistoryDay result{day, {}};
     for (const auto &[code, fromBase] : rates)
-        result.rates.insert(QString::fromLatin1(code), FXRates::fromBase(fromBase));
+        result.fromBase.append({QString::fromLatin1(code), fromBase});
     return result;
 }
 
