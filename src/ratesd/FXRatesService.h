@@ -25,6 +25,7 @@ struct FXServiceSettings {
 
     QList<QUrl> ecbUrls;    // none: the central bank is not asked
     QList<QUrl> apiUrls;    // tried in turn; none: the currency API is not asked
+    QUrl ecbHistoryUrl;     // the bank's full history, imported once; empty: not imported
     QString baseFile;       // the program's copy of the seed when empty
     QString stateDirectory;
     std::chrono::seconds maximumAge = defaultMaximumAge;

@@ -25,7 +25,10 @@ struct Setting {
 // Every option but --once can also be written in the configuration file.
 const Setting settings[] = {
     {"listen", "ADDRESS:PORT", "where to listen (default 127.0.0.1:8642; [::1]:8642 for IPv6)"},
-    {"ecb-url", "URL", "the central bank's daily reference rates (XML); \"\" turns them off"},
+    {"ecb-url", "URL", "the central bank's reference rates (XML; default its 90-day file, whose days also "
+                       "keep the history complete); \"\" turns them off"},
+    {"ecb-history-url", "URL", "the central bank's full history (XML), taken into the history once; "
+                               "\"\" turns that off"},
     {"api-url", "URL", "the currency API's dollar table (JSON); repeat for fallbacks; \"\" turns it off"},
     {"base", "FILE", "the table for currencies no live source has: a rates document or a JSON "
                      "answer (default: the converter's own seed)"},
@@ -136,7 +139,12 @@ QString FXServerCommandLine::defaultConfigPath()
 
 QString FXServerCommandLine::defaultEcbUrl()
 {
-    return QStringLiteral("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml");
+    return QStringLiteral("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-hist-90d.xml");
+}
+
+QString FXServerCommandLine::defaultEcbHistoryUrl()
+{
+    return QStringLiteral("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-hist.xml");
 }
 
 QStringList FXServerCommandLine::defaultApiUrls()
@@ -150,8 +158,8 @@ FXServerCommandLine::Result FXServerCommandLine::parse(const QStringList &argume
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Serves exchange rates to Cambio at /lab/lumenfold/update.php, gathered from the "
-                       "European Central Bank and the community currency API, and each source's state "
-                       "at /healthz.\n\nEvery option but --once may also be set in %1, one "
+                       "European Central Bank and the community currency API, their daily history at "
+                       "/lab/lumenfold/history.php, and each source's state at /healthz.\n\nEvery option but --once may also be set in %1, one "
                        "\"name = value\" line each; the command line wins.").arg(configPath));
     for (const Setting &setting : settings) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(setting.name), QString::fromUtf8(setting.description),
@@ -202,9 +210,12 @@ FXServerCommandLine::Result FXServerCommandLine::parse(const QStringList &argume
                                                                            : QStringList{defaultEcbUrl()}, error);
     const auto api = parseUrls(QStringLiteral("api-url"), has("api-url") ? values->value(QStringLiteral("api-url"))
                                                                            : defaultApiUrls(), error);
-    if (!ecb || !api)
+    const auto ecbHistory = parseUrls(QStringLiteral("ecb-history-url"), QStringList{has("ecb-history-url")
+                                          ? last("ecb-history-url") : defaultEcbHistoryUrl()}, error);
+    if (!ecb || !api || !ecbHistory)
         return usageError(error);
     options.ecbUrls = *ecb;
+    options.ecbHistoryUrl = ecbHistory->value(0);
     options.apiUrls = *api;
     if (has("base")) {
         if (last("base").isEmpty())

@@ -124,6 +124,7 @@ int main(int argc, char **argv)
     FXServiceSettings settings;
     settings.ecbUrls = options.ecbUrls;
     settings.apiUrls = options.apiUrls;
+    settings.ecbHistoryUrl = options.ecbHistoryUrl;
     settings.baseFile = options.baseFile;
     settings.stateDirectory = options.stateDirectory;
     settings.maximumAge = options.maximumAge;
