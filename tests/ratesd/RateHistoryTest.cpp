@@ -1,6 +1,7 @@
 #include "RatesServiceSupport.h"
 
 #include "FXCurrencyCodes.h"
+#include "FXEcbHistoryImport.h"
 #include "FXEcbRates.h"
 #include "FXHistoryQuery.h"
 #include "FXRateHistory.h"
@@ -230,4 +231,34 @@ TEST(EcbDayReader, ReadsTheFileInPiecesAsWhole)
     EXPECT_TRUE(cut.addData(file.first(file.size() / 2)));
     EXPECT_FALSE(cut.finish());
     EXPECT_TRUE(cut.failure().startsWith(QStringLiteral("not XML: "))) << cut.failure().toStdString();
+}
+
+// The full history is taken whole or not at all: a file cut short leaves the history as it was and
+// the import to be done again.
+TEST(EcbHistoryImport, TakesTheWholeFileInOneGoOrNothing)
+{
+    QTemporaryDir folder;
+    FXRateHistory history(folder.path(), FXCurrencyCodes::shared());
+    ASSERT_TRUE(history.open());
+    const QByteArray file = fixture("ecb-hist-2013-2015.xml");
+
+    FXEcbHistoryImport cut(history, FXCurrencyCodes::shared());
+    ASSERT_TRUE(cut.addData(file.first(file.size() * 2 / 3)));
+    EXPECT_FALSE(cut.finish());
+    EXPECT_FALSE(history.isImported());
+    EXPECT_FALSE(history.knows(QStringLiteral("EUR")));
+
+    // A day that lists its dollar twice is left out, the rest taken.
+    const QByteArray twice = QByteArray(file).replace("<Cube currency=\"USD\" rate=\"1.3855\" />",
+                                                      "<Cube currency=\"USD\" rate=\"1.3855\" /><Cube currency=\"USD\" rate=\"2.7\" />");
+    FXEcbHistoryImport whole(history, FXCurrencyCodes::shared());
+    for (qsizetype at = 0; at < twice.size(); at += 1000)
+        ASSERT_TRUE(whole.addData(QByteArrayView(twice).sliced(at, std::min<qsizetype>(1000, twice.size() - at))));
+    ASSERT_TRUE(whole.finish()) << whole.failure().toStdString();
+    EXPECT_EQ(whole.dayCount(), 71);
+    EXPECT_EQ(whole.refusedDayCount(), 1);
+    EXPECT_TRUE(whole.firstRefusal().startsWith(QStringLiteral("USD listed twice on 2014-04-17")));
+    EXPECT_TRUE(history.isImported());
+    EXPECT_EQ(seriesText(history, "ISK").count(u'='), 5);
+    EXPECT_EQ(history.span(), std::pair(QDate(2013, 3, 18), QDate(2015, 6, 12)));
 }
