@@ -137,10 +137,10 @@ TEST_F(RateHistoryTest, AnswersEachQueryWithTheDaysHeldOrTheReason)
 
 // The history outlives the process; a write cut short by a full disk, here past the file size
 // limit halfway into the database, leaves it as it was and says so until a write goes through.
-TEST_F(RateHistoryTest, SurvivesARestartAndAFullDisk)
+TEST_F(RateHistoryTest, SurvivesAFullDiskAndARestart)
 {
     serve();
-    const QByteArray query = "currency=EUR,LTL&from=2013-01-01&to=2016-01-01";
+    const QByteArray query = "currency=EUR,LTL&from=2013-01-01&to=2015-12-31";
     const HttpAnswer before = history(query);
     ASSERT_EQ(before.status, 200);
     // Two months more, which the database has no room for.
@@ -156,16 +156,17 @@ TEST_F(RateHistoryTest, SurvivesARestartAndAFullDisk)
         << log.join(u'\n').toStdString();
     EXPECT_EQ(health.value(u"to").toString(), QStringLiteral("2015-06-12"));
 
+    advance(*service, clock.now().addDays(2));
+    const QByteArray later = "currency=EUR&from=2016-01-01&to=2016-12-31";
+    EXPECT_EQ(summary(history(later)).toStdString(), "EUR USD 62 2016-03-17..2016-06-13");
+    EXPECT_TRUE(service->health().value(u"history").toObject().value(u"lastError").isNull());
+
     server.reset();
     service.reset();
     ecb.setResponse({503, "closed"});
     serve();
     EXPECT_EQ(history(query).body, before.body);
-
-    ecb.setResponse({200, fixture("eurofxref-daily.xml")});
-    advance(*service, clock.now().addDays(2));
-    EXPECT_EQ(summary(history("currency=EUR&from=2026-12-04&to=2026-12-04")).toStdString(), "EUR USD 1 2026-12-04..2026-12-04");
-    EXPECT_TRUE(service->health().value(u"history").toObject().value(u"lastError").isNull());
+    EXPECT_EQ(summary(history(later)).toStdString(), "EUR USD 62 2016-03-17..2016-06-13");
 }
 
 // A file that is no database is set aside, and the history begins again.
@@ -261,4 +262,18 @@ TEST(EcbHistoryImport, TakesTheWholeFileInOneGoOrNothing)
     EXPECT_TRUE(history.isImported());
     EXPECT_EQ(seriesText(history, "ISK").count(u'='), 5);
     EXPECT_EQ(history.span(), std::pair(QDate(2013, 3, 18), QDate(2015, 6, 12)));
+}
+
+// A rate held back is not the day's: the history leaves it out, and the rate served in its place
+// was another day's.
+TEST_F(RatesServiceTest, TheHistoryLeavesOutARateHeldBack)
+{
+    FXServiceSettings apiOnly = settings();
+    apiOnly.ecbUrls.clear();
+    api.setResponse({200, R"({"date": "2026-12-05", "usd": {"eur": 0.93, "xag": 0.03}})"});
+    const auto service = startedService(apiOnly);
+    api.setResponse({200, R"({"date": "2026-12-06", "usd": {"eur": 0.94, "xag": 0.842}})"});
+    advance(*service, clock.now().addDays(1));
+    ASSERT_EQ(seriesText(service->history(), "EUR").toStdString(), "2026-12-05=0.93 2026-12-06=0.94");
+    EXPECT_EQ(seriesText(service->history(), "XAG").toStdString(), "2026-12-05=0.03");
 }
