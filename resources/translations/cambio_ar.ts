@@ -627,6 +627,10 @@
         <source>TLS handshake failed: %@</source>
         <translation>فشلت مصافحة TLS: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>الرد ليس ما طُلب</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -632,5 +632,9 @@
         <source>rates of %@</source>
         <translation>Kurse vom %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>die Antwort ist nicht das Verlangte</translation>
+    </message>
 </context>
 </TS>

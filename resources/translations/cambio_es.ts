@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>falló el protocolo de enlace TLS: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>la respuesta no es lo que se pidió</translation>
+    </message>
 </context>
 </TS>

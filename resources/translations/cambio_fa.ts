@@ -627,6 +627,10 @@
         <source>TLS handshake failed: %@</source>
         <translation>دست‌دهی TLS ناموفق بود: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>پاسخ آن چیزی نیست که خواسته شد</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>échec de la négociation TLS : %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>la réponse n’est pas ce qui était demandé</translation>
+    </message>
 </context>
 </TS>

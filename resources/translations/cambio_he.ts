@@ -627,6 +627,10 @@
         <source>TLS handshake failed: %@</source>
         <translation>לחיצת היד של TLS נכשלה: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>התשובה אינה מה שהתבקש</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>handshake TLS non riuscito: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>la risposta non è ciò che è stato chiesto</translation>
+    </message>
 </context>
 </TS>

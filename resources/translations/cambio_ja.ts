@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>TLS ハンドシェイクに失敗しました: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>応答が要求したものではありません</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>TLS 핸드셰이크 실패: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>응답이 요청한 것이 아닙니다</translation>
+    </message>
 </context>
 </TS>

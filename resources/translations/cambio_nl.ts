@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>TLS-handshake mislukt: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>het antwoord is niet wat gevraagd werd</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>negocjacja TLS nie powiodła się: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>odpowiedź nie jest tym, o co proszono</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>falha no handshake TLS: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>a resposta não é o que foi pedido</translation>
+    </message>
 </context>
 </TS>

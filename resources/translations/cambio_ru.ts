@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>ошибка согласования TLS: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>ответ не тот, что был запрошен</translation>
+    </message>
 </context>
 </TS>

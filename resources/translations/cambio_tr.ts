@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>TLS el sıkışması başarısız: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>yanıt istenen şey değil</translation>
+    </message>
 </context>
 </TS>

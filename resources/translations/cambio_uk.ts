@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>помилка узгодження TLS: %@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>відповідь не та, що була запитана</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,9 @@
         <source>TLS handshake failed: %@</source>
         <translation>TLS 握手失败：%@</translation>
     </message>
+    <message>
+        <source>the answer is not what was asked for</source>
+        <translation>响应不是所请求的内容</translation>
+    </message>
 </context>
 </TS>

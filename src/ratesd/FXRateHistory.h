@@ -46,6 +46,7 @@ public:
     // Opens or makes the database; `setAside` tells whether a damaged one was set aside. False
     // with the reason when it cannot be had; every call then fails with that reason.
     bool open(QString *failureReason = nullptr, bool *setAside = nullptr);
+    bool isOpen() const { return m_openFailure.isEmpty(); }
 
     // Records the days of one source, all or none. `markImported` also notes, in the same
     // transaction, that the central bank's full history is in.

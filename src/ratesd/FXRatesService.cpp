@@ -134,6 +134,43 @@ void FXRatesService::record(FXRateHistory::Source source, const QList<FXDatedRat
         historyFailed(reason + QStringLiteral("; the history is kept as it was"));
 }
 
+void FXRatesService::importHistoryIfDue()
+{
+    if (!m_importsAllowed || m_import || m_settings.ecbHistoryUrl.isEmpty() || !m_history.isOpen()
+        || m_history.isImported())
+        return;
+    m_import = std::make_unique<FXEcbHistoryImport>(m_history, FXCurrencyCodes::shared());
+    m_log(QStringLiteral("history: importing ") + m_settings.ecbHistoryUrl.toString());
+    const FXFetchRequest request{.url = m_settings.ecbHistoryUrl,
+                                 .maximumBodySize = FXServiceSettings::historyMaximumSize,
+                                 .deadline = FXServiceSettings::historyDeadline,
+                                 .userAgent = QByteArrayLiteral("cambio-ratesd/" CAMBIO_VERSION),
+                                 .bodyReceiver = [this](const QByteArray &piece) { return m_import->addData(piece); }};
+    m_fetcher.fetch(request, this, [this](const FXFetchResult &result) { finishImport(result); });
+}
+
+void FXRatesService::finishImport(const FXFetchResult &result)
+{
+    const std::unique_ptr<FXEcbHistoryImport> import = std::move(m_import);
+    QString failure = import->failure();
+    if (failure.isEmpty() && !result.isSuccess())
+        failure = result.failureReason();
+    if (failure.isEmpty() && !import->finish())
+        failure = import->failure();
+    if (!failure.isEmpty()) {
+        m_importError = failure;
+        m_importErrorAt = m_clock.now();
+        m_log(QStringLiteral("history: the import of %1 failed: %2; tried again after the next good answer")
+                  .arg(m_settings.ecbHistoryUrl.toString(), failure));
+        return;
+    }
+    m_importError.clear();
+    QString done = QStringLiteral("history: imported %1 days").arg(import->dayCount());
+    if (import->refusedDayCount() > 0)
+        done += QStringLiteral(", left out %1 (the first: %2)").arg(import->refusedDayCount()).arg(import->firstRefusal());
+    m_log(done);
+}
+
 void FXRatesService::historyFailed(const QString &reason)
 {
     m_historyError = reason;
@@ -179,6 +216,7 @@ FXLiveSource *FXRatesService::addSource(const QString &name, const QList<QUrl> &
             [this, historySource](const QList<FXDatedRates> &days) { record(historySource, days); });
     connect(source, &FXLiveSource::updated, this, [this] {
         m_answeredSinceStart = true;
+        importHistoryIfDue();
         rebuildTable();
         saveState();
     });
@@ -196,6 +234,8 @@ FXLiveSource *FXRatesService::addSource(const QString &name, const QList<QUrl> &
 void FXRatesService::start(bool keepScheduling)
 {
     m_started = true;
+    m_importsAllowed = keepScheduling;
+    importHistoryIfDue();
     for (FXLiveSource *source : std::as_const(m_sources))
         source->start(keepScheduling);
     if (m_sources.isEmpty()) {
@@ -352,6 +392,10 @@ QJsonObject FXRatesService::health() const
             {QStringLiteral("to"), lastDay.isValid() ? QJsonValue(lastDay.toString(Qt::ISODate)) : QJsonValue()},
             {QStringLiteral("lastError"), m_historyError.isEmpty() ? QJsonValue() : QJsonValue(m_historyError)},
             {QStringLiteral("lastErrorAt"), m_historyError.isEmpty() ? QJsonValue() : dateJson(m_historyErrorAt)},
+            {QStringLiteral("imported"), m_history.isImported()},
+            {QStringLiteral("importing"), isImportingHistory()},
+            {QStringLiteral("importError"), m_importError.isEmpty() ? QJsonValue() : QJsonValue(m_importError)},
+            {QStringLiteral("importErrorAt"), m_importError.isEmpty() ? QJsonValue() : dateJson(m_importErrorAt)},
         }},
         {QStringLiteral("state"), QJsonObject{
             {QStringLiteral("file"), FXStateFile(m_settings.stateDirectory).path()},

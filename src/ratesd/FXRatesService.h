@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FXEcbHistoryImport.h"
 #include "FXFetcher.h"
 #include "FXHttpFetcher.h"
 #include "FXLiveSource.h"
@@ -18,6 +19,11 @@
 class FXClock;
 
 struct FXServiceSettings {
+    // The bank's full history is some 6,700 days of a few dozen rates: several MiB, which a slow
+    // line takes a while to bring.
+    static constexpr qint64 historyMaximumSize = 64 * 1024 * 1024;
+    static constexpr std::chrono::milliseconds historyDeadline{120'000};
+
     // The central bank's longest closing runs from the Thursday before Easter to the Tuesday
     // after: five days between two publications, six and some minutes when that Tuesday's comes
     // after 18:00 and is fetched on Wednesday. A week never calls such a table stale.
@@ -62,8 +68,11 @@ public:
 
     // Reads the base table and the saved state. False, logged, when the base table cannot be read.
     bool load();
-    // Fetches every live source now; with `keepScheduling` false once only, for --once.
+    // Fetches every live source now; with `keepScheduling` false once only, for --once. A
+    // scheduling run also imports the bank's full history while it is not in; after a failure,
+    // again after the next good answer of a source.
     void start(bool keepScheduling = true);
+    bool isImportingHistory() const { return m_import != nullptr; }
 
     std::shared_ptr<const FXServedTable> table() const { return m_table; }
     // Why the table must not be passed off as current; none while it may be.
@@ -98,6 +107,8 @@ private:
     void openHistory();
     void record(FXRateHistory::Source source, const QList<FXDatedRates> &days);
     void historyFailed(const QString &reason);
+    void importHistoryIfDue();
+    void finishImport(const FXFetchResult &result);
 
     FXServiceSettings m_settings;
     FXClock &m_clock;
@@ -111,6 +122,10 @@ private:
     FXRateHistory m_history;
     QString m_historyError;      // why the history could not be opened or written last
     QDateTime m_historyErrorAt;
+    std::unique_ptr<FXEcbHistoryImport> m_import;   // while the bank's full history comes
+    QString m_importError;       // why the last import failed; empty once one went through
+    QDateTime m_importErrorAt;
+    bool m_importsAllowed = false;   // in a scheduling run, not --once
     bool m_started = false;
     bool m_answeredSinceStart = false;
 };

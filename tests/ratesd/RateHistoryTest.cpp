@@ -7,7 +7,9 @@
 #include "FXRateHistory.h"
 #include "FXRatesHttpServer.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -276,4 +278,51 @@ TEST_F(RatesServiceTest, TheHistoryLeavesOutARateHeldBack)
     advance(*service, clock.now().addDays(1));
     ASSERT_EQ(seriesText(service->history(), "EUR").toStdString(), "2026-12-05=0.93 2026-12-06=0.94");
     EXPECT_EQ(seriesText(service->history(), "XAG").toStdString(), "2026-12-05=0.03");
+}
+
+namespace {
+
+void waitForImport(const FXRatesService &service)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (service.isImportingHistory() && elapsed.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_FALSE(service.isImportingHistory());
+}
+
+}
+
+// The bank's full history is imported once: a failed import is tried again after the next good
+// answer of a source, and a restart after a good one asks no more.
+TEST_F(RatesServiceTest, ImportsTheBanksFullHistoryOnce)
+{
+    LoopbackHttpServer bank;
+    bank.setResponse({503, "busy"});
+    FXServiceSettings withHistory = settings();
+    withHistory.apiUrls.clear();
+    withHistory.ecbHistoryUrl = bank.url(QStringLiteral("/eurofxref-hist.xml"));
+    auto service = startedService(withHistory);
+    waitForImport(*service);
+    QJsonObject health = service->health().value(u"history").toObject();
+    EXPECT_EQ(health.value(u"importError").toString(), QStringLiteral("HTTP 503"));
+    EXPECT_FALSE(health.value(u"imported").toBool());
+
+    bank.setResponse({200, fixture("ecb-hist-2013-2015.xml")});
+    advance(*service, clock.now().addDays(2));
+    waitForImport(*service);
+    health = service->health().value(u"history").toObject();
+    EXPECT_TRUE(health.value(u"importError").isNull()) << health.value(u"importError").toString().toStdString();
+    EXPECT_TRUE(health.value(u"imported").toBool());
+    EXPECT_EQ(health.value(u"from").toString(), QStringLiteral("2013-03-18"));
+    EXPECT_EQ(health.value(u"to").toString(), QStringLiteral("2026-12-04"));
+    EXPECT_TRUE(logContains(QStringLiteral("history: imported 72 days")));
+
+    service.reset();
+    const qsizetype asked = bank.requests().size();
+    service = startedService(withHistory);
+    waitForImport(*service);
+    EXPECT_EQ(bank.requests().size(), asked);
+    // The imported file's five days and the daily answer's.
+    EXPECT_EQ(seriesText(service->history(), "ISK").count(u'='), 6);
 }
