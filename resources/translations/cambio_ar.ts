@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>كم كان يساوي CODE واحد من AGAINST (العملة الرئيسية ما لم تُحدَّد) في كل يوم، ثم الأدنى والأعلى والتغيّر؛ آخر 30 يومًا ما لم يُحدَّد غير ذلك، 10 سنوات على الأكثر؛ التواريخ بصيغة YYYY-MM-DD؛ ‎--csv لجداول البيانات</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>الرد ليس ما طُلب</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>السجل الكامل للبنك المركزي (XML)، يُضَمّ إلى السجل مرة واحدة؛ %@ يعطّل ذلك</translation>
     </message>
 </context>
 <context>

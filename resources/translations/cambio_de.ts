@@ -1031,6 +1031,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>wie viel AGAINST (ohne Angabe die Hauptwährung) ein CODE an jedem Tag wert war, dann Tiefst-, Höchstwert und Veränderung; ohne Angabe die letzten 30 Tage, höchstens 10 Jahre; Daten als JJJJ-MM-TT; --csv für Tabellenkalkulationen</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>die Antwort ist nicht das Verlangte</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>die vollständige Historie der Zentralbank (XML), einmal in die Historie übernommen; %@ schaltet das ab</translation>
     </message>
 </context>
 </TS>

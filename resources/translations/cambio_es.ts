@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>cuánto AGAINST (la moneda principal si no se indica) valía un CODE cada día, luego el mínimo, el máximo y la variación; por omisión los últimos 30 días, como máximo 10 años; fechas como AAAA-MM-DD; --csv para hojas de cálculo</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>la respuesta no es lo que se pidió</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>el historial completo del banco central (XML), incorporado una vez al historial; %@ lo desactiva</translation>
     </message>
 </context>
 </TS>

@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>هر روز یک CODE چند AGAINST (اگر داده نشود، ارز اصلی) می‌ارزید، سپس کمینه، بیشینه و تغییر؛ اگر گفته نشود ۳۰ روز اخیر، حداکثر ۱۰ سال؛ تاریخ‌ها به شکل YYYY-MM-DD؛ ‎--csv برای صفحه‌گسترده‌ها</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>پاسخ آن چیزی نیست که خواسته شد</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>تاریخچهٔ کامل بانک مرکزی (XML)، یک بار به تاریخچه افزوده می‌شود؛ %@ آن را خاموش می‌کند</translation>
     </message>
 </context>
 <context>

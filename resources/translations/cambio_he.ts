@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>כמה AGAINST (המטבע הראשי אם לא צוין אחר) היה שווה CODE אחד בכל יום, ואחר כך השפל, השיא והשינוי; 30 הימים האחרונים אם לא צוין אחרת, 10 שנים לכל היותר; תאריכים בתבנית YYYY-MM-DD; ‎--csv לגיליונות אלקטרוניים</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>התשובה אינה מה שהתבקש</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>ההיסטוריה המלאה של הבנק המרכזי (XML), נקלטת להיסטוריה פעם אחת; %@ מכבה זאת</translation>
     </message>
 </context>
 <context>

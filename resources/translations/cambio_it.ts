@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>quanto AGAINST (la valuta principale se non indicata) valeva un CODE ogni giorno, poi il minimo, il massimo e la variazione; in mancanza gli ultimi 30 giorni, al massimo 10 anni; date come AAAA-MM-GG; --csv per i fogli di calcolo</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>la risposta non è ciò che è stato chiesto</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>lo storico completo della banca centrale (XML), acquisito una volta nello storico; %@ lo disattiva</translation>
     </message>
 </context>
 </TS>

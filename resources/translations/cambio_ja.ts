@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>各日に 1 CODE が何 AGAINST (省略時は基準通貨) に相当したか、続いて最安値・最高値・変化; 省略時は直近 30 日、最長 10 年; 日付は YYYY-MM-DD; 表計算ソフト向けには --csv</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>応答が要求したものではありません</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>中央銀行の全履歴 (XML)。一度だけ履歴に取り込みます。%@ で無効</translation>
     </message>
 </context>
 </TS>

@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>날마다 1 CODE가 몇 AGAINST(지정하지 않으면 주 통화)였는지, 이어서 최저, 최고, 변동; 지정하지 않으면 최근 30일, 최대 10년; 날짜는 YYYY-MM-DD; 스프레드시트용은 --csv</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>응답이 요청한 것이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>중앙은행의 전체 이력(XML), 이력에 한 번 가져옴; %@(으)로 끔</translation>
     </message>
 </context>
 </TS>

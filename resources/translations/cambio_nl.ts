@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>hoeveel AGAINST (zonder opgave de hoofdvaluta) één CODE elke dag waard was, daarna het laagste, het hoogste en de verandering; zonder opgave de laatste 30 dagen, hoogstens 10 jaar; datums als JJJJ-MM-DD; --csv voor spreadsheets</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>het antwoord is niet wat gevraagd werd</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>de volledige geschiedenis van de centrale bank (XML), eenmaal in de geschiedenis opgenomen; %@ schakelt dat uit</translation>
     </message>
 </context>
 </TS>

@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>ile AGAINST (domyślnie waluty głównej) był wart jeden CODE każdego dnia, następnie minimum, maksimum i zmiana; domyślnie ostatnie 30 dni, najwyżej 10 lat; daty jako RRRR-MM-DD; --csv dla arkuszy kalkulacyjnych</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>odpowiedź nie jest tym, o co proszono</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>pełna historia banku centralnego (XML), przejmowana do historii jednorazowo; %@ to wyłącza</translation>
     </message>
 </context>
 </TS>

@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>quanto AGAINST (a moeda principal se não for indicada) valia um CODE a cada dia, depois a mínima, a máxima e a variação; por padrão os últimos 30 dias, no máximo 10 anos; datas como AAAA-MM-DD; --csv para planilhas</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>a resposta não é o que foi pedido</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>o histórico completo do banco central (XML), incorporado uma vez ao histórico; %@ o desativa</translation>
     </message>
 </context>
 </TS>

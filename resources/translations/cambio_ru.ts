@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>сколько AGAINST (по умолчанию основной валюты) стоил один CODE в каждый день, затем минимум, максимум и изменение; по умолчанию последние 30 дней, не более 10 лет; даты в виде ГГГГ-ММ-ДД; --csv для электронных таблиц</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>ответ не тот, что был запрошен</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>полная история центрального банка (XML), загружаемая в историю один раз; %@ отключает это</translation>
     </message>
 </context>
 </TS>

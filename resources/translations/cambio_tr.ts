@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>bir CODE'un her gün kaç AGAINST (belirtilmezse ana para birimi) ettiği, ardından en düşük, en yüksek ve değişim; belirtilmezse son 30 gün, en çok 10 yıl; tarihler YYYY-AA-GG biçiminde; hesap tabloları için --csv</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>yanıt istenen şey değil</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>merkez bankasının tüm geçmişi (XML), geçmişe bir kez alınır; %@ bunu kapatır</translation>
     </message>
 </context>
 </TS>

@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>скільки AGAINST (типово основної валюти) коштував один CODE кожного дня, потім мінімум, максимум і зміна; типово останні 30 днів, не більше 10 років; дати у вигляді РРРР-ММ-ДД; --csv для електронних таблиць</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>відповідь не та, що була запитана</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>повна історія центрального банку (XML), що переноситься в історію один раз; %@ вимикає це</translation>
     </message>
 </context>
 </TS>

@@ -1026,6 +1026,12 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>每天 1 CODE 值多少 AGAINST（未指定时为主货币），然后是最低、最高和变化；未指定时为最近 30 天，最多 10 年；日期格式为 YYYY-MM-DD；--csv 用于电子表格</translation>
+        <source>the answer is not what was asked for</source>
+        <translation>响应不是所请求的内容</translation>
+    </message>
+    <message>
+        <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
+        <translation>中央银行的完整历史（XML），只导入历史一次；%@ 表示关闭</translation>
     </message>
 </context>
 </TS>

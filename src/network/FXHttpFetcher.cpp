@@ -116,8 +116,12 @@ struct Exchange {
         received += bytes.size();
         if (received > request.maximumBodySize)
             tooLarge();
-        else if (isSuccessStatus(httpStatus(*reply)))
+        else if (!isSuccessStatus(httpStatus(*reply)))
+            return;
+        else if (!request.bodyReceiver)
             body += bytes;
+        else if (!bytes.isEmpty() && !request.bodyReceiver(bytes))
+            abandon(FXLocalizedString::text("the answer is not what was asked for"));
     }
 
     FXFetchResult result() const

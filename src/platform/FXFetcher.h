@@ -22,6 +22,9 @@ struct FXFetchRequest {
     QByteArray contentType{};   // empty for a GET
     QByteArray postedBody{};
     QByteArray userAgent{};     // empty for QtNetwork's own
+    // Set for a body too large to hold at once: each piece of a 2xx answer's body goes to it as it
+    // arrives, and the result's body stays empty. False from it ends the fetch, which then fails.
+    std::function<bool(const QByteArray &piece)> bodyReceiver{};
 };
 
 // What one fetch gave: the whole body of a 2xx answer with the date its Last-Modified header

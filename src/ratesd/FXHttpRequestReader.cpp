@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 namespace FXHttpRequestReader {
 
@@ -66,21 +68,24 @@ void forEachElement(QByteArrayView list, Each each)
     }
 }
 
-// The request target's path: from the origin form ("/path?query") or the absolute form
-// ("http://host/path?query"), which a server must take as well; empty when it is neither.
-QByteArrayView targetPath(QByteArrayView target, QByteArrayView method)
+// The request target's path and query: from the origin form ("/path?query") or the absolute form
+// ("http://host/path?query"), which a server must take as well; an empty path when it is neither.
+std::pair<QByteArrayView, QByteArrayView> targetPath(QByteArrayView target, QByteArrayView method)
 {
     if (target == "*" && method == "OPTIONS")
-        return target;
+        return {target, {}};
     if (!target.startsWith('/')) {
         const qsizetype scheme = target.indexOf("://");
         if (scheme < 0 || !(sameText(target.first(scheme), "http") || sameText(target.first(scheme), "https")))
             return {};
         const qsizetype path = target.indexOf('/', scheme + 3);
-        target = path < 0 ? QByteArrayView("/") : target.sliced(path);
+        const qsizetype query = target.indexOf('?', scheme + 3);
+        if (path < 0 || (query >= 0 && query < path))
+            return {"/", query < 0 ? QByteArrayView() : target.sliced(query + 1)};
+        target = target.sliced(path);
     }
     const qsizetype query = target.indexOf('?');
-    return query < 0 ? target : target.first(query);
+    return query < 0 ? std::pair(target, QByteArrayView()) : std::pair(target.first(query), target.sliced(query + 1));
 }
 
 }
@@ -119,7 +124,7 @@ Result read(QByteArrayView bytes)
         return refuse(400, "not an HTTP version");
     if (version[5] != '1')
         return refuse(505, "only HTTP/1.0 and HTTP/1.1 are spoken here");
-    request.path = targetPath(target, request.method);
+    std::tie(request.path, request.query) = targetPath(target, request.method);
     if (!isToken(request.method) || request.path.isEmpty() || hasControl(target) || target.contains(' '))
         return refuse(400, "not a request line");
     const bool http10 = version[7] == '0';

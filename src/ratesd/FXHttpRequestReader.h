@@ -8,6 +8,7 @@
 struct FXHttpRequest {
     QByteArrayView method;
     QByteArrayView path;              // the target's path, without its query
+    QByteArrayView query;             // what follows the target's "?", as sent
     QByteArrayView ifModifiedSince;   // empty when absent
     bool keepAlive = true;            // false: the connection ends after the answer
     bool keepAliveAsked = false;      // by an HTTP/1.0 client, which the answer must confirm

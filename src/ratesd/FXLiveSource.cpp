@@ -72,7 +72,7 @@ void FXLiveSource::tryAddress(qsizetype index)
             // The API dates its data by the day, which some time zones reach before UTC.
             const QDateTime latestDate = m_clock.now().addDays(1);
             if (read.isSuccess() && read.rates().date <= latestDate) {
-                succeed(read.rates());
+                succeed(read.rates(), read.earlierDays());
                 return;
             }
             reason = read.isSuccess() ? QStringLiteral("data dated %1, in the future")
@@ -91,7 +91,7 @@ void FXLiveSource::tryAddress(qsizetype index)
     });
 }
 
-void FXLiveSource::succeed(const FXDatedRates &answer)
+void FXLiveSource::succeed(const FXDatedRates &answer, const QList<FXDatedRates> &earlierDays)
 {
     const QDateTime now = m_clock.now();
     m_fetching = false;
@@ -110,6 +110,12 @@ void FXLiveSource::succeed(const FXDatedRates &answer)
         m_state.rates = std::move(screened.accepted);
         m_state.held = std::move(screened.held);
         m_state.dataDate = dated.date;
+        // What a held code served on is the rate of an earlier day, not one of this day.
+        QList<FXDatedRates> days = earlierDays;
+        days.append({m_state.rates, dated.date});
+        for (auto it = m_state.held.cbegin(); it != m_state.held.cend(); ++it)
+            days.last().rates.remove(it.key());
+        emit taken(days);
         m_log(m_name + QStringLiteral(": %1 currencies of %2")
                            .arg(m_state.rates.size())
                            .arg(m_state.dataDate.toString(Qt::ISODate)));

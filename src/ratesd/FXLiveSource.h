@@ -64,13 +64,16 @@ public:
 signals:
     // A good answer has changed state().
     void updated();
+    // The dated tables of a good answer that went in force: its days before the newest (of a
+    // file of several days) and then the newest, without the rates held back.
+    void taken(const QList<FXDatedRates> &days);
     // An attempt has ended, well or not.
     void attemptFinished();
 
 private:
     void fetch();
     void tryAddress(qsizetype index);
-    void succeed(const FXDatedRates &answer);
+    void succeed(const FXDatedRates &answer, const QList<FXDatedRates> &earlierDays);
     void fail(const QString &reason);
     void planFetch(const QDateTime &when);
 

@@ -40,10 +40,11 @@ FXRateMap servable(const FXRateMap &rates)
 
 }
 
-FXReadResult FXReadResult::success(FXDatedRates rates)
+FXReadResult FXReadResult::success(FXDatedRates rates, QList<FXDatedRates> earlierDays)
 {
     FXReadResult result;
     result.m_rates = std::move(rates);
+    result.m_earlierDays = std::move(earlierDays);
     return result;
 }
 

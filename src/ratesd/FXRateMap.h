@@ -3,6 +3,7 @@
 #include "FXRateEntries.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 // Rates with the moment their data stands for (invalid when the source does not tell).
@@ -38,16 +39,19 @@ FXRateMap servable(const FXRateMap &rates);
 // log ("not JSON", "no USD rate").
 class FXReadResult {
 public:
-    static FXReadResult success(FXDatedRates rates);
+    // `earlierDays`: the answer's older days that can be used, when it carries several.
+    static FXReadResult success(FXDatedRates rates, QList<FXDatedRates> earlierDays = {});
     static FXReadResult failure(QString reason);
 
     bool isSuccess() const { return m_failureReason.isEmpty(); }
     const FXDatedRates &rates() const { return m_rates; }
+    const QList<FXDatedRates> &earlierDays() const { return m_earlierDays; }
     QString failureReason() const { return m_failureReason; }
 
 private:
     FXReadResult() = default;
 
     FXDatedRates m_rates;
+    QList<FXDatedRates> m_earlierDays;
     QString m_failureReason;
 };

@@ -1,8 +1,10 @@
 #include "FXRatesHttpServer.h"
 
 #include "FXClock.h"
+#include "FXHistoryQuery.h"
 #include "FXRatesService.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -11,6 +13,7 @@
 namespace {
 
 const QByteArray UpdatePath = FXRatesHttpServer::updatePath().toLatin1();
+const QByteArray HistoryPath = FXRatesHttpServer::historyPath().toLatin1();
 const QByteArray HealthPath = FXRatesHttpServer::healthPath().toLatin1();
 const QByteArray JsonType = QByteArrayLiteral("Content-Type: application/json\r\n");
 const QByteArray NotStored = QByteArrayLiteral("Cache-Control: no-store\r\n");
@@ -87,13 +90,16 @@ std::optional<FXHttpAnswer> FXRatesHttpServer::answer(const FXHttpRequest &reque
         return errorAnswer(501, QStringLiteral("not a method of HTTP: ") + QString::fromLatin1(request.method));
     const bool update = request.path == UpdatePath;
     const bool health = request.path == HealthPath;
-    if (!update && !health)
+    const bool history = request.path == HistoryPath;
+    if (!update && !health && !history)
         return errorAnswer(404, QStringLiteral("no such path: ") + QString::fromLatin1(request.path));
     if (request.method != "GET" && !request.isHead())
         return errorAnswer(405, QStringLiteral("only GET and HEAD are answered here"),
                            QByteArrayLiteral("Allow: GET, HEAD\r\n"));
     if (health)
         return healthAnswer(request.fromLoopback);
+    if (history)
+        return historyAnswer(request.query);
     if (m_service.stalenessReason() && m_service.isStarting()) {
         m_held.push_back({request.connection, request.ifModifiedSince.toByteArray()});
         if (!m_holdTimer.isActive())
@@ -136,6 +142,32 @@ FXHttpAnswer FXRatesHttpServer::updateAnswer(QByteArrayView ifModifiedSince)
             return {304, date + m_tableHeaders, {}};
     }
     return {200, m_answerHeaders, m_headersTable->json};
+}
+
+FXHttpAnswer FXRatesHttpServer::historyAnswer(QByteArrayView text)
+{
+    const FXHistoryQuery query = FXHistoryQuery::parse(text);
+    if (!query.refusal.isEmpty())
+        return errorAnswer(400, query.refusal);
+    const FXRateHistory &history = m_service.history();
+    QJsonArray answers;
+    for (const QString &code : query.currencies) {
+        QString failure;
+        const auto series = history.series(code, query.from, query.to, &failure);
+        if (!series)
+            return errorAnswer(503, failure, NotStored);
+        if (series->isEmpty() && !history.knows(code))
+            return errorAnswer(404, QStringLiteral("no history of ") + code);
+        QJsonArray rates;
+        for (const auto &[day, fromBase] : *series)
+            rates.append(QJsonArray{day.toString(Qt::ISODate), fromBase});
+        answers.append(QJsonObject{{QStringLiteral("currency"), code},
+                                   {QStringLiteral("base"), QStringLiteral("USD")},
+                                   {QStringLiteral("rates"), rates}});
+    }
+    const QByteArray body = answers.size() == 1 ? QJsonDocument(answers.first().toObject()).toJson(QJsonDocument::Compact)
+                                                : QJsonDocument(answers).toJson(QJsonDocument::Compact);
+    return {200, JsonType + dateHeader() + QByteArrayLiteral("Cache-Control: public, max-age=300\r\n"), body};
 }
 
 FXHttpAnswer FXRatesHttpServer::healthAnswer(bool fromLoopback)

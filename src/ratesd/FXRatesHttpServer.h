@@ -20,6 +20,14 @@ struct FXServedTable;
 //                                  Cache-Control; 304 to a matching If-Modified-Since; 503 with
 //                                  the reason as JSON once the table is no longer current, so
 //                                  that clients keep their own table and its date.
+//   GET /lab/lumenfold/history.php?currency=EUR&from=2025-12-07&to=2026-12-07
+//                                  the daily history of a currency as JSON: {"currency": "EUR",
+//                                  "base": "USD", "rates": [["2025-12-08", 0.9123], ...]}, the rate
+//                                  from the dollar of every day held between the two dates (both
+//                                  included, ten years at most). Several currencies
+//                                  (currency=EUR,JPY) give an array of such objects, in the order
+//                                  asked. 400 with the reason for a query that cannot be answered,
+//                                  404 for a currency of which nothing is held.
 //   GET /healthz                   each source's state as JSON; 503 while the table is not current.
 //                                  The sources' addresses and the base file only to clients on
 //                                  this machine: an address may carry a key, and is nobody else's.
@@ -33,6 +41,7 @@ class FXRatesHttpServer : public QObject {
 
 public:
     static QString updatePath() { return QStringLiteral("/lab/lumenfold/update.php"); }
+    static QString historyPath() { return QStringLiteral("/lab/lumenfold/history.php"); }
     static QString healthPath() { return QStringLiteral("/healthz"); }
 
     FXRatesHttpServer(FXRatesService &service, FXClock &clock,
@@ -55,6 +64,7 @@ private:
     };
 
     FXHttpAnswer updateAnswer(QByteArrayView ifModifiedSince);
+    FXHttpAnswer historyAnswer(QByteArrayView query);
     FXHttpAnswer healthAnswer(bool fromLoopback);
     FXHttpAnswer errorAnswer(int status, const QString &message, const QByteArray &headers = {});
     const QByteArray &dateHeader();

@@ -70,6 +70,7 @@ FXRatesService::FXRatesService(FXServiceSettings settings, FXClock &clock, FXLog
     , m_clock(clock)
     , m_log(std::move(log))
     , m_table(std::make_shared<const FXServedTable>(FXServedTable{{}, {}, QByteArrayLiteral("{}")}))
+    , m_history(m_settings.stateDirectory, FXCurrencyCodes::shared())
 {
 }
 
@@ -105,8 +106,76 @@ bool FXRatesService::load()
                   });
     }
     restoreState();
+    openHistory();
     rebuildTable();
     return true;
+}
+
+void FXRatesService::openHistory()
+{
+    QString reason;
+    bool setAside = false;
+    if (!m_history.open(&reason, &setAside))
+        historyFailed(reason + QStringLiteral("; the history is not kept"));
+    else if (setAside)
+        m_log(QStringLiteral("history: %1 was damaged; set aside as %1.damaged, the history begins again")
+                  .arg(m_history.path()));
+}
+
+void FXRatesService::record(FXRateHistory::Source source, const QList<FXDatedRates> &days)
+{
+    QList<FXHistoryDay> entries;
+    for (const FXDatedRates &day : days)
+        entries.append(FXHistoryDay::of(day));
+    QString reason;
+    if (m_history.record(source, entries, &reason))
+        m_historyError.clear();
+    else
+        historyFailed(reason + QStringLiteral("; the history is kept as it was"));
+}
+
+void FXRatesService::importHistoryIfDue()
+{
+    if (!m_importsAllowed || m_import || m_settings.ecbHistoryUrl.isEmpty() || !m_history.isOpen()
+        || m_history.isImported())
+        return;
+    m_import = std::make_unique<FXEcbHistoryImport>(m_history, FXCurrencyCodes::shared());
+    m_log(QStringLiteral("history: importing ") + m_settings.ecbHistoryUrl.toString());
+    const FXFetchRequest request{.url = m_settings.ecbHistoryUrl,
+                                 .maximumBodySize = FXServiceSettings::historyMaximumSize,
+                                 .deadline = FXServiceSettings::historyDeadline,
+                                 .userAgent = QByteArrayLiteral("cambio-ratesd/" CAMBIO_VERSION),
+                                 .bodyReceiver = [this](const QByteArray &piece) { return m_import->addData(piece); }};
+    m_fetcher.fetch(request, this, [this](const FXFetchResult &result) { finishImport(result); });
+}
+
+void FXRatesService::finishImport(const FXFetchResult &result)
+{
+    const std::unique_ptr<FXEcbHistoryImport> import = std::move(m_import);
+    QString failure = import->failure();
+    if (failure.isEmpty() && !result.isSuccess())
+        failure = result.failureReason();
+    if (failure.isEmpty() && !import->finish())
+        failure = import->failure();
+    if (!failure.isEmpty()) {
+        m_importError = failure;
+        m_importErrorAt = m_clock.now();
+        m_log(QStringLiteral("history: the import of %1 failed: %2; tried again after the next good answer")
+                  .arg(m_settings.ecbHistoryUrl.toString(), failure));
+        return;
+    }
+    m_importError.clear();
+    QString done = QStringLiteral("history: imported %1 days").arg(import->dayCount());
+    if (import->refusedDayCount() > 0)
+        done += QStringLiteral(", left out %1 (the first: %2)").arg(import->refusedDayCount()).arg(import->firstRefusal());
+    m_log(done);
+}
+
+void FXRatesService::historyFailed(const QString &reason)
+{
+    m_historyError = reason;
+    m_historyErrorAt = m_clock.now();
+    m_log(QStringLiteral("history: ") + reason);
 }
 
 void FXRatesService::restoreState()
@@ -141,8 +210,13 @@ FXLiveSource *FXRatesService::addSource(const QString &name, const QList<QUrl> &
         name, urls, std::move(reader), std::move(schedule),
         [this, name](const FXDatedRates &answer, const FXSourceState &state) { return screen(name, answer, state); },
         m_clock, m_fetcher, m_settings.fetchTimeout, m_log, this);
+    const auto historySource = name == u"ecb" ? FXRateHistory::Source::CentralBank
+                                              : FXRateHistory::Source::CurrencyApi;
+    connect(source, &FXLiveSource::taken, this,
+            [this, historySource](const QList<FXDatedRates> &days) { record(historySource, days); });
     connect(source, &FXLiveSource::updated, this, [this] {
         m_answeredSinceStart = true;
+        importHistoryIfDue();
         rebuildTable();
         saveState();
     });
@@ -160,6 +234,8 @@ FXLiveSource *FXRatesService::addSource(const QString &name, const QList<QUrl> &
 void FXRatesService::start(bool keepScheduling)
 {
     m_started = true;
+    m_importsAllowed = keepScheduling;
+    importHistoryIfDue();
     for (FXLiveSource *source : std::as_const(m_sources))
         source->start(keepScheduling);
     if (m_sources.isEmpty()) {
@@ -308,7 +384,19 @@ QJsonObject FXRatesService::health() const
         {QStringLiteral("currencies"), m_base.rates.size()},
         {QStringLiteral("dataDate"), dateJson(m_base.date)},
     });
+    const auto [firstDay, lastDay] = m_history.span();
     QJsonObject health{
+        {QStringLiteral("history"), QJsonObject{
+            {QStringLiteral("file"), m_history.path()},
+            {QStringLiteral("from"), firstDay.isValid() ? QJsonValue(firstDay.toString(Qt::ISODate)) : QJsonValue()},
+            {QStringLiteral("to"), lastDay.isValid() ? QJsonValue(lastDay.toString(Qt::ISODate)) : QJsonValue()},
+            {QStringLiteral("lastError"), m_historyError.isEmpty() ? QJsonValue() : QJsonValue(m_historyError)},
+            {QStringLiteral("lastErrorAt"), m_historyError.isEmpty() ? QJsonValue() : dateJson(m_historyErrorAt)},
+            {QStringLiteral("imported"), m_history.isImported()},
+            {QStringLiteral("importing"), isImportingHistory()},
+            {QStringLiteral("importError"), m_importError.isEmpty() ? QJsonValue() : QJsonValue(m_importError)},
+            {QStringLiteral("importErrorAt"), m_importError.isEmpty() ? QJsonValue() : dateJson(m_importErrorAt)},
+        }},
         {QStringLiteral("state"), QJsonObject{
             {QStringLiteral("file"), FXStateFile(m_settings.stateDirectory).path()},
             {QStringLiteral("lastError"), m_stateError.isEmpty() ? QJsonValue() : QJsonValue(m_stateError)},

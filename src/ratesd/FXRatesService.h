@@ -1,8 +1,10 @@
 #pragma once
 
+#include "FXEcbHistoryImport.h"
 #include "FXFetcher.h"
 #include "FXHttpFetcher.h"
 #include "FXLiveSource.h"
+#include "FXRateHistory.h"
 #include "FXRateMap.h"
 
 #include <QJsonObject>
@@ -17,6 +19,11 @@
 class FXClock;
 
 struct FXServiceSettings {
+    // The bank's full history is some 6,700 days of a few dozen rates: several MiB, which a slow
+    // line takes a while to bring.
+    static constexpr qint64 historyMaximumSize = 64 * 1024 * 1024;
+    static constexpr std::chrono::milliseconds historyDeadline{120'000};
+
     // The central bank's longest closing runs from the Thursday before Easter to the Tuesday
     // after: five days between two publications, six and some minutes when that Tuesday's comes
     // after 18:00 and is fetched on Wednesday. A week never calls such a table stale.
@@ -24,6 +31,7 @@ struct FXServiceSettings {
 
     QList<QUrl> ecbUrls;    // none: the central bank is not asked
     QList<QUrl> apiUrls;    // tried in turn; none: the currency API is not asked
+    QUrl ecbHistoryUrl;     // the bank's full history, imported once; empty: not imported
     QString baseFile;       // the program's copy of the seed when empty
     QString stateDirectory;
     std::chrono::seconds maximumAge = defaultMaximumAge;
@@ -46,7 +54,8 @@ struct FXServedTable {
 // saves what they gave after every good answer, and tells whether the table is still current: it
 // is while its newest data is no older than the maximum age (a table written by --once elsewhere is
 // as fresh as its file). Dates ahead of the clock, in the base table or the saved state, are not
-// trusted: the clock may have been set back.
+// trusted: the clock may have been set back. Every table that a source puts in force also goes
+// into the daily history (FXRateHistory) beside the state.
 class FXRatesService : public QObject {
     Q_OBJECT
 
@@ -59,8 +68,11 @@ public:
 
     // Reads the base table and the saved state. False, logged, when the base table cannot be read.
     bool load();
-    // Fetches every live source now; with `keepScheduling` false once only, for --once.
+    // Fetches every live source now; with `keepScheduling` false once only, for --once. A
+    // scheduling run also imports the bank's full history while it is not in; after a failure,
+    // again after the next good answer of a source.
     void start(bool keepScheduling = true);
+    bool isImportingHistory() const { return m_import != nullptr; }
 
     std::shared_ptr<const FXServedTable> table() const { return m_table; }
     // Why the table must not be passed off as current; none while it may be.
@@ -74,6 +86,8 @@ public:
     QDateTime nextFetch() const;
     // Each source's state, for /healthz.
     QJsonObject health() const;
+    // The daily history of what the sources gave.
+    const FXRateHistory &history() const { return m_history; }
 
 signals:
     void tableChanged();
@@ -90,6 +104,11 @@ private:
     void rebuildTable();
     void saveState();
     void stateFailed(const QString &reason);
+    void openHistory();
+    void record(FXRateHistory::Source source, const QList<FXDatedRates> &days);
+    void historyFailed(const QString &reason);
+    void importHistoryIfDue();
+    void finishImport(const FXFetchResult &result);
 
     FXServiceSettings m_settings;
     FXClock &m_clock;
@@ -100,6 +119,13 @@ private:
     std::shared_ptr<const FXServedTable> m_table;
     QString m_stateError;        // why the state could not be read or written last; empty once it could
     QDateTime m_stateErrorAt;
+    FXRateHistory m_history;
+    QString m_historyError;      // why the history could not be opened or written last
+    QDateTime m_historyErrorAt;
+    std::unique_ptr<FXEcbHistoryImport> m_import;   // while the bank's full history comes
+    QString m_importError;       // why the last import failed; empty once one went through
+    QDateTime m_importErrorAt;
+    bool m_importsAllowed = false;   // in a scheduling run, not --once
     bool m_started = false;
     bool m_answeredSinceStart = false;
 };

@@ -21,8 +21,8 @@ using Result = FXServerCommandLine::Result;
 using Action = FXServerCommandLine::Action;
 
 // Every option but --once can also be written in the configuration file.
-constexpr const char *settingNames[] = {"listen", "ecb-url", "api-url", "base", "state-dir",
-                                        "max-age", "idle-exit"};
+constexpr const char *settingNames[] = {"listen", "ecb-url", "ecb-history-url", "api-url", "base",
+                                        "state-dir", "max-age", "idle-exit"};
 
 // Beyond ten years no table is current in any useful sense.
 constexpr qint64 largestMaximumAge = 10 * 365 * 86400;
@@ -43,6 +43,9 @@ QList<QCommandLineOption> settingOptions()
         option("ecb-url", "URL",
                FXLocalizedString::format("the central bank's daily reference rates (XML); %@ turns "
                                          "them off", off)),
+        option("ecb-history-url", "URL",
+               FXLocalizedString::format("the central bank's full history (XML), taken into the "
+                                         "history once; %@ turns that off", off)),
         option("api-url", "URL",
                FXLocalizedString::format("the currency API's dollar table (JSON); repeat for "
                                          "fallbacks; %@ turns it off", off)),
@@ -186,7 +189,12 @@ QString FXServerCommandLine::defaultConfigPath()
 
 QString FXServerCommandLine::defaultEcbUrl()
 {
-    return QStringLiteral("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml");
+    return QStringLiteral("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-hist-90d.xml");
+}
+
+QString FXServerCommandLine::defaultEcbHistoryUrl()
+{
+    return QStringLiteral("https://www.ecb.europa.eu/stats/eurofxref/eurofxref-hist.xml");
 }
 
 QStringList FXServerCommandLine::defaultApiUrls()
@@ -249,9 +257,12 @@ FXServerCommandLine::Result FXServerCommandLine::parse(const QStringList &argume
                                                                            : QStringList{defaultEcbUrl()}, error);
     const auto api = parseUrls(QStringLiteral("api-url"), has("api-url") ? values->value(QStringLiteral("api-url"))
                                                                            : defaultApiUrls(), error);
-    if (!ecb || !api)
+    const auto ecbHistory = parseUrls(QStringLiteral("ecb-history-url"), QStringList{has("ecb-history-url")
+                                          ? last("ecb-history-url") : defaultEcbHistoryUrl()}, error);
+    if (!ecb || !api || !ecbHistory)
         return usageError(error);
     options.ecbUrls = *ecb;
+    options.ecbHistoryUrl = ecbHistory->value(0);
     options.apiUrls = *api;
     if (has("base")) {
         if (last("base").isEmpty())

@@ -17,6 +17,7 @@ struct FXServerOptions {
     bool listenGiven = false;   // --listen was set, which socket activation overrides
     QList<QUrl> ecbUrls;        // none: the source is off
     QList<QUrl> apiUrls;        // tried in turn; none: the source is off
+    QUrl ecbHistoryUrl;         // empty: the bank's full history is not imported
     QString baseFile;           // empty: the program's copy of the converter's seed
     QString stateDirectory;
     std::chrono::seconds maximumAge = FXServiceSettings::defaultMaximumAge;
@@ -40,6 +41,7 @@ public:
     static QString defaultConfigPath();
     static QStringList defaultApiUrls();
     static QString defaultEcbUrl();
+    static QString defaultEcbHistoryUrl();
 
     // `arguments` without the program's name.
     static Result parse(const QStringList &arguments, const QString &configPath = defaultConfigPath());

@@ -84,15 +84,15 @@ void raiseDescriptorLimit()
     }
 }
 
-// Ends the event loop after `idle` without a request, but never in the middle of a fetch, whose
-// answer would be lost.
+// Ends the event loop after `idle` without a request, but never in the middle of a fetch or of
+// the import of the bank's history, whose answer would be lost.
 void exitWhenIdle(FXRatesHttpServer &server, const FXRatesService &service, std::chrono::seconds idle)
 {
     auto *timer = new QTimer(&server);
     timer->setSingleShot(true);
     timer->setInterval(idle);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, &service, idle] {
-        if (service.isFetching()) {
+        if (service.isFetching() || service.isImportingHistory()) {
             timer->start();
             return;
         }
@@ -130,6 +130,7 @@ int main(int argc, char **argv)
     FXServiceSettings settings;
     settings.ecbUrls = options.ecbUrls;
     settings.apiUrls = options.apiUrls;
+    settings.ecbHistoryUrl = options.ecbHistoryUrl;
     settings.baseFile = options.baseFile;
     settings.stateDirectory = options.stateDirectory;
     settings.maximumAge = options.maximumAge;

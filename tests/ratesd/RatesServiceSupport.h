@@ -14,6 +14,10 @@
 
 #include <memory>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 QByteArray fixture(const char *name);
 // A genuine recorded answer of the public sources (../shared/data/real-rates, with its README).
 QByteArray realRates(const char *name);
@@ -71,4 +75,25 @@ private:
 
     QTcpSocket m_socket;
     QByteArray m_received;
+};
+
+// Writes fail past `bytes` with EFBIG, as on a full disk, while this lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_previous.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
 };

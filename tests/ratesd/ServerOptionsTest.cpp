@@ -45,6 +45,7 @@ TEST_F(ServerOptions, DefaultsToLoopbackAndBothPublicSources)
     EXPECT_EQ(result.options.address, QHostAddress(QHostAddress::LocalHost));
     EXPECT_EQ(result.options.port, 8642);
     EXPECT_EQ(result.options.ecbUrls, QList<QUrl>{QUrl(FXServerCommandLine::defaultEcbUrl())});
+    EXPECT_EQ(result.options.ecbHistoryUrl, QUrl(FXServerCommandLine::defaultEcbHistoryUrl()));
     EXPECT_EQ(result.options.apiUrls.size(), 2);
     EXPECT_EQ(result.options.maximumAge.count(), 7 * 86400);
 }
@@ -67,7 +68,8 @@ TEST_F(ServerOptions, TheCommandLineWinsOverTheConfigFile)
     EXPECT_EQ(result.options.idleExit.count(), 600);
 
     const auto fromFile = parse("", "api-url = http://a.example/usd.json\napi-url = http://a2.example/usd.json\n"
-                                    "ecb-url = \"\"\n");
+                                    "ecb-url = \"\"\necb-history-url = \"\"\n");
+    EXPECT_TRUE(fromFile.options.ecbHistoryUrl.isEmpty());
     EXPECT_EQ(fromFile.options.apiUrls.size(), 2);
     EXPECT_TRUE(fromFile.options.ecbUrls.isEmpty());
 }
@@ -83,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Options, ServerOptionsRefusal, ::testing::Values(
     Refusal{"--listen 8642", "", "--listen needs ADDRESS:PORT"},
     Refusal{"--listen 127.0.0.1:70000", "", "--listen needs ADDRESS:PORT"},
     Refusal{"--api-url ftp://example.org/usd.json", "", "--api-url needs an http or https URL"},
+    Refusal{"--ecb-history-url file:///tmp/hist.xml", "", "--ecb-history-url needs an http or https URL"},
     Refusal{"--max-age 0", "", "--max-age needs a whole number of seconds from 1 to 315360000: 0"},
     Refusal{"--max-age 315360001", "", "--max-age needs a whole number of seconds from 1 to 315360000"},
     Refusal{"--max-age 3d", "", "--max-age needs a whole number of seconds"},
