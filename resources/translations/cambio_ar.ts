@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (انظر cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>السجل</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>يُحفظ سجل أسعار الصرف في الذاكرة فقط، لا يمكن استخدام %@</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>كم كان يساوي CODE واحد من AGAINST (العملة الرئيسية ما لم تُحدَّد) في كل يوم، ثم الأدنى والأعلى والتغيّر؛ آخر 30 يومًا ما لم يُحدَّد غير ذلك، 10 سنوات على الأكثر؛ التواريخ بصيغة YYYY-MM-DD؛ ‎--csv لجداول البيانات</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>الرد ليس ما طُلب</translation>
     </message>

@@ -887,6 +887,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (siehe cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
@@ -989,6 +991,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>der Kursverlauf wird nur im Speicher gehalten, %@ ist nicht nutzbar</translation>
     </message>
@@ -1031,6 +1035,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>wie viel AGAINST (ohne Angabe die Hauptwährung) ein CODE an jedem Tag wert war, dann Tiefst-, Höchstwert und Veränderung; ohne Angabe die letzten 30 Tage, höchstens 10 Jahre; Daten als JJJJ-MM-TT; --csv für Tabellenkalkulationen</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>die Antwort ist nicht das Verlangte</translation>
     </message>

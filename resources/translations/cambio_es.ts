@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (véase cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Historial</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>el historial de tipos de cambio solo se guarda en memoria, %@ no se puede usar</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>cuánto AGAINST (la moneda principal si no se indica) valía un CODE cada día, luego el mínimo, el máximo y la variación; por omisión los últimos 30 días, como máximo 10 años; fechas como AAAA-MM-DD; --csv para hojas de cálculo</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>la respuesta no es lo que se pidió</translation>
     </message>

@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (ببینید cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>تاریخچه</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>تاریخچهٔ نرخ‌ها فقط در حافظه نگه داشته می‌شود، %@ قابل استفاده نیست</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>هر روز یک CODE چند AGAINST (اگر داده نشود، ارز اصلی) می‌ارزید، سپس کمینه، بیشینه و تغییر؛ اگر گفته نشود ۳۰ روز اخیر، حداکثر ۱۰ سال؛ تاریخ‌ها به شکل YYYY-MM-DD؛ ‎--csv برای صفحه‌گسترده‌ها</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>پاسخ آن چیزی نیست که خواسته شد</translation>
     </message>

@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (voir cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Historique</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>l’historique des taux n’est gardé qu’en mémoire, %@ est inutilisable</translation>
     </message>
@@ -1025,13 +1029,15 @@
     </message>
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
-        <translation>combien de AGAINST (la devise principale si non précisée) valait un CODE chaque jour, puis le plus bas, le plus haut et la variation ; par défaut les 30 derniers jours, au plus 10 ans ; dates au format AAAA-MM-JJ ; --csv pour les tableurs</translation>
+        <translation>combien de AGAINST (la devise principale si non précisée) valait un CODE chaque jour, puis le plus bas, le plus haut et la variation ; par défaut les 30 derniers jours, au plus 10 ans ; dates au format AAAA-MM-JJ ; --csv pour les tableurs</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>la réponse n’est pas ce qui était demandé</translation>
     </message>
     <message>
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
-        <translation>l’historique complet de la banque centrale (XML), repris une fois dans l’historique ; %@ le désactive</translation>
+        <translation>l’historique complet de la banque centrale (XML), repris une fois dans l’historique ; %@ le désactive</translation>
     </message>
 </context>
 </TS>

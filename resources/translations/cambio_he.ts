@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (ראו cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>היסטוריה</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>היסטוריית השערים נשמרת בזיכרון בלבד, אי אפשר להשתמש ב־%@</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>כמה AGAINST (המטבע הראשי אם לא צוין אחר) היה שווה CODE אחד בכל יום, ואחר כך השפל, השיא והשינוי; 30 הימים האחרונים אם לא צוין אחרת, 10 שנים לכל היותר; תאריכים בתבנית YYYY-MM-DD; ‎--csv לגיליונות אלקטרוניים</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>התשובה אינה מה שהתבקש</translation>
     </message>

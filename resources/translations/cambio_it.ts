@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (vedere cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Storico</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>lo storico dei tassi è tenuto solo in memoria, %@ non è utilizzabile</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>quanto AGAINST (la valuta principale se non indicata) valeva un CODE ogni giorno, poi il minimo, il massimo e la variazione; in mancanza gli ultimi 30 giorni, al massimo 10 anni; date come AAAA-MM-GG; --csv per i fogli di calcolo</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>la risposta non è ciò che è stato chiesto</translation>
     </message>

@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (cambio-ratesd --help を参照)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>履歴</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>レートの履歴はメモリーにのみ保持されます。%@ は使用できません</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>各日に 1 CODE が何 AGAINST (省略時は基準通貨) に相当したか、続いて最安値・最高値・変化; 省略時は直近 30 日、最長 10 年; 日付は YYYY-MM-DD; 表計算ソフト向けには --csv</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>応答が要求したものではありません</translation>
     </message>

@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (cambio-ratesd --help 참조)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>기록</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>환율 기록은 메모리에만 보관됩니다. %@을(를) 사용할 수 없습니다</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>날마다 1 CODE가 몇 AGAINST(지정하지 않으면 주 통화)였는지, 이어서 최저, 최고, 변동; 지정하지 않으면 최근 30일, 최대 10년; 날짜는 YYYY-MM-DD; 스프레드시트용은 --csv</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>응답이 요청한 것이 아닙니다</translation>
     </message>

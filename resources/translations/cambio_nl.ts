@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (zie cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Geschiedenis</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>de koersgeschiedenis wordt alleen in het geheugen bewaard, %@ is onbruikbaar</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>hoeveel AGAINST (zonder opgave de hoofdvaluta) één CODE elke dag waard was, daarna het laagste, het hoogste en de verandering; zonder opgave de laatste 30 dagen, hoogstens 10 jaar; datums als JJJJ-MM-DD; --csv voor spreadsheets</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>het antwoord is niet wat gevraagd werd</translation>
     </message>

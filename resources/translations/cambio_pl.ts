@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (zob. cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Historia</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>historia kursów jest przechowywana tylko w pamięci, nie można użyć %@</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>ile AGAINST (domyślnie waluty głównej) był wart jeden CODE każdego dnia, następnie minimum, maksimum i zmiana; domyślnie ostatnie 30 dni, najwyżej 10 lat; daty jako RRRR-MM-DD; --csv dla arkuszy kalkulacyjnych</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>odpowiedź nie jest tym, o co proszono</translation>
     </message>

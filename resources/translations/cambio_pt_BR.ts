@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (veja cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Histórico</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>o histórico de cotações fica só na memória, %@ não pode ser usado</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>quanto AGAINST (a moeda principal se não for indicada) valia um CODE a cada dia, depois a mínima, a máxima e a variação; por padrão os últimos 30 dias, no máximo 10 anos; datas como AAAA-MM-DD; --csv para planilhas</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>a resposta não é o que foi pedido</translation>
     </message>

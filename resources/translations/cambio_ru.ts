@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (см. cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>История</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>история курсов хранится только в памяти, %@ использовать нельзя</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>сколько AGAINST (по умолчанию основной валюты) стоил один CODE в каждый день, затем минимум, максимум и изменение; по умолчанию последние 30 дней, не более 10 лет; даты в виде ГГГГ-ММ-ДД; --csv для электронных таблиц</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>ответ не тот, что был запрошен</translation>
     </message>

@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (bkz. cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Geçmiş</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>kur geçmişi yalnızca bellekte tutuluyor, %@ kullanılamıyor</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>bir CODE'un her gün kaç AGAINST (belirtilmezse ana para birimi) ettiği, ardından en düşük, en yüksek ve değişim; belirtilmezse son 30 gün, en çok 10 yıl; tarihler YYYY-AA-GG biçiminde; hesap tabloları için --csv</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>yanıt istenen şey değil</translation>
     </message>

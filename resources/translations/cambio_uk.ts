@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@ (див. cambio-ratesd --help)</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>Історія</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>історія курсів зберігається лише в пам’яті, %@ використати не можна</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>скільки AGAINST (типово основної валюти) коштував один CODE кожного дня, потім мінімум, максимум і зміна; типово останні 30 днів, не більше 10 років; дати у вигляді РРРР-ММ-ДД; --csv для електронних таблиць</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>відповідь не та, що була запитана</translation>
     </message>

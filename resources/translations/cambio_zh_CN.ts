@@ -882,6 +882,8 @@
     <message>
         <source>%@ (see cambio-ratesd --help)</source>
         <translation>%@（参见 cambio-ratesd --help）</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>历史</translation>
     </message>
@@ -984,6 +986,8 @@
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+    <message>
         <source>the rate history is kept in memory only, %@ cannot be used</source>
         <translation>汇率历史仅保存在内存中，无法使用 %@</translation>
     </message>
@@ -1026,6 +1030,8 @@
     <message>
         <source>how many AGAINST (the main currency unless given) one CODE was worth each day, then the low, the high and the change; the last 30 days unless told, at most 10 years; dates as YYYY-MM-DD; --csv for spreadsheets</source>
         <translation>每天 1 CODE 值多少 AGAINST（未指定时为主货币），然后是最低、最高和变化；未指定时为最近 30 天，最多 10 年；日期格式为 YYYY-MM-DD；--csv 用于电子表格</translation>
+    </message>
+    <message>
         <source>the answer is not what was asked for</source>
         <translation>响应不是所请求的内容</translation>
     </message>
