@@ -27,7 +27,7 @@ QString sizeText(qint64 bytes)
 
 bool isHttp(const QUrl &url)
 {
-    return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https");
+    return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") && !url.host().isEmpty();
 }
 
 // 0 until the answer's head has arrived.

@@ -1,6 +1,7 @@
 #include "LoopbackHttpServer.h"
 
 #include <QHash>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -8,15 +9,42 @@
 
 namespace {
 
-QUrl addressWithPort(quint16 port, const QString &path)
+QUrl addressWithPort(const QString &scheme, quint16 port, const QString &path)
 {
     QUrl url;
-    url.setScheme(QStringLiteral("http"));
+    url.setScheme(scheme);
     url.setHost(QStringLiteral("127.0.0.1"));
     url.setPort(port);
     url.setPath(path);
     return url;
 }
+
+// Hands out each connection once its TLS handshake is done.
+class TlsServer : public QTcpServer {
+public:
+    TlsServer(QSslConfiguration tls, QObject *parent)
+        : QTcpServer(parent)
+        , m_tls(std::move(tls))
+    {
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        socket->setSslConfiguration(m_tls);
+        socket->setSocketDescriptor(descriptor);
+        // Handed out later than QTcpServer would tell of it by itself.
+        connect(socket, &QSslSocket::encrypted, this, [this, socket] {
+            addPendingConnection(socket);
+            emit newConnection();
+        });
+        socket->startServerEncryption();
+    }
+
+private:
+    QSslConfiguration m_tls;
+};
 
 }
 
@@ -25,9 +53,9 @@ public:
     // The sockets, children of the server, go while the tables that they clean up still exist.
     ~Worker() override { delete m_server; }
 
-    quint16 listen()
+    quint16 listen(const std::optional<QSslConfiguration> &tls)
     {
-        m_server = new QTcpServer(this);
+        m_server = tls ? new TlsServer(*tls, this) : new QTcpServer(this);
         m_server->listen(QHostAddress::LocalHost, 0);
         connect(m_server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket *socket = m_server->nextPendingConnection())
@@ -52,7 +80,7 @@ private:
     void accept(QTcpSocket *socket)
     {
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+        const auto read = [this, socket] {
             QByteArray &received = m_received[socket];
             received += socket->readAll();
             const qsizetype endOfHead = received.indexOf("\r\n\r\n");
@@ -62,8 +90,12 @@ private:
             m_received.remove(socket);
             disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
             answer(socket, head);
-        });
+        };
+        connect(socket, &QTcpSocket::readyRead, this, read);
         connect(socket, &QObject::destroyed, this, [this, socket] { m_received.remove(socket); });
+        // Over TLS, the request may have come with the end of the handshake.
+        if (socket->bytesAvailable() > 0)
+            read();
     }
 
     void answer(QTcpSocket *socket, const QByteArray &head)
@@ -97,12 +129,13 @@ private:
     QList<QByteArray> m_requests;
 };
 
-LoopbackHttpServer::LoopbackHttpServer()
+LoopbackHttpServer::LoopbackHttpServer(const std::optional<QSslConfiguration> &tls)
     : m_worker(new Worker)
+    , m_scheme(tls ? QStringLiteral("https") : QStringLiteral("http"))
 {
     m_worker->moveToThread(&m_thread);
     m_thread.start();
-    QMetaObject::invokeMethod(m_worker, [this] { m_port = m_worker->listen(); },
+    QMetaObject::invokeMethod(m_worker, [this, &tls] { m_port = m_worker->listen(tls); },
                               Qt::BlockingQueuedConnection);
 }
 
@@ -121,7 +154,7 @@ void LoopbackHttpServer::setResponse(const LoopbackResponse &response)
 
 QUrl LoopbackHttpServer::url(const QString &path) const
 {
-    return addressWithPort(m_port, path);
+    return addressWithPort(m_scheme, m_port, path);
 }
 
 QList<QByteArray> LoopbackHttpServer::requests() const
@@ -135,5 +168,5 @@ QUrl LoopbackHttpServer::refusingUrl()
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 port = probe.serverPort();
     probe.close();
-    return addressWithPort(port, QStringLiteral("/lab/lumenfold/update.php"));
+    return addressWithPort(QStringLiteral("http"), port, QStringLiteral("/lab/lumenfold/update.php"));
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSslConfiguration>
 #include <QString>
 #include <QThread>
 #include <QUrl>
@@ -25,9 +26,10 @@ struct LoopbackResponse {
 // A scripted HTTP/1.1 server for tests, on 127.0.0.1 at a port of the system's choosing. It runs in
 // a thread of its own, so a test may block its thread waiting for a download that talks to it.
 // Each answer closes its connection. The destructor stops the thread and closes every connection.
+// Given a TLS configuration, it speaks HTTPS.
 class LoopbackHttpServer {
 public:
-    LoopbackHttpServer();
+    explicit LoopbackHttpServer(const std::optional<QSslConfiguration> &tls = std::nullopt);
     ~LoopbackHttpServer();
     LoopbackHttpServer(const LoopbackHttpServer &) = delete;
     LoopbackHttpServer &operator=(const LoopbackHttpServer &) = delete;
@@ -47,5 +49,6 @@ private:
 
     QThread m_thread;
     Worker *m_worker;   // lives in m_thread, deleted there
+    QString m_scheme;
     quint16 m_port = 0;
 };
