@@ -55,7 +55,6 @@ QString rangePhrase(const FXRateChart &chart, const QString &firstDay)
 }
 
 struct FXRateChartText::Formats {
-    quint64 generation = 0;
     icu::Locale locale;
     std::map<std::string, std::unique_ptr<icu::DateFormat>> dates;   // by skeleton
     // By fraction digits, then signed or not; each formats faster once it has been used a few times.
@@ -73,10 +72,16 @@ FXRateChartText::~FXRateChartText() = default;
 FXRateChartText::Formats &FXRateChartText::formats() const
 {
     const quint64 generation = m_locale.generation();
-    if (!m_formats || m_formats->generation != generation) {
-        m_formats = std::make_unique<Formats>();
-        m_formats->generation = generation;
-        m_formats->locale = m_locale.icuLocale();
+    if (!m_formats || m_formatsGeneration != generation) {
+        thread_local std::map<std::string, std::unique_ptr<Formats>> byLocale;
+        const icu::Locale locale = m_locale.icuLocale();
+        std::unique_ptr<Formats> &kept = byLocale[locale.getName()];
+        if (!kept) {
+            kept = std::make_unique<Formats>();
+            kept->locale = locale;
+        }
+        m_formats = kept.get();
+        m_formatsGeneration = generation;
     }
     return *m_formats;
 }
@@ -219,8 +224,6 @@ QString FXRateChartText::dateText(QDate day, const char *skeleton) const
     Formats &cache = formats();
     auto format = cache.dates.find(skeleton);
     if (format == cache.dates.end()) {
-        // ICU keeps the best pattern of each skeleton and locale once found: a later window
-        // does not pay for the search again.
         UErrorCode status = U_ZERO_ERROR;
         std::unique_ptr<icu::DateFormat> made(icu::DateFormat::createInstanceForSkeleton(
             icu::UnicodeString(skeleton, -1, US_INV), cache.locale, status));

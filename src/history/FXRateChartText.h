@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <memory>
 
 class FXLocale;
 
@@ -12,8 +11,9 @@ class FXLocale;
 // names from ICU, rates, changes and dates written by ICU in the locale in force, sentences from
 // the program's translations. What a screen reader reads of the chart is summary().
 //
-// The ICU formatters are made once for each locale in force and kept: a chart's first paint
-// writes dozens of dates and rates. One thread only.
+// The ICU formatters are made once for each locale and thread and kept for the thread's life: a
+// chart's first paint writes dozens of dates and rates, and every history window opened would
+// otherwise make them again. One thread only for each object.
 class FXRateChartText {
 public:
     explicit FXRateChartText(const FXLocale &locale);
@@ -56,5 +56,7 @@ private:
     QString number(double value, bool signed_) const;
 
     const FXLocale &m_locale;
-    mutable std::unique_ptr<Formats> m_formats;   // for the locale generation it names
+    // The thread's formatters for the locale of this generation.
+    mutable Formats *m_formats = nullptr;
+    mutable quint64 m_formatsGeneration = 0;
 };
