@@ -1039,6 +1039,42 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>السجل الكامل للبنك المركزي (XML)، يُضَمّ إلى السجل مرة واحدة؛ %@ يعطّل ذلك</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>يحتاج history إلى عملة: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>يحتاج history إلى عملتين مختلفتين: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>لا يمكن استخدام --days مع --from أو --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>يحتاج --days إلى عدد من الأيام: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>ليس تاريخًا (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>يحتاج --to إلى --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>اليوم الأول يأتي بعد الأخير: من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>أكثر من %1 سنوات دفعة واحدة: من %2 إلى %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>لا أسعار صرف لـ %1 مقابل %2 من %3 إلى %4</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

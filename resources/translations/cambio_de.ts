@@ -1044,5 +1044,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>die vollständige Historie der Zentralbank (XML), einmal in die Historie übernommen; %@ schaltet das ab</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history braucht eine Währung: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history braucht zwei verschiedene Währungen: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days geht nicht zusammen mit --from oder --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days braucht eine Anzahl Tage: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>kein Datum (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to braucht --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>der erste Tag liegt nach dem letzten: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>mehr als %1 Jahre auf einmal: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>keine Kurse von %1 gegen %2 vom %3 bis %4</translation>
+    </message>
 </context>
 </TS>

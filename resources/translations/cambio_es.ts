@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>el historial completo del banco central (XML), incorporado una vez al historial; %@ lo desactiva</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history necesita una moneda: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history necesita dos monedas distintas: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days no puede ir con --from ni con --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days necesita un número de días: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>no es una fecha (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to necesita --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>el primer día es posterior al último: %1 a %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>más de %1 años a la vez: %2 a %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>no hay tipos de cambio de %1 frente a %2 del %3 al %4</translation>
+    </message>
 </context>
 </TS>

@@ -1039,6 +1039,42 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>تاریخچهٔ کامل بانک مرکزی (XML)، یک بار به تاریخچه افزوده می‌شود؛ %@ آن را خاموش می‌کند</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history به یک ارز نیاز دارد: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history به دو ارز متفاوت نیاز دارد: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days را نمی‌توان با --from یا --to به کار برد</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days به تعداد روز نیاز دارد: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>تاریخ نیست (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to به --from نیاز دارد</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>روز اول بعد از روز آخر است: %1 تا %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>بیش از %1 سال در یک بار: %2 تا %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>نرخی برای %1 در برابر %2 از %3 تا %4 نیست</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

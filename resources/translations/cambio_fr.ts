@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>l’historique complet de la banque centrale (XML), repris une fois dans l’historique ; %@ le désactive</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history nécessite une devise : %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history nécessite deux devises différentes : %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days ne peut pas aller avec --from ou --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days nécessite un nombre de jours : %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>pas une date (YYYY-MM-DD) : %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to nécessite --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>le premier jour vient après le dernier : %1 au %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>plus de %1 ans à la fois : %2 au %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>aucun taux de %1 contre %2 du %3 au %4</translation>
+    </message>
 </context>
 </TS>

@@ -1039,6 +1039,42 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>ההיסטוריה המלאה של הבנק המרכזי (XML), נקלטת להיסטוריה פעם אחת; %@ מכבה זאת</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history צריך מטבע: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history צריך שני מטבעות שונים: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>אי אפשר להשתמש ב־--days יחד עם --from או --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days צריך מספר ימים: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>לא תאריך (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to צריך את --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>היום הראשון אחרי האחרון: %1 עד %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>יותר מ־%1 שנים בבת אחת: %2 עד %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>אין שערים של %1 מול %2 מ־%3 עד %4</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

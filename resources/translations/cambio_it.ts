@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>lo storico completo della banca centrale (XML), acquisito una volta nello storico; %@ lo disattiva</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history richiede una valuta: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history richiede due valute diverse: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days non può essere usato con --from o --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days richiede un numero di giorni: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>non è una data (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to richiede --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>il primo giorno viene dopo l'ultimo: dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>più di %1 anni alla volta: dal %2 al %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>nessun tasso di %1 rispetto a %2 dal %3 al %4</translation>
+    </message>
 </context>
 </TS>

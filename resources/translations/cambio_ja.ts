@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>中央銀行の全履歴 (XML)。一度だけ履歴に取り込みます。%@ で無効</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history には通貨が必要です: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history には異なる2つの通貨が必要です: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days は --from や --to と一緒に使えません</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days には日数が必要です: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>日付ではありません (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to には --from が必要です</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>最初の日が最後の日より後です: %1 から %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>一度に %1 年を超えています: %2 から %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>%3 から %4 までの %2 に対する %1 のレートはありません</translation>
+    </message>
 </context>
 </TS>

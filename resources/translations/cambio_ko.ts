@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>중앙은행의 전체 이력(XML), 이력에 한 번 가져옴; %@(으)로 끔</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history에는 통화가 필요합니다: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history에는 서로 다른 두 통화가 필요합니다: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days는 --from 또는 --to와 함께 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days에는 일수가 필요합니다: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>날짜가 아님 (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to에는 --from이 필요합니다</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>첫날이 마지막 날보다 뒤입니다: %1 ~ %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>한 번에 %1년 초과: %2 ~ %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>%3부터 %4까지 %2 대비 %1 환율이 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>de volledige geschiedenis van de centrale bank (XML), eenmaal in de geschiedenis opgenomen; %@ schakelt dat uit</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history heeft een valuta nodig: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history heeft twee verschillende valuta nodig: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days kan niet samen met --from of --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days heeft een aantal dagen nodig: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>geen datum (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to heeft --from nodig</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>de eerste dag valt na de laatste: %1 tot %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>meer dan %1 jaar tegelijk: %2 tot %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>geen koersen van %1 tegen %2 van %3 tot %4</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>pełna historia banku centralnego (XML), przejmowana do historii jednorazowo; %@ to wyłącza</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history wymaga waluty: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history wymaga dwóch różnych walut: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days nie może wystąpić z --from ani --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days wymaga liczby dni: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>to nie jest data (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to wymaga --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>pierwszy dzień jest po ostatnim: %1 do %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>więcej niż %1 lat naraz: %2 do %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>brak kursów %1 względem %2 od %3 do %4</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>o histórico completo do banco central (XML), incorporado uma vez ao histórico; %@ o desativa</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history precisa de uma moeda: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history precisa de duas moedas diferentes: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days não pode ser usado com --from ou --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days precisa de um número de dias: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>não é uma data (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to precisa de --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>o primeiro dia vem depois do último: %1 a %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>mais de %1 anos de uma vez: %2 a %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>nenhuma cotação de %1 em relação a %2 de %3 a %4</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>merkez bankasının tüm geçmişi (XML), geçmişe bir kez alınır; %@ bunu kapatır</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history bir para birimi gerektirir: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history iki farklı para birimi gerektirir: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days, --from veya --to ile birlikte kullanılamaz</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days bir gün sayısı gerektirir: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>tarih değil (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to, --from gerektirir</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>ilk gün sondan sonra geliyor: %1 - %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>tek seferde %1 yıldan fazla: %2 - %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>%3 - %4 arasında %1/%2 kuru yok</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>повна історія центрального банку (XML), що переноситься в історію один раз; %@ вимикає це</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history потрібна валюта: %@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history потрібні дві різні валюти: %@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days не можна вказувати разом із --from або --to</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days потрібна кількість днів: %@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>це не дата (YYYY-MM-DD): %@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>для --to потрібен --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>перший день пізніший за останній: з %1 по %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>понад %1 років за раз: з %2 по %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>немає курсів %1 до %2 з %3 по %4</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,41 @@
         <source>the central bank's full history (XML), taken into the history once; %@ turns that off</source>
         <translation>中央银行的完整历史（XML），只导入历史一次；%@ 表示关闭</translation>
     </message>
+    <message>
+        <source>history needs a currency: %@</source>
+        <translation>history 需要一种货币：%@</translation>
+    </message>
+    <message>
+        <source>history needs two different currencies: %@</source>
+        <translation>history 需要两种不同的货币：%@</translation>
+    </message>
+    <message>
+        <source>--days cannot go with --from or --to</source>
+        <translation>--days 不能与 --from 或 --to 同时使用</translation>
+    </message>
+    <message>
+        <source>--days needs a number of days: %@</source>
+        <translation>--days 需要天数：%@</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %@</source>
+        <translation>不是日期 (YYYY-MM-DD)：%@</translation>
+    </message>
+    <message>
+        <source>--to needs --from</source>
+        <translation>--to 需要 --from</translation>
+    </message>
+    <message>
+        <source>the first day comes after the last: %1 to %2</source>
+        <translation>第一天晚于最后一天：%1 至 %2</translation>
+    </message>
+    <message>
+        <source>more than %1 years at once: %2 to %3</source>
+        <translation>一次超过 %1 年：%2 至 %3</translation>
+    </message>
+    <message>
+        <source>no rates of %1 against %2 from %3 to %4</source>
+        <translation>%3 至 %4 没有 %1 对 %2 的汇率</translation>
+    </message>
 </context>
 </TS>

@@ -588,32 +588,33 @@ FXCommandLineTool::Outcome FXCommandLineTool::historyRange(const ParsedArguments
     };
     if (arguments.values.contains(Days)) {
         if (arguments.values.contains(From) || arguments.values.contains(To))
-            return usageError(QStringLiteral("--days cannot go with --from or --to"));
+            return usageError(FXLocalizedString::text("--days cannot go with --from or --to"));
         bool number = false;
         const int days = arguments.values.value(Days).toInt(&number);
         if (!number || days < 1)
-            return usageError(QStringLiteral("--days needs a number of days: %1").arg(arguments.values.value(Days)));
+            return usageError(
+                FXLocalizedString::format("--days needs a number of days: %@", arguments.values.value(Days)));
         to = today;
         from = today.addDays(1 - days);
     } else if (arguments.values.contains(From)) {
         from = date(arguments.values.value(From));
         if (!from.isValid())
-            return usageError(QStringLiteral("not a date (YYYY-MM-DD): %1").arg(arguments.values.value(From)));
+            return usageError(FXLocalizedString::format("not a date (YYYY-MM-DD): %@", arguments.values.value(From)));
         to = arguments.values.contains(To) ? date(arguments.values.value(To)) : today;
         if (!to.isValid())
-            return usageError(QStringLiteral("not a date (YYYY-MM-DD): %1").arg(arguments.values.value(To)));
+            return usageError(FXLocalizedString::format("not a date (YYYY-MM-DD): %@", arguments.values.value(To)));
     } else if (arguments.values.contains(To)) {
-        return usageError(QStringLiteral("--to needs --from"));
+        return usageError(FXLocalizedString::text("--to needs --from"));
     } else {
         to = today;
         from = today.addDays(1 - DefaultHistoryDays);
     }
     if (from > to) {
-        return usageError(QStringLiteral("the first day comes after the last: %1 to %2")
+        return usageError(FXLocalizedString::text("the first day comes after the last: %1 to %2")
                               .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate)));
     }
     if (to > from.addYears(MaximumHistoryYears)) {
-        return usageError(QStringLiteral("more than %1 years at once: %2 to %3")
+        return usageError(FXLocalizedString::text("more than %1 years at once: %2 to %3")
                               .arg(QString::number(MaximumHistoryYears), from.toString(Qt::ISODate),
                                    to.toString(Qt::ISODate)));
     }
@@ -624,7 +625,8 @@ FXCommandLineTool::Outcome FXCommandLineTool::history(const ParsedArguments &arg
 {
     const QStringList &words = arguments.positionals;
     if (words.isEmpty() || words.size() > 2)
-        return usageError(QStringLiteral("history needs a currency: history CODE [AGAINST]"));
+        return usageError(FXLocalizedString::format("history needs a currency: %@",
+                                                   QStringLiteral("history CODE [AGAINST]")));
     const auto currency = historyCurrency(words[0]);
     if (!currency)
         return unknownCurrency(words[0]);
@@ -632,7 +634,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::history(const ParsedArguments &arg
     if (!against)
         return unknownCurrency(words[1]);
     if (*against == *currency)
-        return usageError(QStringLiteral("history needs two different currencies: %1").arg(*currency));
+        return usageError(FXLocalizedString::format("history needs two different currencies: %@", *currency));
     QDate from;
     QDate to;
     if (Outcome refused = historyRange(arguments, from, to); refused.status != Success)
@@ -653,7 +655,7 @@ FXCommandLineTool::Outcome FXCommandLineTool::history(const ParsedArguments &arg
     const FXHistoryReport report(*currency, *against, series.value(*currency), series.value(*against));
     if (report.isEmpty()) {
         return failure(downloadFailure.isEmpty()
-                           ? QStringLiteral("no rates of %1 against %2 from %3 to %4")
+                           ? FXLocalizedString::text("no rates of %1 against %2 from %3 to %4")
                                  .arg(*currency, *against, from.toString(Qt::ISODate), to.toString(Qt::ISODate))
                            : downloadFailure);
     }
