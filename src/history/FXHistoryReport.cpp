@@ -4,7 +4,6 @@
 #include "FXLocale.h"
 #include "FXLocalizedString.h"
 
-#include <QHash>
 #include <QTimeZone>
 
 #include <unicode/datefmt.h>
@@ -88,20 +87,14 @@ FXHistoryReport::FXHistoryReport(QString currency, QString against, const FXRate
                                  const FXRateSeries &againstSeries)
     : m_currency(std::move(currency))
     , m_against(std::move(against))
+    , m_rates(currencySeries, againstSeries)
 {
-    QHash<QDate, double> againstRates;
-    for (const FXDayRate &rate : againstSeries)
-        againstRates.insert(rate.day, rate.fromBase);
-    for (const FXDayRate &rate : currencySeries) {
-        if (const auto found = againstRates.constFind(rate.day); found != againstRates.cend())
-            m_days.append({rate.day, *found / rate.fromBase});
-    }
 }
 
 QStringList FXHistoryReport::lines(const FXLocale &locale) const
 {
     QStringList lines;
-    for (const FXHistoryDay &day : m_days)
+    for (const FXCrossRate &day : m_rates.days())
         lines.append(dayText(day.day, locale) + u'\t' + localeNumber(day.rate, locale));
     return lines;
 }
@@ -109,46 +102,44 @@ QStringList FXHistoryReport::lines(const FXLocale &locale) const
 QStringList FXHistoryReport::csvLines() const
 {
     QStringList lines{QStringLiteral("date,%1 per %2").arg(m_against, m_currency)};
-    for (const FXHistoryDay &day : m_days)
+    for (const FXCrossRate &day : m_rates.days())
         lines.append(day.day.toString(Qt::ISODate) + u',' + plainNumber(day.rate));
     return lines;
 }
 
 QString FXHistoryReport::summary(const FXLocale &locale) const
 {
-    if (m_days.isEmpty())
+    if (m_rates.isEmpty())
         return {};
-    // Of equal rates, the latest day: the one a reader remembers.
-    const auto low = std::min_element(m_days.crbegin(), m_days.crend(),
-                                      [](const auto &a, const auto &b) { return a.rate < b.rate; });
-    const auto high = std::max_element(m_days.crbegin(), m_days.crend(),
-                                       [](const auto &a, const auto &b) { return a.rate < b.rate; });
-    const FXHistoryDay &first = m_days.first();
-    const FXHistoryDay &last = m_days.last();
-    const double change = last.rate - first.rate;
+    const FXCrossRate first = *m_rates.first();
+    const FXCrossRate last = *m_rates.last();
+    const FXCrossRate low = *m_rates.low();
+    const FXCrossRate high = *m_rates.high();
+    const double change = m_rates.change();
     // To the last digit the rates are written with: a difference has no more digits than they.
     const auto changePrecision = icu::number::Precision::maxFraction(fractionDigits(first.rate));
     return FXLocalizedString::text("%1 per %2 from %3 to %4: %5 to %6, low %7 on %8, high %9 on "
                                    "%10, change %11 (%12)")
         .arg(m_against, m_currency, dayText(first.day, locale), dayText(last.day, locale),
              localeNumber(first.rate, locale), localeNumber(last.rate, locale),
-             localeNumber(low->rate, locale), dayText(low->day, locale),
-             localeNumber(high->rate, locale))
-        .arg(dayText(high->day, locale), localeNumber(change, locale, changePrecision, UNUM_SIGN_EXCEPT_ZERO),
-             localePercent(change / first.rate * 100.0, locale));
+             localeNumber(low.rate, locale), dayText(low.day, locale),
+             localeNumber(high.rate, locale))
+        .arg(dayText(high.day, locale), localeNumber(change, locale, changePrecision, UNUM_SIGN_EXCEPT_ZERO),
+             localePercent(m_rates.changePercent(), locale));
 }
 
 QString FXHistoryReport::sparkline(int width) const
 {
     static const QString Blocks = QStringLiteral("▁▂▃▄▅▆▇█");
-    if (m_days.isEmpty() || width <= 0)
+    const QList<FXCrossRate> &days = m_rates.days();
+    if (days.isEmpty() || width <= 0)
         return {};
-    const qsizetype columns = std::min<qsizetype>(width, m_days.size());
+    const qsizetype columns = std::min<qsizetype>(width, days.size());
     QList<double> averages(columns, 0.0);
     QList<int> counts(columns, 0);
-    for (qsizetype i = 0; i < m_days.size(); ++i) {
-        const qsizetype column = i * columns / m_days.size();
-        averages[column] += m_days[i].rate;
+    for (qsizetype i = 0; i < days.size(); ++i) {
+        const qsizetype column = i * columns / days.size();
+        averages[column] += days[i].rate;
         ++counts[column];
     }
     for (qsizetype column = 0; column < columns; ++column)

@@ -1,22 +1,12 @@
 #pragma once
 
-#include "FXRateHistory.h"
+#include "FXCrossRates.h"
 
-#include <QDate>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 class FXLocale;
-
-// One day of a currency's history: how many units of the currency it is read against one unit of
-// it was worth, as a converter row shows it (1 EUR = 1.39 USD).
-struct FXHistoryDay {
-    QDate day;
-    double rate = 0;
-};
 
 // A currency's history against another as text, which `cambio-cli history` prints: a line per
 // day, in the locale's notation or as CSV, the summary of the range and a sparkline.
@@ -26,8 +16,8 @@ public:
     FXHistoryReport(QString currency, QString against, const FXRateSeries &currencySeries,
                     const FXRateSeries &againstSeries);
 
-    bool isEmpty() const { return m_days.isEmpty(); }
-    const QList<FXHistoryDay> &days() const { return m_days; }
+    bool isEmpty() const { return m_rates.isEmpty(); }
+    const QList<FXCrossRate> &days() const { return m_rates.days(); }
 
     // "Mar 17, 2014<TAB>1.39063" in `locale`'s dates and digits.
     QStringList lines(const FXLocale &locale) const;
@@ -43,5 +33,5 @@ public:
 private:
     QString m_currency;
     QString m_against;
-    QList<FXHistoryDay> m_days;
+    FXCrossRates m_rates;
 };

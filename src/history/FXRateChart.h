@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FXRateHistory.h"
+#include "FXCrossRates.h"
 
 #include <QDate>
 #include <QList>
@@ -13,12 +13,7 @@ enum class FXChartRange { OneMonth, ThreeMonths, OneYear, FiveYears, All };
 
 // One day of a chart: how many units of the chart's "against" currency one unit of its currency
 // was worth that day.
-struct FXChartPoint {
-    QDate day;
-    double rate = 0;
-
-    friend bool operator==(const FXChartPoint &, const FXChartPoint &) = default;
-};
+using FXChartPoint = FXCrossRate;
 
 // Days of a chart's range without rates, both included. A stretch is only named when it is longer
 // than a week: weekends and holidays are no news.
@@ -58,32 +53,30 @@ public:
     QDate to() const { return m_to; }
 
     // Oldest day first.
-    const QList<FXChartPoint> &points() const { return m_points; }
-    bool isEmpty() const { return m_points.isEmpty(); }
+    const QList<FXChartPoint> &points() const { return m_rates.days(); }
+    bool isEmpty() const { return m_rates.isEmpty(); }
     // The point of `day`, or of the nearest kept day before it (the first point for a day before
     // them all); none for an empty chart.
     std::optional<qsizetype> indexOfDay(QDate day) const;
 
-    std::optional<FXChartPoint> first() const;
-    std::optional<FXChartPoint> last() const;
+    std::optional<FXChartPoint> first() const { return m_rates.first(); }
+    std::optional<FXChartPoint> last() const { return m_rates.last(); }
     // The lowest and the highest rate; of equal ones, the latest day.
-    std::optional<FXChartPoint> low() const;
-    std::optional<FXChartPoint> high() const;
+    std::optional<FXChartPoint> low() const { return m_rates.low(); }
+    std::optional<FXChartPoint> high() const { return m_rates.high(); }
     // The last rate less the first, and that as a percentage of the first.
-    double change() const;
-    double changePercent() const;
+    double change() const { return m_rates.change(); }
+    double changePercent() const { return m_rates.changePercent(); }
 
     // What the range lacks, oldest first: the days before the first rate (not for "All", which
     // begins with the first kept day), longer holes between rates, and the days after the last.
     QList<FXChartGap> gaps() const;
 
 private:
-    std::optional<FXChartPoint> extreme(bool (*replaces)(double rate, double best)) const;
-
     QString m_currency;
     QString m_against;
     FXChartRange m_range;
     QDate m_from;
     QDate m_to;
-    QList<FXChartPoint> m_points;
+    FXCrossRates m_rates;
 };
