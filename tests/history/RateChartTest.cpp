@@ -105,10 +105,15 @@ TEST(RateChart, ShowsTheAgainstCurrencyPerUnitOfTheCurrencyOnDaysBothHoldWithinT
 TEST(RateChart, LeavesOutDaysWithoutAPositiveRate)
 {
     const FXRateSeries euro = rates({{"2026-12-01", 0.9}, {"2026-12-02", 0}, {"2026-12-03", -1}});
-    const FXRateChart chart(QStringLiteral("USD"), QStringLiteral("EUR"), FXChartRange::OneMonth,
-                            Today, dollarOn(euro), euro);
-    ASSERT_EQ(chart.points().size(), 1);
-    EXPECT_EQ(chart.points()[0].day, day("2026-12-01"));
+    const QString usd = QStringLiteral("USD");
+    const QString eur = QStringLiteral("EUR");
+    // The dollar read in euros, and the euro in dollars.
+    const FXRateChart charts[] = {{usd, eur, FXChartRange::OneMonth, Today, dollarOn(euro), euro},
+                                  {eur, usd, FXChartRange::OneMonth, Today, euro, dollarOn(euro)}};
+    for (const FXRateChart &chart : charts) {
+        ASSERT_EQ(chart.points().size(), 1) << qPrintable(chart.currency());
+        EXPECT_EQ(chart.points()[0].day, day("2026-12-01"));
+    }
 }
 
 namespace {
