@@ -215,44 +215,34 @@ void SessionServiceTest::onlyTheWindowsOwnRequestsRaiseIt_data()
     QTest::addColumn<QVariantList>("arguments");
     QTest::addColumn<QString>("error");   // empty: answered
     QTest::addColumn<bool>("raises");
-    const QString path = FXSessionService::ObjectPath;
-    const QString interface = FXSessionService::ServiceName;
+    const auto row = [](const QByteArray &name, const QString &method, const QVariantList &arguments,
+                        const QString &error, bool raises, const QString &interface = FXSessionService::ServiceName,
+                        const QString &path = FXSessionService::ObjectPath) {
+        QTest::newRow(name.constData()) << path << interface << method << arguments << error << raises;
+    };
     const QString unknownMethod = u"org.freedesktop.DBus.Error.UnknownMethod"_qs;
     const QString invalidArgs = u"org.freedesktop.DBus.Error.InvalidArgs"_qs;
     const QString notShown = FXSessionService::NotShownError;
-    const auto showAmount = [&](const char *name, const QString &currency, const QString &amount,
-                                const QString &error, bool raises) {
-        QTest::newRow(name) << path << interface << u"ShowAmount"_qs
-                            << QVariantList{currency, amount} << error << raises;
-    };
-
-    QTest::newRow("Activate") << path << interface << u"Activate"_qs << QVariantList() << QString() << true;
-    QTest::newRow("Activate with an argument") << path << interface << u"Activate"_qs
-                                               << QVariantList{u"now"_qs} << unknownMethod << false;
-    QTest::newRow("another method") << path << interface << u"Raise"_qs << QVariantList()
-                                    << unknownMethod << false;
-    QTest::newRow("another interface") << path << u"org.freedesktop.Application"_qs << u"Activate"_qs
-                                       << QVariantList{QVariantMap()}
-                                       << u"org.freedesktop.DBus.Error.UnknownInterface"_qs << false;
-    QTest::newRow("another object") << u"/org/example/Cambio"_qs << interface << u"Activate"_qs << QVariantList()
-                                    << u"org.freedesktop.DBus.Error.UnknownObject"_qs << false;
-    QTest::newRow("an amount as a number") << path << interface << u"ShowAmount"_qs
-                                           << QVariantList{u"EUR"_qs, 5.0} << unknownMethod << false;
-    QTest::newRow("no amount") << path << interface << u"ShowAmount"_qs << QVariantList{u"EUR"_qs}
-                               << unknownMethod << false;
+    row("Activate", u"Activate"_qs, {}, QString(), true);
+    row("Activate with an argument", u"Activate"_qs, {u"now"_qs}, unknownMethod, false);
+    row("another method", u"Raise"_qs, {}, unknownMethod, false);
+    row("another interface", u"Activate"_qs, {QVariantMap()}, u"org.freedesktop.DBus.Error.UnknownInterface"_qs,
+        false, u"org.freedesktop.Application"_qs);
+    row("another object", u"Activate"_qs, {}, u"org.freedesktop.DBus.Error.UnknownObject"_qs, false,
+        FXSessionService::ServiceName, u"/org/example/Cambio"_qs);
+    row("an amount as a number", u"ShowAmount"_qs, {u"EUR"_qs, 5.0}, unknownMethod, false);
+    row("no amount", u"ShowAmount"_qs, {u"EUR"_qs}, unknownMethod, false);
     // Only what typing could build, in the notation every locale shares.
     for (const QString &amount : {u""_qs, u"ten"_qs, u"1e3"_qs, u"-5"_qs, u"+5"_qs, u"1,000.5"_qs,
                                   u"100,5"_qs, u" 5"_qs, u".5"_qs, u"5."_qs, u"0x10"_qs, u"inf"_qs,
-                                  u"\u0665"_qs, u"1000000000000"_qs, u"999999999999.995"_qs}) {
-        QTest::addRow("refused amount \"%s\"", qPrintable(amount)) << path << interface << u"ShowAmount"_qs
-                                                  << QVariantList{u"EUR"_qs, amount} << invalidArgs << false;
-    }
-    showAmount("a currency not shown", u"CHF"_qs, u"5"_qs, notShown, true);
-    showAmount("a code in lower case", u"eur"_qs, u"5"_qs, notShown, true);
+                                  u"\u0665"_qs, u"1000000000000"_qs, u"999999999999.995"_qs})
+        row("refused amount \"" + amount.toUtf8() + '"', u"ShowAmount"_qs, {u"EUR"_qs, amount}, invalidArgs, false);
+    row("a currency not shown", u"ShowAmount"_qs, {u"CHF"_qs, u"5"_qs}, notShown, true);
+    row("a code in lower case", u"ShowAmount"_qs, {u"eur"_qs, u"5"_qs}, notShown, true);
     // A megabyte of digits, or of letters for a code, is refused like any other and never sent
     // back whole.
-    showAmount("a megabyte of digits", u"EUR"_qs, QString(1 << 20, u'9'), invalidArgs, false);
-    showAmount("a megabyte of code", QString(1 << 20, u'E'), u"5"_qs, notShown, true);
+    row("a megabyte of digits", u"ShowAmount"_qs, {u"EUR"_qs, QString(1 << 20, u'9')}, invalidArgs, false);
+    row("a megabyte of code", u"ShowAmount"_qs, {QString(1 << 20, u'E'), u"5"_qs}, notShown, true);
 }
 
 void SessionServiceTest::onlyTheWindowsOwnRequestsRaiseIt()
