@@ -41,13 +41,6 @@ QStringList languages()
     return found;
 }
 
-QString describe(const QWidget *widget, const QString &text)
-{
-    return QStringLiteral("%1 in %2: “%3”")
-        .arg(QString::fromLatin1(widget->metaObject()->className()),
-             QString::fromLatin1(widget->window()->metaObject()->className()), text);
-}
-
 // Whether `widget` lies inside a scrolled area, where being larger than what shows is its purpose.
 bool isScrolled(const QWidget *widget)
 {
@@ -123,10 +116,12 @@ QStringList clippedTexts(QWidget *window)
         } else {
             continue;
         }
+        const QString described = QStringLiteral("%1 in %2: “%3”").arg(QString::fromLatin1(widget->metaObject()->className()),
+                                                                     QString::fromLatin1(window->metaObject()->className()), text);
         if (!fits)
-            clipped.append(describe(widget, text));
+            clipped.append(described);
         else if (widget != window && !widget->parentWidget()->rect().contains(widget->geometry()))
-            clipped.append(describe(widget, text) + QStringLiteral(" sticks out"));
+            clipped.append(described + QStringLiteral(" sticks out"));
     }
     return clipped;
 }
@@ -147,22 +142,19 @@ QStringList repeatedMnemonics(const QStringList &texts)
     return repeated;
 }
 
-QStringList menuTexts(const QMenu *menu)
+// The texts of a menu's items, or of a window's visible buttons and of the labels that name a field.
+QStringList mnemonicTexts(const QWidget *widget)
 {
     QStringList texts;
-    for (const QAction *action : menu->actions())
-        texts.append(action->text());
-    return texts;
-}
-
-QStringList windowTexts(const QWidget *window)
-{
-    QStringList texts;
-    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+    if (const auto *menu = qobject_cast<const QMenu *>(widget)) {
+        for (const QAction *action : menu->actions())
+            texts.append(action->text());
+    }
+    for (const QAbstractButton *button : widget->findChildren<QAbstractButton *>()) {
         if (button->isVisible())
             texts.append(button->text());
     }
-    for (const QLabel *label : window->findChildren<QLabel *>()) {
+    for (const QLabel *label : widget->findChildren<QLabel *>()) {
         if (label->isVisible() && label->buddy())
             texts.append(label->text());
     }
@@ -222,13 +214,13 @@ void LanguagesTest::everyTextHasRoomInEveryWindowMirroredForRightToLeft()
             QVERIFY(QTest::qWaitForWindowExposed(window));
             for (const QString &text : clippedTexts(window))
                 clipped.append(QString::fromLatin1(moment) + QStringLiteral(": ") + text);
-            repeated += repeatedMnemonics(windowTexts(window));
+            repeated += repeatedMnemonics(mnemonicTexts(window));
         }
     };
 
     application.showMainWindow();
     check("converter");
-    repeated += repeatedMnemonics(menuTexts(application.applicationMenu()));
+    repeated += repeatedMnemonics(mnemonicTexts(application.applicationMenu()));
     FXMainWindowController *window = &app.window();
     const FXRatesCellView *cell = window->findChildren<FXRatesCellView *>().value(0);
     const auto middle = [window](const QWidget *widget) {
