@@ -15,10 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include <pty.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 void PrintTo(const QString &text, std::ostream *stream)
 {
@@ -37,35 +34,40 @@ struct Result {
 // and a rates server that refuses connections unless the test gives one.
 class CommandLine : public TemporaryHomeTest {
 protected:
-    Result run(const char *arguments, const QUrl &ratesServer = LoopbackHttpServer::refusingUrl())
+    // `language` sets the language variables ("LANGUAGE=fr LANG=en_US.UTF-8"), the others unset,
+    // and any other variable it names.
+    Result run(const char *arguments, const QUrl &ratesServer = LoopbackHttpServer::refusingUrl(),
+               const char *language = "LC_ALL=en_US.UTF-8")
     {
         QProcess process;
-        start(process, arguments, ratesServer);
+        start(process, QString::fromUtf8(arguments).split(u' ', Qt::SkipEmptyParts), ratesServer, language);
         return finish(process, arguments);
     }
 
-    // Run with the language variables as `language` sets them ("LANGUAGE=fr LANG=en_US.UTF-8"),
-    // the others unset.
-    Result runSpeaking(const char *language, const char *arguments)
+    // Runs it with a terminal of its own as its output, as a person at a terminal does: what the
+    // terminal showed, without the carriage returns it adds.
+    Result runInTerminal(const char *arguments)
     {
         QProcess process;
-        start(process, arguments, LoopbackHttpServer::refusingUrl(), QString::fromUtf8(language));
-        return finish(process, arguments);
+        start(process, {u"-qec"_qs, QStringLiteral(CAMBIO_CLI_PATH " ") + QString::fromUtf8(arguments), u"/dev/null"_qs},
+              LoopbackHttpServer::refusingUrl(), "LC_ALL=en_US.UTF-8 SHELL=/bin/sh", u"script"_qs);
+        Result shown = finish(process, arguments);
+        shown.out.remove(u'\r');
+        return shown;
     }
 
-    void start(QProcess &process, const char *arguments,
+    void start(QProcess &process, const QStringList &arguments,
                const QUrl &ratesServer = LoopbackHttpServer::refusingUrl(),
-               const QString &language = QStringLiteral("LC_ALL=en_US.UTF-8"))
+               const char *language = "LC_ALL=en_US.UTF-8", const QString &program = QStringLiteral(CAMBIO_CLI_PATH))
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANG"})
             environment.remove(QString::fromLatin1(variable));
-        for (const QString &setting : language.split(u' ', Qt::SkipEmptyParts))
+        for (const QString &setting : QString::fromUtf8(language).split(u' ', Qt::SkipEmptyParts))
             environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
         environment.insert(QStringLiteral("CAMBIO_RATES_URL"), ratesServer.toString());
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(CAMBIO_CLI_PATH),
-                      QString::fromUtf8(arguments).split(u' ', Qt::SkipEmptyParts));
+        process.start(program, arguments);
     }
 
     static Result finish(QProcess &process, const char *arguments)
@@ -83,20 +85,24 @@ protected:
 
     // USD, EUR at two dollars, GBP, JPY, BTC, CHF, a code that no locale names and one whose
     // rates are unusable, with the entries of `changes` put in, downloaded on 2026-01-02 unless
-    // `dates` says otherwise ("Date" and "RatesDate").
+    // `dates` says otherwise ("Date" and "RatesDate"); old rates only when the test says so.
     void plantRates(const QVariantMap &changes = {}, const QVariantMap &dates = {})
     {
-        QVariantMap rates{
-            {QStringLiteral("USD"), rate(1, 1)},         {QStringLiteral("EUR"), rate(0.5, 2)},
-            {QStringLiteral("GBP"), rate(0.8, 1.25)},    {QStringLiteral("JPY"), rate(100, 0.01)},
-            {QStringLiteral("BTC"), rate(0.0001, 1e4)},  {QStringLiteral("CHF"), rate(1.25, 0.8)},
-            {QStringLiteral("XQQ"), rate(1e-05, 1e5)},   {QStringLiteral("XZZ"), rate(0, 0)},
-        };
+        QVariantMap rates;
+        for (const QString &entry : u"USD 1 1|EUR 0.5 2|GBP 0.8 1.25|JPY 100 0.01|BTC 0.0001 1e4|CHF 1.25 0.8|"
+                                    u"XQQ 1e-05 1e5|XZZ 0 0"_qs.split(u'|'))
+            rates.insert(entry.section(u' ', 0, 0), rate(entry.section(u' ', 1, 1).toDouble(), entry.section(u' ', 2).toDouble()));
         rates.insert(changes);
         QVariantMap document{{QStringLiteral("CurrencyRates"), rates},
                              {QStringLiteral("Date"), QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC)}};
         document.insert(dates);
         ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(document, ratesPath()));
+    }
+    // Rates of 2026-01-02 are not old to the commands.
+    void plantFreshRates(const QVariantMap &changes = {})
+    {
+        plantRates(changes);
+        group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
     }
 
     FXUserDefaults group{FXUserDefaults::filePathForDomain(FXUserDefaults::groupDomain())};
@@ -120,9 +126,7 @@ class CommandOutput : public CommandLine, public ::testing::WithParamInterface<C
 
 TEST_P(CommandOutput, PrintsOrRefuses)
 {
-    plantRates();
-    // Rates of 2026-01-02 are not old to these commands.
-    group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
+    plantFreshRates();
     const Command &command = GetParam();
     const Result result = run(command.arguments);
     EXPECT_EQ(result.out, QString::fromUtf8(command.out));
@@ -203,14 +207,13 @@ class Languages : public CommandLine, public ::testing::WithParamInterface<Speak
 // Messages come in the language gettext would choose; what scripts read never changes.
 TEST_P(Languages, TranslateTheMessagesButNeverTheDataLines)
 {
-    plantRates();
-    group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
+    plantFreshRates();
     const Speaking &speaking = GetParam();
-    const Result rates = runSpeaking(speaking.environment, "rates xqq chf");
+    const Result rates = run("rates xqq chf", LoopbackHttpServer::refusingUrl(), speaking.environment);
     EXPECT_EQ(rates.out, QStringLiteral("2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n"));
     EXPECT_TRUE(rates.err.startsWith(QStringLiteral("cambio-cli: ") + QString::fromUtf8(speaking.updated)))
         << qPrintable(rates.err);
-    const Result refused = runSpeaking(speaking.environment, "convert 100");
+    const Result refused = run("convert 100", LoopbackHttpServer::refusingUrl(), speaking.environment);
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.err, QStringLiteral("cambio-cli: ") + QString::fromUtf8(speaking.refused) + u'\n');
 }
@@ -234,14 +237,14 @@ INSTANTIATE_TEST_SUITE_P(Environments, Languages, ::testing::Values(
 // Every language's help fits a terminal of 80 columns, and is that language's.
 TEST_F(CommandLine, HelpFitsATerminalInEveryLanguage)
 {
-    const QString english = runSpeaking("LC_ALL=C", "--help").out;
+    const QString english = run("--help", LoopbackHttpServer::refusingUrl(), "LC_ALL=C").out;
     const QStringList catalogues = QDir(QStringLiteral(CAMBIO_TRANSLATIONS_DIR))
                                        .entryList({QStringLiteral("cambio_*.ts")});
     ASSERT_GT(catalogues.size(), 10);
     for (const QString &catalogue : catalogues) {
         const QString language = catalogue.mid(7).chopped(3);
         const QByteArray environment = "LANGUAGE=" + language.toLatin1() + " LANG=en_US.UTF-8";
-        const Result help = runSpeaking(environment.constData(), "--help");
+        const Result help = run("--help", LoopbackHttpServer::refusingUrl(), environment.constData());
         EXPECT_EQ(help.status, 0) << qPrintable(language);
         EXPECT_EQ(help.out == english, language == u"en") << qPrintable(language);
         for (const QString &line : help.out.split(u'\n'))
@@ -268,8 +271,7 @@ TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)
 // Scripts read the date and the "CODE from to" lines; what the file got wrong goes to stderr.
 TEST_F(CommandLine, RatesMarksTheRefusedEntriesOfTheFileOnStderr)
 {
-    plantRates({{QStringLiteral("EUR"), rate(-0.5, -2)}, {QStringLiteral("\u001b[2J"), rate(1, 1)}});
-    group.setObject(10 * 365 * 86400, QStringLiteral("RatesStaleAge"));
+    plantFreshRates({{QStringLiteral("EUR"), rate(-0.5, -2)}, {QStringLiteral("\u001b[2J"), rate(1, 1)}});
     const Result all = run("rates");
     EXPECT_EQ(all.status, 0);
     EXPECT_EQ(all.err, QStringLiteral(
@@ -312,19 +314,15 @@ TEST_F(CommandLine, TellsTheAgeOfTheRatesOnStderrAndWarnsWhenTheyAreOld)
         "^cambio-cli: Updated \\d{1,2}/\\d{1,2}/\\d\\d\ncambio-cli: Rates are 9 days old\n$"))))
         << qPrintable(rates.err);
 
-    const struct { const char *arguments; const char *err; } commands[] = {
-        {"convert 1 USD EUR", "cambio-cli: Rates are 9 days old\n"},
-        {"convert 1 USD EUR --quiet", ""},
-        {"--quiet convert 1 USD EUR", ""},
-        {"summary 1 USD --quiet", ""},
-        {"rates chf --quiet", ""},
-    };
-    for (const auto &command : commands) {
-        const Result result = run(command.arguments);
-        EXPECT_EQ(result.status, 0) << command.arguments;
-        EXPECT_EQ(result.err, QString::fromUtf8(command.err)) << command.arguments;
+    // Each command that converts warns, unless told to be quiet wherever --quiet stands.
+    const std::pair<const char *, bool> commands[] = {
+        {"convert 1 USD EUR", true}, {"summary 1 USD", true}, {"convert 1 USD EUR --quiet", false},
+        {"--quiet convert 1 USD EUR", false}, {"summary 1 USD --quiet", false}, {"rates chf --quiet", false}};
+    for (const auto &[arguments, warned] : commands) {
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, 0) << arguments;
+        EXPECT_EQ(result.err, warned ? u"cambio-cli: Rates are 9 days old\n"_qs : QString()) << arguments;
     }
-    EXPECT_EQ(run("summary 1 USD").err, u"cambio-cli: Rates are 9 days old\n");
 
     plantDays(3);
     EXPECT_EQ(run("convert 1 USD EUR").err, QString());
@@ -500,7 +498,7 @@ TEST_F(CommandLine, ConcurrentEditsAreAllKeptAndDecidedOnWhatIsStored)
     std::vector<std::unique_ptr<QProcess>> processes;
     for (const QString &code : added + QStringList(10, QStringLiteral("CHF"))) {
         processes.push_back(std::make_unique<QProcess>());
-        start(*processes.back(), qPrintable(QStringLiteral("visible add ") + code));
+        start(*processes.back(), {u"visible"_qs, u"add"_qs, code});
     }
     int refused = 0;
     for (auto &process : processes) {
@@ -522,7 +520,7 @@ TEST_F(CommandLine, OutputThatCannotBeWrittenIsAFailure)
 {
     QProcess process;
     process.setStandardOutputFile(QStringLiteral("/dev/full"));
-    start(process, "currencies");
+    start(process, {u"currencies"_qs});
     const Result result = finish(process, "currencies");
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.err.startsWith(u"cambio-cli: cannot write the output")) << qPrintable(result.err);
@@ -537,87 +535,35 @@ QByteArray historyAnswer()
     return contents(QStringLiteral(CAMBIO_HISTORY_DATA "/history-EUR-JPY-LTL-HRK-2014.json"));
 }
 
-// Runs cambio-cli with a terminal of its own as its output, as a person at a terminal does;
-// what the terminal showed, without the carriage returns it adds.
-Result runInTerminal(const char *arguments, const QUrl &ratesServer)
-{
-    std::vector<std::string> words{CAMBIO_CLI_PATH};
-    for (const QString &word : QString::fromUtf8(arguments).split(u' ', Qt::SkipEmptyParts))
-        words.push_back(word.toStdString());
-    std::vector<std::string> environment{"LC_ALL=en_US.UTF-8",
-                                         "CAMBIO_RATES_URL=" + ratesServer.toString().toStdString()};
-    for (char **variable = environ; *variable; ++variable) {
-        if (!QByteArray(*variable).startsWith("LC_ALL=") && !QByteArray(*variable).startsWith("CAMBIO_RATES_URL="))
-            environment.emplace_back(*variable);
-    }
-    // Made before the fork: the child may only exec.
-    std::vector<char *> argv;
-    for (std::string &word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    std::vector<char *> envp;
-    for (std::string &variable : environment)
-        envp.push_back(variable.data());
-    envp.push_back(nullptr);
-
-    int terminal = -1;
-    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
-    if (child == 0) {
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
-    if (child < 0)
-        return {};
-    QByteArray shown;
-    char buffer[4096];
-    for (ssize_t count; (count = read(terminal, buffer, sizeof buffer)) > 0;)
-        shown.append(buffer, count);
-    close(terminal);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString::fromUtf8(shown).remove(u'\r'), {}};
 }
 
-}
-
-TEST_F(CommandLine, HistoryDownloadsTheRangeOnceAndWritesCsvForSpreadsheets)
+// Downloaded once, then kept: written as CSV for spreadsheets, or in the locale's notation with a
+// summary and, on a terminal, a sparkline.
+TEST_F(CommandLine, HistoryDownloadsARangeOnceAndWritesItForSpreadsheetsAndPeople)
 {
     plantRates();
     LoopbackHttpServer server;
     server.setResponse({200, historyAnswer()});
-    const char *arguments = "history jpy EUR --from 2014-04-15 --to 2014-04-23 --csv";
-    const char *csv = "date,EUR per JPY\n"
-                      "2014-04-15,0.00711139\n2014-04-16,0.00706464\n2014-04-17,0.00706362\n"
-                      "2014-04-22,0.00705763\n2014-04-23,0.00706916\n";
-    const Result result = run(arguments, server.url());
-    EXPECT_EQ(result.err, QString());
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, QString::fromUtf8(csv));
+    const Result csv = run("history jpy EUR --from 2014-04-15 --to 2014-04-23 --csv", server.url());
+    EXPECT_EQ(csv.err, QString());
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.out, u"date,EUR per JPY\n2014-04-15,0.00711139\n2014-04-16,0.00706464\n2014-04-17,0.00706362\n"
+                       "2014-04-22,0.00705763\n2014-04-23,0.00706916\n"_qs);
     ASSERT_EQ(server.requests().size(), 1);
     EXPECT_TRUE(server.requests().first().startsWith(
         "GET /lab/lumenfold/history.php?currency=JPY,EUR&from=2014-04-15&to=2014-04-23 "))
         << server.requests().first().constData();
 
-    // Kept: the same range again asks the server for nothing, and offline it reads the same.
-    EXPECT_EQ(run(arguments, LoopbackHttpServer::refusingUrl()).out, QString::fromUtf8(csv));
-    EXPECT_EQ(server.requests().size(), 1);
-}
-
-TEST_F(CommandLine, HistoryWritesDaysInTheLocalesNotationAndASummaryThenASparklineOnATerminal)
-{
-    plantRates();
-    LoopbackHttpServer server;
-    server.setResponse({200, historyAnswer()});
+    // Kept: the euro's days again ask the server for nothing, and offline they read the same.
     const QString days = QStringLiteral(
         "Apr 15, 2014\t1.3803\nApr 16, 2014\t1.384\nApr 17, 2014\t1.3855\n"
         "Apr 22, 2014\t1.3817\nApr 23, 2014\t1.3834\n"
         "USD per EUR from Apr 15, 2014 to Apr 23, 2014: 1.3803 to 1.3834, low 1.3803 on "
         "Apr 15, 2014, high 1.3855 on Apr 17, 2014, change +0.0031 (+0.22%)\n");
     const char *arguments = "history eur usd --from 2014-04-15 --to 2014-04-23";
-    const Result piped = run(arguments, server.url());
-    EXPECT_EQ(piped.status, 0) << qPrintable(piped.err);
-    EXPECT_EQ(piped.out, days);
-    const Result terminal = runInTerminal(arguments, server.url());
+    EXPECT_EQ(run(arguments, server.url()).out, days);
+    EXPECT_EQ(server.requests().size(), 1);
+    const Result terminal = runInTerminal(arguments);
     EXPECT_EQ(terminal.status, 0);
     EXPECT_EQ(terminal.out, days + QStringLiteral("▁▆█▃▅\n"));
 }
