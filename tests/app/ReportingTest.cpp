@@ -222,6 +222,9 @@ void ReportingTest::theNextStartAsksWhatToDoWithTheReport()
     QVERIFY(!said.contains(u"URL"));
     if (serverStatus) {
         QVERIFY(said.contains(u"send a report of it to 127.0.0.1?"));
+        // Chosen, not left to the style: a slip of the Return or Escape key answers as the user expects.
+        QCOMPARE(alert->defaultButton(), childReading<QPushButton>(alert, u"Send Report"_qs));
+        QCOMPARE(alert->escapeButton(), childReading<QAbstractButton>(alert, u"Don't Send"_qs));
     } else {
         QVERIFY(said.contains(u"on this computer, in the folder "_qs + home.state(Crashes, u"unsent"_qs)));
         QCOMPARE(alert->standardButtons(), QMessageBox::Ok);
