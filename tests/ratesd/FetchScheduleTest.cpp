@@ -8,9 +8,9 @@ namespace {
 
 QDateTime frankfurt(const char *text)
 {
-    return QDateTime(QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate).date(),
-                     QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate).time(),
-                     QTimeZone("Europe/Berlin"));
+    QDateTime local = QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate);
+    local.setTimeZone(QTimeZone("Europe/Berlin"));
+    return local;
 }
 
 struct EcbCase {
@@ -29,9 +29,7 @@ class EcbSchedule : public ::testing::TestWithParam<EcbCase> {};
 TEST_P(EcbSchedule, FollowsThePublicationOnWorkingDays)
 {
     const EcbCase &c = GetParam();
-    const QDateTime answer = frankfurt(c.answer);
-    EXPECT_EQ(FXFetchSchedule::nextEcbFetch(frankfurt(c.now).toUTC(), answer),
-              frankfurt(c.next).toUTC());
+    EXPECT_EQ(FXFetchSchedule::nextEcbFetch(frankfurt(c.now).toUTC(), frankfurt(c.answer)), frankfurt(c.next).toUTC());
 }
 
 // 2026-12-04 is a Friday.

@@ -8,8 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 FXRateMap seed()
@@ -26,7 +24,7 @@ FXDatedRates apiAnswer(const QByteArray &body)
 
 FXDatedRates day(int dayOfMonth, const FXRateMap &rates)
 {
-    return {rates, QDateTime(QDate(2026, 12, dayOfMonth), QTime(0, 0), Qt::UTC)};
+    return {rates, utc(2026, 12, dayOfMonth)};
 }
 
 FXRateMap rates(std::initializer_list<std::pair<const char *, double>> entries)
@@ -43,14 +41,14 @@ FXRateMap rates(std::initializer_list<std::pair<const char *, double>> entries)
 // against the seed; its sound rates pass.
 TEST(Plausibility, HoldsBackTheRealApiErrors)
 {
-    const FXScreenedRates screened = FXPlausibility::screen(
-        apiAnswer(realRates("api-old-vilmosnagy-usd-2021-08-03.json")), {}, {}, seed(), {}, false);
+    const FXDatedRates real = apiAnswer(realRates("api-old-vilmosnagy-usd-2021-08-03.json"));
+    const FXScreenedRates screened = FXPlausibility::screen(real, {}, {}, seed(), {}, false);
     for (const QString &code : codes("ERN XPD XAG XPT WST"))
         EXPECT_TRUE(screened.held.contains(code)) << code.toStdString();
     for (const QString &code : codes("EUR GBP JPY CHF XOF VND"))
         EXPECT_TRUE(screened.accepted.contains(code)) << code.toStdString();
     EXPECT_EQ(screened.held.value(QStringLiteral("ERN")),
-              (FXHeldRate{0.842, QDate(2021, 8, 3), QDateTime(QDate(2021, 8, 3), QTime(0, 0), Qt::UTC), 1}));
+              (FXHeldRate{0.842, QDate(2021, 8, 3), utc(2021, 8, 3), 1}));
 
     // The undated minified answer, given a date so that it may be read, has XOF and VND wrong.
     QJsonObject undated = QJsonDocument::fromJson(realRates("api-old-vilmosnagy-usd-min-nodate.json")).object();
@@ -62,8 +60,7 @@ TEST(Plausibility, HoldsBackTheRealApiErrors)
     EXPECT_TRUE(minified.accepted.contains(QStringLiteral("EUR")));
 
     // The bank is measured by nothing.
-    EXPECT_TRUE(FXPlausibility::screen(apiAnswer(realRates("api-old-vilmosnagy-usd-2021-08-03.json")), {}, {},
-                                       seed(), {}, true).held.isEmpty());
+    EXPECT_TRUE(FXPlausibility::screen(real, {}, {}, seed(), {}, true).held.isEmpty());
 }
 
 // A devaluation from 100 to 300: the source keeps its 100 until it has given 300 on three data

@@ -2,14 +2,10 @@
 
 #include "FXCurrencyCodes.h"
 #include "FXEcbHistoryImport.h"
-#include "FXEcbRates.h"
 #include "FXHistoryQuery.h"
 #include "FXRateHistory.h"
-#include "FXRatesHttpServer.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -67,36 +63,19 @@ QString seriesText(const FXRateHistory &history, const char *code)
 // The server over the bank's file derived from the genuine 90-day history of 2014 (see
 // fixtures/README.md): five days of 2013, the 62 genuine days with the Easter closing, and five
 // days of 2015 that still list LTL, gone with the euro's arrival in Lithuania, and add ISK.
-class RateHistoryTest : public RatesServiceTest {
+class RateHistoryTest : public RatesHttpServerTest {
 protected:
     RateHistoryTest() { ecb.setResponse({200, fixture("ecb-hist-2013-2015.xml")}); }
 
-    void serve()
-    {
-        FXServiceSettings ecbOnly = settings();
-        ecbOnly.apiUrls.clear();
-        service = makeService(ecbOnly);
-        server = std::make_unique<FXRatesHttpServer>(*service, clock);
-        QString error;
-        ASSERT_TRUE(server->http().listen(QHostAddress::LocalHost, 0, &error)) << error.toStdString();
-        port = server->http().addresses().value(0).second;
-        service->start();
-        settle(*service);
-    }
-
     HttpAnswer history(const QByteArray &query, const QByteArray &method = "GET")
     {
-        return httpRequest(port, method, FXRatesHttpServer::historyPath() + u'?' + QString::fromLatin1(query));
+        return request(method, FXRatesHttpServer::historyPath() + u'?' + QString::fromLatin1(query));
     }
-
-    std::unique_ptr<FXRatesService> service;
-    std::unique_ptr<FXRatesHttpServer> server;
-    quint16 port = 0;
 };
 
 TEST_F(RateHistoryTest, AnswersEachQueryWithTheDaysHeldOrTheReason)
 {
-    serve();
+    serve(ecbOnly());
     const HistoryQuery queries[] = {
         // Good Friday and Easter Monday of 2014 have no rates, nor has the weekend between.
         {"currency=EUR&from=2014-04-16&to=2014-04-23", 200, "EUR USD 4 2014-04-16..2014-04-23"},
@@ -141,7 +120,7 @@ TEST_F(RateHistoryTest, AnswersEachQueryWithTheDaysHeldOrTheReason)
 // limit halfway into the database, leaves it as it was and says so until a write goes through.
 TEST_F(RateHistoryTest, SurvivesAFullDiskAndARestart)
 {
-    serve();
+    serve(ecbOnly());
     const QByteArray query = "currency=EUR,LTL&from=2013-01-01&to=2015-12-31";
     const HttpAnswer before = history(query);
     ASSERT_EQ(before.status, 200);
@@ -166,7 +145,7 @@ TEST_F(RateHistoryTest, SurvivesAFullDiskAndARestart)
     server.reset();
     service.reset();
     ecb.setResponse({503, "closed"});
-    serve();
+    serve(ecbOnly());
     EXPECT_EQ(history(query).body, before.body);
     EXPECT_EQ(summary(history(later)).toStdString(), "EUR USD 62 2016-03-17..2016-06-13");
 }
@@ -174,13 +153,9 @@ TEST_F(RateHistoryTest, SurvivesAFullDiskAndARestart)
 // A file that is no database is set aside, and the history begins again.
 TEST_F(RateHistoryTest, SetsADamagedFileAsideAndBeginsAgain)
 {
-    QDir().mkpath(folder.filePath(QStringLiteral("state")));
-    const QString path = folder.filePath(QStringLiteral("state/history.sqlite"));
-    QFile damaged(path);
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(QByteArray(8192, 'x'));
-    damaged.close();
-    serve();
+    const QString path = statePath(QStringLiteral("history.sqlite"));
+    writeFile(path, QByteArray(8192, 'x'));
+    serve(ecbOnly());
     EXPECT_TRUE(logContains(QStringLiteral("was damaged; set aside as ") + path + QStringLiteral(".damaged")));
     EXPECT_EQ(QFile(path + QStringLiteral(".damaged")).size(), 8192);
     EXPECT_EQ(history("currency=ISK&from=2015-01-01&to=2015-12-31").status, 200);
@@ -210,34 +185,8 @@ TEST(RateHistory, KeepsTheBanksDayAndTheServedTablesRules)
     EXPECT_TRUE(history.isImported());
 }
 
-// The bank's file read as it comes, in pieces of any size, gives the days that it gives whole.
-TEST(EcbDayReader, ReadsTheFileInPiecesAsWhole)
-{
-    const QByteArray file = fixture("ecb-hist-2013-2015.xml");
-    const auto read = [&file](qsizetype piece) {
-        QStringList days;
-        FXEcbDayReader reader([&days](const FXEcbDay &day) {
-            days.append(day.date.toString(Qt::ISODate) + u' ' + QString::number(day.perEuro.size()));
-        });
-        for (qsizetype at = 0; at < file.size(); at += piece)
-            EXPECT_TRUE(reader.addData(file.mid(at, piece)));
-        EXPECT_TRUE(reader.finish()) << reader.failure().toStdString();
-        return days;
-    };
-    const QStringList whole = read(file.size());
-    EXPECT_EQ(whole.size(), 72);
-    EXPECT_EQ(whole.first(), QStringLiteral("2015-06-12 33"));   // ISK besides the 32 of 2014
-    EXPECT_EQ(read(1), whole);
-    EXPECT_EQ(read(4093), whole);
-
-    FXEcbDayReader cut([](const FXEcbDay &) {});
-    EXPECT_TRUE(cut.addData(file.first(file.size() / 2)));
-    EXPECT_FALSE(cut.finish());
-    EXPECT_TRUE(cut.failure().startsWith(QStringLiteral("not XML: "))) << cut.failure().toStdString();
-}
-
-// The full history is taken whole or not at all: a file cut short leaves the history as it was and
-// the import to be done again.
+// The full history is taken whole or not at all, read as it comes in pieces: a file cut short
+// leaves the history as it was and the import to be done again.
 TEST(EcbHistoryImport, TakesTheWholeFileInOneGoOrNothing)
 {
     QTemporaryDir folder;
@@ -248,6 +197,7 @@ TEST(EcbHistoryImport, TakesTheWholeFileInOneGoOrNothing)
     FXEcbHistoryImport cut(history, FXCurrencyCodes::shared());
     ASSERT_TRUE(cut.addData(file.first(file.size() * 2 / 3)));
     EXPECT_FALSE(cut.finish());
+    EXPECT_TRUE(cut.failure().startsWith(QStringLiteral("not XML: "))) << cut.failure().toStdString();
     EXPECT_FALSE(history.isImported());
     EXPECT_FALSE(history.knows(QStringLiteral("EUR")));
 
@@ -266,51 +216,24 @@ TEST(EcbHistoryImport, TakesTheWholeFileInOneGoOrNothing)
     EXPECT_EQ(history.span(), std::pair(QDate(2013, 3, 18), QDate(2015, 6, 12)));
 }
 
-// A rate held back is not the day's: the history leaves it out, and the rate served in its place
-// was another day's.
-TEST_F(RatesServiceTest, TheHistoryLeavesOutARateHeldBack)
-{
-    FXServiceSettings apiOnly = settings();
-    apiOnly.ecbUrls.clear();
-    api.setResponse({200, R"({"date": "2026-12-05", "usd": {"eur": 0.93, "xag": 0.03}})"});
-    const auto service = startedService(apiOnly);
-    api.setResponse({200, R"({"date": "2026-12-06", "usd": {"eur": 0.94, "xag": 0.842}})"});
-    advance(*service, clock.now().addDays(1));
-    ASSERT_EQ(seriesText(service->history(), "EUR").toStdString(), "2026-12-05=0.93 2026-12-06=0.94");
-    EXPECT_EQ(seriesText(service->history(), "XAG").toStdString(), "2026-12-05=0.03");
-}
-
-namespace {
-
-void waitForImport(const FXRatesService &service)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (service.isImportingHistory() && elapsed.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    EXPECT_FALSE(service.isImportingHistory());
-}
-
-}
-
 // The bank's full history is imported once: a failed import is tried again after the next good
 // answer of a source, and a restart after a good one asks no more.
 TEST_F(RatesServiceTest, ImportsTheBanksFullHistoryOnce)
 {
     LoopbackHttpServer bank;
     bank.setResponse({503, "busy"});
-    FXServiceSettings withHistory = settings();
-    withHistory.apiUrls.clear();
+    FXServiceSettings withHistory = ecbOnly();
     withHistory.ecbHistoryUrl = bank.url(QStringLiteral("/eurofxref-hist.xml"));
     auto service = startedService(withHistory);
-    waitForImport(*service);
+    const auto imported = [&service] { return !service->isImportingHistory(); };
+    EXPECT_TRUE(waitUntil(imported));
     QJsonObject health = service->health().value(u"history").toObject();
     EXPECT_EQ(health.value(u"importError").toString(), QStringLiteral("HTTP 503"));
     EXPECT_FALSE(health.value(u"imported").toBool());
 
     bank.setResponse({200, fixture("ecb-hist-2013-2015.xml")});
     advance(*service, clock.now().addDays(2));
-    waitForImport(*service);
+    EXPECT_TRUE(waitUntil(imported));
     health = service->health().value(u"history").toObject();
     EXPECT_TRUE(health.value(u"importError").isNull()) << health.value(u"importError").toString().toStdString();
     EXPECT_TRUE(health.value(u"imported").toBool());
@@ -321,7 +244,7 @@ TEST_F(RatesServiceTest, ImportsTheBanksFullHistoryOnce)
     service.reset();
     const qsizetype asked = bank.requests().size();
     service = startedService(withHistory);
-    waitForImport(*service);
+    EXPECT_TRUE(waitUntil(imported));
     EXPECT_EQ(bank.requests().size(), asked);
     // The imported file's five days and the daily answer's.
     EXPECT_EQ(seriesText(service->history(), "ISK").count(u'='), 6);

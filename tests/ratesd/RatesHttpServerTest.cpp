@@ -1,12 +1,8 @@
 #include "RatesServiceSupport.h"
 
-#include "FXRatesHttpServer.h"
-
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 namespace {
 
@@ -29,49 +25,11 @@ QJsonObject json(const HttpAnswer &answer)
 
 }
 
-// The server, its service on the fixtures and a client, all on the test's thread.
-class RatesHttpServerTest : public RatesServiceTest {
-protected:
-    void serve(const FXServiceSettings &settings, std::chrono::milliseconds holdLimit = std::chrono::seconds(15))
-    {
-        service = makeService(settings);
-        server = std::make_unique<FXRatesHttpServer>(*service, clock, holdLimit);
-        QString error;
-        ASSERT_TRUE(server->http().listen(QHostAddress::LocalHost, 0, &error)) << error.toStdString();
-        port = server->http().addresses().value(0).second;
-    }
-
-    // The first fetches take until their deadline, so the server holds the first requests.
-    void serveWhileTheApiStalls(LoopbackHttpServer &stalling)
-    {
-        stalling.setResponse({.stalls = true});
-        FXServiceSettings slowApi = settings();
-        slowApi.ecbUrls.clear();
-        slowApi.apiUrls.prepend(stalling.url());
-        slowApi.fetchTimeout = std::chrono::milliseconds(500);
-        serve(slowApi);
-        service->start();
-    }
-
-    HttpAnswer request(const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince = {})
-    {
-        return httpRequest(port, method, path, ifModifiedSince);
-    }
-
-    std::unique_ptr<FXRatesService> service;
-    std::unique_ptr<FXRatesHttpServer> server;
-    quint16 port = 0;
-};
-
 class HttpExchange : public RatesHttpServerTest, public ::testing::WithParamInterface<Exchange> {};
 
 TEST_P(HttpExchange, AnswersAsHttpSays)
 {
-    FXServiceSettings ecbOnly = settings();
-    ecbOnly.apiUrls.clear();
-    serve(ecbOnly);
-    service->start();
-    settle(*service);
+    serve(ecbOnly());
     const Exchange &exchange = GetParam();
     const HttpAnswer answer = request(exchange.method, QString::fromLatin1(exchange.path), exchange.ifModifiedSince);
     EXPECT_EQ(answer.status, exchange.status);
@@ -101,12 +59,11 @@ INSTANTIATE_TEST_SUITE_P(Requests, HttpExchange, ::testing::Values(
     Exchange{"Health", "GET", "/healthz", "", 200, true, "Cache-Control: no-store"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(RatesHttpServerTest, HealthTellsEachSourcesState)
+// The addresses may carry keys, and the files are this machine's business.
+TEST_F(RatesHttpServerTest, HealthTellsEachSourcesStateAndWhereFromOnlyToThisMachine)
 {
-    serve(settings());
     api.setResponse({502, {}});
-    service->start();
-    settle(*service);
+    serve(settings());
     clock.advanceTo(clock.now().addSecs(10));
     const QJsonObject health = json(request("GET", FXRatesHttpServer::healthPath()));
     const QJsonObject sources = health.value(u"sources").toObject();
@@ -116,6 +73,16 @@ TEST_F(RatesHttpServerTest, HealthTellsEachSourcesState)
     EXPECT_EQ(sources.value(u"ecb").toObject().value(u"lastSuccess").toString(), QStringLiteral("2026-12-06T12:00:00Z"));
     EXPECT_EQ(sources.value(u"api").toObject().value(u"lastError").toString(), QStringLiteral("HTTP 502"));
     EXPECT_EQ(sources.value(u"base").toObject().value(u"currencies").toInt(), 5);
+    for (const bool fromLoopback : {true, false}) {
+        FXHttpRequest request;
+        request.method = "GET";
+        request.path = "/healthz";
+        request.fromLoopback = fromLoopback;
+        const QByteArray body = server->answer(request)->body;
+        EXPECT_EQ(body.contains(settings().ecbUrls[0].toString().toUtf8()), fromLoopback) << body.constData();
+        EXPECT_EQ(body.contains(basePath.toUtf8()), fromLoopback);
+        EXPECT_TRUE(QJsonDocument::fromJson(body).object().value(u"sources").toObject().contains(u"ecb"));
+    }
 }
 
 // The table passes for current while its newest data (the API's of Sunday 00:00) is no older
@@ -126,9 +93,7 @@ TEST_F(RatesHttpServerTest, AStaleTableIsRefusedWithItsReasonUntilNewerDataComes
     FXServiceSettings threeDays = settings();
     threeDays.maximumAge = std::chrono::seconds(3 * 86400);
     serve(threeDays);
-    service->start();
-    settle(*service);
-    const QDateTime newest(QDate(2026, 12, 6), QTime(0, 0), Qt::UTC);
+    const QDateTime newest = utc(2026, 12, 6);
     ecb.setResponse({503, {}});
     advance(*service, newest.addSecs(3 * 86400));
     EXPECT_EQ(request("GET", FXRatesHttpServer::updatePath()).status, 200);
@@ -146,18 +111,24 @@ TEST_F(RatesHttpServerTest, AStaleTableIsRefusedWithItsReasonUntilNewerDataComes
     EXPECT_EQ(health.status, 503);
     EXPECT_EQ(json(health).value(u"status").toString(), QStringLiteral("stale"));
 
-    api.setResponse({200, R"({"date": "2026-12-09", "usd": {"eur": 0.93}})"});
+    api.setResponse({200, apiDay(QDate(2026, 12, 9), R"("eur": 0.93)")});
     advance(*service, clock.now().addSecs(86400));
     const HttpAnswer fresh = request("GET", FXRatesHttpServer::updatePath());
     EXPECT_EQ(fresh.status, 200);
     EXPECT_EQ(fresh.headers.value("last-modified"), "Wed, 09 Dec 2026 00:00:00 GMT");
 }
 
-// Without the hold a new user's first refresh would meet the old base table's 503.
+// Without the hold a new user's first refresh would meet the old base table's 503. The first
+// fetches take until their deadline, so the server holds the first requests.
 TEST_F(RatesHttpServerTest, TheFirstRequestsWaitForTheFirstFetchesAndKeepTheirOrder)
 {
     LoopbackHttpServer stalling;
-    serveWhileTheApiStalls(stalling);
+    stalling.setResponse({.stalls = true});
+    FXServiceSettings slowApi = apiOnly();
+    slowApi.apiUrls.prepend(stalling.url());
+    slowApi.fetchTimeout = std::chrono::milliseconds(500);
+    serve(slowApi, false);
+    service->start();
     EXPECT_TRUE(service->stalenessReason());
 
     RawHttpClient client(port);
@@ -169,31 +140,14 @@ TEST_F(RatesHttpServerTest, TheFirstRequestsWaitForTheFirstFetchesAndKeepTheirOr
     EXPECT_TRUE(json(answers[1]).contains(u"sources"));
 }
 
-// The addresses may carry keys, and the files are this machine's business.
-TEST_F(RatesHttpServerTest, HealthShowsWhereTheRatesComeFromOnlyToThisMachine)
-{
-    serve(settings());
-    for (const bool fromLoopback : {true, false}) {
-        FXHttpRequest request;
-        request.method = "GET";
-        request.path = "/healthz";
-        request.fromLoopback = fromLoopback;
-        const QByteArray body = server->answer(request)->body;
-        EXPECT_EQ(body.contains(settings().ecbUrls[0].toString().toUtf8()), fromLoopback) << body.constData();
-        EXPECT_EQ(body.contains(basePath.toUtf8()), fromLoopback);
-        EXPECT_TRUE(QJsonDocument::fromJson(body).object().value(u"sources").toObject().contains(u"ecb"));
-    }
-}
-
 TEST_F(RatesHttpServerTest, AHeldRequestIsAnsweredAtTheHoldLimit)
 {
     LoopbackHttpServer stalling;
     stalling.setResponse({.stalls = true});
-    FXServiceSettings stalled = settings();
+    FXServiceSettings stalled = ecbOnly();
     stalled.ecbUrls = {stalling.url()};
-    stalled.apiUrls.clear();
     stalled.fetchTimeout = std::chrono::seconds(20);
-    serve(stalled, std::chrono::milliseconds(200));
+    serve(stalled, false, std::chrono::milliseconds(200));
     service->start();
     // A client that gives up while it waits leaves nothing behind to answer.
     QTcpSocket impatient;

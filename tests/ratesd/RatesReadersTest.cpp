@@ -6,7 +6,6 @@
 #include "ReadableName.h"
 #include "TestData.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,11 +21,6 @@ void expectRate(const FXRateMap &rates, const char *code, double fromBase, doubl
     ASSERT_TRUE(rates.contains(key)) << code;
     EXPECT_NEAR(rates[key].fromBase, fromBase, std::abs(fromBase) * 1e-14) << code;
     EXPECT_NEAR(rates[key].toBase, toBase, std::abs(toBase) * 1e-14) << code;
-}
-
-QDateTime utc(int year, int month, int day, int hour = 0)
-{
-    return QDateTime(QDate(year, month, day), QTime(hour, 0), Qt::UTC);
 }
 
 FXReadResult readEcb(const QByteArray &body)
@@ -50,41 +44,53 @@ void PrintTo(const Unusable &answer, std::ostream *out) { *out << answer.name; }
 
 }
 
-// Worked by hand from the fixture's EUR->USD 1.0867: JPY 169.03 / 1.0867, and so on.
-TEST(EcbRates, ConvertsTheDayToTheDollarBase)
+struct Answer {
+    const char *name;
+    FXReadResult (*read)(const QByteArray &);
+    QByteArray body;
+    QDateTime date;
+    qsizetype size;        // of the rates, or -1
+    const char *present;   // codes among them
+    const char *absent;    // codes not among them, or ""
+    const char *code;      // and its rates, worked by hand
+    double fromBase;
+    double toBase;
+};
+
+void PrintTo(const Answer &answer, std::ostream *out) { *out << answer.name; }
+
+class ReadAnswer : public ::testing::TestWithParam<Answer> {};
+
+TEST_P(ReadAnswer, TakesTheCodesInUseOnItsDayWithRatesWithinTheBounds)
 {
-    const FXReadResult result = readEcb(fixture("eurofxref-daily.xml"));
+    const Answer &answer = GetParam();
+    const FXReadResult result = answer.read(answer.body);
     ASSERT_TRUE(result.isSuccess()) << result.failureReason().toStdString();
     const FXRateMap &rates = result.rates().rates;
-    EXPECT_EQ(rates.size(), 15);   // the fourteen published and the euro
-    expectRate(rates, "USD", 1.0, 1.0);
-    expectRate(rates, "EUR", 0.920217171252415570, 1.0867);
-    expectRate(rates, "JPY", 155.544308456795804, 0.00642903626575164172);
-    expectRate(rates, "GBP", 0.784098647280758259, 1.27534973241949113);
-    // Published at 16:00 in Frankfurt, which is 15:00 UTC in winter.
-    EXPECT_EQ(result.rates().date, utc(2026, 12, 4, 15));
+    EXPECT_EQ(result.rates().date, answer.date);
+    if (answer.size >= 0) {
+        EXPECT_EQ(rates.size(), answer.size);
+    }
+    for (const QString &code : codes(answer.present))
+        EXPECT_TRUE(rates.contains(code)) << code.toStdString();
+    for (const QString &code : codes(answer.absent))
+        EXPECT_FALSE(rates.contains(code)) << code.toStdString();
+    expectRate(rates, answer.code, answer.fromBase, answer.toBase);
 }
 
-// The genuine 90-day file lists its newest day first; LTL and HRK were still in use on it.
-TEST(EcbRates, ReadsTheNewestDayOfTheRealHistoryWithTheCodesOfItsDay)
-{
-    const FXReadResult history = readEcb(realRates("ecb-hist-90d-PutridFarm.xml"));
-    ASSERT_TRUE(history.isSuccess()) << history.failureReason().toStdString();
-    EXPECT_EQ(history.rates().date, utc(2014, 6, 13, 14));   // 16:00 in Frankfurt in summer
-    expectRate(history.rates().rates, "LTL", 3.4528 / 1.3534, 1.3534 / 3.4528);
-    EXPECT_TRUE(history.rates().rates.contains(QStringLiteral("HRK")));
-
-    const FXReadResult day2017 = readEcb(realRates("ecb-daily-dohliam-2017-03-08.xml"));
-    ASSERT_TRUE(day2017.isSuccess()) << day2017.failureReason().toStdString();
-    EXPECT_EQ(day2017.rates().rates.size(), 32);   // 31 published and the euro
-    EXPECT_TRUE(day2017.rates().rates.contains(QStringLiteral("HRK")));
-}
-
-// Only the day's Cube children in the bank's namespace are its rates; entries out of the bounds
-// or with codes of no currency are dropped.
-TEST(EcbRates, TakesOnlyTheDaysOwnEntriesOfRealCurrencies)
-{
-    const FXReadResult result = readEcb(R"(<gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01"
+INSTANTIATE_TEST_SUITE_P(Answers, ReadAnswer, ::testing::Values(
+    // The fixture's EUR->USD is 1.0867, published at 16:00 in Frankfurt, 15:00 UTC in winter: the
+    // fourteen published and the euro.
+    Answer{"EcbFixture", &readEcb, fixture("eurofxref-daily.xml"), utc(2026, 12, 4, 15), 15, "USD EUR GBP", "",
+           "JPY", 169.03 / 1.0867, 1.0867 / 169.03},
+    // The genuine 90-day file lists its newest day first; LTL and HRK were still in use on it.
+    Answer{"EcbRealHistory", &readEcb, realRates("ecb-hist-90d-PutridFarm.xml"), utc(2014, 6, 13, 14), -1, "HRK", "",
+           "LTL", 3.4528 / 1.3534, 1.3534 / 3.4528},
+    Answer{"EcbReal2017", &readEcb, realRates("ecb-daily-dohliam-2017-03-08.xml"), utc(2017, 3, 8, 15), 32, "HRK", "",
+           "USD", 1, 1},
+    // Only the day's Cube children in the bank's namespace are its rates; entries out of the bounds,
+    // with codes of no currency, or listed twice at the same rate only once, are dropped.
+    Answer{"EcbOwnEntriesOnly", &readEcb, R"(<gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01"
         xmlns="http://www.ecb.int/vocabulary/2002-08-01/eurofxref"><Cube>
         <Cube time="2026-12-03"><Cube currency="USD" rate="4"/><Cube currency="NOK" rate="8"/></Cube>
         <Cube time="2026-12-04"><Cube currency="USD" rate="2"/><Cube currency="jpy" rate="300"/>
@@ -94,37 +100,16 @@ TEST(EcbRates, TakesOnlyTheDaysOwnEntriesOfRealCurrencies)
             <gesmes:note><Cube currency="JPY" rate="300"/></gesmes:note>
             <Cube xmlns="urn:other" currency="DKK" rate="15"/></Cube>
         <Cube currency="GBP" rate="0.8"/>
-        </Cube></gesmes:Envelope>)");
-    ASSERT_TRUE(result.isSuccess()) << result.failureReason().toStdString();
-    EXPECT_EQ(result.rates().rates.keys(), codes("EUR SEK USD"));
-    expectRate(result.rates().rates, "SEK", 11.0, 1.0 / 11.0);
-    EXPECT_EQ(result.rates().date, utc(2026, 12, 4, 15));
-}
-
-TEST(CurrencyApiRates, TakesCodesOfRealCurrenciesWithNumbersWithinTheBounds)
-{
-    const FXReadResult result = readApi(fixture("usd.json"));
-    ASSERT_TRUE(result.isSuccess()) << result.failureReason().toStdString();
+        </Cube></gesmes:Envelope>)", utc(2026, 12, 4, 15), 3, "EUR SEK USD", "", "SEK", 11.0, 1.0 / 11.0},
     // Tokens (eth, 1inch), codes of no currency (zzz), text, zero and negative rates stay out.
-    EXPECT_EQ(result.rates().rates.keys(), codes("AED BTC CHF EUR GBP JPY USD XAU"));
-    expectRate(result.rates().rates, "BTC", 0.0000105, 95238.0952380952381);
-    expectRate(result.rates().rates, "AED", 3.6725, 0.272294077603812117);
-    EXPECT_EQ(result.rates().date, utc(2026, 12, 6));
-}
-
-// The genuine answer of 2021-08-03 carries dead codes with garbage values, tokens, the offshore
-// yuan and territories' pounds that ICU does not know.
-TEST(CurrencyApiRates, TakesOfTheRealAnswerTheCodesInUseOnItsDay)
-{
-    const FXReadResult result = readApi(realRates("api-old-vilmosnagy-usd-2021-08-03.json"));
-    ASSERT_TRUE(result.isSuccess()) << result.failureReason().toStdString();
-    const FXRateMap &rates = result.rates().rates;
-    EXPECT_EQ(result.rates().date, utc(2021, 8, 3));
-    for (const QString &code : codes("HRK SLL EUR BTC XAG VES"))
-        EXPECT_TRUE(rates.contains(code)) << code.toStdString();
-    for (const QString &code : codes("ECS EEK GQE MZM STD VEF BYR CNH FOK GGP IMP JEP KID TVD ETH"))
-        EXPECT_FALSE(rates.contains(code)) << code.toStdString();
-}
+    Answer{"ApiFixture", &readApi, fixture("usd.json"), utc(2026, 12, 6), 8, "AED BTC CHF EUR GBP JPY USD XAU", "",
+           "BTC", 0.0000105, 1 / 0.0000105},
+    // The genuine answer of 2021-08-03 carries dead codes with garbage values, tokens, the offshore
+    // yuan and territories' pounds that ICU does not know.
+    Answer{"ApiReal2021", &readApi, realRates("api-old-vilmosnagy-usd-2021-08-03.json"), utc(2021, 8, 3), -1,
+           "HRK SLL EUR BTC XAG VES", "ECS EEK GQE MZM STD VEF BYR CNH FOK GGP IMP JEP KID TVD ETH",
+           "USD", 1, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 class UnreadableAnswer : public ::testing::TestWithParam<Unusable> {};
 
@@ -136,23 +121,21 @@ TEST_P(UnreadableAnswer, IsRefusedWithItsReason)
         << result.failureReason().toStdString();
 }
 
-#define ECB_DAY(entries) \
-    "<Envelope><Cube xmlns='http://www.ecb.int/vocabulary/2002-08-01/eurofxref'><Cube time='2026-12-04'>" \
-    entries "</Cube></Cube></Envelope>"
+const QDate friday(2026, 12, 4);
 
 INSTANTIATE_TEST_SUITE_P(Answers, UnreadableAnswer, ::testing::Values(
     Unusable{"EcbEmpty", &readEcb, "", "not XML"},
     Unusable{"EcbErrorPage", &readEcb, "<html><body><h1>503 Service Unavailable</h1></body></html>", "no rates"},
     Unusable{"EcbOutsideTheNamespace", &readEcb,
              "<Envelope><Cube><Cube time='2026-12-04'><Cube currency='USD' rate='1.1'/></Cube></Cube></Envelope>", "no rates"},
-    Unusable{"EcbNoDollar", &readEcb, ECB_DAY("<Cube currency='JPY' rate='169'/>"), "no USD rate"},
-    Unusable{"EcbDollarZero", &readEcb, ECB_DAY("<Cube currency='USD' rate='0'/>"), "unusable USD rate: 0"},
-    Unusable{"EcbDollarHuge", &readEcb, ECB_DAY("<Cube currency='USD' rate='1e308'/>"), "unusable USD rate: 1e+308"},
+    Unusable{"EcbNoDollar", &readEcb, ecbDay(friday, "<Cube currency='JPY' rate='169'/>"), "no USD rate"},
+    Unusable{"EcbDollarZero", &readEcb, ecbDay(friday, "<Cube currency='USD' rate='0'/>"), "unusable USD rate: 0"},
+    Unusable{"EcbDollarHuge", &readEcb, ecbDay(friday, "<Cube currency='USD' rate='1e308'/>"), "unusable USD rate: 1e+308"},
     Unusable{"EcbDollarTwice", &readEcb,
-             ECB_DAY("<Cube currency='USD' rate='1.10'/><Cube currency='JPY' rate='169'/><Cube currency='USD' rate='2.20'/>"),
+             ecbDay(friday, "<Cube currency='USD' rate='1.10'/><Cube currency='JPY' rate='169'/><Cube currency='USD' rate='2.20'/>"),
              "USD listed twice on 2026-12-04, at 1.1000000000000001 and 2.2000000000000002"},
     Unusable{"EcbOtherTwice", &readEcb,
-             ECB_DAY("<Cube currency='USD' rate='1.1'/><Cube currency='CHF' rate='0.94'/><Cube currency='CHF' rate='94'/>"),
+             ecbDay(friday, "<Cube currency='USD' rate='1.1'/><Cube currency='CHF' rate='0.94'/><Cube currency='CHF' rate='94'/>"),
              "CHF listed twice"},
     Unusable{"EcbUnreadableDate", &readEcb,
              "<Envelope><Cube xmlns='http://www.ecb.int/vocabulary/2002-08-01/eurofxref'><Cube time='4.12.2026'>"
@@ -180,25 +163,18 @@ TEST(BaseRates, ReadsTheSeedOrAJsonAnswerAndRefusesAnythingElse)
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("table.json"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // The entry rules of the converter's own reader (a quoted plain number is a rate, a pair whose
     // rates are not each other's reciprocal is not), and the server's bounds.
-    file.write(R"({"EUR": {"from_base": 0.5, "to_base": 2}, "GBP": {"from_base": "0.8", "to_base": 1.25},
-                  "CHF": {"from_base": 0.8, "to_base": 2}, "eur": {"from_base": 1, "to_base": 1},
-                  "JPY": {"from_base": 150, "to_base": 0}, "IRR": {"from_base": 2e9, "to_base": 5e-10}})");
-    file.flush();
     const QDateTime modified = QDateTime::currentDateTimeUtc().addDays(-2);
-    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
-    file.close();
+    writeFile(path, R"({"EUR": {"from_base": 0.5, "to_base": 2}, "GBP": {"from_base": "0.8", "to_base": 1.25},
+                  "CHF": {"from_base": 0.8, "to_base": 2}, "eur": {"from_base": 1, "to_base": 1},
+                  "JPY": {"from_base": 150, "to_base": 0}, "IRR": {"from_base": 2e9, "to_base": 5e-10}})", modified);
     const FXReadResult json = FXBaseRates::read(path);
     ASSERT_TRUE(json.isSuccess()) << json.failureReason().toStdString();
     EXPECT_EQ(json.rates().rates.keys(), codes("EUR GBP"));
     EXPECT_EQ(json.rates().date.toSecsSinceEpoch(), modified.toSecsSinceEpoch());
 
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("EUR 0.5 2\n");
-    file.close();
+    writeFile(path, "EUR 0.5 2\n");
     EXPECT_EQ(FXBaseRates::read(path).failureReason(), QStringLiteral("neither a rates document nor a JSON object"));
     EXPECT_FALSE(FXBaseRates::read(folder.filePath(QStringLiteral("missing.plist"))).isSuccess());
 }
@@ -224,20 +200,11 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 
 INSTANTIATE_TEST_SUITE_P(Entries, RateEntry, ::testing::Values(
-    Entry{"EUR", 0.92, 1.087, true},
-    Entry{"eur", 0.92, 1.087, false},
-    Entry{"EU", 0.92, 1.087, false},
-    Entry{"EURO", 0.92, 1.087, false},
-    Entry{"E1R", 0.92, 1.087, false},
-    Entry{"ÉUR", 0.92, 1.087, false},
-    Entry{"EUR", 0.0, 1.087, false},
-    Entry{"EUR", 0.92, -1.087, false},
-    Entry{"EUR", infinity, 1.087, false},
-    Entry{"EUR", 0.92, notANumber, false},
-    Entry{"XPD", 1e-9, 1e9, true},
-    Entry{"XPD", 0.99e-9, 1.01e9, false},
-    Entry{"IRR", 1e9, 1e-9, true},
-    Entry{"IRR", 1.01e9, 0.99e-9, false}),
+    Entry{"EUR", 0.92, 1.087, true}, Entry{"eur", 0.92, 1.087, false}, Entry{"EU", 0.92, 1.087, false},
+    Entry{"EURO", 0.92, 1.087, false}, Entry{"E1R", 0.92, 1.087, false}, Entry{"ÉUR", 0.92, 1.087, false},
+    Entry{"EUR", 0.0, 1.087, false}, Entry{"EUR", 0.92, -1.087, false}, Entry{"EUR", infinity, 1.087, false},
+    Entry{"EUR", 0.92, notANumber, false}, Entry{"XPD", 1e-9, 1e9, true}, Entry{"XPD", 0.99e-9, 1.01e9, false},
+    Entry{"IRR", 1e9, 1e-9, true}, Entry{"IRR", 1.01e9, 0.99e-9, false}),
     ReadableName());
 
 struct Code {
@@ -263,8 +230,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, CurrencyCode, ::testing::Values(
     Code{"LTL", day2014, true}, Code{"LTL", day2021, false},
     // The real answer of 2021-08-03 (read above) holds the dead codes and the ones ICU lacks.
     Code{"HRK", QDate(2026, 12, 6), false},
-    Code{"XTS", day2021, false}, Code{"XXX", day2021, false}, Code{"XBA", day2021, false},
-    Code{"XSU", day2021, false}, Code{"XUA", day2021, false}, Code{"ZZZ", day2021, false},
+    Code{"XTS", day2021, false}, Code{"XXX", day2021, false}, Code{"XBA", day2021, false}, Code{"XSU", day2021, false},
+    Code{"XUA", day2021, false}, Code{"ZZZ", day2021, false},
     // The seed's own, whatever ICU says of them.
     Code{"BTC", day2021, true}, Code{"XAU", day2021, true}, Code{"MXV", day2021, true},
     Code{"SLE", day2014, true}, Code{"EUR", QDate(), true}),

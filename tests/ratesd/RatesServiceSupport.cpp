@@ -1,22 +1,53 @@
 #include "RatesServiceSupport.h"
 
+#include "TestData.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
 QByteArray fixture(const char *name)
 {
-    QFile file(QStringLiteral(CAMBIO_RATESD_FIXTURES "/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return contents(QStringLiteral(CAMBIO_RATESD_FIXTURES "/") + QString::fromLatin1(name));
 }
 
 QByteArray realRates(const char *name)
 {
-    QFile file(QStringLiteral(CAMBIO_REAL_RATES "/") + QString::fromLatin1(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    return file.readAll();
+    const QByteArray bytes = contents(QStringLiteral(CAMBIO_REAL_RATES "/") + QString::fromLatin1(name));
+    EXPECT_FALSE(bytes.isEmpty()) << name;
+    return bytes;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes, const QDateTime &modified)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+    file.flush();
+    if (modified.isValid())
+        file.setFileTime(modified, QFileDevice::FileModificationTime);
+}
+
+QDateTime utc(int year, int month, int day, int hour, int minute)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+}
+
+QByteArray ecbDay(const QDate &day, const QByteArray &rates)
+{
+    return "<gesmes:Envelope xmlns:gesmes='http://www.gesmes.org/xml/2002-08-01' "
+           "xmlns='http://www.ecb.int/vocabulary/2002-08-01/eurofxref'><Cube><Cube time='"
+           + day.toString(Qt::ISODate).toLatin1() + "'>" + rates + "</Cube></Cube></gesmes:Envelope>";
+}
+
+QByteArray apiDay(const QDate &day, const QByteArray &members)
+{
+    return R"({"date": ")" + day.toString(Qt::ISODate).toLatin1() + R"(", "usd": {)" + members + "}}";
 }
 
 HttpAnswer httpRequest(quint16 port, const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince)
@@ -38,18 +69,14 @@ HttpAnswer httpRequest(quint16 port, const QByteArray &method, const QString &pa
 
 RatesServiceTest::RatesServiceTest()
     : basePath(folder.filePath(QStringLiteral("base.json")))
-    , clock(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC))
+    , clock(utc(2026, 12, 6, 12))
 {
     ecb.setResponse({200, fixture("eurofxref-daily.xml")});
     api.setResponse({200, fixture("usd.json")});
-    QFile base(basePath);
-    EXPECT_TRUE(base.open(QIODevice::WriteOnly));
-    base.write(R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.5, "to_base": 2},
-                   "JPY": {"from_base": 100, "to_base": 0.01}, "BTC": {"from_base": 0.00001, "to_base": 100000},
-                   "XAG": {"from_base": 0.03, "to_base": 33.33}})");
-    base.flush();
     // The base table dates from a month before the clock.
-    base.setFileTime(QDateTime(QDate(2026, 11, 6), QTime(12, 0), Qt::UTC), QFileDevice::FileModificationTime);
+    writeFile(basePath, R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.5, "to_base": 2},
+                   "JPY": {"from_base": 100, "to_base": 0.01}, "BTC": {"from_base": 0.00001, "to_base": 100000},
+                   "XAG": {"from_base": 0.03, "to_base": 33.33}})", utc(2026, 11, 6, 12));
 }
 
 FXServiceSettings RatesServiceTest::settings() const
@@ -61,6 +88,20 @@ FXServiceSettings RatesServiceTest::settings() const
     settings.stateDirectory = folder.filePath(QStringLiteral("state"));
     settings.fetchTimeout = std::chrono::seconds(2);
     return settings;
+}
+
+FXServiceSettings RatesServiceTest::ecbOnly() const
+{
+    FXServiceSettings ecbOnly = settings();
+    ecbOnly.apiUrls.clear();
+    return ecbOnly;
+}
+
+FXServiceSettings RatesServiceTest::apiOnly() const
+{
+    FXServiceSettings apiOnly = settings();
+    apiOnly.ecbUrls.clear();
+    return apiOnly;
 }
 
 std::unique_ptr<FXRatesService> RatesServiceTest::makeService(const FXServiceSettings &settings)
@@ -78,13 +119,18 @@ std::unique_ptr<FXRatesService> RatesServiceTest::startedService(const FXService
     return service;
 }
 
-void RatesServiceTest::settle(const FXRatesService &service)
+bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds timeout)
 {
     QElapsedTimer elapsed;
     elapsed.start();
-    while (service.isFetching() && elapsed.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    EXPECT_FALSE(service.isFetching());
+    while (!done() && elapsed.elapsed() < timeout.count())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+void RatesServiceTest::settle(const FXRatesService &service)
+{
+    EXPECT_TRUE(waitUntil([&service] { return !service.isFetching(); }));
 }
 
 void RatesServiceTest::advance(const FXRatesService &service, const QDateTime &until)
@@ -101,6 +147,30 @@ bool RatesServiceTest::logContains(const QString &text) const
     return std::any_of(log.cbegin(), log.cend(), [&](const QString &line) { return line.contains(text); });
 }
 
+QString RatesServiceTest::statePath(const QString &name) const
+{
+    return folder.filePath(QStringLiteral("state/") + name);
+}
+
+void RatesHttpServerTest::serve(const FXServiceSettings &settings, bool start, std::chrono::milliseconds holdLimit)
+{
+    service = makeService(settings);
+    server = std::make_unique<FXRatesHttpServer>(*service, clock, holdLimit);
+    QString error;
+    ASSERT_TRUE(server->http().listen(QHostAddress::LocalHost, 0, &error)) << error.toStdString();
+    port = server->http().addresses().value(0).second;
+    if (!start)
+        return;
+    service->start();
+    settle(*service);
+}
+
+HttpAnswer RatesHttpServerTest::request(const QByteArray &method, const QString &path,
+                                        const QByteArray &ifModifiedSince) const
+{
+    return httpRequest(port, method, path, ifModifiedSince);
+}
+
 RawHttpClient::RawHttpClient(quint16 port)
 {
     m_socket.connectToHost(QHostAddress::LocalHost, port);
@@ -113,12 +183,10 @@ void RawHttpClient::send(const QByteArray &bytes)
 
 QList<HttpAnswer> RawHttpClient::receive(int answers)
 {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (split(m_received).size() < answers && !isClosed() && elapsed.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    waitUntil([&] {
         m_received += m_socket.readAll();
-    }
+        return split(m_received).size() >= answers || isClosed();
+    }, std::chrono::seconds(10));
     m_received += m_socket.readAll();
     return split(m_received);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "FXClock.h"
+#include "FXRatesHttpServer.h"
 #include "FXRatesService.h"
 #include "LoopbackHttpServer.h"
 
-#include <QFile>
 #include <QHash>
 #include <QStringList>
 #include <QTcpSocket>
@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include <csignal>
@@ -21,6 +22,17 @@
 QByteArray fixture(const char *name);
 // A genuine recorded answer of the public sources (../shared/data/real-rates, with its README).
 QByteArray realRates(const char *name);
+// Writes `bytes` to `path`, its folder made first, dated `modified` when that is valid.
+void writeFile(const QString &path, const QByteArray &bytes, const QDateTime &modified = {});
+QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0);
+
+// The bank's answer for one day, in its own layout: `rates` like "<Cube currency='USD' rate='1.1'/>".
+QByteArray ecbDay(const QDate &day, const QByteArray &rates);
+// The currency API's answer for one day: `members` like R"("eur": 0.93)".
+QByteArray apiDay(const QDate &day, const QByteArray &members);
+
+// Runs the event loop, waiting for events, until `done` holds or `timeout` has passed; whether it holds.
+bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
 struct HttpAnswer {
     int status = 0;
@@ -40,6 +52,9 @@ protected:
 
     // Both sources on, the base table, a state folder of the test's own, two-second fetches.
     FXServiceSettings settings() const;
+    // The settings with the bank alone, or the currency API alone.
+    FXServiceSettings ecbOnly() const;
+    FXServiceSettings apiOnly() const;
     std::unique_ptr<FXRatesService> makeService(const FXServiceSettings &settings);
     // Starts the service and waits until its first fetches have ended.
     std::unique_ptr<FXRatesService> startedService(const FXServiceSettings &settings);
@@ -49,6 +64,7 @@ protected:
     // Moves the clock to `until`, letting every fetch that comes due on the way end.
     void advance(const FXRatesService &service, const QDateTime &until);
     bool logContains(const QString &text) const;
+    QString statePath(const QString &name = QStringLiteral("state.json")) const;
 
     LoopbackHttpServer ecb;
     LoopbackHttpServer api;
@@ -56,6 +72,19 @@ protected:
     QString basePath;
     FXManualClock clock;
     QStringList log;
+};
+
+// The HTTP server over such a service, listening on a loopback port, all on the test's thread.
+class RatesHttpServerTest : public RatesServiceTest {
+protected:
+    // Serves `settings`, started unless `start` is false, and waits for the first fetches if so.
+    void serve(const FXServiceSettings &settings, bool start = true,
+               std::chrono::milliseconds holdLimit = std::chrono::seconds(15));
+    HttpAnswer request(const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince = {}) const;
+
+    std::unique_ptr<FXRatesService> service;
+    std::unique_ptr<FXRatesHttpServer> server;
+    quint16 port = 0;
 };
 
 // A client that speaks raw bytes to a server on this thread's event loop, as a hostile or an old
