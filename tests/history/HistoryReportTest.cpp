@@ -9,21 +9,18 @@ namespace {
 FXRateSeries daily(std::initializer_list<double> rates)
 {
     FXRateSeries series;
-    QDate day(2025, 3, 1);
-    for (const double rate : rates) {
-        series.append({day, rate});
-        day = day.addDays(1);
-    }
+    for (const double rate : rates)
+        series.append({QDate(2025, 3, 1).addDays(series.size()), rate});
     return series;
 }
 
-// The US dollar's series over as many days: 1 each day.
-FXRateSeries dollar(qsizetype days)
+// The report of one US dollar against `rates`, the dollar reading 1 on each day.
+FXHistoryReport perDollar(const QString &against, std::initializer_list<double> rates)
 {
-    FXRateSeries series;
-    for (qsizetype i = 0; i < days; ++i)
-        series.append({QDate(2025, 3, 1).addDays(i), 1.0});
-    return series;
+    FXRateSeries dollar = daily(rates);
+    for (FXDayRate &rate : dollar)
+        rate.fromBase = 1;
+    return FXHistoryReport(QStringLiteral("USD"), against, dollar, daily(rates));
 }
 
 }
@@ -39,9 +36,7 @@ TEST(HistoryReport, KeepsTheDaysBothCurrenciesHoldAsTheAgainstCurrencyPerUnit)
 
 TEST(HistoryReport, WritesCsvNumbersWithSixSignificantDigitsNeverInScientificNotation)
 {
-    const FXHistoryReport bitcoin(QStringLiteral("USD"), QStringLiteral("BTC"), dollar(3),
-                                  daily({0.0000123456789, 1.0 / 3.0, 12345678.9}));
-    EXPECT_EQ(bitcoin.csvLines().mid(1), (QStringList{QStringLiteral("2025-03-01,0.0000123457"),
+    EXPECT_EQ(perDollar(QStringLiteral("BTC"), {0.0000123456789, 1.0 / 3.0, 12345678.9}).csvLines().mid(1), (QStringList{QStringLiteral("2025-03-01,0.0000123457"),
                                                       QStringLiteral("2025-03-02,0.333333"),
                                                       QStringLiteral("2025-03-03,12345679")}));
 }
@@ -49,13 +44,11 @@ TEST(HistoryReport, WritesCsvNumbersWithSixSignificantDigitsNeverInScientificNot
 TEST(HistoryReport, SummarisesTheLatestOfEqualLowsAndHighsAndTheSignedChange)
 {
     FXLocale locale(QStringLiteral("en_US"));
-    const FXHistoryReport falling(QStringLiteral("USD"), QStringLiteral("EUR"), dollar(5),
-                                  daily({0.95, 0.9, 0.95, 0.9, 0.92}));
-    EXPECT_EQ(falling.summary(locale).toStdString(),
+    EXPECT_EQ(perDollar(QStringLiteral("EUR"), {0.95, 0.9, 0.95, 0.9, 0.92}).summary(locale).toStdString(),
               QStringLiteral("EUR per USD from Mar 1, 2025 to Mar 5, 2025: 0.95 to 0.92, low 0.9 on "
                              "Mar 4, 2025, high 0.95 on Mar 3, 2025, change -0.03 (-3.16%)").toStdString());
     FXLocale german(QStringLiteral("de_DE"));
-    const FXHistoryReport flat(QStringLiteral("USD"), QStringLiteral("EUR"), dollar(2), daily({1234.5, 1234.5}));
+    const FXHistoryReport flat = perDollar(QStringLiteral("EUR"), {1234.5, 1234.5});
     EXPECT_EQ(flat.summary(german).toStdString(),
               QStringLiteral("EUR per USD from 01.03.2025 to 02.03.2025: 1.234,5 to 1.234,5, low 1.234,5 "
                              "on 02.03.2025, high 1.234,5 on 02.03.2025, change 0 (0,00\u00a0%)").toStdString());
@@ -64,12 +57,10 @@ TEST(HistoryReport, SummarisesTheLatestOfEqualLowsAndHighsAndTheSignedChange)
 
 TEST(HistoryReport, DrawsASparklineOfAtMostTheWidthFromLowToHigh)
 {
-    const FXHistoryReport rising(QStringLiteral("USD"), QStringLiteral("EUR"), dollar(8),
-                                 daily({1, 2, 3, 4, 5, 6, 7, 8}));
+    const FXHistoryReport rising = perDollar(QStringLiteral("EUR"), {1, 2, 3, 4, 5, 6, 7, 8});
     EXPECT_EQ(rising.sparkline(72), QStringLiteral("▁▂▃▄▅▆▇█"));
     // Two days a character, averaged: 1.5, 3.5, 5.5, 7.5.
     EXPECT_EQ(rising.sparkline(4), QStringLiteral("▁▃▆█"));
-    const FXHistoryReport flat(QStringLiteral("USD"), QStringLiteral("EUR"), dollar(3), daily({2, 2, 2}));
-    EXPECT_EQ(flat.sparkline(72), QStringLiteral("▄▄▄"));
-    EXPECT_EQ(FXHistoryReport(QStringLiteral("USD"), QStringLiteral("EUR"), {}, {}).sparkline(72), QString());
+    EXPECT_EQ(perDollar(QStringLiteral("EUR"), {2, 2, 2}).sparkline(72), QStringLiteral("▄▄▄"));
+    EXPECT_EQ(perDollar(QStringLiteral("EUR"), {}).sparkline(72), QString());
 }

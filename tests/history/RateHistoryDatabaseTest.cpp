@@ -29,9 +29,14 @@ void PrintTo(const FXDayRange &range, std::ostream *out)
 
 namespace {
 
-QDate day(int month, int dayOfMonth)
+const QString EUR = QStringLiteral("EUR");
+
+QDate day(int month, int dayOfMonth) { return QDate(2025, month, dayOfMonth); }
+
+// The euro's kept days from `from` to `to`.
+FXRateSeries euro(FXRateHistoryDatabase &database, QDate from, QDate to)
 {
-    return QDate(2025, month, dayOfMonth);
+    return database.series({EUR}, from, to).value(EUR);
 }
 
 // Runs `statements` on a file through a connection of the test's own, as another program would.
@@ -62,61 +67,44 @@ protected:
 
 }
 
-TEST_F(RateHistoryDatabase, AnswersTheDaysOfTheRangeBothIncludedAndTheDollarAsOne)
+// Only rates a rates document would take are kept, the latest of a day; the base reads 1 whatever
+// was said of it; a reopened file answers the days of the range, both ends included.
+TEST_F(RateHistoryDatabase, KeepsSoundRatesAndAnswersTheDaysOfTheRangeWithTheDollarAsOne)
 {
+    const QStringList refused = codes("GBP CHF SEK NOK XAU eur EURO");
     {
         FXRateHistoryDatabase database;
         ASSERT_TRUE(database.isPersistent());
-        for (int d = 1; d <= 5; ++d) {
-            ASSERT_EQ(database.keepDay(day(3, d), {{QStringLiteral("EUR"), d / 4.0},
-                                                   {QStringLiteral("USD"), 0.5}}),
-                      QString());
-        }
-        ASSERT_EQ(database.keepDay(day(3, 3), {{QStringLiteral("JPY"), 150.0}}), QString());
+        for (int d = 1; d <= 5; ++d)
+            ASSERT_EQ(database.keepDay(day(3, d), {{EUR, d / 8.0}, {QStringLiteral("USD"), 0.5}}), QString());
+        const double values[] = {0, -150, std::numeric_limits<double>::quiet_NaN(),
+                                 std::numeric_limits<double>::infinity(), 1e-310, 0.9, 0.9};
+        QHash<QString, double> day3{{EUR, 0.75}, {QStringLiteral("JPY"), 150.0}};
+        for (qsizetype i = 0; i < refused.size(); ++i)
+            day3.insert(refused[i], values[i]);
+        ASSERT_EQ(database.keepDay(day(3, 3), day3), QString());
     }
     FXRateHistoryDatabase reopened;
-    const auto found = reopened.series(codes("EUR USD JPY GBP"), day(3, 2), day(3, 4));
-    EXPECT_EQ(found.value(QStringLiteral("EUR")),
-              (FXRateSeries{{day(3, 2), 0.5}, {day(3, 3), 0.75}, {day(3, 4), 1.0}}));
-    // Whatever a document said of it, the base of every rate reads 1.
+    const auto found = reopened.series(codes("EUR USD JPY") + refused, day(3, 2), day(3, 4));
+    EXPECT_EQ(found.value(EUR), (FXRateSeries{{day(3, 2), 0.25}, {day(3, 3), 0.75}, {day(3, 4), 0.5}}));
     EXPECT_EQ(found.value(QStringLiteral("USD")),
               (FXRateSeries{{day(3, 2), 1.0}, {day(3, 3), 1.0}, {day(3, 4), 1.0}}));
     EXPECT_EQ(found.value(QStringLiteral("JPY")), (FXRateSeries{{day(3, 3), 150.0}}));
-    ASSERT_TRUE(found.contains(QStringLiteral("GBP")));
-    EXPECT_TRUE(found.value(QStringLiteral("GBP")).isEmpty());
-    EXPECT_TRUE(reopened.series(codes("EUR"), day(3, 6), day(3, 31)).value(QStringLiteral("EUR")).isEmpty());
-}
-
-TEST_F(RateHistoryDatabase, KeepsOnlyWhatARatesDocumentWouldTakeAndTheLatestRateOfADay)
-{
-    FXRateHistoryDatabase database;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double infinity = std::numeric_limits<double>::infinity();
-    ASSERT_EQ(database.keepDay(day(4, 1), {{QStringLiteral("EUR"), 0.9}, {QStringLiteral("GBP"), 0},
-                                           {QStringLiteral("JPY"), -150}, {QStringLiteral("CHF"), nan},
-                                           {QStringLiteral("SEK"), infinity},
-                                           {QStringLiteral("NOK"), 1e-310},
-                                           {QStringLiteral("eur"), 0.9}, {QStringLiteral("EURO"), 0.9}}),
-              QString());
-    ASSERT_EQ(database.keepDay(day(4, 1), {{QStringLiteral("EUR"), 0.95}}), QString());
-    const auto found = database.series(codes("EUR GBP JPY CHF SEK NOK eur EURO"), day(4, 1), day(4, 1));
-    EXPECT_EQ(found.value(QStringLiteral("EUR")), (FXRateSeries{{day(4, 1), 0.95}}));
-    for (const char *refused : {"GBP", "JPY", "CHF", "SEK", "NOK", "eur", "EURO"})
-        EXPECT_TRUE(found.value(QString::fromLatin1(refused)).isEmpty()) << refused;
+    for (const QString &code : refused)
+        EXPECT_TRUE(found.contains(code) && found.value(code).isEmpty()) << code.toStdString();
+    EXPECT_TRUE(euro(reopened, day(3, 6), day(3, 31)).isEmpty());
 }
 
 TEST_F(RateHistoryDatabase, TwoOpenOnOneFileSeeEachOthersDays)
 {
     FXRateHistoryDatabase window;
     FXRateHistoryDatabase commandLine;
-    ASSERT_EQ(window.keepDay(day(5, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
-    ASSERT_EQ(commandLine.keepDownload({{QStringLiteral("EUR"), {{day(5, 2), 0.91}}}},
-                                       codes("EUR"), {day(5, 2), day(5, 3)}),
-              QString());
+    ASSERT_EQ(window.keepDay(day(5, 1), {{EUR, 0.9}}), QString());
+    ASSERT_EQ(commandLine.keepDownload({{EUR, {{day(5, 2), 0.91}}}}, {EUR}, {day(5, 2), day(5, 3)}), QString());
     const FXRateSeries both{{day(5, 1), 0.9}, {day(5, 2), 0.91}};
-    EXPECT_EQ(window.series(codes("EUR"), day(5, 1), day(5, 3)).value(QStringLiteral("EUR")), both);
-    EXPECT_EQ(commandLine.series(codes("EUR"), day(5, 1), day(5, 3)).value(QStringLiteral("EUR")), both);
-    EXPECT_EQ(window.missingRanges(QStringLiteral("EUR"), {day(5, 1), day(5, 3)}),
+    EXPECT_EQ(euro(window, day(5, 1), day(5, 3)), both);
+    EXPECT_EQ(euro(commandLine, day(5, 1), day(5, 3)), both);
+    EXPECT_EQ(window.missingRanges(EUR, {day(5, 1), day(5, 3)}),
               (QList<FXDayRange>{{day(5, 1), day(5, 1)}}));
     EXPECT_TRUE(setAside().isEmpty());
 }
@@ -137,7 +125,7 @@ TEST_P(MissingRanges, AreThePartsOfTheRangeNoDownloadCovered)
     FXRateHistoryDatabase database;
     for (const FXDayRange &range : GetParam().downloads)
         ASSERT_EQ(database.keepDownload({}, codes("EUR"), range), QString());
-    EXPECT_EQ(database.missingRanges(QStringLiteral("EUR"), GetParam().asked), GetParam().missing);
+    EXPECT_EQ(database.missingRanges(EUR, GetParam().asked), GetParam().missing);
     EXPECT_EQ(database.missingRanges(QStringLiteral("JPY"), GetParam().asked),
               QList<FXDayRange>{GetParam().asked});
 }
@@ -175,11 +163,10 @@ TEST_P(DamagedDatabase, IsSetAsideAndBegunAnewNeverFatal)
         EXPECT_TRUE(database.isPersistent());
         // A file that reads as a database at first sight shows its damage on the first read.
         database.series(codes("EUR"), day(1, 1), day(12, 31));
-        EXPECT_EQ(database.keepDay(day(6, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
+        EXPECT_EQ(database.keepDay(day(6, 1), {{EUR, 0.9}}), QString());
     }
     FXRateHistoryDatabase reopened;
-    EXPECT_EQ(reopened.series(codes("EUR"), day(6, 1), day(6, 1)).value(QStringLiteral("EUR")),
-              (FXRateSeries{{day(6, 1), 0.9}}));
+    EXPECT_EQ(euro(reopened, day(6, 1), day(6, 1)), (FXRateSeries{{day(6, 1), 0.9}}));
     const QStringList aside = setAside();
     ASSERT_EQ(aside.size(), damaged.setAside ? 1 : 0) << aside.join(u' ').toStdString();
     if (damaged.setAside && !before.isEmpty()) {
@@ -232,14 +219,12 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedDatabase, ::testing::Values(
 
 TEST_F(RateHistoryDatabase, KeepsInMemoryWhenNoFileCanBeWritten)
 {
-    QFile blocker(home.path() + QStringLiteral("/file"));
+    QFile blocker(home.path() + QStringLiteral("/file"));   // no folder can be made below a file
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
     FXRateHistoryDatabase database(blocker.fileName() + QStringLiteral("/RateHistory.sqlite"));
     EXPECT_FALSE(database.isPersistent());
-    ASSERT_EQ(database.keepDay(day(6, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
-    EXPECT_EQ(database.series(codes("EUR"), day(6, 1), day(6, 1)).value(QStringLiteral("EUR")),
-              (FXRateSeries{{day(6, 1), 0.9}}));
+    ASSERT_EQ(database.keepDay(day(6, 1), {{EUR, 0.9}}), QString());
+    EXPECT_EQ(euro(database, day(6, 1), day(6, 1)), (FXRateSeries{{day(6, 1), 0.9}}));
 }
 
 struct FullDiskWrite {
@@ -254,7 +239,7 @@ class FullDisk : public RateHistoryDatabase, public ::testing::WithParamInterfac
 TEST_P(FullDisk, LeavesTheKeptDaysWholeAndTheDownloadUnmarked)
 {
     FXRateHistoryDatabase database;
-    ASSERT_EQ(database.keepDay(day(1, 1), {{QStringLiteral("EUR"), 0.9}}), QString());
+    ASSERT_EQ(database.keepDay(day(1, 1), {{EUR, 0.9}}), QString());
 
     // From here the process may grow no file past the database and its journal as they are: a
     // disk that is full.
@@ -272,21 +257,20 @@ TEST_P(FullDisk, LeavesTheKeptDaysWholeAndTheDownloadUnmarked)
 
     EXPECT_TRUE(failure.startsWith(u"the rates could not be kept: ")) << qPrintable(failure);
     FXRateHistoryDatabase reopened;
-    EXPECT_EQ(reopened.series(codes("EUR"), day(1, 1), day(12, 31)).value(QStringLiteral("EUR")),
-              (FXRateSeries{{day(1, 1), 0.9}}));
+    EXPECT_EQ(euro(reopened, day(1, 1), day(12, 31)), (FXRateSeries{{day(1, 1), 0.9}}));
     EXPECT_TRUE(reopened.series(codes("YAA"), day(1, 1), day(12, 31)).value(QStringLiteral("YAA")).isEmpty());
-    EXPECT_EQ(reopened.missingRanges(QStringLiteral("EUR"), {day(1, 1), day(12, 31)}),
+    EXPECT_EQ(reopened.missingRanges(EUR, {day(1, 1), day(12, 31)}),
               (QList<FXDayRange>{{day(1, 1), day(12, 31)}}));
     EXPECT_TRUE(setAside().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, FullDisk, ::testing::Values(
     // Fails at the commit, once the journal must grow.
-    FullDiskWrite{"a day", {{QStringLiteral("EUR"), {{day(1, 1), 0.5}, {day(1, 2), 0.91}}},
+    FullDiskWrite{"a day", {{EUR, {{day(1, 1), 0.5}, {day(1, 2), 0.91}}},
                             {QStringLiteral("YAA"), {{day(1, 2), 2.0}}}}},
     // Fails amid the writes, when the changed pages no longer fit in memory.
     FullDiskWrite{"years of many currencies", [] {
-        QMap<QString, FXRateSeries> years{{QStringLiteral("EUR"), {{day(1, 1), 0.5}, {day(1, 2), 0.91}}}};
+        QMap<QString, FXRateSeries> years{{EUR, {{day(1, 1), 0.5}, {day(1, 2), 0.91}}}};
         for (int i = 0; i < 26 * 26; ++i) {
             FXRateSeries &days = years[QStringLiteral("Y%1%2").arg(QChar(u'A' + i / 26), QChar(u'A' + i % 26))];
             for (QDate d = day(1, 2); d <= day(12, 31); d = d.addDays(1))
