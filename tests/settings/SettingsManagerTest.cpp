@@ -59,19 +59,13 @@ class VisibleCurrencyEdits : public SettingsManager,
 
 }
 
-TEST_F(SettingsManager, AFreshStoreReadsItsDefaultsWithoutWritingThem)
+// Defaults are read, never written; restoring them resets the visible currencies alone.
+TEST_F(SettingsManager, SettingsPersistAndOutliveARestoreAndOnlyTheMainCurrencyIsAnnounced)
 {
-    EXPECT_TRUE(settings.isAutomaticUpdateAllowed());
-    EXPECT_TRUE(settings.isLocationBasedCurrencyEnabled());
-    EXPECT_EQ(settings.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
+    EXPECT_TRUE(settings.isAutomaticUpdateAllowed() && settings.isLocationBasedCurrencyEnabled());
     EXPECT_EQ(settings.invisibleCurrencies(), codes("CHF NOK"));
     EXPECT_FALSE(settings.defaultCurrency());
     EXPECT_FALSE(FXUserDefaults(storePath()).objectForKey(QStringLiteral("AutomaticUpdate")).isValid());
-}
-
-// Restoring the defaults resets the visible currencies alone.
-TEST_F(SettingsManager, SettingsPersistAndOutliveARestoreAndOnlyTheMainCurrencyIsAnnounced)
-{
     count(settings);
     settings.setAutomaticUpdateAllowed(false);
     settings.setLocationBasedCurrencyEnabled(false);
@@ -104,70 +98,52 @@ TEST_F(SettingsManager, AFailedWriteIsReportedAndNotAnnounced)
     EXPECT_EQ(unwritable.visibleCurrencies(), codes("USD EUR GBP JPY BTC"));
 }
 
-struct ServerChoice { const char *name, *typed, *stored; bool done; };
-void PrintTo(const ServerChoice &choice, std::ostream *out) { *out << choice.name; }
-class RatesServerChoices : public SettingsManager,
-                           public ::testing::WithParamInterface<ServerChoice> {};
-
-TEST_P(RatesServerChoices, KeepOnlyHttpAddresses)
+// Only http and https addresses are kept, and none of them announced; nothing chooses the built-in
+// server.
+TEST_F(SettingsManager, TheRatesServerKeepsOnlyHttpAddresses)
 {
+    const struct { const char *typed, *stored; } choices[] = {
+        {" http://rates.lan:8642/u.php ", "http://rates.lan:8642/u.php"},
+        {"https://rates.example/u", "https://rates.example/u"},
+        {"  ", nullptr},
+        {"ftp://rates.example/u", "refused"}, {"rates.lan:8642/u.php", "refused"}, {"http:///u.php", "refused"}};
     count(settings);
-    const QString before = QStringLiteral("http://before.example/update.php");
-    settings.setRatesServerURL(before);
-
-    const FXResult result = settings.setRatesServerURL(QString::fromUtf8(GetParam().typed));
-
-    EXPECT_EQ(result.isDone(), GetParam().done);
-    EXPECT_EQ(result.failureReason().startsWith(u"not an HTTP address"), !GetParam().done)
-        << qPrintable(result.failureReason());
-    const char *stored = GetParam().done ? GetParam().stored : "http://before.example/update.php";
-    EXPECT_EQ(settings.ratesServerURL(),
-              stored ? std::optional(QString::fromUtf8(stored)) : std::nullopt);
+    for (const auto &choice : choices) {
+        const QString before = QStringLiteral("http://before.example/update.php");
+        settings.setRatesServerURL(before);
+        const FXResult result = settings.setRatesServerURL(QString::fromUtf8(choice.typed));
+        const bool refused = choice.stored && qstrcmp(choice.stored, "refused") == 0;
+        EXPECT_EQ(result.isDone(), !refused) << choice.typed;
+        EXPECT_EQ(result.failureReason().startsWith(u"not an HTTP address"), refused) << choice.typed;
+        EXPECT_EQ(settings.ratesServerURL(), refused ? std::optional(before)
+                                             : choice.stored ? std::optional(QString::fromUtf8(choice.stored))
+                                                             : std::nullopt) << choice.typed;
+    }
     EXPECT_EQ(posts, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Addresses, RatesServerChoices, ::testing::Values(
-    ServerChoice{"http, trimmed", " http://rates.lan:8642/u.php ", "http://rates.lan:8642/u.php", true},
-    ServerChoice{"https", "https://rates.example/u", "https://rates.example/u", true},
-    ServerChoice{"empty chooses the built-in server", "  ", nullptr, true},
-    ServerChoice{"another scheme", "ftp://rates.example/u", nullptr, false},
-    ServerChoice{"no scheme", "rates.lan:8642/u.php", nullptr, false},
-    ServerChoice{"no host", "http:///u.php", nullptr, false}), ReadableName());
-
-struct MainChoice { const char *name; const char *fixed; bool follows; };
-void PrintTo(const MainChoice &choice, std::ostream *out) { *out << choice.name; }
-class MainCurrencyChoices : public SettingsManager,
-                            public ::testing::WithParamInterface<MainChoice> {};
-
 // Both settings are stored before the one announcement, so that whoever reads the main currency in
-// force then finds them as the user left them.
-TEST_P(MainCurrencyChoices, AreStoredTogetherAndAnnouncedOnce)
+// force then finds them as the user left them: a fixed currency turns the location off, none
+// follows the location.
+TEST_F(SettingsManager, TheMainCurrencyChoiceIsStoredWithTheLocationSwitchAndAnnouncedOnce)
 {
-    settings.setLocationBasedCurrencyEnabled(!GetParam().follows);
-    settings.setDefaultCurrency(GetParam().follows ? std::optional(QStringLiteral("CHF")) : std::nullopt);
     count(settings);
     std::optional<QString> fixedWhenAnnounced;
-    bool followsWhenAnnounced = !GetParam().follows;
-    QObject announcement;
-    center.addObserver(&announcement, FXSettingsDidChangeNotification, [&](const FXNotification &) {
+    bool followsWhenAnnounced = true;
+    center.addObserver(&observer, FXSettingsDidChangeNotification, [&](const FXNotification &) {
         fixedWhenAnnounced = settings.defaultCurrency();
         followsWhenAnnounced = settings.isLocationBasedCurrencyEnabled();
     });
-
-    const auto fixed = GetParam().fixed ? std::optional(QString::fromUtf8(GetParam().fixed)) : std::nullopt;
-    ASSERT_TRUE(settings.setMainCurrency(fixed).isDone());
-
-    EXPECT_EQ(posts, 1);
-    EXPECT_EQ(fixedWhenAnnounced, fixed);
-    EXPECT_EQ(followsWhenAnnounced, GetParam().follows);
-    FXUserDefaults reopened(storePath());
-    EXPECT_EQ(FXSettingsManager(reopened, lists, center).isLocationBasedCurrencyEnabled(),
-              GetParam().follows);
+    for (const auto &fixed : {std::optional(QStringLiteral("EUR")), std::optional<QString>()}) {
+        const int before = posts;
+        ASSERT_TRUE(settings.setMainCurrency(fixed).isDone());
+        EXPECT_EQ(posts, before + 1);
+        EXPECT_EQ(fixedWhenAnnounced, fixed);
+        EXPECT_EQ(followsWhenAnnounced, !fixed);
+        FXUserDefaults reopened(storePath());
+        EXPECT_EQ(FXSettingsManager(reopened, lists, center).isLocationBasedCurrencyEnabled(), !fixed);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Choices, MainCurrencyChoices, ::testing::Values(
-    MainChoice{"a fixed currency turns the location off", "EUR", false},
-    MainChoice{"none follows the location", nullptr, true}), ReadableName());
 
 // An edit decides from the list as stored, read clean, and writes the whole list clean; the file
 // is left as it is until then.
@@ -202,6 +178,7 @@ TEST_P(VisibleCurrencyEdits, DecideFromTheCleanListAndRewriteIt)
 
 INSTANTIATE_TEST_SUITE_P(Edits, VisibleCurrencyEdits, ::testing::Values(
     VisibleEdit{"XXX, eur, , EUR, EUR, ZZZ, 123, \"\\x1b[31mGBP\", gbp", "read", "EUR GBP", false},
+    VisibleEdit{nullptr, "read", "USD EUR GBP JPY BTC", false},            // the default
     VisibleEdit{"", "read", "", false},                                   // every currency removed
     VisibleEdit{nullptr, "add CHF", "CHF USD EUR GBP JPY BTC", true},     // to the front
     VisibleEdit{"USD, EUR", "add eur", "USD EUR", false},                 // already visible
