@@ -59,11 +59,17 @@ protected:
 
 }
 
-TEST_F(InputManager, DeletingTheSourcesLastDigitZeroesEveryRow)
+// Deleting the source's last digit zeroes every row; without any main currency nothing converts.
+TEST_F(InputManager, RowsReadZeroWhenTheSourceIsEmptiedOrThereIsNoMainCurrency)
 {
     start();
     type(GBP, "5<");
     EXPECT_EQ(rows(), u"0 0 0");
+    currencies.main.reset();
+    currencies.source.reset();
+    start();
+    EXPECT_EQ(shown(USD), u"0");
+    EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
 }
 
 TEST_F(InputManager, ABufferFirstAskedForShowsZeroUntilTheNextUpdateAndStartingOverZeroesAll)
@@ -121,13 +127,5 @@ TEST_F(InputManager, TheSummaryHasALinePerRowButTheSources)
     EXPECT_EQ(manager->inputForPasteboard(USD, Qt::LeftToRight), u"10.");
     currencies.setUserBaseCurrency(EUR);
     currencies.visible.clear();
-    EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
-}
-
-TEST_F(InputManager, WithoutAnyMainCurrencyNothingIsConverted)
-{
-    currencies.main.reset();
-    start();
-    EXPECT_EQ(shown(USD), u"0");
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
 }
