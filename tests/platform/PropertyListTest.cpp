@@ -1,11 +1,9 @@
 #include "FXPropertyList.h"
-#include "ScopedEnvironment.h"
 #include "TestData.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -14,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <clocale>
 #include <functional>
 
 #include <sys/stat.h>
@@ -106,7 +103,7 @@ TEST(PropertyList, ReadsNoneFromWhatIsNoDictionary)
         EXPECT_FALSE(FXPropertyList::readDictionary(data)) << data.left(60).toStdString();
 }
 
-// libplist takes a date without a zone as UTC.
+// A date without a zone is UTC, as libplist writes it.
 TEST(PropertyList, ReadsADateWithoutAZoneAsUtcInBothForms)
 {
     const QByteArray xml = header + "<dict><key>Date</key><date>2026-09-29T12:00:00</date></dict></plist>";
@@ -229,36 +226,6 @@ TEST(PropertyListSeed, ReadsTheFileInBothFormsButNoneOfItWhenCut)
     expectSameDocument(FXPropertyList::readDictionary(binary), *seed);
     for (qsizetype length = 0; length < binary.size(); ++length)
         EXPECT_FALSE(FXPropertyList::readDictionary(binary.first(length))) << length;
-}
-
-TEST(PropertyListSeed, ReadsAndWritesNumbersTheSameUnderADecimalCommaLocale)
-{
-    // glibc finds a locale with a decimal comma, compiled here with the system's localedef, through LOCPATH.
-    QTemporaryDir folder;
-    QFile definition(folder.filePath(QStringLiteral("comma.def")));
-    ASSERT_TRUE(definition.open(QIODevice::WriteOnly));
-    definition.write("LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\ngrouping 3\nEND LC_NUMERIC\n");
-    definition.close();
-    QProcess::execute(QStringLiteral("localedef"),
-                      {QStringLiteral("-c"), QStringLiteral("--quiet"), QStringLiteral("-i"), definition.fileName(),
-                       folder.filePath(QStringLiteral("comma"))});
-    const locale_t decimalComma = [&] {
-        const ScopedEnvironment path("LOCPATH", QFile::encodeName(folder.path()));
-        return newlocale(LC_ALL_MASK, "comma", locale_t{});
-    }();
-    if (!decimalComma)
-        GTEST_SKIP() << "no locale with a decimal comma can be made here";
-
-    const std::optional<QVariantMap> inCLocale = FXPropertyList::readDictionaryFromFile(seedPath);
-    ASSERT_TRUE(inCLocale);
-    const locale_t previous = uselocale(decimalComma);
-    const std::optional<QVariantMap> read = FXPropertyList::readDictionaryFromFile(seedPath);
-    const std::optional<QByteArray> written = read ? FXPropertyList::binaryData(*read) : std::nullopt;
-    EXPECT_EQ(uselocale(previous), decimalComma);
-    freelocale(decimalComma);
-    expectSameDocument(read, *inCLocale);
-    ASSERT_TRUE(written);
-    expectSameDocument(FXPropertyList::readDictionary(*written), *inCLocale);
 }
 
 // Files, links and other entries made in a temporary folder.
