@@ -77,8 +77,4 @@ TEST_F(CurrencyCatalogue, NamesAndSignsFollowTheLocale)
     EXPECT_EQ(currencies.currencyNameForCode(QStringLiteral("XCG")), u"Caribbean Guilder");
     locale.setIdentifier(QStringLiteral("de_CH"));
     EXPECT_EQ(currencies.currencyNameForCode(QStringLiteral("ZWG")), u"Simbabwe-Gold");
-    for (const QString &code : currencies.allCurrencies()) {
-        EXPECT_FALSE(currencies.currencySignForCode(code).isEmpty()) << code.toStdString();
-        EXPECT_TRUE(currencies.currencyNameForCode(code)) << code.toStdString();
-    }
 }
