@@ -25,20 +25,16 @@ FXHistoryReport perDollar(const QString &against, std::initializer_list<double> 
 
 }
 
-TEST(HistoryReport, KeepsTheDaysBothCurrenciesHoldAsTheAgainstCurrencyPerUnit)
+// The days both currencies hold, as the against currency per unit, in six significant digits
+// never written in a scientific notation, which not every spreadsheet reads.
+TEST(HistoryReport, WritesCsvOfTheDaysBothCurrenciesHoldInSixSignificantDigits)
 {
     const FXRateSeries euro{{QDate(2025, 3, 1), 0.8}, {QDate(2025, 3, 2), 0.5}, {QDate(2025, 3, 4), 0.25}};
     const FXRateSeries yen{{QDate(2025, 3, 2), 150.0}, {QDate(2025, 3, 3), 151.0}, {QDate(2025, 3, 4), 152.0}};
-    const FXHistoryReport report(QStringLiteral("EUR"), QStringLiteral("JPY"), euro, yen);
-    EXPECT_EQ(report.csvLines(), (QStringList{QStringLiteral("date,JPY per EUR"), QStringLiteral("2025-03-02,300"),
-                                              QStringLiteral("2025-03-04,608")}));
-}
-
-TEST(HistoryReport, WritesCsvNumbersWithSixSignificantDigitsNeverInScientificNotation)
-{
-    EXPECT_EQ(perDollar(QStringLiteral("BTC"), {0.0000123456789, 1.0 / 3.0, 12345678.9}).csvLines().mid(1), (QStringList{QStringLiteral("2025-03-01,0.0000123457"),
-                                                      QStringLiteral("2025-03-02,0.333333"),
-                                                      QStringLiteral("2025-03-03,12345679")}));
+    EXPECT_EQ(FXHistoryReport(QStringLiteral("EUR"), QStringLiteral("JPY"), euro, yen).csvLines(),
+              (QStringList{u"date,JPY per EUR"_qs, u"2025-03-02,300"_qs, u"2025-03-04,608"_qs}));
+    EXPECT_EQ(perDollar(QStringLiteral("BTC"), {0.0000123456789, 1.0 / 3.0, 12345678.9}).csvLines().mid(1),
+              (QStringList{u"2025-03-01,0.0000123457"_qs, u"2025-03-02,0.333333"_qs, u"2025-03-03,12345679"_qs}));
 }
 
 TEST(HistoryReport, SummarisesTheLatestOfEqualLowsAndHighsAndTheSignedChange)
