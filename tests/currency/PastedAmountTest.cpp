@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -54,6 +55,7 @@ TEST_P(PastedAmount, ReadsOneAmountOrSaysWhyNot)
 
 constexpr double Refused = NAN;
 constexpr const char *Usual = "USD EUR GBP JPY BTC";
+const std::string FourHundredNines(400, '9');
 
 INSTANTIATE_TEST_SUITE_P(Amounts, PastedAmount, ::testing::Values(
     // Extra fraction digits are kept, to be rounded as every amount is.
@@ -76,11 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Amounts, PastedAmount, ::testing::Values(
     Paste{"en_US", Usual, "9999999999999", Refused, nullptr, "Amounts have at most 12 digits"},
     // Rounded to cents it has thirteen digits.
     Paste{"en_US", Usual, "999999999999.995", Refused, nullptr, "Amounts have at most 12 digits"},
-    Paste{"en_US", Usual, "9999999999999999999999999999999999999999999999999999999999999999999999"
-          "99999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
-          "99999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
-          "99999999999999999999999999999999999999999999999999999999999999999999999999999999999999",
-          Refused, nullptr, "Amounts have at most 12 digits"}));
+    Paste{"en_US", Usual, FourHundredNines.c_str(), Refused, nullptr, "Amounts have at most 12 digits"}));
 
 INSTANTIATE_TEST_SUITE_P(Signs, PastedAmount, ::testing::Values(
     Paste{"en_US", Usual, "$1,234.56", 1234.56, "USD", ""},
