@@ -90,12 +90,14 @@ void ClipboardTest::copyPutsTheAmountsAsShown()
     auto &[core, controller, table] = converter;
     QClipboard *clipboard = QGuiApplication::clipboard();
 
-    table.selectForTyping(1);
-    QTest::keyClick(&table.table(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    // Copy All from an amount field, Copy from the table.
+    table.clickField(1);
+    QTest::keyClick(table.field(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = clipboard->text().split(u'\n');
     QCOMPARE(lines.size(), controller.currencies().size());   // a line but the source's, each ended
     QCOMPARE(lines[0], summary);
 
+    QTest::keyClick(table.field(1), Qt::Key_Return);
     table.typeIntoTable(QStringLiteral("12."));
     QTest::keyClick(&table.table(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), copied);
