@@ -1,11 +1,13 @@
-// The converter's table: its rows and their heights, typing into the table, and which clicks
-// select rows.
+// The converter's table and its rows' amount fields: typing into either, moving between rows from
+// the keyboard, which clicks select rows, every integer digit painted, and rows made only for what
+// is on screen.
 
 #include "ConverterHarness.h"
 #include "FXHeaderRowView.h"
 #include "Readables.h"
 #include "TableDriver.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
 
@@ -27,31 +29,19 @@ class ConverterTableTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void heightFollowsTheRows();
     void typingIntoTheTable_data();
     void typingIntoTheTable();
-    void typingWithoutASelectedRowChangesNothingAndArrowsSelect();
     void keysWithCtrlOrAltAreNeverTyped_data();
     void keysWithCtrlOrAltAreNeverTyped();
+    void whatIsTypedIntoAFieldIsTheAmountAndStaysAsTyped_data();
+    void whatIsTypedIntoAFieldIsTheAmountAndStaysAsTyped();
+    void movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data();
+    void movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd();
     void everyIntegerDigitIsPainted_data();
     void everyIntegerDigitIsPainted();
-    void clicksSelectRowsOnlyThroughFieldsAndTheHeader();
-    void theSelectionFollowsTheKeyboardAndTheRows();
+    void theSelectionFollowsClicksTheKeyboardAndTheRows();
     void rowsAreMadeForWhatIsOnScreen();
 };
-
-void ConverterTableTest::heightFollowsTheRows()
-{
-    ConverterWindow converter;
-    QVERIFY(converter.show());
-    auto &[core, controller, table] = converter;
-    // As cambio-cli in another process leaves only the main currency.
-    core.groupDefaults.setObject(QStringList(u"USD"_qs), QStringLiteral("VisibleCurrencies"));
-    core.center.postNotification(FXSettingsDidChangeNotification, &core.settings);
-
-    QCOMPARE(controller.currencies(), QStringList(u"USD"_qs));
-    QTRY_COMPARE(controller.ratesTableView()->height(), 72);
-}
 
 void ConverterTableTest::typingIntoTheTable_data()
 {
@@ -59,12 +49,10 @@ void ConverterTableTest::typingIntoTheTable_data()
     QTest::addColumn<QString>("keys");   // '<' is the delete key
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("settingsChangeFirst");
-    QTest::newRow("the first digit after a selection starts over")
-        << QByteArray("en_US") << "5" << "5" << false;
-    QTest::newRow("later digits go on") << QByteArray("en_US") << "55" << "55" << false;
-    QTest::newRow("separator and fraction") << QByteArray("en_US") << "7.25" << "7.25" << false;
-    QTest::newRow("the delete key takes the last character")
-        << QByteArray("en_US") << "12<" << "1" << false;
+    QTest::newRow("the first digit after a selection starts over, the next go on")
+        << QByteArray("en_US") << "55" << "55" << false;
+    QTest::newRow("separator, fraction and the delete key")
+        << QByteArray("en_US") << "7.255<" << "7.2" << false;
     QTest::newRow("a full stop where the comma separates only starts over")
         << QByteArray("de_DE") << "." << "0" << false;
     QTest::newRow("the comma separates in German") << QByteArray("de_DE") << "4,5" << "4,5" << false;
@@ -94,137 +82,6 @@ void ConverterTableTest::typingIntoTheTable()
     for (int row = 0; row < controller.currencies().size(); ++row)
         QCOMPARE(table.shown(row), core.amount(controller.currencies()[row]));
     QCOMPARE(table.shown(0) == QStringLiteral("100"), settingsChangeFirst);
-}
-
-void ConverterTableTest::typingWithoutASelectedRowChangesNothingAndArrowsSelect()
-{
-    ConverterWindow converter;
-    QVERIFY(converter.show());
-    auto &[core, controller, table] = converter;
-    QStringList posted;
-    QObject observer;
-    core.center.addObserver(&observer, FXTableViewDidReceiveInput,
-                            [&](const FXNotification &input) {
-                                posted.append(input.userInfo.value(FXTableViewCharacterKey).toString());
-                            }, &table.table());
-
-    table.table().setFocus();
-    table.typeIntoTable(QStringLiteral("5"));
-
-    QCOMPARE(posted, QStringList());
-    QCOMPARE(table.shown(0), QStringLiteral("100"));
-
-    QTest::keyClick(&table.table(), Qt::Key_Down);
-    table.typeIntoTable(QStringLiteral("5"));
-    QCOMPARE(table.shown(0), QStringLiteral("5"));
-    // Applied once, and announced.
-    QCOMPARE(posted, QStringList{QStringLiteral("5")});
-    QTest::keyClick(&table.table(), Qt::Key_Down);
-    QCOMPARE(table.table().selectedRow(), 1);
-    QTest::keyClick(&table.table(), Qt::Key_Up);
-    QTest::keyClick(&table.table(), Qt::Key_Up);
-    QCOMPARE(table.table().selectedRow(), 0);
-}
-
-void ConverterTableTest::clicksSelectRowsOnlyThroughFieldsAndTheHeader()
-{
-    ConverterWindow converter;
-    QVERIFY(converter.show());
-    auto &[core, controller, table] = converter;
-
-    table.clickField(2);
-    QCOMPARE(table.table().selectedRow(), 2);
-    QVERIFY(table.field(2)->hasFocus());
-    QCOMPARE(core.currencies.userBaseCurrency(), controller.currencies()[2]);
-
-    table.clickBeside(3);
-    QCOMPARE(table.table().selectedRow(), -1);
-    QCOMPARE(table.shown(2), core.amount(controller.currencies()[2]));
-
-    table.clickBeside(0);
-    QCOMPARE(table.table().selectedRow(), 0);
-    QVERIFY(table.table().hasFocus());
-}
-
-void ConverterTableTest::theSelectionFollowsTheKeyboardAndTheRows()
-{
-    ConverterWindow converter;
-    QVERIFY(converter.show());
-    auto &[core, controller, table] = converter;
-    FXTableView &view = table.table();
-    table.selectForTyping(2);
-
-    // The row above the selection leaves out its separator.
-    for (int row = 0; row < controller.currencies().size(); ++row)
-        QCOMPARE(view.rowViewAtRow(row)->isNextRowSelected(), row == 1);
-    // Tab from the table goes into the selected row's field.
-    QTest::keyClick(&view, Qt::Key_Tab);
-    QVERIFY(table.field(2)->hasFocus());
-
-    // A removal that takes the selected row away leaves no row selected.
-    QTest::keyClick(table.field(2), Qt::Key_Return);
-    QTest::keyClick(&view, Qt::Key_Down);
-    QTest::keyClick(&view, Qt::Key_Down);
-    QCOMPARE(view.selectedRow(), 4);
-    core.settings.removeCurrencyFromVisible(controller.currencies().last());
-    QCOMPARE(view.selectedRow(), -1);
-    QCOMPARE(view.numberOfRows(), 4);
-}
-
-void ConverterTableTest::rowsAreMadeForWhatIsOnScreen()
-{
-    ConverterWindow converter({.visible = everyCurrencyButTheMain()});
-    QVERIFY(converter.show());
-    auto &[core, controller, table] = converter;
-    FXTableView &view = table.table();
-    QTRY_COMPARE(view.height(), 532);
-    const auto made = [&] { return view.viewport()->findChildren<FXRatesRowView *>().size(); };
-    // Eleven rows fill the table; as it scrolls, thirteen rows at most reach into it beside
-    // the first one, which floats.
-    QCOMPARE(made(), 11);
-
-    for (int step = 0; step <= view.verticalScrollBar()->maximum(); step += 17)
-        view.verticalScrollBar()->setValue(step);
-    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
-
-    QVERIFY2(made() <= 14, qPrintable(QString::number(made())));
-    const int last = int(controller.currencies().size()) - 1;
-    QCOMPARE(table.cell(last)->currency(), controller.currencies()[last]);
-    QCOMPARE(table.shown(last), core.amount(controller.currencies()[last]));
-    // The main currency stays on top, over the rows that pass under it, its backing light enough
-    // for its own text to be read.
-    auto *header = qobject_cast<FXHeaderRowView *>(view.rowViewAtRow(0));
-    QVERIFY(header && header->isVisible() && header->isFloating());
-    QCOMPARE(header->y(), 0);
-    QImage backing(header->size(), QImage::Format_ARGB32_Premultiplied);
-    header->render(&backing, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-    int darkest = 255;
-    for (int y = 0; y < backing.height() - 2; ++y) {
-        for (int x = 0; x < backing.width(); ++x)
-            darkest = qMin(darkest, qGray(backing.pixel(x, y)));
-    }
-    QVERIFY2(darkest >= 234, qPrintable(QString::number(darkest)));
-
-    // Home and End select the first and the last row, which is scrolled to; Down and Up show
-    // each selected row whole, below the header.
-    view.setFocus();
-    view.verticalScrollBar()->setValue(0);
-    QTest::keyClick(&view, Qt::Key_End);
-    QCOMPARE(view.selectedRow(), last);
-    QVERIFY(table.cell(last) && table.cell(last)->isVisible());
-    QTest::keyClick(&view, Qt::Key_Home);
-    QCOMPARE(view.selectedRow(), 0);
-    const int headerBottom = header->geometry().bottom();
-    for (const auto &[key, presses] : {std::pair{Qt::Key_Down, 40}, std::pair{Qt::Key_Up, 25}}) {
-        for (int press = 0; press < presses; ++press) {
-            QTest::keyClick(&view, key);
-            const int row = view.selectedRow();
-            const QRect shown = view.rowViewAtRow(row)->geometry();
-            QVERIFY2(row == 0 || shown.top() > headerBottom, qPrintable(QString::number(row)));
-            QVERIFY(shown.bottom() < view.viewport()->height());
-            QCOMPARE(table.shown(row), core.amount(controller.currencies()[row]));
-        }
-    }
 }
 
 void ConverterTableTest::keysWithCtrlOrAltAreNeverTyped_data()
@@ -261,6 +118,135 @@ void ConverterTableTest::keysWithCtrlOrAltAreNeverTyped()
                         Qt::KeyboardModifiers(modifiers));
 
     QCOMPARE(table.shown(1), shown);
+}
+
+void ConverterTableTest::whatIsTypedIntoAFieldIsTheAmountAndStaysAsTyped_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("keys");   // typed at the end: '<' deletes, '*' selects all, '-' is Left
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<double>("amount");
+    QTest::newRow("digits, the caret where it was put") << QByteArray("en_US") << 1 << "*12.5--3"
+                                                        << "123.5" << 3 << 123.5;
+    // Typed Latin digits are shown as the locale's own, one for one, so the caret stays.
+    QTest::newRow("Arabic digits") << QByteArray("ar_EG") << 1 << "*12.5--3" << "١٢٣٫٥" << 3 << 123.5;
+    QTest::newRow("Persian digits") << QByteArray("fa_IR") << 1 << "*12.5--3" << "۱۲۳٫۵" << 3 << 123.5;
+    QTest::newRow("a trailing separator stays") << QByteArray("en_US") << 1 << "*12." << "12." << 3
+                                                << 12.0;
+    QTest::newRow("letters and a third fraction digit dropped") << QByteArray("en_US") << 2
+                                                                << "*1a2.345" << "12.34" << 5 << 12.34;
+    // 0.0012 BTC: typing adds no fraction digit beyond those the amount had.
+    QTest::newRow("a written small amount keeps its digits") << QByteArray("en_US") << 4 << "<5"
+                                                             << "0.001" << 5 << 0.001;
+    QTest::newRow("an emptied field is zero") << QByteArray("en_US") << 1 << "*<" << "" << 0 << 0.0;
+}
+
+void ConverterTableTest::whatIsTypedIntoAFieldIsTheAmountAndStaysAsTyped()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(int, row);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(double, amount);
+    ConverterWindow converter({.locale = locale.constData()});
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    FXTableTextField *field = table.field(row);
+    const QString currency = controller.currencies()[row];
+
+    table.clickField(row);
+    QTest::keyClick(field, Qt::Key_End);
+    for (const QChar key : keys) {
+        if (key == u'<' || key == u'-')
+            QTest::keyClick(field, key == u'<' ? Qt::Key_Backspace : Qt::Key_Left);
+        else if (key == u'*')
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        else
+            QTest::keyClicks(field, key);
+    }
+
+    // New rates convert every other row again and leave the field being typed into alone (as if
+    // the old rates had given 7 dollars).
+    core.inputs.setInput(7, u"USD"_qs);
+    table.table().reloadCells(row);
+    const QString seven = table.shown(0);
+    QCOMPARE(seven, core.amount(u"USD"_qs));
+    core.center.postNotification(FXRatesDidUpdateNotification, &core.currencies,
+                                 {{FXRatesUpdateSucceededKey, true}});
+    QVERIFY(table.shown(0) != seven);
+
+    QCOMPARE(field->text(), text);
+    QCOMPARE(field->cursorPosition(), caret);
+    QCOMPARE(core.inputs.inputForCurrency(currency).doubleValue(), amount);
+    for (int other = 0; other < controller.currencies().size(); ++other) {
+        if (other != row)
+            QCOMPARE(table.shown(other), core.amount(controller.currencies()[other]));
+    }
+    // The amount typed is there again at the next start.
+    QTRY_COMPARE(core.standardDefaults.dictionaryForKey(u"LastInput"_qs),
+                 std::optional(QVariantMap({{u"Currency"_qs, currency}, {u"Value"_qs, amount}})));
+    if (!text.isEmpty())
+        return;
+    // An emptied field shows zero once left; a field that shows zero is empty as soon as it takes
+    // the keyboard.
+    table.clickBeside(0);
+    QCOMPARE(field->text(), u"0"_qs);
+    table.clickField(row);
+    QCOMPARE(field->text(), QString());
+}
+
+void ConverterTableTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("caretFromEnd");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");   // -1: the keyboard leaves the table; Escape: the row selected
+    QTest::addColumn<int>("caretFromEndAfter");
+    QTest::newRow("down") << 1 << 2 << int(Qt::Key_Down) << 2 << 2;
+    QTest::newRow("up into the main currency") << 1 << 0 << int(Qt::Key_Up) << 0 << 0;
+    QTest::newRow("tab") << 1 << 3 << int(Qt::Key_Tab) << 2 << 3;
+    QTest::newRow("backtab into the main currency") << 1 << 1 << int(Qt::Key_Backtab) << 0 << 1;
+    QTest::newRow("up in the main currency stays there") << 0 << 1 << int(Qt::Key_Up) << 0 << 1;
+    QTest::newRow("further than a shorter text goes to its start")
+        << 3 << 8 << int(Qt::Key_Down) << 4 << 8;
+    QTest::newRow("tab at the last row leaves the table") << 4 << 0 << int(Qt::Key_Tab) << -1 << 0;
+    QTest::newRow("escape hands the keyboard to the table") << 2 << 0 << int(Qt::Key_Escape) << 2 << 0;
+}
+
+void ConverterTableTest::movingBetweenRowsKeepsTheCaretsDistanceFromTheEnd()
+{
+    QFETCH(int, from);
+    QFETCH(int, caretFromEnd);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    QFETCH(int, caretFromEndAfter);
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+
+    table.clickField(from);
+    FXTableTextField *field = table.field(from);
+    field->setCursorPosition(int(field->text().size()) - caretFromEnd);
+    QTest::keyClick(field, Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+
+    if (key == Qt::Key_Escape) {
+        QVERIFY(table.table().hasFocus());
+        QCOMPARE(table.table().selectedRow(), to);
+        return;
+    }
+    if (to < 0) {
+        QVERIFY(!table.table().isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(QApplication::focusWidget());
+        return;
+    }
+    FXTableTextField *target = table.field(to);
+    QVERIFY(target->hasFocus());
+    QCOMPARE(table.table().selectedRow(), to);
+    QCOMPARE(target->cursorPosition(), qMax(0, int(target->text().size()) - caretFromEndAfter));
+    QVERIFY(!target->hasSelectedText());
 }
 
 void ConverterTableTest::everyIntegerDigitIsPainted_data()
@@ -334,6 +320,121 @@ void ConverterTableTest::everyIntegerDigitIsPainted()
     QVERIFY(!hasInk(0) && !hasInk(1) && !hasInk(int(2 * scale)));
     // Screen readers read the whole amount.
     QCOMPARE(readableNamed(field, field->accessibleName())->value, whole);
+}
+
+void ConverterTableTest::theSelectionFollowsClicksTheKeyboardAndTheRows()
+{
+    ConverterWindow converter;
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    FXTableView &view = table.table();
+    QStringList posted;
+    QObject observer;
+    core.center.addObserver(&observer, FXTableViewDidReceiveInput,
+                            [&](const FXNotification &input) {
+                                posted.append(input.userInfo.value(FXTableViewCharacterKey).toString());
+                            }, &view);
+
+    // Clicks select rows only through their fields and the header.
+    table.clickField(2);
+    QCOMPARE(view.selectedRow(), 2);
+    QVERIFY(table.field(2)->hasFocus());
+    QCOMPARE(core.currencies.userBaseCurrency(), controller.currencies()[2]);
+    table.clickBeside(0);
+    QCOMPARE(view.selectedRow(), 0);
+    QVERIFY(view.hasFocus());
+    table.clickBeside(3);
+    QCOMPARE(view.selectedRow(), -1);
+
+    // With no row selected, typing changes nothing; Down selects the first row.
+    view.setFocus();
+    table.typeIntoTable(QStringLiteral("5"));
+    QCOMPARE(posted, QStringList());
+    QCOMPARE(table.shown(0), QStringLiteral("100"));
+    QTest::keyClick(&view, Qt::Key_Down);
+    table.typeIntoTable(QStringLiteral("5"));
+    QCOMPARE(table.shown(0), QStringLiteral("5"));
+    // Applied once, and announced.
+    QCOMPARE(posted, QStringList{QStringLiteral("5")});
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Down);
+    QCOMPARE(view.selectedRow(), 2);
+    // The row above the selection leaves out its separator.
+    for (int row = 0; row < controller.currencies().size(); ++row)
+        QCOMPARE(view.rowViewAtRow(row)->isNextRowSelected(), row == 1);
+    // Tab from the table goes into the selected row's field.
+    QTest::keyClick(&view, Qt::Key_Tab);
+    QVERIFY(table.field(2)->hasFocus());
+
+    // A removal that takes the selected row away leaves no row selected, and the table shrinks.
+    QTest::keyClick(table.field(2), Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Down);
+    QCOMPARE(view.selectedRow(), 4);
+    core.settings.removeCurrencyFromVisible(controller.currencies().last());
+    QCOMPARE(view.selectedRow(), -1);
+    QCOMPARE(view.numberOfRows(), 4);
+    // As cambio-cli in another process leaves only the main currency.
+    core.groupDefaults.setObject(QStringList(u"USD"_qs), QStringLiteral("VisibleCurrencies"));
+    core.center.postNotification(FXSettingsDidChangeNotification, &core.settings);
+    QCOMPARE(controller.currencies(), QStringList(u"USD"_qs));
+    QTRY_COMPARE(view.height(), view.rowViewAtRow(0)->height());
+}
+
+void ConverterTableTest::rowsAreMadeForWhatIsOnScreen()
+{
+    ConverterWindow converter({.visible = everyCurrencyButTheMain()});
+    QVERIFY(converter.show());
+    auto &[core, controller, table] = converter;
+    FXTableView &view = table.table();
+    QTRY_COMPARE(view.height(), 532);
+    const auto made = [&] { return view.viewport()->findChildren<FXRatesRowView *>().size(); };
+    // Eleven rows fill the table; as it scrolls, thirteen rows at most reach into it beside
+    // the first one, which floats.
+    QCOMPARE(made(), 11);
+
+    for (int step = 0; step <= view.verticalScrollBar()->maximum(); step += 17)
+        view.verticalScrollBar()->setValue(step);
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+
+    QVERIFY2(made() <= 14, qPrintable(QString::number(made())));
+    const int last = int(controller.currencies().size()) - 1;
+    QCOMPARE(table.cell(last)->currency(), controller.currencies()[last]);
+    QCOMPARE(table.shown(last), core.amount(controller.currencies()[last]));
+    // The main currency stays on top, over the rows that pass under it, its backing light enough
+    // for its own text to be read.
+    auto *header = qobject_cast<FXHeaderRowView *>(view.rowViewAtRow(0));
+    QVERIFY(header && header->isVisible() && header->isFloating());
+    QCOMPARE(header->y(), 0);
+    QImage backing(header->size(), QImage::Format_ARGB32_Premultiplied);
+    header->render(&backing, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    int darkest = 255;
+    for (int y = 0; y < backing.height() - 2; ++y) {
+        for (int x = 0; x < backing.width(); ++x)
+            darkest = qMin(darkest, qGray(backing.pixel(x, y)));
+    }
+    QVERIFY2(darkest >= 234, qPrintable(QString::number(darkest)));
+
+    // Home and End select the first and the last row, which is scrolled to; Down and Up show
+    // each selected row whole, below the header.
+    view.setFocus();
+    view.verticalScrollBar()->setValue(0);
+    QTest::keyClick(&view, Qt::Key_End);
+    QCOMPARE(view.selectedRow(), last);
+    QVERIFY(table.cell(last) && table.cell(last)->isVisible());
+    QTest::keyClick(&view, Qt::Key_Home);
+    QCOMPARE(view.selectedRow(), 0);
+    const int headerBottom = header->geometry().bottom();
+    for (const auto &[key, presses] : {std::pair{Qt::Key_Down, 40}, std::pair{Qt::Key_Up, 25}}) {
+        for (int press = 0; press < presses; ++press) {
+            QTest::keyClick(&view, key);
+            const int row = view.selectedRow();
+            const QRect shown = view.rowViewAtRow(row)->geometry();
+            QVERIFY2(row == 0 || shown.top() > headerBottom, qPrintable(QString::number(row)));
+            QVERIFY(shown.bottom() < view.viewport()->height());
+            QCOMPARE(table.shown(row), core.amount(controller.currencies()[row]));
+        }
+    }
 }
 
 QTEST_MAIN(ConverterTableTest)

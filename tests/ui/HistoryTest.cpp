@@ -11,7 +11,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -20,7 +19,6 @@
 namespace {
 
 const QDate Today(2026, 9, 29);
-const QStringList Visible{QStringLiteral("EUR"), QStringLiteral("GBP"), QStringLiteral("JPY")};
 
 // Every working day from `first` to `last`: `base` times a slow wave, so that low and high fall
 // inside the range.
@@ -35,18 +33,28 @@ FXRateSeries workdays(QDate first, QDate last, double base)
     return series;
 }
 
-void keepAYear(MemoryRateHistory &history, QDate first = Today.addYears(-1))
-{
-    history.kept[QStringLiteral("USD")] = workdays(Today.addYears(-5), Today, 1);
-    history.kept[QStringLiteral("EUR")] = workdays(first, Today, 0.9);
-    history.kept[QStringLiteral("GBP")] = workdays(first, Today, 0.8);
-    history.kept[QStringLiteral("JPY")] = workdays(first, Today, 150);
-}
-
+// A converter of EUR, GBP and JPY under USD, with five years of the dollar and a year of the others
+// kept (from `first` on).
 struct HistoryWindow {
-    HistoryWindow() : converter(ConverterHarness::Setup{.visible = Visible}) { keepAYear(converter.core.history); }
+    explicit HistoryWindow(QDate first = Today.addYears(-1))
+    {
+        MemoryRateHistory &history = converter.core.history;
+        history.kept[u"USD"_qs] = workdays(Today.addYears(-5), Today, 1);
+        history.kept[u"EUR"_qs] = workdays(first, Today, 0.9);
+        history.kept[u"GBP"_qs] = workdays(first, Today, 0.8);
+        history.kept[u"JPY"_qs] = workdays(first, Today, 150);
+    }
     FXHistoryWindowController *window() const { return converter.controller.historyWindow(); }
-    ConverterWindow converter;
+    // Shows the converter and the history of its euro row.
+    FXHistoryWindowController *openOnTheEuro()
+    {
+        if (!converter.show())
+            return nullptr;
+        converter.table.selectForTyping(1);
+        converter.controller.showHistory();
+        return window();
+    }
+    ConverterWindow converter{{.visible = {u"EUR"_qs, u"GBP"_qs, u"JPY"_qs}}};
 };
 
 int historyWindowsOpen()
@@ -75,18 +83,16 @@ class HistoryTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void ctrlHOpensOneWindowThatFollowsTheSelectedRow();
-    void theContextMenuOpensTheRowUnderIt();
+    void oneWindowOpensFromTheKeyboardOrTheMenuAndFollowsTheSelectedRow();
     void eachRangeIsDownloadedWhileWhatIsKeptIsShown_data();
     void eachRangeIsDownloadedWhileWhatIsKeptIsShown();
-    void theKeyboardReachesEveryControlAndMovesTheShownDay();
-    void aScreenReaderReadsTheSummaryAndTheShownDay();
+    void theKeyboardReachesEveryControlAndAScreenReaderReadsTheShownDay();
     void aRightToLeftLanguageMirrorsTheWindowAndTheChart();
     void theLineStaysInThePlotAndNoLabelIsCut_data();
     void theLineStaysInThePlotAndNoLabelIsCut();
 };
 
-void HistoryTest::ctrlHOpensOneWindowThatFollowsTheSelectedRow()
+void HistoryTest::oneWindowOpensFromTheKeyboardOrTheMenuAndFollowsTheSelectedRow()
 {
     HistoryWindow history;
     auto &[core, controller, table] = history.converter;
@@ -95,75 +101,62 @@ void HistoryTest::ctrlHOpensOneWindowThatFollowsTheSelectedRow()
     QTest::keyClick(&controller, Qt::Key_H, Qt::ControlModifier);
     QVERIFY(history.window());
     QTRY_VERIFY(history.window()->isVisible());
-    QCOMPARE(pair(history.window()), QStringLiteral("EUR/USD"));
+    QCOMPARE(pair(history.window()), u"EUR/USD"_qs);
 
     table.selectForTyping(3);
-    QCOMPARE(pair(history.window()), QStringLiteral("JPY/USD"));
+    QCOMPARE(pair(history.window()), u"JPY/USD"_qs);
     // The main row is shown against the first visible currency.
     table.selectForTyping(0);
-    QCOMPARE(pair(history.window()), QStringLiteral("USD/EUR"));
+    QCOMPARE(pair(history.window()), u"USD/EUR"_qs);
 
     controller.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&controller));
     QTest::keyClick(&controller, Qt::Key_H, Qt::ControlModifier);
     QCOMPARE(historyWindowsOpen(), 1);
 
-    // Closed, it follows nothing; Ctrl+H makes it anew.
+    // Closed, it follows nothing; the context menu makes it anew, for the row under the menu.
     QVERIFY(hasTheKeyboard(history.window()));
     QTest::keyClick(history.window(), Qt::Key_Escape);
     QTRY_VERIFY(!history.window());
-    table.selectForTyping(2);
-    QCOMPARE(historyWindowsOpen(), 0);
-}
-
-void HistoryTest::theContextMenuOpensTheRowUnderIt()
-{
-    HistoryWindow history;
-    auto &[core, controller, table] = history.converter;
     QVERIFY(history.converter.show());
     table.selectForTyping(1);
-    QVERIFY(pickFromContextMenu(table, 2, QStringLiteral("History")));
+    QCOMPARE(historyWindowsOpen(), 0);
+    QVERIFY(pickFromContextMenu(table, 2, u"History"_qs));
     QTRY_VERIFY(history.window() && history.window()->isVisible());
-    QCOMPARE(pair(history.window()), QStringLiteral("GBP/USD"));
+    QCOMPARE(pair(history.window()), u"GBP/USD"_qs);
 }
 
 void HistoryTest::eachRangeIsDownloadedWhileWhatIsKeptIsShown_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("status");
-    QTest::newRow("the download brings the missing months")
-        << QString() << QString();
+    QTest::newRow("the download brings the missing months") << QString() << QString();
     QTest::newRow("offline: what is kept, and why nothing came")
-        << QStringLiteral("the network is down")
-        << QStringLiteral("The download failed: the network is down. Shown are the rates kept on "
-                          "this computer.\nNo rates before March 30, 2026.");
+        << u"the network is down"_qs
+        << u"The download failed: the network is down. Shown are the rates kept on this computer.\n"
+           "No rates before March 30, 2026."_qs;
 }
 
 void HistoryTest::eachRangeIsDownloadedWhileWhatIsKeptIsShown()
 {
     QFETCH(QString, failure);
     QFETCH(QString, status);
-    ConverterWindow converter(ConverterHarness::Setup{.visible = Visible});
-    MemoryRateHistory &kept = converter.core.history;
     // Six months kept; the server has the year.
-    keepAYear(kept, QDate(2026, 3, 30));
-    kept.served[QStringLiteral("EUR")] = workdays(Today.addYears(-1), Today, 0.9);
+    HistoryWindow history(QDate(2026, 3, 30));
+    MemoryRateHistory &kept = history.converter.core.history;
+    kept.served[u"EUR"_qs] = workdays(Today.addYears(-1), Today, 0.9);
     kept.failure = failure;
     kept.holdDownloads = true;
-    QVERIFY(converter.show());
-    converter.table.selectForTyping(1);
-    converter.controller.showHistory();
-    FXHistoryWindowController *window = converter.controller.historyWindow();
+    FXHistoryWindowController *window = history.openOnTheEuro();
     QVERIFY(window);
 
     QCOMPARE(window->range(), FXChartRange::OneYear);
     QCOMPARE(kept.requests.size(), 1);
     QCOMPARE(kept.requests[0].from, Today.addYears(-1));
     QCOMPARE(kept.requests[0].to, Today);
-    QCOMPARE(kept.requests[0].currencies, (QStringList{QStringLiteral("EUR"), QStringLiteral("USD")}));
+    QCOMPARE(kept.requests[0].currencies, (QStringList{u"EUR"_qs, u"USD"_qs}));
     QVERIFY(window->isDownloading());
-    QCOMPARE(window->statusLabel()->text(),
-             QStringLiteral("Downloading…\nNo rates before March 30, 2026."));
+    QCOMPARE(window->statusLabel()->text(), u"Downloading…\nNo rates before March 30, 2026."_qs);
     QCOMPARE(window->chartView()->chart()->first()->day, QDate(2026, 3, 30));
 
     kept.finishDownloads();
@@ -179,21 +172,22 @@ void HistoryTest::eachRangeIsDownloadedWhileWhatIsKeptIsShown()
     QCOMPARE(kept.requests.size(), 3);
     QCOMPARE(kept.requests[1].from, Today.addYears(-5));
     QCOMPARE(kept.requests[2].from, Today.addMonths(-1));
-    QCOMPARE(window->range(), FXChartRange::OneMonth);
     QVERIFY(window->rangeButton(FXChartRange::OneMonth)->isChecked());
     kept.finishDownloads();
     QVERIFY(!window->isDownloading());
     QCOMPARE(window->chartView()->chart()->from(), Today.addMonths(-1));
 }
 
-void HistoryTest::theKeyboardReachesEveryControlAndMovesTheShownDay()
+void HistoryTest::theKeyboardReachesEveryControlAndAScreenReaderReadsTheShownDay()
 {
     HistoryWindow history;
-    QVERIFY(history.converter.show());
-    history.converter.table.selectForTyping(1);
-    history.converter.controller.showHistory();
-    FXHistoryWindowController *window = history.window();
-    QVERIFY(hasTheKeyboard(window));
+    FXHistoryWindowController *window = history.openOnTheEuro();
+    QVERIFY(window && hasTheKeyboard(window));
+    FXRateChartView *chart = window->chartView();
+    QAccessibleInterface *readable = QAccessible::queryAccessibleInterface(chart);
+    const auto summary = [readable] { return readable->text(QAccessible::Name); };
+    QVERIFY2(summary().startsWith(u"US Dollar per Euro over one year: from "_qs), qPrintable(summary()));
+    QVERIFY2(summary().contains(u", low "_qs) && summary().contains(u", high "_qs), qPrintable(summary()));
 
     // Tab passes every range button and the chart.
     QSet<QWidget *> reached;
@@ -205,77 +199,46 @@ void HistoryTest::theKeyboardReachesEveryControlAndMovesTheShownDay()
     for (const FXChartRange range : {FXChartRange::OneMonth, FXChartRange::ThreeMonths,
                                      FXChartRange::OneYear, FXChartRange::FiveYears, FXChartRange::All})
         QVERIFY(reached.contains(window->rangeButton(range)));
-    QVERIFY(reached.contains(window->chartView()));
+    QVERIFY(reached.contains(chart));
     // Space chooses the range that has the keyboard; choosing it again keeps it.
     window->rangeButton(FXChartRange::ThreeMonths)->setFocus();
     QTest::keyClick(window->rangeButton(FXChartRange::ThreeMonths), Qt::Key_Space);
     QTest::keyClick(window->rangeButton(FXChartRange::ThreeMonths), Qt::Key_Space);
     QCOMPARE(window->range(), FXChartRange::ThreeMonths);
-    QVERIFY(window->rangeButton(FXChartRange::ThreeMonths)->isChecked());
     QVERIFY(!window->rangeButton(FXChartRange::OneYear)->isChecked());
 
-    // Mnemonics choose a range (after the button's short press).
+    // Mnemonics choose a range (after the button's short press); the buttons read without them.
     QTest::keyClick(window, Qt::Key_M, Qt::AltModifier);
     QTRY_COMPARE(window->range(), FXChartRange::OneMonth);
-    QTest::keyClick(window, Qt::Key_5, Qt::AltModifier);
-    QTRY_COMPARE(window->range(), FXChartRange::FiveYears);
+    QVERIFY2(summary().startsWith(u"US Dollar per Euro over one month"_qs), qPrintable(summary()));
     QTest::keyClick(window, Qt::Key_Y, Qt::AltModifier);
     QTRY_COMPARE(window->range(), FXChartRange::OneYear);
+    QVERIFY(readableNamed(window, u"5 Years"_qs));
 
-    // The shown day starts at the last and moves by kept days.
-    FXRateChartView *chart = window->chartView();
+    // The shown day starts at the last and moves by kept days; a screen reader reads it too.
     chart->setFocus();
     const QList<FXChartPoint> points = chart->chart()->points();
     const auto shownDay = [&] { return window->pointLabel()->text().section(u':', 0, 0); };
-    QCOMPARE(shownDay(), QStringLiteral("September 29, 2026"));
+    QCOMPARE(shownDay(), u"September 29, 2026"_qs);
     QTest::keyClick(chart, Qt::Key_Left);
-    QCOMPARE(chart->selectedPoint()->day, points[points.size() - 2].day);
-    QCOMPARE(shownDay(), QStringLiteral("September 28, 2026"));
+    QCOMPARE(shownDay(), u"September 28, 2026"_qs);
     QTest::keyClick(chart, Qt::Key_Left);
-    QCOMPARE(shownDay(), QStringLiteral("September 25, 2026"));   // over the weekend
+    QCOMPARE(shownDay(), u"September 25, 2026"_qs);   // over the weekend
     QTest::keyClick(chart, Qt::Key_Right);
-    QCOMPARE(shownDay(), QStringLiteral("September 28, 2026"));
+    QCOMPARE(chart->selectedPoint()->day, points[points.size() - 2].day);
+    QCOMPARE(readable->text(QAccessible::Description), window->pointLabel()->text());
     QTest::keyClick(chart, Qt::Key_Home);
-    QCOMPARE(chart->selectedPoint()->day, points.first().day);
     QTest::keyClick(chart, Qt::Key_Left);   // nothing before the first
     QCOMPARE(chart->selectedPoint()->day, points.first().day);
+    QVERIFY(readable->text(QAccessible::Description).startsWith(u"September 29, 2025"_qs));
     QTest::keyClick(chart, Qt::Key_End);
-    QCOMPARE(chart->selectedPoint()->day, Today);
     QTest::keyClick(chart, Qt::Key_Right);
     QCOMPARE(chart->selectedPoint()->day, Today);
 
     // The pointer shows the day under it.
     const QRectF plot = chart->plotArea();
-    QTest::mouseMove(chart, QPoint(int(plot.center().x()), int(plot.center().y())));
+    QTest::mouseMove(chart, plot.center().toPoint());
     QTRY_VERIFY(std::abs(chart->selectedPoint()->day.daysTo(Today.addMonths(-6))) <= 3);
-}
-
-void HistoryTest::aScreenReaderReadsTheSummaryAndTheShownDay()
-{
-    HistoryWindow history;
-    QVERIFY(history.converter.show());
-    history.converter.table.selectForTyping(1);
-    history.converter.controller.showHistory();
-    FXHistoryWindowController *window = history.window();
-    FXRateChartView *chart = window->chartView();
-    QAccessibleInterface *readable = QAccessible::queryAccessibleInterface(chart);
-    QVERIFY(readable);
-    const QString summary = readable->text(QAccessible::Name);
-    QVERIFY2(summary.startsWith(QStringLiteral("US Dollar per Euro over one year: from ")),
-             qPrintable(summary));
-    QVERIFY2(summary.contains(QStringLiteral(", low ")) && summary.contains(QStringLiteral(", high ")),
-             qPrintable(summary));
-    QCOMPARE(readable->text(QAccessible::Description), window->pointLabel()->text());
-
-    QTest::keyClick(chart, Qt::Key_Home);
-    QCOMPARE(readable->text(QAccessible::Description), window->pointLabel()->text());
-    QVERIFY(readable->text(QAccessible::Description).startsWith(QStringLiteral("September 29, 2025")));
-
-    window->setRange(FXChartRange::OneMonth);
-    QVERIFY2(readable->text(QAccessible::Name).startsWith(QStringLiteral("US Dollar per Euro over one month")),
-             qPrintable(readable->text(QAccessible::Name)));
-    // The buttons read without their mnemonics.
-    QVERIFY(readableNamed(window, QStringLiteral("5 Years")));
 }
 
 void HistoryTest::aRightToLeftLanguageMirrorsTheWindowAndTheChart()
@@ -283,11 +246,8 @@ void HistoryTest::aRightToLeftLanguageMirrorsTheWindowAndTheChart()
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
     HistoryWindow history;
-    QVERIFY(history.converter.show());
-    history.converter.table.selectForTyping(1);
-    history.converter.controller.showHistory();
-    FXHistoryWindowController *window = history.window();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    FXHistoryWindowController *window = history.openOnTheEuro();
+    QVERIFY(window && QTest::qWaitForWindowExposed(window));
 
     // The ranges read from the right.
     QVERIFY(window->rangeButton(FXChartRange::OneMonth)->x() > window->rangeButton(FXChartRange::All)->x());
@@ -323,8 +283,7 @@ void HistoryTest::theLineStaysInThePlotAndNoLabelIsCut()
     QFETCH(int, width);
     QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
-    HistoryWindow history;
-    history.converter.core.history.kept[QStringLiteral("EUR")] = workdays(Today.addYears(-7), Today, 0.9);
+    HistoryWindow history(Today.addYears(-7));
     history.converter.controller.showHistory();
     FXHistoryWindowController *window = history.window();
     window->setRange(FXChartRange(range));
@@ -332,20 +291,23 @@ void HistoryTest::theLineStaysInThePlotAndNoLabelIsCut()
     chart->resize(width, 240);
     QVERIFY(!chart->chart()->isEmpty());
 
+    // The line is painted, all of it inside the plot; nothing is painted on the chart's outermost
+    // pixels, where a cut text would end.
     QImage image(chart->size(), QImage::Format_RGB32);
     chart->render(&image);
-    const QColor line = chart->lineColor();
     const QRect plot = chart->plotArea().toAlignedRect();
+    const QRect inner = image.rect().adjusted(1, 1, -1, -1);
     int inside = 0;
-    int outside = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == line)
-                ++(plot.contains(x, y) ? inside : outside);
+            const QColor colour = image.pixelColor(x, y);
+            if (colour == chart->lineColor() && plot.contains(x, y))
+                ++inside;
+            else if (colour == chart->lineColor() || !inner.contains(x, y))
+                QVERIFY2(colour == chart->palette().color(QPalette::Base), qPrintable(u"%1,%2"_qs.arg(x).arg(y)));
         }
     }
     QVERIFY2(inside > width / 2, qPrintable(QString::number(inside)));
-    QCOMPARE(outside, 0);
 
     // Every label fits its place, within the chart and clear of the plot and of each other.
     const QFontMetricsF metrics(chart->font());
@@ -358,16 +320,6 @@ void HistoryTest::theLineStaysInThePlotAndNoLabelIsCut()
         QVERIFY2(!label.rect.intersects(chart->plotArea()), qPrintable(label.text));
         for (qsizetype j = i + 1; j < labels.size(); ++j)
             QVERIFY2(!label.rect.intersects(labels[j].rect), qPrintable(label.text + u'/' + labels[j].text));
-    }
-    // Nothing is painted on the chart's outermost pixels, where a cut text would end.
-    const QColor base = chart->palette().color(QPalette::Base);
-    for (int x = 0; x < image.width(); ++x) {
-        QCOMPARE(image.pixelColor(x, 0), base);
-        QCOMPARE(image.pixelColor(x, image.height() - 1), base);
-    }
-    for (int y = 0; y < image.height(); ++y) {
-        QCOMPARE(image.pixelColor(0, y), base);
-        QCOMPARE(image.pixelColor(image.width() - 1, y), base);
     }
 }
 

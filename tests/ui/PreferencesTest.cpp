@@ -5,14 +5,12 @@
 #include "ConverterHarness.h"
 #include "FXAddCurrencyViewController.h"
 #include "FXCurrencyFilterModel.h"
-#include "FXCurrencyListModel.h"
 #include "FXCurrencyListView.h"
 #include "FXCurrencyPreferencesCell.h"
 #include "FXCurrencyPreferencesViewController.h"
 #include "FXGeneralPreferencesViewController.h"
 #include "FXMainViewController.h"
 #include "FXNumberFormatViewController.h"
-#include "FXNumberFormatsModel.h"
 #include "FXPreferencesLabels.h"
 #include "FXPreferencesSegue.h"
 #include "FXPreferencesWindowController.h"
@@ -64,14 +62,10 @@ class PreferencesTest : public QObject {
 
 private slots:
     void theSwitchKeepsTheTopLeftCornerAndScreenReadersFindEveryControl();
-    void aDropPutsTheCurrencyIntoItsGap_data();
-    void aDropPutsTheCurrencyIntoItsGap();
+    void aDropOrAKeyMovesTheCurrencyIntoItsGap_data();
+    void aDropOrAKeyMovesTheCurrencyIntoItsGap();
     void aDragFromElsewhereIsRefusedAndTheGapFollowsThePointer();
-    void theKeyboardMovesAndRemovesTheSelectedCurrency_data();
-    void theKeyboardMovesAndRemovesTheSelectedCurrency();
-    void removeAddAndResetShowInTheConverter();
-    void theSearchKeepsCodesAnywhereAndNamesByWord_data();
-    void theSearchKeepsCodesAnywhereAndNamesByWord();
+    void removeSearchAddAndResetShowInTheConverter();
     void theMainCurrencySheetOpensAsStoredAndWritesOnceApplied_data();
     void theMainCurrencySheetOpensAsStoredAndWritesOnceApplied();
     void theGeneralPaneTellsTheMainCurrencyTheLastRefreshAndTakesAServer();
@@ -101,24 +95,13 @@ void PreferencesTest::theSwitchKeepsTheTopLeftCornerAndScreenReadersFindEveryCon
     QVERIFY(window.size() != general);
     QCOMPARE(window.pos(), corner);
     QCOMPARE(pane->geometry().bottom(), window.centralWidget()->geometry().bottom());
-    // Every control, list and row of the pane and its sheets has a name for screen readers.
+    // Every control, list and row of the pane (and of its sheets, below) has a name for screen
+    // readers.
     const QStringList buttons = namesWithRole(pane, QAccessible::Button);
     for (const QString &name : {u"Add Currency"_qs, u"Remove Currency"_qs, u"Restore Defaults"_qs})
         QVERIFY2(buttons.contains(name), qPrintable(name));
     QCOMPARE(namesWithRole(pane, QAccessible::List), QStringList(u"Visible Currencies"_qs));
     QVERIFY(namesWithRole(pane, QAccessible::ListItem).contains(u"Euro (EUR)"_qs));
-    pane->presentAddCurrency();
-    FXAddCurrencyViewController *add = pane->addSheet();
-    QTest::keyClicks(add->searchField(), u"swiss"_qs);
-    QCOMPARE(namesWithRole(add, QAccessible::List), QStringList(u"Available Currencies"_qs));
-    QCOMPARE(namesWithRole(add, QAccessible::EditableText), QStringList(u"Search Currencies"_qs));
-    QCOMPARE(namesWithRole(add, QAccessible::ListItem), QStringList(u"Swiss Franc (CHF)"_qs));
-    add->reject();
-    auto *main = new FXSetMainCurrencyViewController(preferences.services, &window);
-    main->open();
-    QCOMPARE(namesWithRole(main, QAccessible::List), QStringList(u"Main Currency"_qs));
-    QCOMPARE(namesWithRole(main, QAccessible::CheckBox), QStringList(u"Follow Location"_qs));
-    main->reject();
 
     window.generalAction()->trigger();
     QVERIFY(finished.wait());
@@ -126,45 +109,65 @@ void PreferencesTest::theSwitchKeepsTheTopLeftCornerAndScreenReadersFindEveryCon
     QCOMPARE(window.pos(), corner);
 }
 
-void PreferencesTest::aDropPutsTheCurrencyIntoItsGap_data()
+void PreferencesTest::aDropOrAKeyMovesTheCurrencyIntoItsGap_data()
 {
     QTest::addColumn<int>("from");
+    QTest::addColumn<QKeyCombination>("key");   // none: a drop into `gap`, or onto its row
     QTest::addColumn<int>("gap");
     QTest::addColumn<bool>("ontoRow");
     QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("selected");
+    const QKeyCombination drop;
     // On USD EUR GBP JPY BTC.
-    QTest::addRow("USD above JPY") << 0 << 3 << false << "EUR GBP USD JPY BTC" << 2;
-    QTest::addRow("BTC above EUR") << 4 << 1 << false << "USD BTC EUR GBP JPY" << 1;
-    QTest::addRow("EUR below the last") << 1 << 5 << false << "USD GBP JPY BTC EUR" << 4;
-    QTest::addRow("GBP above itself") << 2 << 2 << false << "USD EUR GBP JPY BTC" << 2;
-    QTest::addRow("GBP below itself") << 2 << 3 << false << "USD EUR GBP JPY BTC" << 2;
-    QTest::addRow("USD onto JPY goes above it") << 0 << 3 << true << "EUR GBP USD JPY BTC" << 2;
+    QTest::addRow("USD above JPY") << 0 << drop << 3 << false << "EUR GBP USD JPY BTC" << "USD";
+    QTest::addRow("BTC above EUR") << 4 << drop << 1 << false << "USD BTC EUR GBP JPY" << "BTC";
+    QTest::addRow("EUR below the last") << 1 << drop << 5 << false << "USD GBP JPY BTC EUR" << "EUR";
+    QTest::addRow("GBP above itself") << 2 << drop << 2 << false << "USD EUR GBP JPY BTC" << "GBP";
+    QTest::addRow("GBP below itself") << 2 << drop << 3 << false << "USD EUR GBP JPY BTC" << "GBP";
+    QTest::addRow("USD onto JPY goes above it") << 0 << drop << 3 << true << "EUR GBP USD JPY BTC" << "USD";
+    const auto key = [](const char *name, int row, QKeyCombination keys) -> QTestData & {
+        return QTest::addRow("%s", name) << row << keys << 0 << false;
+    };
+    key("Alt+Down", 1, Qt::ALT | Qt::Key_Down) << "USD GBP EUR JPY BTC" << "EUR";
+    key("Alt+Up", 1, Qt::ALT | Qt::Key_Up) << "EUR USD GBP JPY BTC" << "EUR";
+    key("Alt+Up on the first", 0, Qt::ALT | Qt::Key_Up) << "USD EUR GBP JPY BTC" << "USD";
+    key("Alt+Down on the last", 4, Qt::ALT | Qt::Key_Down) << "USD EUR GBP JPY BTC" << "BTC";
+    key("Delete", 1, QKeyCombination(Qt::Key_Delete)) << "USD GBP JPY BTC" << "GBP";
+    key("Delete the last", 4, QKeyCombination(Qt::Key_Delete)) << "USD EUR GBP JPY" << "JPY";
 }
 
-void PreferencesTest::aDropPutsTheCurrencyIntoItsGap()
+void PreferencesTest::aDropOrAKeyMovesTheCurrencyIntoItsGap()
 {
     QFETCH(int, from);
+    QFETCH(QKeyCombination, key);
     QFETCH(int, gap);
     QFETCH(bool, ontoRow);
     QFETCH(QString, after);
-    QFETCH(int, selected);
+    QFETCH(QString, selected);
     Preferences preferences;
     FXCurrencyPreferencesViewController pane(preferences.services);
     FXVisibleCurrenciesModel &model = *pane.currenciesModel();
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.currencies(), codes("USD EUR GBP JPY BTC"));
 
-    std::unique_ptr<QMimeData> data(draggedRow(model, from));
-    QVERIFY(model.canDropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
-    QVERIFY(ontoRow ? model.dropMimeData(data.get(), Qt::MoveAction, -1, -1, model.index(gap, 0))
-                    : model.dropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
+    if (key == QKeyCombination()) {
+        std::unique_ptr<QMimeData> data(draggedRow(model, from));
+        QVERIFY(model.canDropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
+        QVERIFY(ontoRow ? model.dropMimeData(data.get(), Qt::MoveAction, -1, -1, model.index(gap, 0))
+                        : model.dropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
+        // A drop into a gap next to the row itself still rewrites the list.
+        QCOMPARE(preferences.announcements, 1);
+    } else {
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowActive(&pane));
+        pane.currenciesTableView()->setFocus();
+        pane.selectRow(from);
+        QTest::keyClick(pane.currenciesTableView(), key.key(), key.keyboardModifiers());
+    }
 
     QCOMPARE(preferences.core.settings.visibleCurrencies(), after.split(u' '));
     QCOMPARE(model.currencies(), after.split(u' '));
-    QCOMPARE(pane.selectedCurrency(), model.currencyAt(selected));
-    // A drop into a gap next to the row itself still rewrites the list.
-    QCOMPARE(preferences.announcements, 1);
+    QCOMPARE(pane.selectedCurrency(), selected);
 }
 
 // The offscreen platform ends every drag at once, so the drag events here come from no drag of
@@ -198,40 +201,7 @@ void PreferencesTest::aDragFromElsewhereIsRefusedAndTheGapFollowsThePointer()
     QCOMPARE(preferences.announcements, 0);
 }
 
-void PreferencesTest::theKeyboardMovesAndRemovesTheSelectedCurrency_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QKeyCombination>("key");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("selected");
-    QTest::addRow("Alt+Down") << 1 << (Qt::ALT | Qt::Key_Down) << "USD GBP EUR JPY BTC" << "EUR";
-    QTest::addRow("Alt+Up") << 1 << (Qt::ALT | Qt::Key_Up) << "EUR USD GBP JPY BTC" << "EUR";
-    QTest::addRow("Alt+Up on the first") << 0 << (Qt::ALT | Qt::Key_Up) << "USD EUR GBP JPY BTC" << "USD";
-    QTest::addRow("Alt+Down on the last") << 4 << (Qt::ALT | Qt::Key_Down) << "USD EUR GBP JPY BTC" << "BTC";
-    QTest::addRow("Delete") << 1 << QKeyCombination(Qt::Key_Delete) << "USD GBP JPY BTC" << "GBP";
-    QTest::addRow("Delete the last") << 4 << QKeyCombination(Qt::Key_Delete) << "USD EUR GBP JPY" << "JPY";
-}
-
-void PreferencesTest::theKeyboardMovesAndRemovesTheSelectedCurrency()
-{
-    QFETCH(int, row);
-    QFETCH(QKeyCombination, key);
-    QFETCH(QString, after);
-    QFETCH(QString, selected);
-    Preferences preferences;
-    FXCurrencyPreferencesViewController pane(preferences.services);
-    pane.show();
-    QVERIFY(QTest::qWaitForWindowActive(&pane));
-    pane.currenciesTableView()->setFocus();
-    pane.selectRow(row);
-
-    QTest::keyClick(pane.currenciesTableView(), key.key(), key.keyboardModifiers());
-
-    QCOMPARE(preferences.core.settings.visibleCurrencies(), after.split(u' '));
-    QCOMPARE(pane.selectedCurrency(), selected);
-}
-
-void PreferencesTest::removeAddAndResetShowInTheConverter()
+void PreferencesTest::removeSearchAddAndResetShowInTheConverter()
 {
     Preferences preferences;
     FXMainViewController converter(preferences.core.services);
@@ -249,7 +219,22 @@ void PreferencesTest::removeAddAndResetShowInTheConverter()
     QVERIFY(sheet);
     QVERIFY(sheet->currenciesToAdd().contains(u"EUR"_qs));
     QVERIFY(!sheet->currenciesToAdd().contains(u"GBP"_qs));
+    // The search shows what the core finds, a found currency always selected so that Return adds
+    // it; an emptied search shows every currency again.
+    FXCurrencyFilterModel &filtered = *sheet->filteredCurrencies();
+    QAbstractItemModelTester tester(&filtered, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QItemSelectionModel &selection = *sheet->currenciesTableView()->selectionModel();
+    QTest::keyClicks(sheet->searchField(), u"zzz"_qs);
+    QCOMPARE(filtered.rowCount(), 0);
+    QVERIFY(!selection.hasSelection());
+    QTest::keyClick(sheet->searchField(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(sheet->searchField(), Qt::Key_Backspace);
+    QCOMPARE(filtered.rowCount(), int(sheet->currenciesToAdd().size()));
+    QVERIFY(selection.hasSelection());
     QTest::keyClicks(sheet->searchField(), u"chf"_qs);
+    QCOMPARE(namesWithRole(sheet, QAccessible::ListItem), QStringList(u"Swiss Franc (CHF)"_qs));
+    QCOMPARE(namesWithRole(sheet, QAccessible::List), QStringList(u"Available Currencies"_qs));
+    QCOMPARE(namesWithRole(sheet, QAccessible::EditableText), QStringList(u"Search Currencies"_qs));
     QTest::keyClick(sheet->searchField(), Qt::Key_Return);
     QTRY_VERIFY(!pane.addSheet());
     QTRY_VERIFY(pane.isActiveWindow());
@@ -276,49 +261,6 @@ void PreferencesTest::removeAddAndResetShowInTheConverter()
     preferences.core.settings.addCurrencyToVisible(u"NOK"_qs);
     QCOMPARE(pane.currenciesModel()->currencies(), codes("NOK USD EUR GBP JPY BTC"));
     QCOMPARE(pane.selectedCurrency(), u"GBP"_qs);
-}
-
-void PreferencesTest::theSearchKeepsCodesAnywhereAndNamesByWord_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("chf");
-    QTest::addColumn<bool>("usd");
-    QTest::addColumn<int>("shown");   // -1: every currency to add
-    QTest::addRow("fr: the F of Swiss Franc") << "fr" << true << false << 0;
-    QTest::addRow("ra: inside a word") << "ra" << false << false << 0;
-    QTest::addRow("us: a code") << "us" << false << true << 0;
-    QTest::addRow("US: case ignored") << "US" << false << true << 0;
-    QTest::addRow("FRANC: case ignored") << "FRANC" << true << false << 0;
-    QTest::addRow("cleared: everything") << "" << true << true << -1;
-}
-
-void PreferencesTest::theSearchKeepsCodesAnywhereAndNamesByWord()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, chf);
-    QFETCH(bool, usd);
-    QFETCH(int, shown);
-    // USD is not shown, so it can be added.
-    Preferences preferences({.visible = codes("EUR"), .mainCurrency = u"JPY"_qs});
-    QWidget over;
-    auto &sheet = *new FXAddCurrencyViewController(preferences.services, &over);
-    FXCurrencyFilterModel &filtered = *sheet.filteredCurrencies();
-    QAbstractItemModelTester tester(&filtered, QAbstractItemModelTester::FailureReportingMode::QtTest);
-
-    // Typed after a letter that is then taken back, so that the empty row clears a typed search.
-    QTest::keyClicks(sheet.searchField(), u"x"_qs + typed);
-    QTest::keyClick(sheet.searchField(), Qt::Key_Home);
-    QTest::keyClick(sheet.searchField(), Qt::Key_Delete);
-
-    QStringList found;
-    for (int row = 0; row < filtered.rowCount(); ++row)
-        found.append(filtered.index(row, 0).data(FXCurrencyListModel::CodeRole).toString());
-    QCOMPARE(found.contains(u"CHF"_qs), chf);
-    QCOMPARE(found.contains(u"USD"_qs), usd);
-    if (shown < 0)
-        QCOMPARE(found, sheet.currenciesToAdd());
-    // A found currency is always selected, so that Return adds it.
-    QCOMPARE(sheet.currenciesTableView()->selectionModel()->hasSelection(), !found.isEmpty());
 }
 
 void PreferencesTest::theMainCurrencySheetOpensAsStoredAndWritesOnceApplied_data()
@@ -350,6 +292,8 @@ void PreferencesTest::theMainCurrencySheetOpensAsStoredAndWritesOnceApplied()
     QSignalSpy closed(sheet, &QDialog::finished);
     sheet->open();
     QVERIFY(QTest::qWaitForWindowExposed(sheet));
+    QCOMPARE(namesWithRole(sheet, QAccessible::List), QStringList(u"Main Currency"_qs));
+    QCOMPARE(namesWithRole(sheet, QAccessible::CheckBox), QStringList(u"Follow Location"_qs));
     QListView *list = sheet->currenciesTableView();
 
     QCOMPARE(sheet->automaticCurrencyCheckbox()->isChecked(), follows);

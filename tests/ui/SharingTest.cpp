@@ -72,11 +72,9 @@ private slots:
     // The texts the user reads, as the application shows them.
     void initTestCase() { FXTranslations::install(*qApp); }
     void aClickTakesThePictureThenOpensTheMenu();
-    void theServicesOfThisDesktopAreOffered();
-    void copyingPutsTheTextLinkAndPictureOnTheClipboard();
+    void theServicesOfThisDesktopHandOnTheTextLinkAndPicture();
     void savingProposesThePicturesFolder_data();
     void savingProposesThePicturesFolder();
-    void anEmailGetsEachItemAsAnArgumentOfItsOwn();
 };
 
 void SharingTest::aClickTakesThePictureThenOpensTheMenu()
@@ -127,28 +125,40 @@ void SharingTest::aClickTakesThePictureThenOpensTheMenu()
     QCOMPARE(second->sourceWindow, &window);
 }
 
-void SharingTest::theServicesOfThisDesktopAreOffered()
+// E-mail is offered where xdg-email is installed; each service hands on the text, the link and the
+// picture, and the e-mail each as an argument of its own.
+void SharingTest::theServicesOfThisDesktopHandOnTheTextLinkAndPicture()
 {
-    QTemporaryDir bin;
-    ScopedEnvironment path("PATH", bin.path().toUtf8());
+    QTemporaryDir home;
+    ScopedEnvironment path("PATH", home.path().toUtf8());
+    ScopedEnvironment cache("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
     QCOMPARE(titles(FXSharingManager::availableServices()),
              QStringList({u"Copy to Clipboard"_qs, u"Save Picture…"_qs}));
+    const QString record = home.filePath(QStringLiteral("arguments"));
+    fakeXdgEmail(home, record);
+    const auto services = FXSharingManager::availableServices();
+    QCOMPARE(titles(services), QStringList({u"Email"_qs, u"Copy to Clipboard"_qs, u"Save Picture…"_qs}));
+    QImage picture(30, 12, QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    // A shell would split, expand and run these.
+    const QString title = QStringLiteral("Cambio \"quoted\" $HOME; echo split");
+    const FXSharingItems items{title, QUrl(u"https://example.org/cambio"_qs), QPixmap::fromImage(picture)};
 
-    fakeXdgEmail(bin, bin.filePath(QStringLiteral("arguments")));
-    QCOMPARE(titles(FXSharingManager::availableServices()),
-             QStringList({u"Email"_qs, u"Copy to Clipboard"_qs, u"Save Picture…"_qs}));
-}
-
-void SharingTest::copyingPutsTheTextLinkAndPictureOnTheClipboard()
-{
-    QImage picture(20, 10, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    FXCopySharingService().performWithItems(
-        {u"Title"_qs, QUrl(u"https://example.org/cambio"_qs), QPixmap::fromImage(picture)}, nullptr);
-
+    services[1]->performWithItems(items, nullptr);
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
-    QCOMPARE(copied->text(), QStringLiteral("Title\nhttps://example.org/cambio"));
+    QCOMPARE(copied->text(), title + u"\nhttps://example.org/cambio"_qs);
     QCOMPARE(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32), picture);
+
+    services[0]->performWithItems(items, nullptr);
+    QFile written(record);
+    QTRY_VERIFY(written.exists() && written.size() > 0);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QString attachment = FXEmailSharingService::attachmentPath();
+    QCOMPARE(QString::fromUtf8(written.readAll()).split(QChar(0), Qt::SkipEmptyParts),
+             QStringList({u"--utf8"_qs, u"--subject"_qs, title, u"--body"_qs,
+                          title + u"\n\nhttps://example.org/cambio"_qs, u"--attach"_qs, attachment}));
+    QVERIFY(attachment.startsWith(home.filePath(QStringLiteral("cache"))));
+    QCOMPARE(QImage(attachment).convertToFormat(QImage::Format_RGB32), picture);
 }
 
 void SharingTest::savingProposesThePicturesFolder_data()
@@ -195,31 +205,6 @@ void SharingTest::savingProposesThePicturesFolder()
     static_cast<QDialog *>(dialog)->accept();
     QCOMPARE(QImage(folder + QStringLiteral("/Cambio.png")).convertToFormat(QImage::Format_RGB32),
              picture);
-}
-
-void SharingTest::anEmailGetsEachItemAsAnArgumentOfItsOwn()
-{
-    QTemporaryDir home;
-    ScopedEnvironment cache("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
-    const QString record = home.filePath(QStringLiteral("arguments"));
-    QImage picture(30, 12, QImage::Format_RGB32);
-    picture.fill(Qt::darkRed);
-    // A shell would split, expand and run these.
-    const QString title = QStringLiteral("Cambio \"quoted\" $HOME; echo split");
-
-    FXEmailSharingService(fakeXdgEmail(home, record))
-        .performWithItems({title, QUrl(u"https://example.org/cambio"_qs), QPixmap::fromImage(picture)},
-                          nullptr);
-
-    QFile written(record);
-    QTRY_VERIFY(written.exists() && written.size() > 0);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    const QString attachment = FXEmailSharingService::attachmentPath();
-    QCOMPARE(QString::fromUtf8(written.readAll()).split(QChar(0), Qt::SkipEmptyParts),
-             QStringList({u"--utf8"_qs, u"--subject"_qs, title, u"--body"_qs,
-                          title + u"\n\nhttps://example.org/cambio"_qs, u"--attach"_qs, attachment}));
-    QVERIFY(attachment.startsWith(home.filePath(QStringLiteral("cache"))));
-    QCOMPARE(QImage(attachment).convertToFormat(QImage::Format_RGB32), picture);
 }
 
 QTEST_MAIN(SharingTest)

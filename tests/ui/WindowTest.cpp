@@ -47,11 +47,8 @@ private slots:
     void theWindowButtonsAreColouredWhileTheWindowIsActive();
     void theBackgroundMovesTheWindowWithTheLeftButtonOnly_data();
     void theBackgroundMovesTheWindowWithTheLeftButtonOnly();
-    void screenReadersFindEveryControlAndAmountAndWhyRatesAreOld_data();
-    void screenReadersFindEveryControlAndAmountAndWhyRatesAreOld();
-    void theKeyboardAloneGoesFromStartToQuit();
-    void thePreferencesCloseFromTheKeyboard_data();
-    void thePreferencesCloseFromTheKeyboard();
+    void theKeyboardAndScreenReadersReachEverythingFromStartToQuit_data();
+    void theKeyboardAndScreenReadersReachEverythingFromStartToQuit();
     void germanShortcutsAndDialogsAreGerman();
 };
 
@@ -128,7 +125,6 @@ void WindowTest::theBackgroundMovesTheWindowWithTheLeftButtonOnly_data()
     QTest::addColumn<QPoint>("moved");
     QTest::newRow("left") << Qt::LeftButton << QPoint(40, 20);
     QTest::newRow("right") << Qt::RightButton << QPoint();
-    QTest::newRow("middle") << Qt::MiddleButton << QPoint();
 }
 
 void WindowTest::theBackgroundMovesTheWindowWithTheLeftButtonOnly()
@@ -149,26 +145,41 @@ void WindowTest::theBackgroundMovesTheWindowWithTheLeftButtonOnly()
     QCOMPARE(window.pos() - start, moved);
 }
 
-void WindowTest::screenReadersFindEveryControlAndAmountAndWhyRatesAreOld_data()
+void WindowTest::theKeyboardAndScreenReadersReachEverythingFromStartToQuit_data()
 {
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<QString>("why");   // the start of what the warning sign and status line tell
-    QTest::newRow("a refresh failed") << QDateTime(QDate(2026, 9, 29), QTime(12, 0), Qt::UTC)
-                                      << "Cannot update the rates from";
-    QTest::newRow("rates 12 days old") << QDateTime(QDate(2026, 10, 11), QTime(12, 0), Qt::UTC)
-                                       << "Rates are 12 days old: cannot update the rates from ";
+    QTest::addColumn<QKeySequence>("close");   // what closes the preferences
+    QTest::addColumn<bool>("active");   // else no window manager made the preferences active
+    const QDateTime start(QDate(2026, 9, 29), QTime(12, 0), Qt::UTC);
+    const QString failed = u"Cannot update the rates from"_qs;
+    const QString old = u"Rates are 12 days old: cannot update the rates from "_qs;
+    const QKeySequence escape(Qt::Key_Escape);
+    const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+    QTest::newRow("a refresh failed; Escape") << start << failed << escape << true;
+    QTest::newRow("a refresh failed; Ctrl+W, not made active") << start << failed << ctrlW << false;
+    QTest::newRow("rates 12 days old; Ctrl+W") << start.addDays(12) << old << ctrlW << true;
+    QTest::newRow("rates 12 days old; Escape, not made active") << start.addDays(12) << old << escape
+                                                               << false;
 }
 
-void WindowTest::screenReadersFindEveryControlAndAmountAndWhyRatesAreOld()
+void WindowTest::theKeyboardAndScreenReadersReachEverythingFromStartToQuit()
 {
     QFETCH(QDateTime, now);
     QFETCH(QString, why);
+    QFETCH(QKeySequence, close);
+    QFETCH(bool, active);
     ConverterHarness core({.now = now});
     ConverterApplication app(core);
-    app.delegate.applicationDidFinishLaunching();
+    FXApplicationDelegate &application = app.delegate;
+    application.applicationDidFinishLaunching();
     FXMainWindowController &window = app.window();
-    FXStatusLine *status = window.contentViewController()->statusTextField();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    FXMainViewController &content = *window.contentViewController();
+    FXStatusLine *status = content.statusTextField();
+    TableDriver table(content);
+    const auto focused = [] { return QApplication::focusWidget(); };
+    QCOMPARE(focused(), content.ratesTableView());
     QCOMPARE(status->text(), QStringLiteral("Updating…"));
     QTRY_COMPARE(status->text(), QStringLiteral("Updated ") + core.currencies.humanReadableUpdateDate());
 
@@ -180,31 +191,11 @@ void WindowTest::screenReadersFindEveryControlAndAmountAndWhyRatesAreOld()
     const auto euros = readableNamed(&window, QStringLiteral("Euro (EUR)"));
     QCOMPARE(euros->role, QAccessible::EditableText);
     QCOMPARE(euros->value, QStringLiteral("88.02"));
-    // The warning sign, which Tab reaches, and the status line tell why; Return on the sign tries
-    // again.
+    // The warning sign, which Tab reaches, and the status line tell why.
     const QString reason = status->warningSign()->toolTip();
     QVERIFY2(reason.startsWith(why) && reason.endsWith(u"connection refused"), qPrintable(reason));
     QCOMPARE(readableNamed(&window, status->text())->description, reason);
     QCOMPARE(readableNamed(&window, QStringLiteral("Rates not updated"))->description, reason);
-    status->warningSign()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(status->warningSign(), Qt::Key_Return);
-    QCOMPARE(status->text(), QStringLiteral("Updating…"));
-    QTRY_VERIFY(status->warningSign()->isVisible());
-}
-
-void WindowTest::theKeyboardAloneGoesFromStartToQuit()
-{
-    ConverterHarness core;
-    ConverterApplication app(core);
-    FXApplicationDelegate &application = app.delegate;
-    application.applicationDidFinishLaunching();
-    FXMainWindowController &window = app.window();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    FXMainViewController &content = *window.contentViewController();
-    TableDriver table(content);
-    const auto focused = [] { return QApplication::focusWidget(); };
-    QCOMPARE(focused(), content.ratesTableView());
-    QTRY_VERIFY(content.statusTextField()->warningSign()->isVisible());
 
     // Tab goes into the first row and on through every row, then along the toolbar, where the
     // refresh failed, and round again.
@@ -226,6 +217,11 @@ void WindowTest::theKeyboardAloneGoesFromStartToQuit()
     QTest::keyClicks(focused(), QStringLiteral("25"));
     QCOMPARE(table.shown(4), QStringLiteral("25"));
     QCOMPARE(table.shown(1), core.amount(QStringLiteral("EUR")));
+    // Return on the warning sign tries again.
+    status->warningSign()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(status->warningSign(), Qt::Key_Return);
+    QCOMPARE(status->text(), QStringLiteral("Updating…"));
+    QTRY_VERIFY(status->warningSign()->isVisible());
 
     // F10 opens the application menu, as it would a menu bar.
     std::optional<QWidget *> popup;
@@ -246,12 +242,28 @@ void WindowTest::theKeyboardAloneGoesFromStartToQuit()
     window.activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), &window);
 
-    // Quitting works from the preferences too.
+    // The preferences open on their first pane; asked for again from behind the converter, they
+    // come to the front.
     QTest::keyClick(focused(), Qt::Key_Comma, Qt::ControlModifier);
-    QVERIFY(application.preferencesWindow());
-    QTRY_COMPARE(QApplication::activeWindow(), application.preferencesWindow());
+    QWidget *preferences = application.preferencesWindow();
+    QVERIFY(preferences);
+    QTRY_COMPARE(QApplication::activeWindow(), preferences);
     QCOMPARE(application.preferencesWindow()->selectedItemIdentifier(), u"General"_qs);
-    // Asked for again from behind the converter, they come to the front.
+    window.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    QTest::keyClick(focused(), Qt::Key_Comma, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::activeWindow(), preferences);
+    // They close from the keyboard, where the display server sends the keys: to their control with
+    // the keyboard, made the active window or not.
+    if (!active) {
+        window.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &window);
+    }
+    QTest::keySequence(preferences->focusWidget(), close);
+    QVERIFY(!preferences->isVisible());
+    QVERIFY(window.isVisible());
+
+    // Quitting works from the preferences too.
     window.activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), &window);
     QTest::keyClick(focused(), Qt::Key_Comma, Qt::ControlModifier);
@@ -259,41 +271,6 @@ void WindowTest::theKeyboardAloneGoesFromStartToQuit()
     QSignalSpy closing(&window, &FXMainWindowController::windowWillClose);
     QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(closing.count(), 1);
-}
-
-void WindowTest::thePreferencesCloseFromTheKeyboard_data()
-{
-    QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<bool>("active");   // else no window manager made them the active window
-    QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape) << true;
-    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W) << true;
-    QTest::newRow("Escape, not made active") << QKeySequence(Qt::Key_Escape) << false;
-    QTest::newRow("Ctrl+W, not made active") << QKeySequence(Qt::CTRL | Qt::Key_W) << false;
-}
-
-void WindowTest::thePreferencesCloseFromTheKeyboard()
-{
-    QFETCH(QKeySequence, keys);
-    QFETCH(bool, active);
-    ConverterHarness core;
-    ConverterApplication app(core);
-    FXMainWindowController &window = app.window();
-    app.delegate.showMainWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_Comma, Qt::ControlModifier);
-    QWidget *preferences = app.delegate.preferencesWindow();
-    QVERIFY(preferences);
-    QTRY_COMPARE(QApplication::activeWindow(), preferences);
-    if (!active) {
-        window.activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &window);
-    }
-
-    // Where the display server sends the keys: to the preferences' control with the keyboard.
-    QTest::keySequence(preferences->focusWidget(), keys);
-
-    QVERIFY(!preferences->isVisible());
-    QVERIFY(window.isVisible());
 }
 
 // Qt's own texts and shortcut names in German beside ours, and the About text naming the button
