@@ -90,6 +90,7 @@ private slots:
     void aRightToLeftLanguageMirrorsTheWindowAndTheChart();
     void theLineStaysInThePlotAndNoLabelIsCut_data();
     void theLineStaysInThePlotAndNoLabelIsCut();
+    void aLongStretchWithoutRatesBreaksTheLineAndADayAloneIsADot();
 };
 
 void HistoryTest::oneWindowOpensFromTheKeyboardOrTheMenuAndFollowsTheSelectedRow()
@@ -321,6 +322,47 @@ void HistoryTest::theLineStaysInThePlotAndNoLabelIsCut()
         for (qsizetype j = i + 1; j < labels.size(); ++j)
             QVERIFY2(!label.rect.intersects(labels[j].rect), qPrintable(label.text + u'/' + labels[j].text));
     }
+}
+
+void HistoryTest::aLongStretchWithoutRatesBreaksTheLineAndADayAloneIsADot()
+{
+    HistoryWindow history;
+    // A flat euro over a month: a day alone, eight days without rates (a break), a day, seven days
+    // without (bridged), and the days to the end.
+    FXRateSeries euro;
+    for (const int day : {31, 40, 48, 49, 52, 53, 60})
+        euro.append({QDate(2026, 8, 1).addDays(day - 1), 0.9});
+    history.converter.core.history.kept[u"EUR"_qs] = euro;
+    FXHistoryWindowController *window = history.openOnTheEuro();
+    QVERIFY(window);
+    window->setRange(FXChartRange::OneMonth);
+    FXRateChartView *chart = window->chartView();
+    QCOMPARE(chart->chart()->points().size(), euro.size());
+
+    // The columns of the plot with the line's ink in them (grid lines are grey) form two runs: a
+    // dot, and the bridged stretch.
+    QImage image(chart->size(), QImage::Format_RGB32);
+    chart->render(&image);
+    const QRect plot = chart->plotArea().toAlignedRect();
+    QList<int> runWidths;
+    bool inked = false;
+    for (int x = plot.left(); x <= plot.right(); ++x) {
+        bool column = false;
+        for (int y = plot.top(); y <= plot.bottom() && !column; ++y) {
+            const QColor colour = image.pixelColor(x, y);
+            column = std::max({colour.red(), colour.green(), colour.blue()})
+                         - std::min({colour.red(), colour.green(), colour.blue()})
+                     > 40;
+        }
+        if (column && !inked)
+            runWidths.append(0);
+        if (column)
+            ++runWidths.last();
+        inked = column;
+    }
+    QCOMPARE(runWidths.size(), 2);
+    QVERIFY2(runWidths[0] <= 4, qPrintable(QString::number(runWidths[0])));
+    QVERIFY2(runWidths[1] > plot.width() / 3, qPrintable(QString::number(runWidths[1])));
 }
 
 QTEST_MAIN(HistoryTest)
