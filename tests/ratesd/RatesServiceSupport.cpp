@@ -4,11 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 
 QByteArray fixture(const char *name)
 {
@@ -50,21 +47,62 @@ QByteArray apiDay(const QDate &day, const QByteArray &members)
     return R"({"date": ")" + day.toString(Qt::ISODate).toLatin1() + R"(", "usd": {)" + members + "}}";
 }
 
-HttpAnswer httpRequest(quint16 port, const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince)
+bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds timeout)
 {
-    QNetworkAccessManager client;
-    QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)));
-    if (!ifModifiedSince.isEmpty())
-        request.setRawHeader("If-Modified-Since", ifModifiedSince);
-    // As a custom verb, HEAD would have the client wait for a body.
-    QNetworkReply *reply = method == "HEAD" ? client.head(request) : client.sendCustomRequest(request, method);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec();
-    HttpAnswer answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(), {}};
-    for (const auto &[name, value] : reply->rawHeaderPairs())
-        answer.headers.insert(name.toLower(), value);
-    return answer;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!done() && elapsed.elapsed() < timeout.count())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+RawHttpClient::RawHttpClient(quint16 port)
+{
+    m_socket.connectToHost(QHostAddress::LocalHost, port);
+}
+
+void RawHttpClient::send(const QByteArray &bytes)
+{
+    m_socket.write(bytes);
+}
+
+// An answer is whole when its head and the body that its Content-Length announces are in, or when
+// the server has closed the connection after it (the answer to HEAD).
+QList<HttpAnswer> RawHttpClient::receive(int count)
+{
+    QList<HttpAnswer> answers;
+    const auto split = [&] {
+        answers.clear();
+        for (qsizetype start = 0;;) {
+            const qsizetype headEnd = m_received.indexOf("\r\n\r\n", start);
+            if (headEnd < 0)
+                return;
+            HttpAnswer answer;
+            const QList<QByteArray> lines = m_received.mid(start, headEnd - start).split('\n');
+            answer.status = lines.value(0).mid(9, 3).toInt();
+            for (const QByteArray &line : lines.mid(1)) {
+                const qsizetype colon = line.indexOf(':');
+                answer.headers.insert(line.first(colon).toLower(), line.sliced(colon + 1).trimmed());
+            }
+            const qsizetype size = answer.status == 304 ? 0 : answer.headers.value("content-length").toLongLong();
+            if (m_received.size() < headEnd + 4 + size && !isClosed())
+                return;
+            answer.body = m_received.mid(headEnd + 4, size);
+            answers.append(answer);
+            start = std::min(headEnd + 4 + size, m_received.size());
+        }
+    };
+    waitUntil([&] {
+        m_received += m_socket.readAll();
+        split();
+        return answers.size() >= count || isClosed();
+    }, std::chrono::seconds(10));
+    return answers;
+}
+
+bool RawHttpClient::isClosed() const
+{
+    return m_socket.state() == QAbstractSocket::UnconnectedState && m_socket.bytesAvailable() == 0;
 }
 
 RatesServiceTest::RatesServiceTest()
@@ -79,29 +117,17 @@ RatesServiceTest::RatesServiceTest()
                    "XAG": {"from_base": 0.03, "to_base": 33.33}})", utc(2026, 11, 6, 12));
 }
 
-FXServiceSettings RatesServiceTest::settings() const
+FXServiceSettings RatesServiceTest::settings(bool withEcb, bool withApi) const
 {
     FXServiceSettings settings;
-    settings.ecbUrls = {ecb.url(QStringLiteral("/eurofxref-daily.xml"))};
-    settings.apiUrls = {api.url(QStringLiteral("/usd.json"))};
+    if (withEcb)
+        settings.ecbUrls = {ecb.url(QStringLiteral("/eurofxref-daily.xml"))};
+    if (withApi)
+        settings.apiUrls = {api.url(QStringLiteral("/usd.json"))};
     settings.baseFile = basePath;
     settings.stateDirectory = folder.filePath(QStringLiteral("state"));
     settings.fetchTimeout = std::chrono::seconds(2);
     return settings;
-}
-
-FXServiceSettings RatesServiceTest::ecbOnly() const
-{
-    FXServiceSettings ecbOnly = settings();
-    ecbOnly.apiUrls.clear();
-    return ecbOnly;
-}
-
-FXServiceSettings RatesServiceTest::apiOnly() const
-{
-    FXServiceSettings apiOnly = settings();
-    apiOnly.ecbUrls.clear();
-    return apiOnly;
 }
 
 std::unique_ptr<FXRatesService> RatesServiceTest::makeService(const FXServiceSettings &settings)
@@ -117,15 +143,6 @@ std::unique_ptr<FXRatesService> RatesServiceTest::startedService(const FXService
     service->start();
     settle(*service);
     return service;
-}
-
-bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds timeout)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < timeout.count())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
 }
 
 void RatesServiceTest::settle(const FXRatesService &service)
@@ -168,54 +185,8 @@ void RatesHttpServerTest::serve(const FXServiceSettings &settings, bool start, s
 HttpAnswer RatesHttpServerTest::request(const QByteArray &method, const QString &path,
                                         const QByteArray &ifModifiedSince) const
 {
-    return httpRequest(port, method, path, ifModifiedSince);
-}
-
-RawHttpClient::RawHttpClient(quint16 port)
-{
-    m_socket.connectToHost(QHostAddress::LocalHost, port);
-}
-
-void RawHttpClient::send(const QByteArray &bytes)
-{
-    m_socket.write(bytes);
-}
-
-QList<HttpAnswer> RawHttpClient::receive(int answers)
-{
-    waitUntil([&] {
-        m_received += m_socket.readAll();
-        return split(m_received).size() >= answers || isClosed();
-    }, std::chrono::seconds(10));
-    m_received += m_socket.readAll();
-    return split(m_received);
-}
-
-bool RawHttpClient::isClosed() const
-{
-    return m_socket.state() == QAbstractSocket::UnconnectedState && m_socket.bytesAvailable() == 0;
-}
-
-// An answer is whole when its head and the body that its Content-Length announces are in.
-QList<HttpAnswer> RawHttpClient::split(const QByteArray &bytes)
-{
-    QList<HttpAnswer> answers;
-    for (qsizetype start = 0;;) {
-        const qsizetype headEnd = bytes.indexOf("\r\n\r\n", start);
-        if (headEnd < 0)
-            return answers;
-        HttpAnswer answer;
-        const QList<QByteArray> lines = bytes.mid(start, headEnd - start).split('\n');
-        answer.status = lines.value(0).mid(9, 3).toInt();
-        for (const QByteArray &line : lines.mid(1)) {
-            const qsizetype colon = line.indexOf(':');
-            answer.headers.insert(line.first(colon).toLower(), line.sliced(colon + 1).trimmed());
-        }
-        const qsizetype size = answer.status == 304 ? 0 : answer.headers.value("content-length").toLongLong();
-        if (bytes.size() < headEnd + 4 + size)
-            return answers;
-        answer.body = bytes.mid(headEnd + 4, size);
-        answers.append(answer);
-        start = headEnd + 4 + size;
-    }
+    RawHttpClient client(port);
+    client.send(method + ' ' + path.toUtf8() + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n"
+                + (ifModifiedSince.isEmpty() ? QByteArray() : "If-Modified-Since: " + ifModifiedSince + "\r\n") + "\r\n");
+    return client.receive().value(0);
 }

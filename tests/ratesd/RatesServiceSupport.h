@@ -25,12 +25,10 @@ QByteArray realRates(const char *name);
 // Writes `bytes` to `path`, its folder made first, dated `modified` when that is valid.
 void writeFile(const QString &path, const QByteArray &bytes, const QDateTime &modified = {});
 QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0);
-
 // The bank's answer for one day, in its own layout: `rates` like "<Cube currency='USD' rate='1.1'/>".
 QByteArray ecbDay(const QDate &day, const QByteArray &rates);
 // The currency API's answer for one day: `members` like R"("eur": 0.93)".
 QByteArray apiDay(const QDate &day, const QByteArray &members);
-
 // Runs the event loop, waiting for events, until `done` holds or `timeout` has passed; whether it holds.
 bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
@@ -40,9 +38,22 @@ struct HttpAnswer {
     QHash<QByteArray, QByteArray> headers;   // names in lower case
 };
 
-// Sends one request to 127.0.0.1:`port` and runs the event loop until the answer is in.
-HttpAnswer httpRequest(quint16 port, const QByteArray &method, const QString &path,
-                       const QByteArray &ifModifiedSince = {});
+// A client that speaks raw bytes to a server on this thread's event loop, as a hostile or an old
+// client would.
+class RawHttpClient {
+public:
+    explicit RawHttpClient(quint16 port);
+
+    void send(const QByteArray &bytes);
+    // Runs the event loop until `answers` whole answers have come, the server has closed the
+    // connection, or 10 s have passed; every answer received so far.
+    QList<HttpAnswer> receive(int answers = 1);
+    bool isClosed() const;
+
+private:
+    QTcpSocket m_socket;
+    QByteArray m_received;
+};
 
 // A rates service whose two live sources are loopback servers answering with the fixtures, over a
 // small base table of its own, on a manual clock that starts on Sunday 2026-12-06 at noon UTC.
@@ -50,11 +61,11 @@ class RatesServiceTest : public ::testing::Test {
 protected:
     RatesServiceTest();
 
-    // Both sources on, the base table, a state folder of the test's own, two-second fetches.
-    FXServiceSettings settings() const;
-    // The settings with the bank alone, or the currency API alone.
-    FXServiceSettings ecbOnly() const;
-    FXServiceSettings apiOnly() const;
+    // Both sources (or the bank alone, or the currency API alone), the base table, a state folder
+    // of the test's own, two-second fetches.
+    FXServiceSettings settings(bool withEcb = true, bool withApi = true) const;
+    FXServiceSettings ecbOnly() const { return settings(true, false); }
+    FXServiceSettings apiOnly() const { return settings(false, true); }
     std::unique_ptr<FXRatesService> makeService(const FXServiceSettings &settings);
     // Starts the service and waits until its first fetches have ended.
     std::unique_ptr<FXRatesService> startedService(const FXServiceSettings &settings);
@@ -80,6 +91,7 @@ protected:
     // Serves `settings`, started unless `start` is false, and waits for the first fetches if so.
     void serve(const FXServiceSettings &settings, bool start = true,
                std::chrono::milliseconds holdLimit = std::chrono::seconds(15));
+    // One request on a connection of its own, and the answer.
     HttpAnswer request(const QByteArray &method, const QString &path, const QByteArray &ifModifiedSince = {}) const;
 
     std::unique_ptr<FXRatesService> service;
@@ -87,42 +99,22 @@ protected:
     quint16 port = 0;
 };
 
-// A client that speaks raw bytes to a server on this thread's event loop, as a hostile or an old
-// client would.
-class RawHttpClient {
-public:
-    explicit RawHttpClient(quint16 port);
-
-    void send(const QByteArray &bytes);
-    // Runs the event loop until `answers` whole answers have come, the server has closed the
-    // connection, or 10 s have passed; every whole answer received so far.
-    QList<HttpAnswer> receive(int answers = 1);
-    bool isClosed() const;
-
-private:
-    static QList<HttpAnswer> split(const QByteArray &bytes);
-
-    QTcpSocket m_socket;
-    QByteArray m_received;
-};
-
 // Writes fail past `bytes` with EFBIG, as on a full disk, while this lives.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
     {
         ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{bytes, m_previous.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit()
     {
         ::setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
+        std::signal(SIGXFSZ, m_handler);
     }
 
 private:
+    void (*m_handler)(int);
     rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
 };
