@@ -18,11 +18,11 @@ namespace {
 // Runs the built cambio-ratesd, and cambio-cli against it, in a home of the test's own.
 class RatesServerProcess : public RatesServiceTest {
 protected:
-    // Starts the server with `arguments` and the loopback sources, after `shell` when given (as
-    // "ulimit -n 48"), which ends by running it.
-    void start(QProcess &process, const QStringList &arguments, const QString &shell = {})
+    // Starts the server with `arguments` (split at spaces) and the loopback sources, after `shell`
+    // when given (as "ulimit -n 48"), which ends by running it.
+    void start(QProcess &process, const QString &arguments, const QString &shell = {})
     {
-        const QStringList all = arguments + QStringList{
+        const QStringList all = arguments.split(u' ', Qt::SkipEmptyParts) + QStringList{
             QStringLiteral("--ecb-url"), ecb.url(QStringLiteral("/eurofxref-daily.xml")).toString(),
             QStringLiteral("--api-url"), api.url(QStringLiteral("/usd.json")).toString(),
             QStringLiteral("--state-dir"), folder.filePath(QStringLiteral("state"))};
@@ -77,8 +77,7 @@ TEST_F(RatesServerProcess, TakesAPassedSocketServesCambioCliAndExitsWhenIdle)
     ASSERT_TRUE(socket.listen(QHostAddress::LocalHost, 0));
     ASSERT_EQ(::fcntl(int(socket.socketDescriptor()), F_SETFD, 0), 0);   // the launcher inherits it
     QProcess server;
-    start(server, {QStringLiteral("--idle-exit"), QStringLiteral("5"), QStringLiteral("--listen"), QStringLiteral("127.0.0.1:1"),
-                   QStringLiteral("--base"), basePath, QStringLiteral("--max-age"), QString::number(365 * 86400)},
+    start(server, QStringLiteral("--idle-exit 5 --listen 127.0.0.1:1 --max-age 31536000 --base ") + basePath,
           QStringLiteral("export LISTEN_PID=$$ LISTEN_FDS=1; exec 3<&%1").arg(socket.socketDescriptor()));
     const quint16 port = socket.serverPort();
     waitForLog(server, QStringLiteral("listening on the passed socket, http://127.0.0.1:%1/").arg(port));
@@ -111,7 +110,7 @@ TEST_F(RatesServerProcess, OnceWritesTheTableOrFailsLeavingThePreviousFile)
 {
     const QString output = folder.filePath(QStringLiteral("rates.json"));
     QProcess process;
-    start(process, {QStringLiteral("--once"), output});
+    start(process, QStringLiteral("--once ") + output);
     EXPECT_EQ(finish(process), 0) << process.readAllStandardError().constData();
     const auto written = FXBaseRates::read(output);
     ASSERT_TRUE(written.isSuccess());
@@ -119,7 +118,7 @@ TEST_F(RatesServerProcess, OnceWritesTheTableOrFailsLeavingThePreviousFile)
 
     const QByteArray previous = contents(output);
     QDir(folder.filePath(QStringLiteral("state"))).removeRecursively();
-    start(process, {QStringLiteral("--once"), output}, QStringLiteral("trap '' XFSZ; ulimit -f 2"));
+    start(process, QStringLiteral("--once ") + output, QStringLiteral("trap '' XFSZ; ulimit -f 2"));
     EXPECT_EQ(finish(process), 1);
     EXPECT_TRUE(process.readAllStandardError().endsWith(
         QStringLiteral("\ncannot write %1: File too large; %1 left as it was\n").arg(output).toUtf8()));
@@ -128,7 +127,7 @@ TEST_F(RatesServerProcess, OnceWritesTheTableOrFailsLeavingThePreviousFile)
 
     ecb.setResponse({503, {}});
     api.setResponse({503, {}});
-    start(process, {QStringLiteral("--once"), output});
+    start(process, QStringLiteral("--once ") + output);
     EXPECT_EQ(finish(process), 1);
     EXPECT_TRUE(process.readAllStandardError().contains("no live source answered"));
     EXPECT_EQ(contents(output), previous);
@@ -139,7 +138,7 @@ TEST_F(RatesServerProcess, RefusesAnAddressInUse)
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::LocalHost, 0));
     QProcess process;
-    start(process, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(taken.serverPort())});
+    start(process, QStringLiteral("--listen 127.0.0.1:%1").arg(taken.serverPort()));
     EXPECT_EQ(finish(process), 1);
     EXPECT_TRUE(process.readAllStandardError().contains(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(taken.serverPort()).toUtf8()));
 }
@@ -184,8 +183,7 @@ TEST_F(RatesServerProcess, SpeaksTheUsersLanguageOnItsCommandLine)
 TEST_F(RatesServerProcess, RaisesItsDescriptorLimitAndKeepsAnsweringWhenOutOfDescriptors)
 {
     QProcess server;
-    start(server, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--base"), basePath,
-                   QStringLiteral("--max-age"), QString::number(365 * 86400)},
+    start(server, QStringLiteral("--listen 127.0.0.1:0 --max-age 31536000 --base ") + basePath,
           QStringLiteral("ulimit -Sn 40; ulimit -Hn 64"));
     const quint16 port = waitForLog(server, QStringLiteral("listening on http://127.0.0.1:(\\d+)/")).toUShort();
     ASSERT_NE(port, 0);
