@@ -54,13 +54,6 @@ public slots:
     void setClipboardContents(const QString &text) { contents.append(text); }
 };
 
-struct RunnerMatch {
-    QString identifier, text, icon;
-    int type = 0;
-    double relevance = 0;
-    QVariantMap properties;
-};
-
 // USD; EUR at two dollars; GBP, JPY, BTC and CHF; dated 2026-01-02.
 QVariantMap rates(double eurFromBase = 0.5)
 {
@@ -137,40 +130,27 @@ protected:
         return qdbus_cast<QList<QVariantMap>>(reply.arguments().value(0));
     }
 
-    QList<RunnerMatch> match(const QString &text)
+    // KRunner's answers to `method`: each structure's fields in order (a match's are its identifier,
+    // text, icon, type, relevance and properties).
+    QList<QVariantList> runner(const QString &method, const QVariantList &arguments = {})
     {
-        const QDBusMessage reply =
-            call(RunnerPath, RunnerInterface, QStringLiteral("Match"), {text});
-        QList<RunnerMatch> matches;
-        const auto argument = reply.arguments().value(0).value<QDBusArgument>();
+        const auto argument = call(RunnerPath, RunnerInterface, method, arguments).arguments().value(0).value<QDBusArgument>();
+        QList<QVariantList> structures;
         argument.beginArray();
         while (!argument.atEnd()) {
-            RunnerMatch found;
             argument.beginStructure();
-            argument >> found.identifier >> found.text >> found.icon >> found.type
-                >> found.relevance >> found.properties;
+            structures.append(QVariantList());
+            while (!argument.atEnd())
+                structures.last().append(argument.asVariant());
             argument.endStructure();
-            matches.append(found);
         }
         argument.endArray();
-        return matches;
+        return structures;
     }
-
-    QStringList actions()
+    QList<QVariantList> match(const QString &text) { return runner(QStringLiteral("Match"), {text}); }
+    static QVariant property(const QVariantList &match, const char *name)
     {
-        const QDBusMessage reply = call(RunnerPath, RunnerInterface, QStringLiteral("Actions"), {});
-        QStringList found;
-        const auto argument = reply.arguments().value(0).value<QDBusArgument>();
-        argument.beginArray();
-        while (!argument.atEnd()) {
-            QString identifier, text, icon;
-            argument.beginStructure();
-            argument >> identifier >> text >> icon;
-            argument.endStructure();
-            found.append(identifier + u' ' + text + u' ' + icon);
-        }
-        argument.endArray();
-        return found;
+        return qdbus_cast<QVariantMap>(match.value(5)).value(QString::fromLatin1(name));
     }
 
     QString ratesPath;
@@ -206,13 +186,13 @@ TEST_P(ShellSearch, BothShellsShowTheSameResults)
 
     const QStringList identifiers = initialResults(text);
     const QList<QVariantMap> shown = metas(identifiers);
-    const QList<RunnerMatch> matches = match(text);
+    const QList<QVariantList> matches = match(text);
 
     QStringList titles, runnerTitles;
     for (const QVariantMap &meta : shown)
         titles.append(meta.value(QStringLiteral("name")).toString());
-    for (const RunnerMatch &found : matches)
-        runnerTitles.append(found.text);
+    for (const QVariantList &found : matches)
+        runnerTitles.append(found.value(1).toString());
     EXPECT_EQ(titles.join(QStringLiteral("; ")).toStdString(), search.titles);
     EXPECT_EQ(runnerTitles, titles);
     // The shell narrows a search with its earlier results at hand.
@@ -226,13 +206,12 @@ TEST_P(ShellSearch, BothShellsShowTheSameResults)
     EXPECT_EQ(first.value(QStringLiteral("id")).toString(), identifiers.front());
     EXPECT_EQ(first.value(QStringLiteral("description")).toString().toStdString(),
               search.description);
-    EXPECT_EQ(matches.front().properties.value(QStringLiteral("subtext")).toString().toStdString(),
-              search.description);
+    EXPECT_EQ(property(matches.front(), "subtext").toString().toStdString(), search.description);
     const QString icon = first.value(QStringLiteral("gicon")).toString();
     EXPECT_EQ(QFileInfo(icon).fileName().toStdString(), search.flag);
     EXPECT_TRUE(QFileInfo(icon).isAbsolute() && QFileInfo::exists(icon)) << icon.toStdString();
-    EXPECT_EQ(matches.front().icon, icon);
-    EXPECT_GT(matches.front().relevance, matches.back().relevance);
+    EXPECT_EQ(matches.front().value(2).toString(), icon);
+    EXPECT_GT(matches.front().value(4).toDouble(), matches.back().value(4).toDouble());
 }
 
 // The main currency is the locale's; the visible ones are the defaults. The texts are in the
@@ -259,7 +238,7 @@ TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceC
     call(GnomePath, GnomeInterface, QStringLiteral("LaunchSearch"),
          {QStringList{QStringLiteral("10*(2+1)"), QStringLiteral("eur")}, 0u});
     call(RunnerPath, RunnerInterface, QStringLiteral("Run"),
-         {match(QStringLiteral("0.125 chf")).front().identifier, QString()});
+         {match(QStringLiteral("0.125 chf")).front().value(0), QString()});
     call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {QStringLiteral("bogus"), QString()});
     // What typing could not build opens the window without an amount.
     for (const char *beyondTyping : {"5 usd - 10 gbp", "999999999999 usd + 1 usd"}) {
@@ -277,10 +256,9 @@ TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceC
 TEST_F(SearchProvider, CopyIsOfferedAndDoneOnlyThroughKDEsClipboardManager)
 {
     startBus("de_DE.UTF-8");
-    const QString identifier = match(QStringLiteral("3 eur in usd")).front().identifier;
-    EXPECT_EQ(actions(), QStringList());
-    EXPECT_EQ(match(QStringLiteral("3 eur in usd")).front().properties.value(QStringLiteral("actions")),
-              QVariant(QStringList()));
+    const QString identifier = match(QStringLiteral("3 eur in usd")).front().value(0).toString();
+    EXPECT_TRUE(runner(QStringLiteral("Actions")).isEmpty());
+    EXPECT_EQ(property(match(QStringLiteral("3 eur in usd")).front(), "actions"), QVariant(QStringList()));
     call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {identifier, QStringLiteral("copy")});
 
     StandInKlipper klipper;
@@ -288,9 +266,9 @@ TEST_F(SearchProvider, CopyIsOfferedAndDoneOnlyThroughKDEsClipboardManager)
                                            QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(connection->registerService(QStringLiteral("org.kde.klipper")));
 
-    EXPECT_EQ(actions(), QStringList{QStringLiteral("copy Kopieren edit-copy")});
-    EXPECT_EQ(match(QStringLiteral("3 eur in usd")).front().properties.value(QStringLiteral("actions")),
-              QVariant(QStringList{QStringLiteral("copy")}));
+    EXPECT_EQ(runner(QStringLiteral("Actions")), (QList<QVariantList>{{QStringLiteral("copy"), QStringLiteral("Kopieren"),
+                                                                       QStringLiteral("edit-copy")}}));
+    EXPECT_EQ(property(match(QStringLiteral("3 eur in usd")).front(), "actions"), QVariant(QStringList{QStringLiteral("copy")}));
     call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {identifier, QStringLiteral("copy")});
     EXPECT_TRUE(runUntil([&] { return !klipper.contents.isEmpty(); }));
     EXPECT_EQ(klipper.contents, QStringList{QStringLiteral("6")});
@@ -300,12 +278,12 @@ TEST_F(SearchProvider, CopyIsOfferedAndDoneOnlyThroughKDEsClipboardManager)
 TEST_F(SearchProvider, FollowsTheRatesFileAndEndsAfterAnIdleInterval)
 {
     startBus("en_US.UTF-8", "3");
-    ASSERT_EQ(match(QStringLiteral("100 usd in eur")).front().text, QStringLiteral("100 USD = 50 EUR"));
+    ASSERT_EQ(match(QStringLiteral("100 usd in eur")).front().value(1), QStringLiteral("100 USD = 50 EUR"));
 
     // Written as cambio-cli or the window store new rates; each search keeps the provider alive.
     ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(rates(0.25), ratesPath));
     EXPECT_TRUE(runUntil([&] {
-        return match(QStringLiteral("100 usd in eur")).front().text == u"100 USD = 25 EUR";
+        return match(QStringLiteral("100 usd in eur")).front().value(1) == QStringLiteral("100 USD = 25 EUR");
     }, std::chrono::seconds(10)));
     // Searches within the interval keep the same process, past the interval's length.
     const uint process = connection->interface()->servicePid(Provider).value();
