@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Requests, HttpExchange, ::testing::Values(
     Exchange{"NotModified", "GET", "/lab/lumenfold/update.php", "Fri, 04 Dec 2026 15:00:00 GMT", 304, false, ""},
     Exchange{"ModifiedSince", "GET", "/lab/lumenfold/update.php", "Fri, 04 Dec 2026 14:59:59 GMT", 200, true, ""},
     Exchange{"Post", "POST", "/lab/lumenfold/update.php", "", 405, true, "Allow: GET, HEAD"},
+    Exchange{"PostHistory", "POST", "/lab/lumenfold/history.php?currency=EUR", "", 405, true, "Allow: GET, HEAD"},
     Exchange{"UnknownMethod", "BREW", "/healthz", "", 501, true, "Content-Type: application/json"},
     Exchange{"OtherPath", "GET", "/lab/lumenfold/update.php/", "", 404, true, "Content-Type: application/json"},
     Exchange{"Health", "GET", "/healthz", "", 200, true, "Cache-Control: no-store"}),
