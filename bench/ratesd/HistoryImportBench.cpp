@@ -7,7 +7,7 @@
 #include "FXCurrencyCodes.h"
 #include "FXEcbHistoryImport.h"
 #include "FXEcbRates.h"
-#include "FXRateHistory.h"
+#include "FXServedRateHistory.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -108,7 +108,7 @@ void ImportIntoTheHistory(benchmark::State &state)
         state.PauseTiming();
         QTemporaryDir folder;
         {
-            FXRateHistory history(folder.path(), FXCurrencyCodes::shared());
+            FXServedRateHistory history(folder.path(), FXCurrencyCodes::shared());
             history.open();
             state.ResumeTiming();
             FXEcbHistoryImport import(history, FXCurrencyCodes::shared());

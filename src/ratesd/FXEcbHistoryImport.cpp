@@ -1,6 +1,6 @@
 #include "FXEcbHistoryImport.h"
 
-FXEcbHistoryImport::FXEcbHistoryImport(FXRateHistory &history, const FXCurrencyCodes &codes)
+FXEcbHistoryImport::FXEcbHistoryImport(FXServedRateHistory &history, const FXCurrencyCodes &codes)
     : m_history(history)
     , m_codes(codes)
     , m_reader([this](const FXEcbDay &day) { take(day); })
@@ -25,7 +25,7 @@ bool FXEcbHistoryImport::finish()
         m_failure = QStringLiteral("no rates in the answer");
         return false;
     }
-    return m_history.record(FXRateHistory::Source::CentralBank, m_days, &m_failure, true);
+    return m_history.record(FXServedRateHistory::Source::CentralBank, m_days, &m_failure, true);
 }
 
 void FXEcbHistoryImport::take(const FXEcbDay &day)

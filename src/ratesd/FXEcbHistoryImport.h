@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FXEcbRates.h"
-#include "FXRateHistory.h"
+#include "FXServedRateHistory.h"
 
 #include <QByteArrayView>
 #include <QSet>
@@ -18,7 +18,7 @@ class FXCurrencyCodes;
 // usable dollar rate, a currency listed twice) are left out and counted.
 class FXEcbHistoryImport {
 public:
-    FXEcbHistoryImport(FXRateHistory &history, const FXCurrencyCodes &codes);
+    FXEcbHistoryImport(FXServedRateHistory &history, const FXCurrencyCodes &codes);
 
     // False once the bytes cannot be the bank's file; failure() says why.
     bool addData(QByteArrayView bytes);
@@ -34,7 +34,7 @@ public:
 private:
     void take(const FXEcbDay &day);
 
-    FXRateHistory &m_history;
+    FXServedRateHistory &m_history;
     const FXCurrencyCodes &m_codes;
     FXEcbDayReader m_reader;
     QList<FXHistoryDay> m_days;

@@ -149,7 +149,7 @@ FXHttpAnswer FXRatesHttpServer::historyAnswer(QByteArrayView text)
     const FXHistoryQuery query = FXHistoryQuery::parse(text);
     if (!query.refusal.isEmpty())
         return errorAnswer(400, query.refusal);
-    const FXRateHistory &history = m_service.history();
+    const FXServedRateHistory &history = m_service.history();
     QJsonArray answers;
     for (const QString &code : query.currencies) {
         QString failure;

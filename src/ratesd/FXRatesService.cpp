@@ -122,7 +122,7 @@ void FXRatesService::openHistory()
                   .arg(m_history.path()));
 }
 
-void FXRatesService::record(FXRateHistory::Source source, const QList<FXDatedRates> &days)
+void FXRatesService::record(FXServedRateHistory::Source source, const QList<FXDatedRates> &days)
 {
     QList<FXHistoryDay> entries;
     for (const FXDatedRates &day : days)
@@ -210,8 +210,8 @@ FXLiveSource *FXRatesService::addSource(const QString &name, const QList<QUrl> &
         name, urls, std::move(reader), std::move(schedule),
         [this, name](const FXDatedRates &answer, const FXSourceState &state) { return screen(name, answer, state); },
         m_clock, m_fetcher, m_settings.fetchTimeout, m_log, this);
-    const auto historySource = name == u"ecb" ? FXRateHistory::Source::CentralBank
-                                              : FXRateHistory::Source::CurrencyApi;
+    const auto historySource = name == u"ecb" ? FXServedRateHistory::Source::CentralBank
+                                              : FXServedRateHistory::Source::CurrencyApi;
     connect(source, &FXLiveSource::taken, this,
             [this, historySource](const QList<FXDatedRates> &days) { record(historySource, days); });
     connect(source, &FXLiveSource::updated, this, [this] {

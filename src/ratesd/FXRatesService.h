@@ -4,7 +4,7 @@
 #include "FXFetcher.h"
 #include "FXHttpFetcher.h"
 #include "FXLiveSource.h"
-#include "FXRateHistory.h"
+#include "FXServedRateHistory.h"
 #include "FXRateMap.h"
 
 #include <QJsonObject>
@@ -55,7 +55,7 @@ struct FXServedTable {
 // is while its newest data is no older than the maximum age (a table written by --once elsewhere is
 // as fresh as its file). Dates ahead of the clock, in the base table or the saved state, are not
 // trusted: the clock may have been set back. Every table that a source puts in force also goes
-// into the daily history (FXRateHistory) beside the state.
+// into the daily history (FXServedRateHistory) beside the state.
 class FXRatesService : public QObject {
     Q_OBJECT
 
@@ -87,7 +87,7 @@ public:
     // Each source's state, for /healthz.
     QJsonObject health() const;
     // The daily history of what the sources gave.
-    const FXRateHistory &history() const { return m_history; }
+    const FXServedRateHistory &history() const { return m_history; }
 
 signals:
     void tableChanged();
@@ -105,7 +105,7 @@ private:
     void saveState();
     void stateFailed(const QString &reason);
     void openHistory();
-    void record(FXRateHistory::Source source, const QList<FXDatedRates> &days);
+    void record(FXServedRateHistory::Source source, const QList<FXDatedRates> &days);
     void historyFailed(const QString &reason);
     void importHistoryIfDue();
     void finishImport(const FXFetchResult &result);
@@ -119,7 +119,7 @@ private:
     std::shared_ptr<const FXServedTable> m_table;
     QString m_stateError;        // why the state could not be read or written last; empty once it could
     QDateTime m_stateErrorAt;
-    FXRateHistory m_history;
+    FXServedRateHistory m_history;
     QString m_historyError;      // why the history could not be opened or written last
     QDateTime m_historyErrorAt;
     std::unique_ptr<FXEcbHistoryImport> m_import;   // while the bank's full history comes

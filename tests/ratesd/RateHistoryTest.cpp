@@ -3,7 +3,7 @@
 #include "FXCurrencyCodes.h"
 #include "FXEcbHistoryImport.h"
 #include "FXHistoryQuery.h"
-#include "FXRateHistory.h"
+#include "FXServedRateHistory.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -49,11 +49,11 @@ FXHistoryDay dayOf(const QDate &day, std::initializer_list<std::pair<const char 
     return result;
 }
 
-QString seriesText(const FXRateHistory &history, const char *code)
+QString seriesText(const FXServedRateHistory &history, const char *code)
 {
     QStringList days;
     const auto series = history.series(QString::fromLatin1(code), QDate(1999, 1, 1), QDate(2030, 1, 1));
-    for (const auto &[day, fromBase] : series.value_or(FXRateSeries()))
+    for (const auto &[day, fromBase] : series.value_or(FXServedRateSeries()))
         days.append(day.toString(Qt::ISODate) + u'=' + QString::number(fromBase));
     return days.join(u' ');
 }
@@ -162,22 +162,23 @@ TEST_F(RateHistoryTest, SetsADamagedFileAsideAndBeginsAgain)
 TEST(RateHistory, KeepsTheBanksDayAndTheServedTablesRules)
 {
     QTemporaryDir folder;
-    FXRateHistory history(folder.path(), FXCurrencyCodes::shared());
+    FXServedRateHistory history(folder.path(), FXCurrencyCodes::shared());
     ASSERT_TRUE(history.open());
     const QDate monday(2014, 12, 29), tuesday(2014, 12, 30), friday(2015, 1, 2);
-    ASSERT_TRUE(history.record(FXRateHistory::Source::CentralBank, {dayOf(monday, {{"EUR", 0.82}, {"LTL", 2.8}})}));
-    ASSERT_TRUE(history.record(FXRateHistory::Source::CurrencyApi,
+    ASSERT_TRUE(history.record(FXServedRateHistory::Source::CentralBank,
+                               {dayOf(monday, {{"EUR", 0.82}, {"LTL", 2.8}})}));
+    ASSERT_TRUE(history.record(FXServedRateHistory::Source::CurrencyApi,
                                {dayOf(monday, {{"EUR", 0.5}, {"BTC", 0.003}}),
                                 dayOf(tuesday, {{"EUR", 0.6}, {"XTS", 1}, {"JPY", 2e9}}),
                                 dayOf(friday, {{"LTL", 2.9}, {"CHF", 1e-10}})}));
-    ASSERT_TRUE(history.record(FXRateHistory::Source::CentralBank, {dayOf(tuesday, {{"EUR", 0.83}})}));
+    ASSERT_TRUE(history.record(FXServedRateHistory::Source::CentralBank, {dayOf(tuesday, {{"EUR", 0.83}})}));
     EXPECT_EQ(seriesText(history, "EUR").toStdString(), "2014-12-29=0.82 2014-12-30=0.83");
     EXPECT_EQ(seriesText(history, "BTC").toStdString(), "2014-12-29=0.003");
     EXPECT_EQ(seriesText(history, "LTL").toStdString(), "2014-12-29=2.8");   // gone in 2015
     for (const char *code : {"XTS", "JPY", "CHF"})
         EXPECT_FALSE(history.knows(QString::fromLatin1(code))) << code;
     EXPECT_FALSE(history.isImported());
-    ASSERT_TRUE(history.record(FXRateHistory::Source::CentralBank, {}, nullptr, true));
+    ASSERT_TRUE(history.record(FXServedRateHistory::Source::CentralBank, {}, nullptr, true));
     EXPECT_TRUE(history.isImported());
 }
 
@@ -186,7 +187,7 @@ TEST(RateHistory, KeepsTheBanksDayAndTheServedTablesRules)
 TEST(EcbHistoryImport, TakesTheWholeFileInOneGoOrNothing)
 {
     QTemporaryDir folder;
-    FXRateHistory history(folder.path(), FXCurrencyCodes::shared());
+    FXServedRateHistory history(folder.path(), FXCurrencyCodes::shared());
     ASSERT_TRUE(history.open());
     const QByteArray file = fixture("ecb-hist-2013-2015.xml");
 

@@ -236,7 +236,7 @@ TEST_F(RatesServiceTest, AnImplausibleRateIsHeldUntilRepeatedOnThreeDataDays)
     EXPECT_EQ(rateOf(*service, "XAG"), FXRates::fromBase(0.842));
     EXPECT_TRUE(sourceHealth(*service, "api").value(u"held").toObject().isEmpty());
     const auto silver = service->history().series(QStringLiteral("XAG"), QDate(2026, 12, 1), QDate(2026, 12, 31));
-    EXPECT_EQ(silver, (FXRateSeries{{QDate(2026, 12, 5), 0.03}, {QDate(2026, 12, 8), 0.842}}));
+    EXPECT_EQ(silver, (FXServedRateSeries{{QDate(2026, 12, 5), 0.03}, {QDate(2026, 12, 8), 0.842}}));
 }
 
 // A write that fails past its first bytes, as on a full disk, keeps the previous state file and

@@ -1,4 +1,4 @@
-#include "FXRateHistory.h"
+#include "FXServedRateHistory.h"
 
 #include "FXCurrencyCodes.h"
 
@@ -30,7 +30,7 @@ QString dayText(const QDate &day)
 
 }
 
-FXRateHistory::FXRateHistory(QString directory, const FXCurrencyCodes &codes)
+FXServedRateHistory::FXServedRateHistory(QString directory, const FXCurrencyCodes &codes)
     : m_directory(std::move(directory))
     , m_codes(codes)
     , m_connection(QStringLiteral("cambio-ratesd-history-%1").arg(quintptr(this)))
@@ -38,18 +38,18 @@ FXRateHistory::FXRateHistory(QString directory, const FXCurrencyCodes &codes)
 {
 }
 
-FXRateHistory::~FXRateHistory()
+FXServedRateHistory::~FXServedRateHistory()
 {
     QSqlDatabase::database(m_connection, false).close();
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-QString FXRateHistory::path() const
+QString FXServedRateHistory::path() const
 {
     return m_directory + QStringLiteral("/history.sqlite");
 }
 
-bool FXRateHistory::open(QString *failureReason, bool *setAside)
+bool FXServedRateHistory::open(QString *failureReason, bool *setAside)
 {
     if (setAside)
         *setAside = false;
@@ -108,7 +108,8 @@ FXHistoryDay FXHistoryDay::of(const FXDatedRates &rates)
     return day;
 }
 
-bool FXRateHistory::record(Source source, const QList<FXHistoryDay> &days, QString *failureReason, bool markImported)
+bool FXServedRateHistory::record(Source source, const QList<FXHistoryDay> &days, QString *failureReason,
+                                 bool markImported)
 {
     if (!m_openFailure.isEmpty()) {
         setReason(failureReason, m_openFailure);
@@ -155,7 +156,7 @@ bool FXRateHistory::record(Source source, const QList<FXHistoryDay> &days, QStri
     return true;
 }
 
-bool FXRateHistory::isImported() const
+bool FXServedRateHistory::isImported() const
 {
     if (!m_openFailure.isEmpty())
         return false;
@@ -165,7 +166,7 @@ bool FXRateHistory::isImported() const
     return query.exec() && query.next();
 }
 
-bool FXRateHistory::knows(const QString &code) const
+bool FXServedRateHistory::knows(const QString &code) const
 {
     if (!m_openFailure.isEmpty())
         return false;
@@ -175,8 +176,8 @@ bool FXRateHistory::knows(const QString &code) const
     return query.exec() && query.next();
 }
 
-std::optional<FXRateSeries> FXRateHistory::series(const QString &code, const QDate &from, const QDate &to,
-                                                  QString *failureReason) const
+std::optional<FXServedRateSeries> FXServedRateHistory::series(const QString &code, const QDate &from,
+                                                              const QDate &to, QString *failureReason) const
 {
     if (!m_openFailure.isEmpty()) {
         setReason(failureReason, m_openFailure);
@@ -193,13 +194,13 @@ std::optional<FXRateSeries> FXRateHistory::series(const QString &code, const QDa
         setReason(failureReason, QStringLiteral("cannot read %1: %2").arg(path(), query.lastError().text()));
         return std::nullopt;
     }
-    FXRateSeries series;
+    FXServedRateSeries series;
     while (query.next())
         series.append({QDate::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toDouble()});
     return series;
 }
 
-std::pair<QDate, QDate> FXRateHistory::span() const
+std::pair<QDate, QDate> FXServedRateHistory::span() const
 {
     if (!m_openFailure.isEmpty())
         return {};

@@ -13,7 +13,7 @@
 class FXCurrencyCodes;
 
 // One currency's rates from the dollar by day, oldest first.
-using FXRateSeries = QList<std::pair<QDate, double>>;
+using FXServedRateSeries = QList<std::pair<QDate, double>>;
 
 // One day of a source's rates from the dollar, by currency code.
 struct FXHistoryDay {
@@ -32,15 +32,15 @@ struct FXHistoryDay {
 // crash or a full disk leaves the history as it was before that write, never torn or emptied. A
 // file that is no SQLite database is set aside beside it (history.sqlite.damaged) and the
 // history begins again.
-class FXRateHistory {
+class FXServedRateHistory {
 public:
     // Precedence of the sources on the same day.
     enum class Source { CurrencyApi = 1, CentralBank = 2 };
 
-    FXRateHistory(QString directory, const FXCurrencyCodes &codes);
-    ~FXRateHistory();
-    FXRateHistory(const FXRateHistory &) = delete;
-    FXRateHistory &operator=(const FXRateHistory &) = delete;
+    FXServedRateHistory(QString directory, const FXCurrencyCodes &codes);
+    ~FXServedRateHistory();
+    FXServedRateHistory(const FXServedRateHistory &) = delete;
+    FXServedRateHistory &operator=(const FXServedRateHistory &) = delete;
 
     QString path() const;
     // Opens or makes the database; `setAside` tells whether a damaged one was set aside. False
@@ -57,8 +57,8 @@ public:
     // Whether the history holds any day of `code`.
     bool knows(const QString &code) const;
     // The days of `code` from `from` to `to`, both included; none, with the reason, on a read error.
-    std::optional<FXRateSeries> series(const QString &code, const QDate &from, const QDate &to,
-                                       QString *failureReason = nullptr) const;
+    std::optional<FXServedRateSeries> series(const QString &code, const QDate &from, const QDate &to,
+                                             QString *failureReason = nullptr) const;
     // The first and the last day that the history holds (of the dollar, which every source
     // gives); invalid dates while it is empty.
     std::pair<QDate, QDate> span() const;
