@@ -1,9 +1,7 @@
 #include "CurrencyCore.h"
 #include "FXRefreshScheduler.h"
-#include "LoopbackHttpServer.h"
 #include "ReadableName.h"
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
@@ -247,11 +245,9 @@ TEST_P(RefreshOccasion, RefreshesAtOnceWhenDueOrAfterAFailure)
 
 INSTANTIATE_TEST_SUITE_P(Occasions, RefreshOccasion, ::testing::Values(
     Occasion{"network back, rates current", false, false, 3600, false},
-    Occasion{"network back, rates due", false, false, 6 * 3600, true},
     Occasion{"network back after a failure", false, true, 5, true},
     Occasion{"wake-up, rates current", true, false, 6 * 3600 - 1, false},
-    Occasion{"wake-up, rates due", true, false, 3 * 86400, true},
-    Occasion{"wake-up after a failure", true, true, 30, true}),
+    Occasion{"wake-up, rates due", true, false, 3 * 86400, true}),
     ReadableName());
 
 // Neither the timer, nor an occasion, nor the user's command starts a second download while one
@@ -275,57 +271,4 @@ TEST_F(RefreshSchedule, RefreshesAskedForWhileOneRunsJoinIt)
     runUntil([] { return false; }, 100ms);
     EXPECT_EQ(scripted.downloads(), 2);
     EXPECT_EQ(announcements, 2);
-}
-
-namespace {
-
-// A clock a thousand times as fast as the wall's, and a timer that keeps its pace: a minute of
-// back-off passes in 60 ms.
-class FastTimer : public FXRefreshTimer {
-public:
-    FastTimer()
-    {
-        m_timer.setSingleShot(true);
-        m_timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { m_fired(); });
-    }
-    void start(std::chrono::milliseconds delay, std::function<void()> fired) override
-    {
-        m_fired = std::move(fired);
-        m_timer.start(delay / 1000);
-    }
-    void stop() override { m_timer.stop(); }
-
-private:
-    QTimer m_timer;
-    std::function<void()> m_fired;
-};
-
-}
-
-// The real fetcher against a server that refuses connections for three tries and then
-// answers: the rates arrive with nobody asking again.
-TEST_F(CurrencyCore, ARefusingRatesServerIsRetriedUntilItAnswers)
-{
-    plant({{QStringLiteral("USD"), rate(1, 1)}});
-    LoopbackHttpServer server;
-    server.setResponse({200, R"({"GBP": {"from_base": 0.25, "to_base": 4.0}})"});
-    ratesServer = LoopbackHttpServer::refusingUrl().toString();
-    QElapsedTimer elapsed;
-    elapsed.start();
-    const QDateTime start = QDateTime::currentDateTimeUtc();
-    const auto now = [&] { return start.addMSecs(elapsed.elapsed() * 1000); };
-    currencies.setClock(now);
-    FastTimer timer;
-    FXRefreshScheduler scheduler(currencies, center, timer, {}, now);
-    int failures = 0;
-    center.addObserver(&observer, FXRatesDidUpdateNotification, [&](const FXNotification &note) {
-        if (!note.userInfo.value(FXRatesUpdateSucceededKey).toBool() && ++failures == 3)
-            ratesServer = server.url().toString();
-    }, &currencies);
-
-    currencies.updateCurrencyRates();
-    EXPECT_TRUE(runUntil([&] { return currencies.hasRate(u"GBP"_qs) && !currencies.isUpdating(); }, 20s));
-    EXPECT_EQ(failures, 3);
-    EXPECT_EQ(currencies.lastRefreshFailureReason(), QString());
 }
