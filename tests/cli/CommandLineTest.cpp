@@ -139,6 +139,7 @@ TEST_P(CommandOutput, PrintsOrRefuses)
 INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 0.125 EUR USD", "0.25 USD\n", 0, ""},   // only what is written is rounded
     Command{"convert 100 usd chf", "125 CHF\n", 0, ""},        // a currency that no row shows
+    Command{"convert 0.00001 USD BTC", "0.000000001 BTC\n", 0, ""},   // never written as 0
     Command{"convert 1 USD XZZ", "", 2, "unknown currency: XZZ"},     // its entry was refused
     Command{"convert 100 EUR", "200 USD\n100 EUR\n160 GBP\n20000 JPY\n0.02 BTC\n", 0, ""},
     Command{"convert -4 USD EUR", "-2 EUR\n", 0, ""},
@@ -156,6 +157,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"convert 100 USD eur xyz", "", 2, "unknown currency: xyz"},
     Command{"visible add eur", "", 2, "already visible: EUR"},
     Command{"--locale xx_XX convert 1 USD", "", 2, "unknown locale: xx_XX"},
+    Command{"--locale ar_EG@numbers=latn convert 1.5 USD EUR", "0.75 EUR\n", 0, ""},
+    Command{"--locale= convert 1 USD", "", 2, "no locale given"},
     Command{"--version extra", "", 2, "--version takes no arguments: extra"},
     Command{"", "", 2, "no command given (see cambio-cli --help)"},
     Command{"exchange 1 USD", "", 2, "unknown command: exchange (see cambio-cli --help)"},
@@ -230,18 +233,26 @@ TEST_F(CommandLine, HelpFitsATerminalInEveryLanguage)
     }
 }
 
-// The window's own last input lives in the standard domain, which no command may write.
-TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)
+// A list edited by hand or damaged reaches neither the rows nor the terminal; a change writes it
+// clean for the next process. The window's own last input lives in the standard domain, which no
+// command may write.
+TEST_F(CommandLine, AHandEditedListIsReadCleanAndChangedButLastInputStays)
 {
     plantRates();
+    QFile file(group.filePath());
+    ASSERT_TRUE(QDir().mkpath(home.configHome()) && file.open(QIODevice::WriteOnly));
+    file.write("[General]\nVisibleCurrencies=XXX, eur, , EUR, EUR, ZZZ, 123, \"\x1b[31mGBP\", chf\n"
+               "UserBaseCurrency=QQQ\nLocationBasedCurrency=false\n");
+    file.close();
     FXUserDefaults standard(FXUserDefaults::filePathForDomain(FXUserDefaults::standardDomain()));
     standard.setObject(QVariantMap{{QStringLiteral("Value"), 25.0},
                                    {QStringLiteral("Currency"), QStringLiteral("GBP")}},
                        QStringLiteral("LastInput"));
     const QByteArray before = contents(standard.filePath());
-    EXPECT_EQ(run("visible add chf").out, QStringLiteral("CHF\nUSD\nEUR\nGBP\nJPY\nBTC\n"));
-    EXPECT_EQ(run("visible move chf gbp").out, QStringLiteral("USD\nEUR\nGBP\nCHF\nJPY\nBTC\n"));
-    EXPECT_EQ(run("visible remove JPY").out, QStringLiteral("USD\nEUR\nGBP\nCHF\nBTC\n"));
+    EXPECT_EQ(run("convert 1 USD").out, QStringLiteral("1 USD\n0.5 EUR\n1.25 CHF\n"));   // the locale's USD leads
+    EXPECT_EQ(run("visible add gbp").out, QStringLiteral("GBP\nEUR\nCHF\n"));
+    EXPECT_EQ(run("visible move gbp chf").out, QStringLiteral("EUR\nCHF\nGBP\n"));
+    EXPECT_EQ(run("visible remove EUR").out, QStringLiteral("CHF\nGBP\n"));
     EXPECT_EQ(run("visible reset").out, QStringLiteral("USD\nEUR\nGBP\nJPY\nBTC\n"));
     EXPECT_EQ(contents(standard.filePath()), before);
 }
