@@ -1,5 +1,6 @@
 #include "CurrencyCore.h"
 #include "FXRefreshScheduler.h"
+#include "LoopbackHttpServer.h"
 #include "ReadableName.h"
 
 #include <QPointer>
@@ -271,4 +272,36 @@ TEST_F(RefreshSchedule, RefreshesAskedForWhileOneRunsJoinIt)
     runUntil([] { return false; }, 100ms);
     EXPECT_EQ(scripted.downloads(), 2);
     EXPECT_EQ(announcements, 2);
+}
+
+// The real fetcher against a server that refuses connections for three tries and then answers:
+// the rates arrive with nobody asking again.
+TEST_F(CurrencyCore, ARefusingRatesServerIsRetriedUntilItAnswers)
+{
+    plant({{QStringLiteral("USD"), rate(1, 1)}});
+    LoopbackHttpServer server;
+    server.setResponse({200, R"({"GBP": {"from_base": 0.25, "to_base": 4.0}})"});
+    ratesServer = LoopbackHttpServer::refusingUrl().toString();
+    QDateTime now = Start;
+    currencies.setClock([&] { return now; });
+    ManualTimer timer(now);
+    FXRefreshScheduler scheduler(currencies, center, timer, {}, [&] { return now; });
+    int failures = 0;
+    center.addObserver(&observer, FXRatesDidUpdateNotification, [&](const FXNotification &note) {
+        if (!note.userInfo.value(FXRatesUpdateSucceededKey).toBool() && ++failures == 3)
+            ratesServer = server.url().toString();
+    }, &currencies);
+
+    currencies.updateCurrencyRates();
+    for (int retries = 0; retries < 5; ++retries) {
+        ASSERT_TRUE(runUntil([&] { return !currencies.isUpdating(); }));
+        if (currencies.hasRate(u"GBP"_qs))
+            break;
+        ASSERT_TRUE(timer.due());
+        now = *timer.due();
+        timer.fire();
+    }
+    EXPECT_TRUE(currencies.hasRate(u"GBP"_qs));
+    EXPECT_EQ(failures, 3);
+    EXPECT_EQ(currencies.lastRefreshFailureReason(), QString());
 }
