@@ -95,7 +95,9 @@ INSTANTIATE_TEST_SUITE_P(Answers, RatesRefreshFailure, ::testing::Values(
     FailedAnswer{"no usable rate", {200, R"({"EUR": {"from_base": 0, "to_base": 2}, "X": 1})"},
                  "holds no usable rate"},
     // The address is quoted as written, whatever is wrong with it.
-    FailedAnswer{"a port that is no number", {}, ": not an HTTP address", "http://[::1]:x"}),
+    FailedAnswer{"a port that is no number", {}, ": not an HTTP address", "http://[::1]:x"},
+    FailedAnswer{"a port past the last", {}, ": not an HTTP address", "http://localhost:99999/u"},
+    FailedAnswer{"no scheme", {}, ": not an HTTP address", "localhost:8642/u"}),
     ReadableName());
 
 namespace {
