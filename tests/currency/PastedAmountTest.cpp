@@ -84,7 +84,6 @@ INSTANTIATE_TEST_SUITE_P(Signs, PastedAmount, ::testing::Values(
     Paste{"en_US", Usual, "$1,234.56", 1234.56, "USD", ""},
     Paste{"en_US", Usual, "12 USD", 12, "USD", ""},
     Paste{"en_US", Usual, "12usd", 12, "USD", ""},
-    Paste{"en_US", Usual, "€12.50", 12.5, "EUR", ""},
     Paste{"en_US", Usual, "12 CHF", 12, "CHF", ""},   // not shown: the window decides
     Paste{"de_DE", Usual, "1.234,56 €", 1234.56, "EUR", ""},
     Paste{"en_US", Usual, "$12 USD", 12, "USD", ""},
