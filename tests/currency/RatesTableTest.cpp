@@ -138,7 +138,8 @@ TEST_F(RatesTable, ADamagedCopyIsIgnoredAndMadeAgain)
     const QByteArray encodedCopyPath = QFile::encodeName(copyPath);
     const auto rewrite = [&](const QByteArray &bytes) { write(copyPath, bytes); };
     const std::pair<const char *, std::function<void(QByteArray)>> damages[] = {
-        {"a bit flipped in the last rate", [&](QByteArray bytes) { bytes[bytes.size() - 9] ^= 0x40; rewrite(bytes); }},
+        // Before the checksum: the number of refused codes, then the exponent of the last rate.
+        {"a bit flipped in the last rate", [&](QByteArray bytes) { bytes[bytes.size() - 13] ^= 0x40; rewrite(bytes); }},
         {"cut short", [&](const QByteArray &bytes) { rewrite(bytes.chopped(20)); }},
         {"empty", [&](const QByteArray &) { rewrite({}); }},
         {"a FIFO", [&](const QByteArray &) { QFile::remove(copyPath); ::mkfifo(encodedCopyPath.constData(), 0644); }},
