@@ -178,41 +178,27 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"history EUR --days 3 --from 2014-06-02", "", 2, "--days cannot go with --from or --to"},
     Command{"history EUR --to 2014-06-02", "", 2, "--to needs --from"}), ReadableName());
 
-struct Speaking {
-    const char *environment;   // the language variables
-    const char *updated;       // how the age of the rates begins on stderr
-    const char *refused;       // why "convert 100" is refused
-};
-
-std::ostream &operator<<(std::ostream &stream, const Speaking &speaking)
-{
-    return stream << speaking.environment;
-}
-
-class Languages : public CommandLine, public ::testing::WithParamInterface<Speaking> {};
-
 // Messages come in the language gettext would choose (in which order, the platform's test checks);
 // what scripts read never changes.
-TEST_P(Languages, TranslateTheMessagesButNeverTheDataLines)
+TEST_F(CommandLine, MessagesAreTranslatedButNeverTheDataLines)
 {
     plantFreshRates();
-    const Speaking &speaking = GetParam();
-    const Result rates = run("rates xqq chf", LoopbackHttpServer::refusingUrl(), speaking.environment);
-    EXPECT_EQ(rates.out, QStringLiteral("2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n"));
-    EXPECT_TRUE(rates.err.startsWith(QStringLiteral("cambio-cli: ") + QString::fromUtf8(speaking.updated)))
-        << qPrintable(rates.err);
-    const Result refused = run("convert 100", LoopbackHttpServer::refusingUrl(), speaking.environment);
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, QStringLiteral("cambio-cli: ") + QString::fromUtf8(speaking.refused) + u'\n');
+    const struct { const char *environment, *updated, *refused; } languages[] = {
+        // The language of messages is not the number format's.
+        {"LANGUAGE=fr LANG=en_US.UTF-8", "Mise à jour\u00a0: 1/2/26",
+         "convert nécessite un montant et une devise\u00a0: convert AMOUNT FROM [TO...]"},
+        {"LC_ALL=ja_JP.UTF-8 LANG=de_DE.UTF-8", "更新日時: 2026/01/02",
+         "convert には金額と通貨が必要です: convert AMOUNT FROM [TO...]"}};
+    for (const auto &language : languages) {
+        const Result rates = run("rates xqq chf", LoopbackHttpServer::refusingUrl(), language.environment);
+        EXPECT_EQ(rates.out, QStringLiteral("2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n"));
+        EXPECT_TRUE(rates.err.startsWith(QStringLiteral("cambio-cli: ") + QString::fromUtf8(language.updated)))
+            << qPrintable(rates.err);
+        const Result refused = run("convert 100", LoopbackHttpServer::refusingUrl(), language.environment);
+        EXPECT_EQ(refused.status, 2) << language.environment;
+        EXPECT_EQ(refused.err, QStringLiteral("cambio-cli: ") + QString::fromUtf8(language.refused) + u'\n');
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Environments, Languages, ::testing::Values(
-    // The language of messages is not the number format's.
-    Speaking{"LANGUAGE=fr LANG=en_US.UTF-8", "Mise à jour\u00a0: 1/2/26",
-             "convert nécessite un montant et une devise\u00a0: convert AMOUNT FROM [TO...]"},
-    Speaking{"LC_ALL=ja_JP.UTF-8 LANG=de_DE.UTF-8", "更新日時: 2026/01/02",
-             "convert には金額と通貨が必要です: convert AMOUNT FROM [TO...]"}),
-    ReadableName());
 
 // Every language's help fits a terminal of 80 columns, and is that language's.
 TEST_F(CommandLine, HelpFitsATerminalInEveryLanguage)
