@@ -73,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Amounts, PastedAmount, ::testing::Values(
     Paste{"en_US", Usual, "1e9", Refused, nullptr, "“1e9” is not an amount"},
     Paste{"en_US", Usual, "0x1F", Refused, nullptr, "“0x1F” is not an amount"},
     Paste{"en_US", Usual, "12 U", Refused, nullptr, "“12 U” is not an amount"},
+    Paste{"en_US", Usual, "555-123-456789", Refused, nullptr, "“555-123-456789” is not an amount"},   // twelve digits
     Paste{"en_US", Usual, "12\n34", Refused, nullptr, "Only one amount"},
     Paste{"en_US", Usual, " \n", Refused, nullptr, "There is no amount"},
     Paste{"en_US", Usual, "9999999999999", Refused, nullptr, "Amounts have at most 12 digits"},
