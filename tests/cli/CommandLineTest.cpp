@@ -149,90 +149,56 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
                                  "0.12 EUR = 0.000025 BTC\n", 0, ""},
     Command{"query 2*(1+1) chf to eur", "4 CHF = 1.6 EUR\n4 CHF = 3.2 USD\n4 CHF = 2.56 GBP\n"
                                         "4 CHF = 320 JPY\n4 CHF = 0.00032 BTC\n", 0, ""},
-    Command{"query --locale=de_DE 1,5 € nach $", "1,5 EUR = 3 USD\n1,5 EUR = 2,4 GBP\n"
-                                                 "1,5 EUR = 300 JPY\n1,5 EUR = 0,0003 BTC\n", 0, ""},
     Command{"query 100", "", 2, "not a conversion: 100"},
     Command{"query", "", 2, "query needs a text: query TEXT..."},
     Command{"currencies --available --filter=q", "XQQ\t\n", 0, ""},
-    Command{"rates xqq chf", "2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n", 0, "Updated 1/2/26"},
     Command{"convert 1.234,5 USD EUR", "", 2, "not an amount: 1.234,5"},
-    Command{"convert \u202e00.01 USD USD", "", 2, "not an amount: \\u{202e}00.01"},
-    Command{"convert 100 USD eur xyz", "", 2, "unknown currency: xyz"},
+    Command{"convert \x1b[31m\u202e00.01 USD USD", "", 2, "not an amount: \\u{1b}[31m\\u{202e}00.01"},
     Command{"visible add eur", "", 2, "already visible: EUR"},
-    Command{"visible add \x1b[31mEUR", "", 2, "unknown currency: \\u{1b}[31mEUR"},
-    Command{"visible remove CHF", "", 2, "not a visible currency: CHF"},
     Command{"--locale xx_XX convert 1 USD", "", 2, "unknown locale: xx_XX"},
     Command{"--locale ar_EG@numbers=latn convert 1.5 USD EUR", "0.75 EUR\n", 0, ""},
     Command{"--locale= convert 1 USD", "", 2, "no locale given"},
     Command{"--version extra", "", 2, "--version takes no arguments: extra"},
     Command{"", "", 2, "no command given (see cambio-cli --help)"},
     Command{"exchange 1 USD", "", 2, "unknown command: exchange (see cambio-cli --help)"},
-    Command{"convert 100", "", 2,
-            "convert needs an amount and a currency: convert AMOUNT FROM [TO...]"},
     Command{"convert 100 USD --auto", "", 2, "convert takes no option --auto"},
     Command{"convert --bogus 100 USD", "", 2, "unknown option: --bogus"},
     Command{"currencies --filter", "", 2, "--filter needs a value"},
     Command{"main --auto=yes", "", 2, "--auto takes no value"},
     Command{"history", "", 2, "history needs a currency: history CODE [AGAINST]"},
-    Command{"history eur usd gbp", "", 2, "history needs a currency: history CODE [AGAINST]"},
-    Command{"history XYZ", "", 2, "unknown currency: XYZ"},
     Command{"history EUR xzz", "", 2, "unknown currency: xzz"},
     Command{"history eur EUR", "", 2, "history needs two different currencies: EUR"},
     Command{"history EUR --from 2014-13-01", "", 2, "not a date (YYYY-MM-DD): 2014-13-01"},
-    Command{"history EUR --from 1.4.2014 --to 2014-05-01", "", 2, "not a date (YYYY-MM-DD): 1.4.2014"},
     Command{"history EUR --from 2014-04-01 --to 2014-04-31", "", 2, "not a date (YYYY-MM-DD): 2014-04-31"},
     Command{"history EUR --from 2014-06-02 --to 2014-06-01", "", 2,
             "the first day comes after the last: 2014-06-02 to 2014-06-01"},
     Command{"history EUR --from 2004-06-01 --to 2014-06-02", "", 2,
             "more than 10 years at once: 2004-06-01 to 2014-06-02"},
     Command{"history EUR --days 0", "", 2, "--days needs a number of days: 0"},
-    Command{"history EUR --days=7x", "", 2, "--days needs a number of days: 7x"},
     Command{"history EUR --days 3 --from 2014-06-02", "", 2, "--days cannot go with --from or --to"},
-    Command{"history EUR --to 2014-06-02", "", 2, "--to needs --from"},
-    Command{"rates --csv", "", 2, "rates takes no option --csv"}), ReadableName());
+    Command{"history EUR --to 2014-06-02", "", 2, "--to needs --from"}), ReadableName());
 
-struct Speaking {
-    const char *environment;   // the language variables
-    const char *updated;       // how the age of the rates begins on stderr
-    const char *refused;       // why "convert 100" is refused
-};
-
-std::ostream &operator<<(std::ostream &stream, const Speaking &speaking)
-{
-    return stream << speaking.environment;
-}
-
-class Languages : public CommandLine, public ::testing::WithParamInterface<Speaking> {};
-
-// Messages come in the language gettext would choose; what scripts read never changes.
-TEST_P(Languages, TranslateTheMessagesButNeverTheDataLines)
+// Messages come in the language gettext would choose (in which order, the platform's test checks);
+// what scripts read never changes.
+TEST_F(CommandLine, MessagesAreTranslatedButNeverTheDataLines)
 {
     plantFreshRates();
-    const Speaking &speaking = GetParam();
-    const Result rates = run("rates xqq chf", LoopbackHttpServer::refusingUrl(), speaking.environment);
-    EXPECT_EQ(rates.out, QStringLiteral("2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n"));
-    EXPECT_TRUE(rates.err.startsWith(QStringLiteral("cambio-cli: ") + QString::fromUtf8(speaking.updated)))
-        << qPrintable(rates.err);
-    const Result refused = run("convert 100", LoopbackHttpServer::refusingUrl(), speaking.environment);
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, QStringLiteral("cambio-cli: ") + QString::fromUtf8(speaking.refused) + u'\n');
+    const struct { const char *environment, *updated, *refused; } languages[] = {
+        // The language of messages is not the number format's.
+        {"LANGUAGE=fr LANG=en_US.UTF-8", "Mise à jour\u00a0: 1/2/26",
+         "convert nécessite un montant et une devise\u00a0: convert AMOUNT FROM [TO...]"},
+        {"LC_ALL=ja_JP.UTF-8 LANG=de_DE.UTF-8", "更新日時: 2026/01/02",
+         "convert には金額と通貨が必要です: convert AMOUNT FROM [TO...]"}};
+    for (const auto &language : languages) {
+        const Result rates = run("rates xqq chf", LoopbackHttpServer::refusingUrl(), language.environment);
+        EXPECT_EQ(rates.out, QStringLiteral("2026-01-02T03:04:05Z\nXQQ 1e-05 1e+05\nCHF 1.25 0.8\n"));
+        EXPECT_TRUE(rates.err.startsWith(QStringLiteral("cambio-cli: ") + QString::fromUtf8(language.updated)))
+            << qPrintable(rates.err);
+        const Result refused = run("convert 100", LoopbackHttpServer::refusingUrl(), language.environment);
+        EXPECT_EQ(refused.status, 2) << language.environment;
+        EXPECT_EQ(refused.err, QStringLiteral("cambio-cli: ") + QString::fromUtf8(language.refused) + u'\n');
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Environments, Languages, ::testing::Values(
-    Speaking{"LANG=fr_FR.UTF-8", "Mise à jour\u00a0: 02/01/2026",
-             "convert nécessite un montant et une devise\u00a0: convert AMOUNT FROM [TO...]"},
-    // The language of messages is not the number format's.
-    Speaking{"LANGUAGE=fr LANG=en_US.UTF-8", "Mise à jour\u00a0: 1/2/26",
-             "convert nécessite un montant et une devise\u00a0: convert AMOUNT FROM [TO...]"},
-    Speaking{"LANGUAGE=xx:de:fr LC_ALL=ja_JP.UTF-8", "Aktualisiert",
-             "convert braucht einen Betrag und eine Währung: convert AMOUNT FROM [TO...]"},
-    Speaking{"LC_MESSAGES=ar_EG.UTF-8 LANG=ar_EG.UTF-8", "حُدِّثت: ",
-             "يحتاج convert إلى مبلغ وعملة: convert AMOUNT FROM [TO...]"},
-    Speaking{"LC_ALL=ja_JP.UTF-8 LANG=de_DE.UTF-8", "更新日時: 2026/01/02",
-             "convert には金額と通貨が必要です: convert AMOUNT FROM [TO...]"},
-    Speaking{"LANGUAGE=ja LC_ALL=C", "Updated 1/2/26",   // the C locale's own texts
-             "convert needs an amount and a currency: convert AMOUNT FROM [TO...]"}),
-    ReadableName());
 
 // Every language's help fits a terminal of 80 columns, and is that language's.
 TEST_F(CommandLine, HelpFitsATerminalInEveryLanguage)
@@ -252,18 +218,26 @@ TEST_F(CommandLine, HelpFitsATerminalInEveryLanguage)
     }
 }
 
-// The window's own last input lives in the standard domain, which no command may write.
-TEST_F(CommandLine, VisibleCurrenciesChangeForTheNextProcessButLastInputStays)
+// A list edited by hand or damaged reaches neither the rows nor the terminal; a change writes it
+// clean for the next process. The window's own last input lives in the standard domain, which no
+// command may write.
+TEST_F(CommandLine, AHandEditedListIsReadCleanAndChangedButLastInputStays)
 {
     plantRates();
+    QFile file(group.filePath());
+    ASSERT_TRUE(QDir().mkpath(home.configHome()) && file.open(QIODevice::WriteOnly));
+    file.write("[General]\nVisibleCurrencies=XXX, eur, , EUR, EUR, ZZZ, 123, \"\x1b[31mGBP\", chf\n"
+               "UserBaseCurrency=QQQ\nLocationBasedCurrency=false\n");
+    file.close();
     FXUserDefaults standard(FXUserDefaults::filePathForDomain(FXUserDefaults::standardDomain()));
     standard.setObject(QVariantMap{{QStringLiteral("Value"), 25.0},
                                    {QStringLiteral("Currency"), QStringLiteral("GBP")}},
                        QStringLiteral("LastInput"));
     const QByteArray before = contents(standard.filePath());
-    EXPECT_EQ(run("visible add chf").out, QStringLiteral("CHF\nUSD\nEUR\nGBP\nJPY\nBTC\n"));
-    EXPECT_EQ(run("visible move chf gbp").out, QStringLiteral("USD\nEUR\nGBP\nCHF\nJPY\nBTC\n"));
-    EXPECT_EQ(run("visible remove JPY").out, QStringLiteral("USD\nEUR\nGBP\nCHF\nBTC\n"));
+    EXPECT_EQ(run("convert 1 USD").out, QStringLiteral("1 USD\n0.5 EUR\n1.25 CHF\n"));   // the locale's USD leads
+    EXPECT_EQ(run("visible add gbp").out, QStringLiteral("GBP\nEUR\nCHF\n"));
+    EXPECT_EQ(run("visible move gbp chf").out, QStringLiteral("EUR\nCHF\nGBP\n"));
+    EXPECT_EQ(run("visible remove EUR").out, QStringLiteral("CHF\nGBP\n"));
     EXPECT_EQ(run("visible reset").out, QStringLiteral("USD\nEUR\nGBP\nJPY\nBTC\n"));
     EXPECT_EQ(contents(standard.filePath()), before);
 }
@@ -284,16 +258,10 @@ TEST_F(CommandLine, RatesMarksTheRefusedEntriesOfTheFileOnStderr)
     EXPECT_EQ(lines.mid(1), (QStringList{u"BTC 1e-04 10000"_qs, u"CHF 1.25 0.8"_qs,
                                          lines.at(3), u"GBP 0.8 1.25"_qs, u"JPY 100 0.01"_qs,
                                          u"USD 1 1"_qs, u"XQQ 1e-05 1e+05"_qs, QString()}));
-    const QStringList eur = lines.at(3).split(u' ');
-    ASSERT_EQ(eur.size(), 3);
-    EXPECT_EQ(eur.first(), u"EUR");
-    EXPECT_NEAR(eur.at(1).toDouble() * eur.at(2).toDouble(), 1.0, 1e-6);
-
+    const QStringList eur = lines.at(3).split(u' ');   // the seed's
+    EXPECT_TRUE(eur.size() == 3 && eur.first() == u"EUR" && eur.at(1).toDouble() * eur.at(2).toDouble() > 0.999)
+        << qPrintable(lines.at(3));
     EXPECT_EQ(run("rates").err, all.err);   // read from the compact copy of the file this time
-
-    const Result one = run("rates chf");
-    EXPECT_EQ(one.out, QStringLiteral("2026-01-02T03:04:05Z\nCHF 1.25 0.8\n"));
-    EXPECT_EQ(one.err, QStringLiteral("cambio-cli: Updated 1/2/26\n"));
 }
 
 // Scripts read stdout as before; people read on stderr how old the rates are, and that they are
@@ -317,7 +285,7 @@ TEST_F(CommandLine, TellsTheAgeOfTheRatesOnStderrAndWarnsWhenTheyAreOld)
     // Each command that converts warns, unless told to be quiet wherever --quiet stands.
     const std::pair<const char *, bool> commands[] = {
         {"convert 1 USD EUR", true}, {"summary 1 USD", true}, {"convert 1 USD EUR --quiet", false},
-        {"--quiet convert 1 USD EUR", false}, {"summary 1 USD --quiet", false}, {"rates chf --quiet", false}};
+        {"rates chf --quiet", false}};
     for (const auto &[arguments, warned] : commands) {
         const Result result = run(arguments);
         EXPECT_EQ(result.status, 0) << arguments;
@@ -339,21 +307,15 @@ TEST_F(CommandLine, TheNumberFormatOfThePreferencesHoldsUnlessALocaleIsGiven)
     EXPECT_EQ(run("convert 1234.5 USD EUR --locale=en_US").out, QStringLiteral("617.25 EUR\n"));
 }
 
-TEST_F(CommandLine, MainCurrencyIsFixedOrFollowsTheStoredCountry)
+// Which currency is the main one, the core's test decides; here that each command reaches it.
+TEST_F(CommandLine, MainCurrencyIsFixedOrFollowsTheLocation)
 {
     plantRates();
-    EXPECT_EQ(run("main").out, QStringLiteral("USD\n"));   // the locale's, no country known yet
     EXPECT_EQ(run("main chf").out, QStringLiteral("CHF\n"));
     EXPECT_EQ(run("summary 1").out.section(u'\n', 0, 0), QStringLiteral("1 CHF = 0.8 USD"));
     EXPECT_FALSE(group.boolForKey(QStringLiteral("LocationBasedCurrency")));
-
-    EXPECT_EQ(run("main --auto").out, QStringLiteral("USD\n"));
+    EXPECT_EQ(run("main --auto").out, QStringLiteral("USD\n"));   // the locale's, no country known yet
     EXPECT_TRUE(group.boolForKey(QStringLiteral("LocationBasedCurrency")));
-    // Following the location, a fixed currency decides once the window has found a country.
-    group.setObject(QStringLiteral("GBP"), QStringLiteral("UserBaseCurrency"));
-    EXPECT_EQ(run("main").out, QStringLiteral("USD\n"));
-    group.setObject(QStringLiteral("JP"), QStringLiteral("LocationLastCountryCode"));
-    EXPECT_EQ(run("main").out, QStringLiteral("GBP\n"));
 }
 
 TEST_F(CommandLine, UpdateStoresTheServersRatesOrLeavesThemOnFailure)
@@ -380,22 +342,6 @@ TEST_F(CommandLine, UpdateStoresTheServersRatesOrLeavesThemOnFailure)
               QStringLiteral("EUR 0.25 4\nUSD 1 1\nCHF 1.25 0.8\n"));
 }
 
-// A file edited by hand or damaged: what it holds reaches neither the rows nor the terminal.
-TEST_F(CommandLine, AHandEditedSettingsFileIsReadClean)
-{
-    plantRates();
-    QFile file(group.filePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[General]\nVisibleCurrencies=XXX, eur, , EUR, EUR, ZZZ, 123, \"\x1b[31mGBP\", chf\n"
-               "UserBaseCurrency=QQQ\nLocationBasedCurrency=false\n");
-    file.close();
-    const QByteArray planted = contents(group.filePath());
-    EXPECT_EQ(run("visible").out, QStringLiteral("EUR\nCHF\n"));
-    EXPECT_EQ(run("main").out, QStringLiteral("USD\n"));   // the locale's
-    EXPECT_EQ(run("convert 1 USD").out, QStringLiteral("1 USD\n0.5 EUR\n1.25 CHF\n"));
-    EXPECT_EQ(contents(group.filePath()), planted);
-}
-
 namespace {
 
 struct BrokenSettings {
@@ -414,11 +360,7 @@ protected:
             QFile(home.path() + QStringLiteral("/file")).open(QIODevice::WriteOnly);
             return home.path() + QStringLiteral("/file");
         }
-        if (name == "the path is too long")
-            return home.path() + u'/' + QString(300, u'a');
-        if (name == "the settings file is a folder") {
-            QDir().mkpath(settingsFile);
-        } else if (name == "the settings file is a FIFO") {
+        if (name == "the settings file is a FIFO") {
             ::mkfifo(QFile::encodeName(settingsFile).constData(), 0600);
         } else if (name == "the settings file is 200 MB") {
             QFile huge(settingsFile);
@@ -462,8 +404,6 @@ TEST_P(BrokenSettingsFiles, KeepEveryCommandRunningAndSayWhy)
 
 INSTANTIATE_TEST_SUITE_P(Cases, BrokenSettingsFiles, ::testing::Values(
     BrokenSettings{"the configuration folder is a file", "Not a directory", false},
-    BrokenSettings{"the path is too long", "File name too long", false},
-    BrokenSettings{"the settings file is a folder", "not a regular file", true},
     BrokenSettings{"the settings file is a FIFO", "not a regular file", true},
     BrokenSettings{"the settings file is 200 MB", "larger than 1 MiB", true},
     BrokenSettings{"the edit lock is a folder", "Is a directory", false}), ReadableName());

@@ -85,16 +85,12 @@ TEST(RateChart, ShowsTheAgainstCurrencyPerUnitOnTheDaysBothHoldWithinTheRange)
         EXPECT_EQ(chart.points()[i].day, expected[i].day);
         EXPECT_DOUBLE_EQ(chart.points()[i].rate, expected[i].rate);
     }
-    EXPECT_EQ(chart.indexOfDay(day("2026-11-01")), 0);
-    EXPECT_EQ(chart.indexOfDay(day("2026-11-09")), 0);
-    EXPECT_EQ(chart.indexOfDay(day("2026-12-06")), 0);
-    EXPECT_EQ(chart.indexOfDay(Today), 1);
+    for (const auto &[shown, index] : {std::pair{"2026-11-01", 0}, {"2026-11-09", 0}, {"2026-12-06", 0}, {"2026-12-07", 1}})
+        EXPECT_EQ(chart.indexOfDay(day(shown)), index) << shown;
 
     const FXRateChart empty = dollarInEuros(FXChartRange::OneYear, {});
-    EXPECT_TRUE(empty.isEmpty());
+    EXPECT_TRUE(empty.isEmpty() && empty.change() == 0 && empty.gaps().isEmpty());
     EXPECT_FALSE(empty.low() || empty.high() || empty.first() || empty.indexOfDay(Today));
-    EXPECT_EQ(empty.change(), 0);
-    EXPECT_TRUE(empty.gaps().isEmpty());
 }
 
 namespace {

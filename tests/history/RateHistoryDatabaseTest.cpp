@@ -131,8 +131,6 @@ TEST_P(MissingRanges, AreThePartsOfTheRangeNoDownloadCovered)
 }
 
 INSTANTIATE_TEST_SUITE_P(Downloads, MissingRanges, ::testing::Values(
-    Downloaded{"nothing downloaded", {}, {day(1, 1), day(1, 31)}, {{day(1, 1), day(1, 31)}}},
-    Downloaded{"all of it", {{day(1, 1), day(1, 31)}}, {day(1, 10), day(1, 20)}, {}},
     Downloaded{"edges", {{day(1, 10), day(1, 20)}}, {day(1, 1), day(1, 31)},
                {{day(1, 1), day(1, 9)}, {day(1, 21), day(1, 31)}}},
     Downloaded{"a hole between overlapping downloads",
@@ -175,7 +173,6 @@ TEST_P(DamagedDatabase, IsSetAsideAndBegunAnewNeverFatal)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DamagedDatabase, ::testing::Values(
-    DamagedFile{"none yet", [](const QString &) {}, false},
     DamagedFile{"empty file", [](const QString &path) {
         QFile file(path);
         file.open(QIODevice::WriteOnly);
