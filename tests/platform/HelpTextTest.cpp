@@ -29,12 +29,9 @@ TEST(HelpText, WrapsWhereTheLanguageBreaksAndKeepsPathsAndQuotationsWhole)
         {"etwa „5 usd + 2 gbp in eur“ oder „1 usd“", 16, "etwa|„5 usd + 2 gbp in eur“|oder „1 usd“"},
         {"例:「100 usd in eur」です", 10, "例:|「100 usd in eur」|です"},
     };
-    for (const auto &c : cases) {
-        EXPECT_EQ(FXHelpText::wrapped(QString::fromUtf8(c.text), c.width).join(u'|'),
-                  QString::fromUtf8(c.lines))
-            << c.text << " became "
-            << qPrintable(FXHelpText::wrapped(QString::fromUtf8(c.text), c.width).join(u'|'));
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(FXHelpText::wrapped(QString::fromUtf8(c.text), c.width).join(u'|'), QString::fromUtf8(c.lines))
+            << c.text;
 }
 
 TEST(HelpText, SetsDescriptionsBesideTheirSynopsesOrBelowALongOne)

@@ -1,5 +1,4 @@
 #include "FXLocale.h"
-#include "FXNotificationCenter.h"
 #include "ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -64,22 +63,4 @@ TEST(Locale, CountriesHaveTheirCurrencies)
     for (const auto &[country, currency] : cases)
         EXPECT_EQ(FXLocale::currencyCodeForRegion(QString::fromLatin1(country)), text(currency))
             << country;
-}
-
-TEST(Locale, ReplacingItAnnouncesTheChangeOnce)
-{
-    FXNotificationCenter center;
-    FXLocale locale(QStringLiteral("en_US"), &center);
-    int posts = 0;
-    QObject observer;
-    center.addObserver(&observer, FXCurrentLocaleDidChangeNotification,
-                       [&](const FXNotification &) { ++posts; }, &locale);
-    const quint64 before = locale.generation();
-
-    locale.setIdentifier(QStringLiteral("de_DE.UTF-8"));
-    EXPECT_EQ(posts, 1);
-    EXPECT_NE(locale.generation(), before);
-    EXPECT_EQ(locale.decimalSeparator(), u",");
-    locale.setIdentifier(QStringLiteral("de_DE"));
-    EXPECT_EQ(posts, 1);
 }

@@ -63,9 +63,3 @@ TEST_F(UserDefaults, ACorruptFileReadsAsEmptyAndIsKeptUntilTheNextWrite)
     defaults.setObject(QStringLiteral("EUR"), Key);
     EXPECT_EQ(FXUserDefaults(storePath()).stringForKey(Key), u"EUR");
 }
-
-TEST_F(UserDefaults, DomainsLiveUnderTheConfigurationHome)
-{
-    EXPECT_EQ(FXUserDefaults::filePathForDomain(FXUserDefaults::groupDomain()),
-              home.configHome() + u"/io.github.cambio.Cambio/io.github.cambio.Cambio.group.conf");
-}
