@@ -4,7 +4,6 @@
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
-#include "ReadableName.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryHome.h"
 
@@ -15,37 +14,20 @@
 
 #include <algorithm>
 
-namespace {
-
-struct Source {
-    const char *name;
-    std::optional<QByteArray> environment;
-    QVariant defaultsValue;
-    const char *url;
-};
-
-void PrintTo(const Source &source, std::ostream *out) { *out << source.name; }
-
-class RatesServerAddress : public ::testing::TestWithParam<Source> {
-protected:
-    TemporaryHome home;
-};
-
-TEST_P(RatesServerAddress, ComesFromTheFirstSourceThatNamesOne)
+// The environment first, then the settings, then the built-in server.
+TEST(CompositionRoot, TheRatesServerComesFromTheFirstSourceThatNamesOne)
 {
-    const ScopedEnvironment variable("CAMBIO_RATES_URL", GetParam().environment);
+    const struct { std::optional<QByteArray> environment; QVariant stored; const char *url; } sources[] = {
+        {"http://env.example/update.php", u"http://defaults.example/u"_qs, "http://env.example/update.php"},
+        {std::nullopt, u" http://defaults.example/u "_qs, "http://defaults.example/u"},
+        {std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}};
+    const TemporaryHome home;
     FXUserDefaults defaults(home.configHome() + u"/group.conf");
-    defaults.setObject(GetParam().defaultsValue, QStringLiteral("RatesServerURL"));
-
-    EXPECT_EQ(FXCompositionRoot::ratesServerURL(defaults), QString::fromUtf8(GetParam().url));
-}
-
-INSTANTIATE_TEST_SUITE_P(Sources, RatesServerAddress, ::testing::Values(
-    Source{"environment first", "http://env.example/update.php", QStringLiteral("http://defaults.example/u"),
-           "http://env.example/update.php"},
-    Source{"then the defaults", std::nullopt, QStringLiteral(" http://defaults.example/u "), "http://defaults.example/u"},
-    Source{"then the built-in server", std::nullopt, QVariant(), "http://localhost:8642/lab/lumenfold/update.php"}), ReadableName());
-
+    for (const auto &source : sources) {
+        const ScopedEnvironment variable("CAMBIO_RATES_URL", source.environment);
+        defaults.setObject(source.stored, QStringLiteral("RatesServerURL"));
+        EXPECT_EQ(FXCompositionRoot::ratesServerURL(defaults), QString::fromUtf8(source.url));
+    }
 }
 
 // What one root made (the locale the number format chose, the settings files of its home) is

@@ -4,9 +4,7 @@
 // again with QT_SCALE_FACTOR=2 (ctest's ui.Languages.Scale2).
 
 #include "ConverterApplication.h"
-#include "FXCurrencyPreferencesViewController.h"
 #include "FXFeedbackManager.h"
-#include "FXGeneralPreferencesViewController.h"
 #include "FXMainViewController.h"
 #include "FXPreferencesSegue.h"
 #include "FXPreferencesWindowController.h"
@@ -14,7 +12,6 @@
 #include "FXWindowButton.h"
 #include "TestData.h"
 
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>

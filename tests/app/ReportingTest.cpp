@@ -11,6 +11,7 @@
 #include "FXUserDefaults.h"
 #include "LoopbackHttpServer.h"
 #include "Readables.h"
+#include "TestData.h"
 
 #include <QApplication>
 #include <QJsonDocument>
@@ -99,16 +100,6 @@ QProcess::ExitStatus crashChild(const Home &home, const QString &how, int *signa
     return child.exitStatus();
 }
 
-// Starts as the application does at launch, with a report of an earlier run; the alert shown.
-QMessageBox *alertAtStart(Home &home)
-{
-    home.plantReport();
-    home.manager.configureWithIdentifier(Identifier);
-    home.manager.startManager();
-    const auto shown = [&] { return home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible(); };
-    return QTest::qWaitFor(shown) ? home.manager.crashReportAlert() : nullptr;
-}
-
 }
 
 class ReportingTest : public QObject {
@@ -159,9 +150,7 @@ void ReportingTest::aCrashLeavesAWholeReportNamingTheCrashingFunction()
         QVERIFY(home.files(Crashes).isEmpty());
         return;
     }
-    QFile raw(home.state(Crashes, written.first()));
-    QVERIFY(raw.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(raw.readAll());
+    const QString text = QString::fromUtf8(contents(home.state(Crashes, written.first())));
     for (const QString &line : {u"Identifier: 0123456789abcdef0123456789abcdef"_qs, u"Version: 9.8.7"_qs,
                                 u"Signal: %1 "_qs.arg(signal), u"Fault address: 0x"_qs, u"Time: "_qs,
                                 u"\nFrames:\n0x"_qs, u"\nModules:\n0x"_qs, u"crash_child\n"_qs,
@@ -214,8 +203,12 @@ void ReportingTest::theNextStartAsksWhatToDoWithTheReport()
         home.defaults.setObject(server.url(u"/crashes"_qs).toString(), FXReportingManager::CrashReportURLKey);
     if (!blocked.isEmpty())
         QVERIFY(home.block(Crashes, blocked));
-    QPointer<QMessageBox> alert = alertAtStart(home);
-    QVERIFY(alert);
+    // Started as the application is at launch, with a report of an earlier run.
+    home.plantReport();
+    home.manager.configureWithIdentifier(Identifier);
+    home.manager.startManager();
+    QTRY_VERIFY(home.manager.crashReportAlert() && home.manager.crashReportAlert()->isVisible());
+    QPointer<QMessageBox> alert = home.manager.crashReportAlert();
     QVERIFY(alert->detailedText().contains(u"Signal: 11 SIGSEGV"));
     // The question names where the report would go, in words a user knows.
     QString said = alert->informativeText();
@@ -353,9 +346,8 @@ void ReportingTest::aMessageIsKeptAndPostedWhereTheSettingSays()
     QCOMPARE(box->informativeText().contains(u"cannot make the folder"), sentBlocked);
     const QStringList kept = home.files(Feedback, folder);
     QCOMPARE(kept.size(), 1);
-    QFile file(home.state(Feedback, folder) + u'/' + kept.first());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QJsonObject message = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject message =
+        QJsonDocument::fromJson(contents(home.state(Feedback, folder) + u'/' + kept.first())).object();
     QCOMPARE(message.value(u"name").toString(), QStringLiteral("Ada"));
     QCOMPARE(message.value(u"email").toString(), requirement == FXFeedbackUserEmail::DontShow ? QString() : email);
     QCOMPARE(message.value(u"message").toString(), text);

@@ -19,8 +19,6 @@
 
 #include <memory>
 
-Q_DECLARE_METATYPE(QVariantList)
-
 namespace {
 
 // The converter window of a first start, on `bus`, with its crash reports in the harness's home.
@@ -60,18 +58,13 @@ struct FirstWindow {
     TableDriver table;
 };
 
-QDBusMessage callOfTheWindow(const QString &method, const QVariantList &arguments)
+// The answer to `method` of the window's object, called from `caller` while the window answers.
+QDBusMessage answerTo(QDBusConnection &caller, const QString &method, const QVariantList &arguments,
+                      const QString &interface = FXSessionService::ServiceName,
+                      const QString &path = FXSessionService::ObjectPath)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        FXSessionService::ServiceName, FXSessionService::ObjectPath, FXSessionService::ServiceName,
-        method);
+    QDBusMessage call = QDBusMessage::createMethodCall(FXSessionService::ServiceName, path, interface, method);
     call.setArguments(arguments);
-    return call;
-}
-
-// Sends `call` from `caller` and waits for the answer while the window answers.
-QDBusMessage answerTo(QDBusConnection &caller, const QDBusMessage &call)
-{
     QDBusPendingCall pending = caller.asyncCall(call);
     if (!QTest::qWaitFor([&pending] { return pending.isFinished(); }, 10000))
         return QDBusMessage();
@@ -185,8 +178,7 @@ void SessionServiceTest::ofTwoStartsAtOnceOneShowsTheWindow()
     QVERIFY(!hasEnded(showing));
     QCOMPARE(caller.interface()->servicePid(FXSessionService::ServiceName).value(),
              uint(showing.processId()));
-    QCOMPARE(answerTo(caller, callOfTheWindow(u"ShowAmount"_qs, {u"USD"_qs, u"5"_qs})).errorName(),
-             QString());
+    QCOMPARE(answerTo(caller, u"ShowAmount"_qs, {u"USD"_qs, u"5"_qs}).errorName(), QString());
 
     showing.terminate();
     QTRY_VERIFY_WITH_TIMEOUT(hasEnded(showing), 30000);
@@ -259,9 +251,7 @@ void SessionServiceTest::onlyTheWindowsOwnRequestsRaiseIt()
     const QStringList amounts = first.shownAmounts();
     QDBusConnection caller = m_bus->connect(u"caller"_qs);
 
-    QDBusMessage call = QDBusMessage::createMethodCall(FXSessionService::ServiceName, path, interface, method);
-    call.setArguments(arguments);
-    const QDBusMessage reply = answerTo(caller, call);
+    const QDBusMessage reply = answerTo(caller, method, arguments, interface, path);
 
     QCOMPARE(reply.errorName(), error);
     // Short, however much was sent.
@@ -309,10 +299,7 @@ void SessionServiceTest::anAmountShownOnRequestIsTypedIntoItsRow()
     QVERIFY(first.showMinimized());
     QDBusConnection caller = m_bus->connect(u"caller"_qs);
 
-    const QDBusMessage reply =
-        answerTo(caller, callOfTheWindow(u"ShowAmount"_qs, {currency, amount}));
-
-    QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+    QCOMPARE(answerTo(caller, u"ShowAmount"_qs, {currency, amount}).type(), QDBusMessage::ReplyMessage);
     const FXMainViewController &controller = *first.window()->contentViewController();
     const int row = int(controller.currencies().indexOf(currency));
     QTRY_VERIFY(!first.window()->isMinimized());
@@ -330,8 +317,7 @@ void SessionServiceTest::anAmountShownOnRequestIsTypedIntoItsRow()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
     QCOMPARE(first.table.shown(row), u"3"_qs);
     // So it does after a request for the row being typed into.
-    QCOMPARE(answerTo(caller, callOfTheWindow(u"ShowAmount"_qs, {currency, amount})).type(),
-             QDBusMessage::ReplyMessage);
+    QCOMPARE(answerTo(caller, u"ShowAmount"_qs, {currency, amount}).type(), QDBusMessage::ReplyMessage);
     QCOMPARE(first.table.shown(row), shown);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_4);
     QCOMPARE(first.table.shown(row), u"4"_qs);
