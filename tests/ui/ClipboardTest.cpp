@@ -1,22 +1,15 @@
 // Copy, Copy All, Paste and Reset Amounts, from the shortcuts and from the table's context menu,
 // and when they are enabled.
 
-#include "ConverterHarness.h"
 #include "FXStatusLine.h"
 #include "MenuDriver.h"
 #include "Readables.h"
-#include "TableDriver.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QScopeGuard>
-#include <QTest>
-#include <QTimer>
 
 #include <utility>
 
@@ -143,25 +136,19 @@ void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted()
     ConverterWindow converter;
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
-    QStringList before;
-    for (int other = 0; other < controller.currencies().size(); ++other)
-        before.append(table.shown(other));
-    QWidget *target = &table.table();
-    if (way == Pasted::IntoTable) {
-        table.selectForTyping(1);
-    } else {
-        table.clickField(1);
-        target = table.field(1);
-    }
+    const QStringList before = table.shownAmounts();
+    QWidget *target = way == Pasted::IntoTable ? static_cast<QWidget *>(&table.table()) : table.field(1);
+    table.clickField(1);
+    if (way == Pasted::IntoTable)
+        QTest::keyClick(target, Qt::Key_Return);
 
+    QGuiApplication::clipboard()->setText(clipboard);
     switch (way) {
     case Pasted::IntoTable:
     case Pasted::FieldShortcut:
-        QGuiApplication::clipboard()->setText(clipboard);
         QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
         break;
     case Pasted::FieldEditMenu:
-        QGuiApplication::clipboard()->setText(clipboard);
         QVERIFY(pickFromMenuOpenedBy(QLineEdit::tr("&Paste"), [target] {
             QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
                                     target->mapToGlobal(QPoint(5, 5)));
@@ -175,31 +162,24 @@ void ClipboardTest::pastesReadOneAmountWhereverTheyArePasted()
         break;
     }
 
-    FXStatusLine *status = controller.statusTextField();
+    const QString notice = controller.statusTextField()->notice();
     if (row < 0) {
         // Nothing changes, and the status line says why.
-        QVERIFY2(status->notice().startsWith(shown), qPrintable(status->notice()));
-        QVERIFY(readableNamed(&controller, status->notice()));
+        QVERIFY2(notice.startsWith(shown), qPrintable(notice));
+        QVERIFY(readableNamed(&controller, notice));
         QCOMPARE(table.table().selectedRow(), 1);
-        for (int other = 0; other < controller.currencies().size(); ++other)
-            QCOMPARE(table.shown(other), before[other]);
+        QCOMPARE(table.shownAmounts(), before);
         return;
     }
-    QCOMPARE(status->notice(), QString());
+    QCOMPARE(notice, QString());
     QCOMPARE(table.shown(row), shown);
     QCOMPARE(table.table().selectedRow(), row);
-    const QString currency = controller.currencies()[row];
-    QCOMPARE(core.currencies.userBaseCurrency(), currency);
-    for (int other = 0; other < controller.currencies().size(); ++other)
-        QCOMPARE(table.shown(other), core.amount(controller.currencies()[other]));
+    QCOMPARE(table.shownAmounts(), converter.coresAmounts());
     if (way != Pasted::IntoTable)
         QVERIFY(table.field(row)->hasFocus());
     // The pasted amount is there again at the next start.
-    QTRY_COMPARE(core.standardDefaults.dictionaryForKey(QStringLiteral("LastInput"))
-                     .value_or(QVariantMap())
-                     .value(QStringLiteral("Currency")),
-                 QVariant(currency));
-
+    QTRY_COMPARE(core.standardDefaults.dictionaryForKey(u"LastInput"_qs).value_or(QVariantMap())[u"Currency"_qs],
+                 QVariant(controller.currencies()[row]));
     // Typing goes on from the pasted amount.
     if (way == Pasted::IntoTable && !shown.contains(u'.')) {
         table.typeIntoTable(QStringLiteral("3"));
@@ -241,8 +221,7 @@ void ClipboardTest::everyResetControlSetsEveryAmountToZeroKeptAtQuit()
         } else {
             QVERIFY(pickFromContextMenu(table, 3, QStringLiteral("Reset Amounts")));
         }
-        for (int row = 0; row < controller.currencies().size(); ++row)
-            QCOMPARE(table.shown(row), QStringLiteral("0"));
+        QCOMPARE(table.shownAmounts(), QStringList(controller.currencies().size(), u"0"_qs));
     }));
     QCOMPARE(lastInput().value(u"Value"_qs), QVariant(0.0));
 }
