@@ -6,6 +6,8 @@
 #include "Readables.h"
 #include "TableDriver.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -300,6 +302,15 @@ void ConverterTableTest::theSelectionFollowsClicksTheKeyboardAndTheRows()
                                 posted.append(input.userInfo.value(FXTableViewCharacterKey).toString());
                             }, &view);
 
+    // Copy, Paste and Reset Amounts act on the selected row, the main currency's too; Copy All on all.
+    QGuiApplication::clipboard()->setText(u"12"_qs);
+    const auto commands = [&controller] {
+        QList<bool> enabled;
+        for (const QAction *command : controller.editActions())
+            enabled.append(command->isEnabled());
+        return enabled;
+    };
+
     // Clicks select rows only through their fields and the header.
     table.clickField(2);
     QCOMPARE(view.selectedRow(), 2);
@@ -308,8 +319,10 @@ void ConverterTableTest::theSelectionFollowsClicksTheKeyboardAndTheRows()
     table.clickBeside(0);
     QCOMPARE(view.selectedRow(), 0);
     QVERIFY(view.hasFocus());
+    QCOMPARE(commands(), QList<bool>({true, true, true, true}));
     table.clickBeside(3);
     QCOMPARE(view.selectedRow(), -1);
+    QCOMPARE(commands(), QList<bool>({false, true, false, false}));
 
     // With no row selected, typing changes nothing; Down selects the first row.
     view.setFocus();
