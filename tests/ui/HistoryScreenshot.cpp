@@ -4,6 +4,7 @@
 // ending with its newest day, in the language and notation of the environment, pointing at a day
 // in the middle, once its download (which brings nothing new) has ended.
 
+#include "FXEcbRates.h"
 #include "FXHistoryWindowController.h"
 #include "FXLocale.h"
 #include "FXNotificationCenter.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QScreen>
 #include <QTest>
-#include <QXmlStreamReader>
 
 #include <cstdio>
 
@@ -24,22 +24,13 @@ namespace {
 // Each day's rates of the ECB's file as the rates server keeps them: what one US dollar buys.
 MemoryRateHistory readEcbHistory(const QString &path)
 {
-    MemoryRateHistory history;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return history;
-    QXmlStreamReader xml(&file);
+    // The file runs from its newest day back; a kept series from its oldest day on.
     QMap<QDate, QMap<QString, double>> perEuro;
-    QDate day;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Cube")
-            continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        if (attributes.hasAttribute(QLatin1String("time")))
-            day = QDate::fromString(attributes.value(QLatin1String("time")).toString(), Qt::ISODate);
-        else if (attributes.hasAttribute(QLatin1String("currency")))
-            perEuro[day][attributes.value(QLatin1String("currency")).toString()] = attributes.value(QLatin1String("rate")).toDouble();
-    }
+    FXEcbDayReader reader([&perEuro](const FXEcbDay &day) { perEuro.insert(day.date, day.perEuro); });
+    QFile file(path);
+    MemoryRateHistory history;
+    if (!file.open(QIODevice::ReadOnly) || !reader.addData(file.readAll()) || !reader.finish())
+        return history;
     for (auto rates = perEuro.cbegin(); rates != perEuro.cend(); ++rates) {
         const double dollars = rates->value(QStringLiteral("USD"));
         history.kept[QStringLiteral("EUR")].append({rates.key(), 1 / dollars});

@@ -6,13 +6,10 @@
 #include "FXRateChartView.h"
 #include "MenuDriver.h"
 #include "Readables.h"
-#include "TableDriver.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLabel>
 #include <QScopeGuard>
-#include <QTest>
 
 #include <cmath>
 

@@ -19,6 +19,14 @@ public:
     FXTableTextField *field(int row) const { return cell(row)->inputTextField(); }
     // The amount row `row` shows.
     QString shown(int row) const { return field(row)->text(); }
+    // The amount every row shows, from the first.
+    QStringList shownAmounts() const
+    {
+        QStringList shown;
+        for (int row = 0; row < m_table.numberOfRows(); ++row)
+            shown.append(this->shown(row));
+        return shown;
+    }
 
     void clickField(int row) const { QTest::mouseClick(field(row), Qt::LeftButton, {}, QPoint(5, 5)); }
     // A click on the row's flag, beside its amount field.
@@ -62,6 +70,14 @@ struct ConverterWindow {
         // Without a window manager (X11 under Xvfb) nobody else activates it.
         controller.activateWindow();
         return QTest::qWaitForWindowActive(&controller);
+    }
+    // The amount of every row's currency, as the core writes it.
+    QStringList coresAmounts()
+    {
+        QStringList amounts;
+        for (const QString &currency : controller.currencies())
+            amounts.append(core.amount(currency));
+        return amounts;
     }
 
     ConverterHarness core;
