@@ -100,7 +100,8 @@ TEST(NumberReadingInEveryLocale, ReadsWhatTheLocaleWritesInEitherDigits)
                 const icu::UnicodeString written = icu::number::NumberFormatter::withLocale(notation)
                                                        .formatDouble(value, status).toString(status);
                 const QString text(reinterpret_cast<const QChar *>(written.getBuffer()), written.length());
-                EXPECT_EQ(formatter.formattedNumberForPasteboard(text), value) << id.toStdString() << ' ' << text.toStdString();
+                EXPECT_EQ(formatter.formattedNumberForPasteboard(text), value)
+                    << id.toStdString() << ' ' << text.toStdString();
             }
         }
         for (const double value : {-3.46, 0.00088, 0.0000000012})
