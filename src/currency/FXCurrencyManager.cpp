@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QUrl>
 
-
 namespace {
 
 QStringList without(QStringList list, const QStringList &removed)

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-
 class FXLocale;
 
 // A currency's history against another as text, which `cambio-cli history` prints: a line per

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-
 class FXLocale;
 
 // The words of a rate-history chart in the user's language and the locale's notation: currency

@@ -3,7 +3,6 @@
 #include "LoopbackHttpServer.h"
 #include "ReadableName.h"
 
-
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
