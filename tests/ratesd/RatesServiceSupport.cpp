@@ -7,11 +7,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
-QByteArray fixture(const char *name)
-{
-    return contents(QStringLiteral(CAMBIO_RATESD_FIXTURES "/") + QString::fromLatin1(name));
-}
-
 QByteArray realRates(const char *name)
 {
     const QByteArray bytes = contents(QStringLiteral(CAMBIO_REAL_RATES "/") + QString::fromLatin1(name));
@@ -30,21 +25,11 @@ void writeFile(const QString &path, const QByteArray &bytes, const QDateTime &mo
         file.setFileTime(modified, QFileDevice::FileModificationTime);
 }
 
-QDateTime utc(int year, int month, int day, int hour, int minute)
-{
-    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
-}
-
 QByteArray ecbDay(const QDate &day, const QByteArray &rates)
 {
     return "<gesmes:Envelope xmlns:gesmes='http://www.gesmes.org/xml/2002-08-01' "
            "xmlns='http://www.ecb.int/vocabulary/2002-08-01/eurofxref'><Cube><Cube time='"
            + day.toString(Qt::ISODate).toLatin1() + "'>" + rates + "</Cube></Cube></gesmes:Envelope>";
-}
-
-QByteArray apiDay(const QDate &day, const QByteArray &members)
-{
-    return R"({"date": ")" + day.toString(Qt::ISODate).toLatin1() + R"(", "usd": {)" + members + "}}";
 }
 
 bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds timeout)
@@ -54,16 +39,6 @@ bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds time
     while (!done() && elapsed.elapsed() < timeout.count())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     return done();
-}
-
-RawHttpClient::RawHttpClient(quint16 port)
-{
-    m_socket.connectToHost(QHostAddress::LocalHost, port);
-}
-
-void RawHttpClient::send(const QByteArray &bytes)
-{
-    m_socket.write(bytes);
 }
 
 // An answer is whole when its head and the body that its Content-Length announces are in, or when
@@ -98,11 +73,6 @@ QList<HttpAnswer> RawHttpClient::receive(int count)
         return answers.size() >= count || isClosed();
     }, std::chrono::seconds(10));
     return answers;
-}
-
-bool RawHttpClient::isClosed() const
-{
-    return m_socket.state() == QAbstractSocket::UnconnectedState && m_socket.bytesAvailable() == 0;
 }
 
 RatesServiceTest::RatesServiceTest()
@@ -157,16 +127,6 @@ void RatesServiceTest::advance(const FXRatesService &service, const QDateTime &u
         settle(service);
     }
     clock.advanceTo(until);
-}
-
-bool RatesServiceTest::logContains(const QString &text) const
-{
-    return std::any_of(log.cbegin(), log.cend(), [&](const QString &line) { return line.contains(text); });
-}
-
-QString RatesServiceTest::statePath(const QString &name) const
-{
-    return folder.filePath(QStringLiteral("state/") + name);
 }
 
 void RatesHttpServerTest::serve(const FXServiceSettings &settings, bool start, std::chrono::milliseconds holdLimit)

@@ -4,6 +4,7 @@
 #include "FXRatesHttpServer.h"
 #include "FXRatesService.h"
 #include "LoopbackHttpServer.h"
+#include "TestData.h"
 
 #include <QHash>
 #include <QStringList>
@@ -19,16 +20,25 @@
 
 #include <sys/resource.h>
 
-QByteArray fixture(const char *name);
+inline QByteArray fixture(const char *name)
+{
+    return contents(QStringLiteral(CAMBIO_RATESD_FIXTURES "/") + QString::fromLatin1(name));
+}
 // A genuine recorded answer of the public sources (../shared/data/real-rates, with its README).
 QByteArray realRates(const char *name);
 // Writes `bytes` to `path`, its folder made first, dated `modified` when that is valid.
 void writeFile(const QString &path, const QByteArray &bytes, const QDateTime &modified = {});
-QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0);
+inline QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+}
 // The bank's answer for one day, in its own layout: `rates` like "<Cube currency='USD' rate='1.1'/>".
 QByteArray ecbDay(const QDate &day, const QByteArray &rates);
 // The currency API's answer for one day: `members` like R"("eur": 0.93)".
-QByteArray apiDay(const QDate &day, const QByteArray &members);
+inline QByteArray apiDay(const QDate &day, const QByteArray &members)
+{
+    return R"({"date": ")" + day.toString(Qt::ISODate).toLatin1() + R"(", "usd": {)" + members + "}}";
+}
 // Runs the event loop, waiting for events, until `done` holds or `timeout` has passed; whether it holds.
 bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
@@ -42,13 +52,16 @@ struct HttpAnswer {
 // client would.
 class RawHttpClient {
 public:
-    explicit RawHttpClient(quint16 port);
+    explicit RawHttpClient(quint16 port) { m_socket.connectToHost(QHostAddress::LocalHost, port); }
 
-    void send(const QByteArray &bytes);
+    void send(const QByteArray &bytes) { m_socket.write(bytes); }
     // Runs the event loop until `answers` whole answers have come, the server has closed the
     // connection, or 10 s have passed; every answer received so far.
     QList<HttpAnswer> receive(int answers = 1);
-    bool isClosed() const;
+    bool isClosed() const
+    {
+        return m_socket.state() == QAbstractSocket::UnconnectedState && m_socket.bytesAvailable() == 0;
+    }
 
 private:
     QTcpSocket m_socket;
@@ -74,8 +87,11 @@ protected:
     static void settle(const FXRatesService &service);
     // Moves the clock to `until`, letting every fetch that comes due on the way end.
     void advance(const FXRatesService &service, const QDateTime &until);
-    bool logContains(const QString &text) const;
-    QString statePath(const QString &name = QStringLiteral("state.json")) const;
+    bool logContains(const QString &text) const { return !log.filter(text).isEmpty(); }
+    QString statePath(const QString &name = u"state.json"_qs) const
+    {
+        return folder.filePath(u"state/"_qs + name);
+    }
 
     LoopbackHttpServer ecb;
     LoopbackHttpServer api;
