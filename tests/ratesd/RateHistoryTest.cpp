@@ -73,9 +73,14 @@ protected:
     }
 };
 
+// A file that is no database is set aside first, and the history begins again.
 TEST_F(RateHistoryTest, AnswersEachQueryWithTheDaysHeldOrTheReason)
 {
+    const QString damaged = statePath(u"history.sqlite"_qs);
+    writeFile(damaged, QByteArray(8192, 'x'));
     serve(ecbOnly());
+    EXPECT_TRUE(logContains(u"was damaged; set aside as "_qs + damaged + u".damaged"_qs));
+    EXPECT_EQ(QFile(damaged + u".damaged"_qs).size(), 8192);
     const HistoryQuery queries[] = {
         // Good Friday and Easter Monday of 2014 have no rates, nor has the weekend between.
         {"currency=EUR&from=2014-04-16&to=2014-04-23", 200, "EUR USD 4 2014-04-16..2014-04-23"},
@@ -131,7 +136,6 @@ TEST_F(RateHistoryTest, SurvivesAFullDiskAndARestart)
     const QJsonObject health = service->health().value(u"history").toObject();
     EXPECT_TRUE(health.value(u"lastError").toString().startsWith(QStringLiteral("cannot write ") + path))
         << log.join(u'\n').toStdString();
-    EXPECT_EQ(health.value(u"to").toString(), QStringLiteral("2015-06-12"));
 
     advance(*service, clock.now().addDays(2));
     const QByteArray later = "currency=EUR&from=2016-01-01&to=2016-12-31";
@@ -146,19 +150,9 @@ TEST_F(RateHistoryTest, SurvivesAFullDiskAndARestart)
     EXPECT_EQ(summary(history(later)).toStdString(), "EUR USD 62 2016-03-17..2016-06-13");
 }
 
-// A file that is no database is set aside, and the history begins again.
-TEST_F(RateHistoryTest, SetsADamagedFileAsideAndBeginsAgain)
-{
-    const QString path = statePath(QStringLiteral("history.sqlite"));
-    writeFile(path, QByteArray(8192, 'x'));
-    serve(ecbOnly());
-    EXPECT_TRUE(logContains(QStringLiteral("was damaged; set aside as ") + path + QStringLiteral(".damaged")));
-    EXPECT_EQ(QFile(path + QStringLiteral(".damaged")).size(), 8192);
-    EXPECT_EQ(history("currency=ISK&from=2015-01-01&to=2015-12-31").status, 200);
-}
-
 // A day holds one rate per currency: the bank's over the currency API's, whichever came first.
-// Only codes in use on the day and rates within the bounds go in, as for the served table.
+// Only the seed's codes and codes in use on the day, with rates within the bounds, go in, as for
+// the served table.
 TEST(RateHistory, KeepsTheBanksDayAndTheServedTablesRules)
 {
     QTemporaryDir folder;
@@ -166,16 +160,17 @@ TEST(RateHistory, KeepsTheBanksDayAndTheServedTablesRules)
     ASSERT_TRUE(history.open());
     const QDate monday(2014, 12, 29), tuesday(2014, 12, 30), friday(2015, 1, 2);
     ASSERT_TRUE(history.record(FXServedRateHistory::Source::CentralBank,
-                               {dayOf(monday, {{"EUR", 0.82}, {"LTL", 2.8}})}));
+                               {dayOf(monday, {{"EUR", 0.82}, {"LTL", 2.8}, {"SLE", 22}})}));
     ASSERT_TRUE(history.record(FXServedRateHistory::Source::CurrencyApi,
                                {dayOf(monday, {{"EUR", 0.5}, {"BTC", 0.003}}),
-                                dayOf(tuesday, {{"EUR", 0.6}, {"XTS", 1}, {"JPY", 2e9}}),
+                                dayOf(tuesday, {{"EUR", 0.6}, {"XTS", 1}, {"XBA", 1}, {"XUA", 1}, {"JPY", 2e9}}),
                                 dayOf(friday, {{"LTL", 2.9}, {"CHF", 1e-10}})}));
     ASSERT_TRUE(history.record(FXServedRateHistory::Source::CentralBank, {dayOf(tuesday, {{"EUR", 0.83}})}));
     EXPECT_EQ(seriesText(history, "EUR").toStdString(), "2014-12-29=0.82 2014-12-30=0.83");
     EXPECT_EQ(seriesText(history, "BTC").toStdString(), "2014-12-29=0.003");
     EXPECT_EQ(seriesText(history, "LTL").toStdString(), "2014-12-29=2.8");   // gone in 2015
-    for (const char *code : {"XTS", "JPY", "CHF"})
+    EXPECT_EQ(seriesText(history, "SLE").toStdString(), "2014-12-29=22");    // the seed's, not yet in use
+    for (const char *code : {"XTS", "XBA", "XUA", "JPY", "CHF"})
         EXPECT_FALSE(history.knows(QString::fromLatin1(code))) << code;
     EXPECT_FALSE(history.isImported());
     ASSERT_TRUE(history.record(FXServedRateHistory::Source::CentralBank, {}, nullptr, true));
@@ -232,11 +227,9 @@ TEST_F(RatesServiceTest, ImportsTheBanksFullHistoryOnce)
     advance(*service, clock.now().addDays(2));
     EXPECT_TRUE(waitUntil(imported));
     health = service->health().value(u"history").toObject();
-    EXPECT_TRUE(health.value(u"importError").isNull()) << health.value(u"importError").toString().toStdString();
+    EXPECT_TRUE(health.value(u"importError").isNull()) << qPrintable(health.value(u"importError").toString());
     EXPECT_TRUE(health.value(u"imported").toBool());
-    EXPECT_EQ(health.value(u"from").toString(), QStringLiteral("2013-03-18"));
-    EXPECT_EQ(health.value(u"to").toString(), QStringLiteral("2026-12-04"));
-    EXPECT_TRUE(logContains(QStringLiteral("history: imported 72 days")));
+    EXPECT_TRUE(logContains(u"history: imported 72 days"_qs));
 
     service.reset();
     const qsizetype asked = bank.requests().size();
