@@ -117,17 +117,9 @@ protected:
 
     QStringList initialResults(const QString &text)
     {
-        const QDBusMessage reply = call(GnomePath, GnomeInterface,
-                                        QStringLiteral("GetInitialResultSet"),
+        const QDBusMessage reply = call(GnomePath, GnomeInterface, u"GetInitialResultSet"_qs,
                                         {text.split(u' ', Qt::SkipEmptyParts)});
         return reply.arguments().value(0).toStringList();
-    }
-
-    QList<QVariantMap> metas(const QStringList &identifiers)
-    {
-        const QDBusMessage reply =
-            call(GnomePath, GnomeInterface, QStringLiteral("GetResultMetas"), {identifiers});
-        return qdbus_cast<QList<QVariantMap>>(reply.arguments().value(0));
     }
 
     // KRunner's answers to `method`: each structure's fields in order (a match's are its identifier,
@@ -185,29 +177,28 @@ TEST_P(ShellSearch, BothShellsShowTheSameResults)
     const QString text = QString::fromUtf8(search.text);
 
     const QStringList identifiers = initialResults(text);
-    const QList<QVariantMap> shown = metas(identifiers);
+    const auto shown = qdbus_cast<QList<QVariantMap>>(
+        call(GnomePath, GnomeInterface, u"GetResultMetas"_qs, {identifiers}).arguments().value(0));
     const QList<QVariantList> matches = match(text);
 
     QStringList titles, runnerTitles;
     for (const QVariantMap &meta : shown)
-        titles.append(meta.value(QStringLiteral("name")).toString());
+        titles.append(meta.value(u"name"_qs).toString());
     for (const QVariantList &found : matches)
         runnerTitles.append(found.value(1).toString());
     EXPECT_EQ(titles.join(QStringLiteral("; ")).toStdString(), search.titles);
     EXPECT_EQ(runnerTitles, titles);
     // The shell narrows a search with its earlier results at hand.
-    const QDBusMessage narrowed = call(GnomePath, GnomeInterface,
-                                       QStringLiteral("GetSubsearchResultSet"),
+    const QDBusMessage narrowed = call(GnomePath, GnomeInterface, u"GetSubsearchResultSet"_qs,
                                        {identifiers, text.split(u' ', Qt::SkipEmptyParts)});
     EXPECT_EQ(narrowed.arguments().value(0).toStringList(), identifiers);
     if (shown.isEmpty())
         return;
     const QVariantMap &first = shown.front();
-    EXPECT_EQ(first.value(QStringLiteral("id")).toString(), identifiers.front());
-    EXPECT_EQ(first.value(QStringLiteral("description")).toString().toStdString(),
-              search.description);
+    EXPECT_EQ(first.value(u"id"_qs).toString(), identifiers.front());
+    EXPECT_EQ(first.value(u"description"_qs).toString().toStdString(), search.description);
     EXPECT_EQ(property(matches.front(), "subtext").toString().toStdString(), search.description);
-    const QString icon = first.value(QStringLiteral("gicon")).toString();
+    const QString icon = first.value(u"gicon"_qs).toString();
     EXPECT_EQ(QFileInfo(icon).fileName().toStdString(), search.flag);
     EXPECT_TRUE(QFileInfo(icon).isAbsolute() && QFileInfo::exists(icon)) << icon.toStdString();
     EXPECT_EQ(matches.front().value(2).toString(), icon);
@@ -231,24 +222,17 @@ TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceC
     const QStringList identifiers = initialResults(QStringLiteral("5 usd + 2 gbp in eur"));
     ASSERT_FALSE(identifiers.isEmpty());
 
-    call(GnomePath, GnomeInterface, QStringLiteral("ActivateResult"),
-         {identifiers.back(), QStringList{QStringLiteral("5")}, 0u});
-    call(GnomePath, GnomeInterface, QStringLiteral("LaunchSearch"),
-         {QStringList{QStringLiteral("hello")}, 0u});
-    call(GnomePath, GnomeInterface, QStringLiteral("LaunchSearch"),
-         {QStringList{QStringLiteral("10*(2+1)"), QStringLiteral("eur")}, 0u});
-    call(RunnerPath, RunnerInterface, QStringLiteral("Run"),
-         {match(QStringLiteral("0.125 chf")).front().value(0), QString()});
-    call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {QStringLiteral("bogus"), QString()});
+    call(GnomePath, GnomeInterface, u"ActivateResult"_qs, {identifiers.back(), QStringList{u"5"_qs}, 0u});
+    call(GnomePath, GnomeInterface, u"LaunchSearch"_qs, {QStringList{u"hello"_qs}, 0u});
+    call(GnomePath, GnomeInterface, u"LaunchSearch"_qs, {QStringList{u"10*(2+1)"_qs, u"eur"_qs}, 0u});
+    call(RunnerPath, RunnerInterface, u"Run"_qs, {match(u"0.125 chf"_qs).front().value(0), QString()});
+    call(RunnerPath, RunnerInterface, u"Run"_qs, {u"bogus"_qs, QString()});
     // What typing could not build opens the window without an amount.
-    for (const char *beyondTyping : {"5 usd - 10 gbp", "999999999999 usd + 1 usd"}) {
-        call(GnomePath, GnomeInterface, QStringLiteral("LaunchSearch"),
-             {QString::fromUtf8(beyondTyping).split(u' '), 0u});
-    }
+    for (const char *typed : {"5 usd - 10 gbp", "999999999999 usd + 1 usd"})
+        call(GnomePath, GnomeInterface, u"LaunchSearch"_qs, {QString::fromLatin1(typed).split(u' '), 0u});
 
     // The whole sum in the currency of its first amount, as the rows write it, in the C locale.
-    const QStringList expected{QStringLiteral("USD 7.5"), QStringLiteral("EUR 30"),
-                               QStringLiteral("CHF 0.12"), QString(), QString()};
+    const QStringList expected{u"USD 7.5"_qs, u"EUR 30"_qs, u"CHF 0.12"_qs, QString(), QString()};
     EXPECT_TRUE(runUntil([&] { return window.shown.size() >= expected.size(); }));
     EXPECT_EQ(window.shown, expected);
 }
@@ -256,40 +240,36 @@ TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceC
 TEST_F(SearchProvider, CopyIsOfferedAndDoneOnlyThroughKDEsClipboardManager)
 {
     startBus("de_DE.UTF-8");
-    const QString identifier = match(QStringLiteral("3 eur in usd")).front().value(0).toString();
-    EXPECT_TRUE(runner(QStringLiteral("Actions")).isEmpty());
-    EXPECT_EQ(property(match(QStringLiteral("3 eur in usd")).front(), "actions"), QVariant(QStringList()));
-    call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {identifier, QStringLiteral("copy")});
+    const QString identifier = match(u"3 eur in usd"_qs).front().value(0).toString();
+    EXPECT_TRUE(runner(u"Actions"_qs).isEmpty());
+    EXPECT_EQ(property(match(u"3 eur in usd"_qs).front(), "actions"), QVariant(QStringList()));
+    call(RunnerPath, RunnerInterface, u"Run"_qs, {identifier, u"copy"_qs});
 
     StandInKlipper klipper;
-    ASSERT_TRUE(connection->registerObject(QStringLiteral("/klipper"), &klipper,
-                                           QDBusConnection::ExportAllSlots));
-    ASSERT_TRUE(connection->registerService(QStringLiteral("org.kde.klipper")));
-
-    EXPECT_EQ(runner(QStringLiteral("Actions")), (QList<QVariantList>{{QStringLiteral("copy"), QStringLiteral("Kopieren"),
-                                                                       QStringLiteral("edit-copy")}}));
-    EXPECT_EQ(property(match(QStringLiteral("3 eur in usd")).front(), "actions"), QVariant(QStringList{QStringLiteral("copy")}));
-    call(RunnerPath, RunnerInterface, QStringLiteral("Run"), {identifier, QStringLiteral("copy")});
+    ASSERT_TRUE(connection->registerObject(u"/klipper"_qs, &klipper, QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(connection->registerService(u"org.kde.klipper"_qs));
+    EXPECT_EQ(runner(u"Actions"_qs), (QList<QVariantList>{{u"copy"_qs, u"Kopieren"_qs, u"edit-copy"_qs}}));
+    EXPECT_EQ(property(match(u"3 eur in usd"_qs).front(), "actions"), QVariant(QStringList{u"copy"_qs}));
+    call(RunnerPath, RunnerInterface, u"Run"_qs, {identifier, u"copy"_qs});
     EXPECT_TRUE(runUntil([&] { return !klipper.contents.isEmpty(); }));
-    EXPECT_EQ(klipper.contents, QStringList{QStringLiteral("6")});
+    EXPECT_EQ(klipper.contents, QStringList{u"6"_qs});
     EXPECT_EQ(window.shown, QStringList());
 }
 
 TEST_F(SearchProvider, FollowsTheRatesFileAndEndsAfterAnIdleInterval)
 {
     startBus("en_US.UTF-8", "3");
-    ASSERT_EQ(match(QStringLiteral("100 usd in eur")).front().value(1), QStringLiteral("100 USD = 50 EUR"));
+    const auto converted = [&] { return match(u"100 usd in eur"_qs).front().value(1).toString(); };
+    ASSERT_EQ(converted(), u"100 USD = 50 EUR"_qs);
 
     // Written as cambio-cli or the window store new rates; each search keeps the provider alive.
     ASSERT_TRUE(FXPropertyList::writeDictionaryToFile(rates(0.25), ratesPath));
-    EXPECT_TRUE(runUntil([&] {
-        return match(QStringLiteral("100 usd in eur")).front().value(1) == QStringLiteral("100 USD = 25 EUR");
-    }, std::chrono::seconds(10)));
+    EXPECT_TRUE(runUntil([&] { return converted() == u"100 USD = 25 EUR"; }, std::chrono::seconds(10)));
     // Searches within the interval keep the same process, past the interval's length.
     const uint process = connection->interface()->servicePid(Provider).value();
     const QDeadlineTimer busy(std::chrono::seconds(4));
     while (!busy.hasExpired()) {
-        initialResults(QStringLiteral("1 usd"));
+        initialResults(u"1 usd"_qs);
         QThread::msleep(200);
     }
     EXPECT_EQ(connection->interface()->servicePid(Provider).value(), process);
