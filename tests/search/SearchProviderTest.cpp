@@ -126,7 +126,8 @@ protected:
     // text, icon, type, relevance and properties).
     QList<QVariantList> runner(const QString &method, const QVariantList &arguments = {})
     {
-        const auto argument = call(RunnerPath, RunnerInterface, method, arguments).arguments().value(0).value<QDBusArgument>();
+        const QDBusMessage reply = call(RunnerPath, RunnerInterface, method, arguments);
+        const auto argument = reply.arguments().value(0).value<QDBusArgument>();
         QList<QVariantList> structures;
         argument.beginArray();
         while (!argument.atEnd()) {
@@ -157,6 +158,7 @@ struct Search {
     const char *titles;        // joined by "; "; empty for no results
     const char *description;   // of the first result
     const char *flag;          // the first result's icon file
+    const char *copy;          // KRunner's action that copies it
     const char *language = nullptr;   // LANGUAGE, when set
 };
 
@@ -203,18 +205,37 @@ TEST_P(ShellSearch, BothShellsShowTheSameResults)
     EXPECT_TRUE(QFileInfo(icon).isAbsolute() && QFileInfo::exists(icon)) << icon.toStdString();
     EXPECT_EQ(matches.front().value(2).toString(), icon);
     EXPECT_GT(matches.front().value(4).toDouble(), matches.back().value(4).toDouble());
+
+    // Copy is offered and done only through KDE's clipboard manager, and copies the number shown.
+    const QString identifier = matches.front().value(0).toString();
+    EXPECT_TRUE(runner(u"Actions"_qs).isEmpty());
+    EXPECT_EQ(property(matches.front(), "actions"), QVariant(QStringList()));
+    call(RunnerPath, RunnerInterface, u"Run"_qs, {identifier, u"copy"_qs});
+    StandInKlipper klipper;
+    ASSERT_TRUE(connection->registerObject(u"/klipper"_qs, &klipper, QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(connection->registerService(u"org.kde.klipper"_qs));
+    const QList<QVariantList> copy{{u"copy"_qs, QString::fromUtf8(search.copy), u"edit-copy"_qs}};
+    EXPECT_EQ(runner(u"Actions"_qs), copy);
+    EXPECT_EQ(property(match(text).front(), "actions"), QVariant(QStringList{u"copy"_qs}));
+    call(RunnerPath, RunnerInterface, u"Run"_qs, {identifier, u"copy"_qs});
+    EXPECT_TRUE(runUntil([&] { return !klipper.contents.isEmpty(); }));
+    EXPECT_EQ(klipper.contents, QStringList{titles.front().section(u' ', -2, -2)});
+    EXPECT_EQ(window.shown, QStringList());
 }
 
 // The main currency is the locale's; the visible ones are the defaults. The texts are in the
 // language of messages, the numbers and names in the locale's.
 INSTANTIATE_TEST_SUITE_P(Queries, ShellSearch, ::testing::Values(
-    Search{"en_US.UTF-8", "100 usd in eur", "100 USD = 50 EUR; 100 USD = 80 GBP; 100 USD = 10000 JPY; 100 USD = 0.01 BTC",
-           "Euro, rates of 1/2/26", "eu.svg"},
-    Search{"en_US.UTF-8", "100", "", "", ""},
+    Search{"en_US.UTF-8", "100 usd in eur",
+           "100 USD = 50 EUR; 100 USD = 80 GBP; 100 USD = 10000 JPY; 100 USD = 0.01 BTC",
+           "Euro, rates of 1/2/26", "eu.svg", "Copy"},
+    Search{"en_US.UTF-8", "100", "", "", "", ""},
     Search{"de_DE.UTF-8", "1.234,5 eur nach usd", "1234,5 EUR = 2469 USD; 1234,5 EUR = 1975,2 GBP; "
-           "1234,5 EUR = 246900 JPY; 1234,5 EUR = 0,25 BTC", "US-Dollar, Kurse vom 02.01.26", "us.svg"},
-    Search{"en_US.UTF-8", "€8 to btc", "8 EUR = 0.0016 BTC; 8 EUR = 16 USD; 8 EUR = 12.8 GBP; 8 EUR = 1600 JPY",
-           "Bitcoin, taux du 1/2/26", "BTC.svg", "fr"}));
+           "1234,5 EUR = 246900 JPY; 1234,5 EUR = 0,25 BTC", "US-Dollar, Kurse vom 02.01.26", "us.svg",
+           "Kopieren"},
+    Search{"en_US.UTF-8", "€8 to btc",
+           "8 EUR = 0.0016 BTC; 8 EUR = 16 USD; 8 EUR = 12.8 GBP; 8 EUR = 1600 JPY",
+           "Bitcoin, taux du 1/2/26", "BTC.svg", "Copier", "fr"}));
 
 TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceCurrency)
 {
@@ -235,25 +256,6 @@ TEST_F(SearchProvider, AResultOrTheSearchOpensTheWindowWithTheAmountInTheSourceC
     const QStringList expected{u"USD 7.5"_qs, u"EUR 30"_qs, u"CHF 0.12"_qs, QString(), QString()};
     EXPECT_TRUE(runUntil([&] { return window.shown.size() >= expected.size(); }));
     EXPECT_EQ(window.shown, expected);
-}
-
-TEST_F(SearchProvider, CopyIsOfferedAndDoneOnlyThroughKDEsClipboardManager)
-{
-    startBus("de_DE.UTF-8");
-    const QString identifier = match(u"3 eur in usd"_qs).front().value(0).toString();
-    EXPECT_TRUE(runner(u"Actions"_qs).isEmpty());
-    EXPECT_EQ(property(match(u"3 eur in usd"_qs).front(), "actions"), QVariant(QStringList()));
-    call(RunnerPath, RunnerInterface, u"Run"_qs, {identifier, u"copy"_qs});
-
-    StandInKlipper klipper;
-    ASSERT_TRUE(connection->registerObject(u"/klipper"_qs, &klipper, QDBusConnection::ExportAllSlots));
-    ASSERT_TRUE(connection->registerService(u"org.kde.klipper"_qs));
-    EXPECT_EQ(runner(u"Actions"_qs), (QList<QVariantList>{{u"copy"_qs, u"Kopieren"_qs, u"edit-copy"_qs}}));
-    EXPECT_EQ(property(match(u"3 eur in usd"_qs).front(), "actions"), QVariant(QStringList{u"copy"_qs}));
-    call(RunnerPath, RunnerInterface, u"Run"_qs, {identifier, u"copy"_qs});
-    EXPECT_TRUE(runUntil([&] { return !klipper.contents.isEmpty(); }));
-    EXPECT_EQ(klipper.contents, QStringList{u"6"_qs});
-    EXPECT_EQ(window.shown, QStringList());
 }
 
 TEST_F(SearchProvider, FollowsTheRatesFileAndEndsAfterAnIdleInterval)
