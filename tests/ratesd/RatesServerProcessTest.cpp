@@ -19,18 +19,14 @@ namespace {
 class RatesServerProcess : public RatesServiceTest {
 protected:
     // Starts the server with `arguments` (split at spaces) and the loopback sources, after `shell`
-    // when given (as "ulimit -n 48"), which ends by running it.
-    void start(QProcess &process, const QString &arguments, const QString &shell = {})
+    // (as "ulimit -n 48"), which ends by running it in its own process.
+    void start(QProcess &process, const QString &arguments, const QString &shell = u":"_qs)
     {
         const QStringList all = arguments.split(u' ', Qt::SkipEmptyParts) + QStringList{
-            QStringLiteral("--ecb-url"), ecb.url(QStringLiteral("/eurofxref-daily.xml")).toString(),
-            QStringLiteral("--api-url"), api.url(QStringLiteral("/usd.json")).toString(),
-            QStringLiteral("--state-dir"), folder.filePath(QStringLiteral("state"))};
-        if (shell.isEmpty())
-            process.start(QStringLiteral(CAMBIO_RATESD_PATH), all);
-        else
-            process.start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), shell + QStringLiteral("; exec \"$0\" \"$@\""),
-                                                                 QStringLiteral(CAMBIO_RATESD_PATH)} + all);
+            u"--ecb-url"_qs, ecb.url(u"/eurofxref-daily.xml"_qs).toString(), u"--api-url"_qs,
+            api.url(u"/usd.json"_qs).toString(), u"--state-dir"_qs, folder.filePath(u"state"_qs)};
+        const QString exec = shell + u"; exec \"$0\" \"$@\""_qs;
+        process.start(u"/bin/sh"_qs, QStringList{u"-c"_qs, exec, QStringLiteral(CAMBIO_RATESD_PATH)} + all);
     }
 
     // Waits until the server's log has a line matching `pattern`; its first group.
