@@ -38,15 +38,6 @@ TEST_F(RatesServiceTest, ServesTheNewestDataOfEachCurrency)
     EXPECT_FALSE(service->stalenessReason());
 }
 
-// The bank's Friday data is newer than the API's of Friday 00:00.
-TEST_F(RatesServiceTest, OlderDataGivesWayToNewer)
-{
-    api.setResponse({200, apiDay(QDate(2026, 12, 4), R"("eur": 0.93, "jpy": 151, "aed": 3.67)")});
-    const auto service = startedService(settings());
-    EXPECT_NEAR(rateOf(*service, "EUR").toBase, 1.0867, 1e-12);
-    EXPECT_EQ(service->table()->date, utc(2026, 12, 4, 15));
-}
-
 // Friday's publication is the latest on a Sunday: the next fetch is Monday's, 16:10 in Frankfurt.
 // Whatever goes wrong then changes nothing: it is logged, shown in /healthz and tried again 30 s,
 // 1 min, 2 min... later. A currency that the answer that finally comes lacks is no longer served:
