@@ -163,7 +163,8 @@ TEST(RateHistory, KeepsTheBanksDayAndTheServedTablesRules)
                                {dayOf(monday, {{"EUR", 0.82}, {"LTL", 2.8}, {"SLE", 22}})}));
     ASSERT_TRUE(history.record(FXServedRateHistory::Source::CurrencyApi,
                                {dayOf(monday, {{"EUR", 0.5}, {"BTC", 0.003}}),
-                                dayOf(tuesday, {{"EUR", 0.6}, {"XTS", 1}, {"XBA", 1}, {"XUA", 1}, {"JPY", 2e9}}),
+                                dayOf(tuesday, {{"EUR", 0.6}, {"XTS", 1}, {"XBA", 1}, {"XUA", 1},
+                                                {"JPY", 2e9}}),
                                 dayOf(friday, {{"LTL", 2.9}, {"CHF", 1e-10}})}));
     ASSERT_TRUE(history.record(FXServedRateHistory::Source::CentralBank, {dayOf(tuesday, {{"EUR", 0.83}})}));
     EXPECT_EQ(seriesText(history, "EUR").toStdString(), "2014-12-29=0.82 2014-12-30=0.83");

@@ -67,7 +67,8 @@ TEST_F(RatesHttpServerTest, HealthTellsEachSourcesStateAndWhereFromOnlyToThisMac
     api.setResponse({502, {}});
     serve(settings());
     clock.advanceTo(clock.now().addSecs(10));
-    const QJsonObject sources = json(request("GET", FXRatesHttpServer::healthPath())).value(u"sources").toObject();
+    const QJsonObject health = json(request("GET", FXRatesHttpServer::healthPath()));
+    const QJsonObject sources = health.value(u"sources").toObject();
     EXPECT_EQ(sources.value(u"ecb").toObject().value(u"age").toInt(), 10);
     EXPECT_EQ(sources.value(u"api").toObject().value(u"lastError").toString(), u"HTTP 502"_qs);
     for (const bool fromLoopback : {true, false}) {
@@ -143,7 +144,8 @@ TEST_F(RatesHttpServerTest, TheFirstRequestsWaitForTheFirstFetchesAndKeepTheirOr
     const QList<HttpAnswer> answers = client.receive(2);
     ASSERT_EQ(answers.size(), 2);
     EXPECT_EQ(answers[0].status, 200);
-    EXPECT_EQ(FXRateEntries::read(json(answers[0]).toVariantMap()).rates.value(u"AED"_qs), FXRates::fromBase(3.6725));
+    const FXRateMap rates = FXRateEntries::read(json(answers[0]).toVariantMap()).rates;
+    EXPECT_EQ(rates.value(u"AED"_qs), FXRates::fromBase(3.6725));
     EXPECT_TRUE(json(answers[1]).contains(u"sources"));
 }
 

@@ -149,7 +149,8 @@ TEST_F(RatesServerProcess, SpeaksTheUsersLanguageOnItsCommandLine)
     };
     ASSERT_EQ(run(u"en"_qs, {u"--help"_qs}), 0);
     const QByteArray english = process.readAllStandardOutput();
-    const QStringList catalogues = QDir(QStringLiteral(CAMBIO_TRANSLATIONS_DIR)).entryList({u"cambio_*.ts"_qs});
+    const QDir translations(QStringLiteral(CAMBIO_TRANSLATIONS_DIR));
+    const QStringList catalogues = translations.entryList({u"cambio_*.ts"_qs});
     ASSERT_GT(catalogues.size(), 10);
     for (const QString &catalogue : catalogues) {
         const QString language = catalogue.mid(7).chopped(3);

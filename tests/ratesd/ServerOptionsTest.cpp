@@ -76,5 +76,6 @@ INSTANTIATE_TEST_SUITE_P(Options, ServerOptions, ::testing::Values(
     Parse{"", "idle-exit = 4294968\n", "--idle-exit needs a whole number of seconds from 0 to 2147483"},
     Parse{"--once", "", "Missing value after '--once'"},
     Parse{"serve", "", "unexpected argument: serve"},
-    Parse{"", "listen = 127.0.0.1:8642\ncolour = blue\n", "cambio-ratesd.conf:2: not a setting: colour = blue"}),
+    Parse{"", "listen = 127.0.0.1:8642\ncolour = blue\n",
+          "cambio-ratesd.conf:2: not a setting: colour = blue"}),
     ReadableName());
