@@ -44,13 +44,17 @@ protected:
 
 }
 
-// Deleting the source's last digit zeroes every row; without any main currency nothing converts.
-TEST_F(InputManager, RowsReadZeroWhenTheSourceIsEmptiedOrThereIsNoMainCurrency)
+// The row typed into keeps its text as typed while the others convert it; deleting its last digit
+// zeroes every row. Without any main currency nothing converts.
+TEST_F(InputManager, TheSourceKeepsItsTextAndTheOtherRowsConvertIt)
 {
     start();
     currencies.setUserBaseCurrency(GBP);
     manager->startOver();
     manager->appendNumber(u"5"_qs, GBP);
+    manager->appendDelimiterForCurrency(GBP);
+    EXPECT_EQ(rows(), u"5.88 6.47 5.");
+    manager->removeLastCharacterForCurrency(GBP);
     manager->removeLastCharacterForCurrency(GBP);
     EXPECT_EQ(rows(), u"0 0 0");
     currencies.main.reset();
@@ -60,32 +64,23 @@ TEST_F(InputManager, RowsReadZeroWhenTheSourceIsEmptiedOrThereIsNoMainCurrency)
     EXPECT_EQ(manager->inputSummaryForPasteboard(), u"");
 }
 
-TEST_F(InputManager, ARestartRestoresTheSavedInputEvenOfAnInvisibleCurrency)
+// A restart restores the saved input, even of a currency no longer visible. A saved input needs a
+// text currency, else the converter starts afresh, and reads a missing value as 0.
+TEST_F(InputManager, ARestartRestoresTheSavedInput)
 {
-    start();
+    const auto restart = [this](const std::optional<QVariantMap> &saved) -> QString {
+        if (saved)
+            standardDefaults.setObject(*saved, QStringLiteral("LastInput"));
+        currencies.source.reset();
+        start();
+        return currencies.userBaseCurrency().value_or(QString()) + u": " + rows();
+    };
+    const QString value = QStringLiteral("Value"), currency = QStringLiteral("Currency");
+    EXPECT_EQ(restart(QVariantMap{{value, 25.0}, {currency, QStringList{USD}}}), u"EUR: 100 110 85");
+    EXPECT_EQ(restart(QVariantMap{{currency, GBP}}), u"GBP: 0 0 0");
     currencies.setUserBaseCurrency(USD);
     manager->setInput(25, USD);
     manager->saveCurrentInput();
-    currencies.source.reset();
     currencies.visible.removeAll(USD);
-
-    start();
-    EXPECT_EQ(currencies.userBaseCurrency(), USD);
-    EXPECT_EQ(rows(), u"22.73 25 19.32");
-}
-
-TEST_F(InputManager, ASavedInputNeedsATextCurrencyAndReadsAMissingValueAsZero)
-{
-    const QString value = QStringLiteral("Value"), currency = QStringLiteral("Currency");
-    const std::tuple<QVariantMap, QString, const char16_t *> cases[] = {
-        {{{value, 25.0}, {currency, QStringList{USD}}}, EUR, u"100 110 85"},   // no text currency: afresh
-        {{{currency, GBP}}, GBP, u"0 0 0"},
-    };
-    for (const auto &[saved, source, shownRows] : cases) {
-        standardDefaults.setObject(saved, QStringLiteral("LastInput"));
-        currencies.source.reset();
-        start();
-        EXPECT_EQ(currencies.userBaseCurrency(), source);
-        EXPECT_EQ(rows(), QString::fromUtf16(shownRows));
-    }
+    EXPECT_EQ(restart(std::nullopt), u"USD: 22.73 25 19.32");
 }
