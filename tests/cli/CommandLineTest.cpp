@@ -149,7 +149,6 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
             "LC_ALL=ja_JP.UTF-8 LANG=de_DE.UTF-8"},
     Command{"convert 0.125 EUR USD", "0.25 USD\n", 0, ""},   // only what is written is rounded
     Command{"convert 100 usd chf", "125 CHF\n", 0, ""},        // a currency that no row shows
-    Command{"convert 0.00001 USD BTC", "0.000000001 BTC\n", 0, ""},   // never written as 0
     Command{"convert 1 USD XZZ", "", 2, "unknown currency: XZZ"},     // its entry was refused
     Command{"convert 100 EUR", "200 USD\n100 EUR\n160 GBP\n20000 JPY\n0.02 BTC\n", 0, ""},
     Command{"convert -4 USD EUR", "-2 EUR\n", 0, ""},
@@ -161,7 +160,6 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandOutput, ::testing::Values(
     Command{"query 100", "", 2, "not a conversion: 100"},
     Command{"query", "", 2, "query needs a text: query TEXT..."},
     Command{"currencies --available --filter=q", "XQQ\t\n", 0, ""},
-    Command{"convert 1.234,5 USD EUR", "", 2, "not an amount: 1.234,5"},
     Command{"convert \x1b[31m\u202e00.01 USD USD", "", 2, "not an amount: \\u{1b}[31m\\u{202e}00.01"},
     Command{"visible add eur", "", 2, "already visible: EUR"},
     Command{"--locale xx_XX convert 1 USD", "", 2, "unknown locale: xx_XX"},
