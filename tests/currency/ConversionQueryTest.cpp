@@ -73,6 +73,7 @@ TEST_F(SearchCore, ReadsAmountsCurrenciesAndTargets)
         {"en_US", Usual, "-(1 / 4) usd", "-0.25 USD > "},
         {"en_US", Usual, "5 usd + 2 gbp in eur", "5 USD + 2 GBP > EUR"},
         {"en_US", Usual, "5 usd - 2 gbp", "5 USD + -2 GBP > "},
+        {"en_US", Usual, "5 usd \u2212 2 gbp", "5 USD + -2 GBP > "},   // the minus sign
         {"en_US", Usual, "100 usd in eur, jpy", "100 USD > EUR, JPY"},
         {"en_US", Usual, "100 usd in eur jpy eur", "100 USD > EUR, JPY"},
         {"en_US", Usual, "100 US dollars to Swiss francs", "100 USD > CHF"},
