@@ -63,7 +63,9 @@ const Paste Pastes[] = {
 
 }
 
-TEST_F(CurrencyCore, PastesAreReadAsOneAmountOrRefusedWithTheReason)
+using PastedAmount = CurrencyCore;
+
+TEST_F(PastedAmount, IsReadAsOneAmountOrRefusedWithTheReason)
 {
     const FXNumberFormatter numbers(locale);
     const FXCurrencySignResolver signs(currencies);
