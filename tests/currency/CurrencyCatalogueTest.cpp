@@ -1,7 +1,8 @@
 #include "CurrencyCore.h"
-#include "ReadableName.h"
 
 #include <gtest/gtest.h>
+
+using CurrencyCatalogue = CurrencyCore;
 
 namespace {
 
@@ -10,42 +11,27 @@ std::optional<QString> code(const char *text)
     return text ? std::optional(QString::fromLatin1(text)) : std::nullopt;
 }
 
-using CurrencyCatalogue = CurrencyCore;
+}
 
-struct MainCurrencyCase { bool locationBased; const char *country, *fixed, *locale, *expected; };
-
-void PrintTo(const MainCurrencyCase &c, std::ostream *out)
+TEST_F(CurrencyCatalogue, TheMainCurrencyFollowsTheLocationTheFixedOneOrTheLocale)
 {
-    const auto text = [](const char *value) { return value ? value : "none"; };
-    *out << (c.locationBased ? "located " : "fixed ") << text(c.country) << ' ' << text(c.fixed)
-         << ' ' << c.locale;
+    const struct { bool locationBased; const char *country, *fixed, *locale, *main; } cases[] = {
+        {true, nullptr, "EUR", "en_US", "USD"},   // no country yet: the locale's
+        {true, "JP", "EUR", "en_US", "EUR"},
+        {true, "JP", nullptr, "de_CH", "CHF"},    // nothing fixed: the locale's
+        {false, nullptr, "GBP", "en_US", "GBP"},
+        {false, nullptr, nullptr, "de_DE", "EUR"},
+        {false, nullptr, "QQQ", "de_DE", "EUR"},    // not in the rates: the locale's
+        {false, nullptr, "gbp", "de_DE", "GBP"},
+        {false, nullptr, nullptr, "de", nullptr}};
+    for (const auto &c : cases) {
+        settings.setLocationBasedCurrencyEnabled(c.locationBased);
+        country = code(c.country);
+        settings.setDefaultCurrency(code(c.fixed));
+        locale.setIdentifier(QString::fromLatin1(c.locale));
+        EXPECT_EQ(currencies.defaultCurrency(), code(c.main)) << "case " << &c - cases;
+    }
 }
-
-class MainCurrencyPrecedence : public CurrencyCatalogue,
-                               public ::testing::WithParamInterface<MainCurrencyCase> {};
-
-}
-
-TEST_P(MainCurrencyPrecedence, DecidesTheMainCurrency)
-{
-    const MainCurrencyCase &c = GetParam();
-    settings.setLocationBasedCurrencyEnabled(c.locationBased);
-    country = code(c.country);
-    settings.setDefaultCurrency(code(c.fixed));
-    locale.setIdentifier(QString::fromLatin1(c.locale));
-    EXPECT_EQ(currencies.defaultCurrency(), code(c.expected));
-}
-
-// Location-based currency, country found, fixed main currency, locale -> the main currency.
-INSTANTIATE_TEST_SUITE_P(Cases, MainCurrencyPrecedence, ::testing::Values(
-    MainCurrencyCase{true, nullptr, "EUR", "en_US", "USD"},   // no country yet: the locale's
-    MainCurrencyCase{true, "JP", "EUR", "en_US", "EUR"},
-    MainCurrencyCase{true, "JP", nullptr, "de_CH", "CHF"},    // nothing fixed: the locale's
-    MainCurrencyCase{false, nullptr, "GBP", "en_US", "GBP"},
-    MainCurrencyCase{false, nullptr, nullptr, "de_DE", "EUR"},
-    MainCurrencyCase{false, nullptr, "QQQ", "de_DE", "EUR"},    // not in the rates: the locale's
-    MainCurrencyCase{false, nullptr, "gbp", "de_DE", "GBP"},
-    MainCurrencyCase{false, nullptr, nullptr, "de", nullptr}), ReadableName());
 
 TEST_F(CurrencyCatalogue, TheMainCurrencyLeadsTheRowsAndLeavesEveryOtherList)
 {

@@ -164,64 +164,52 @@ TEST_F(RefreshSchedule, ARefreshOfAnotherProcessPutsTheNextOneOff)
     EXPECT_EQ(secondsToNextRefresh(), 6 * 3600);
 }
 
+// A rates server that cannot be reached is tried again after a minute, doubling to an hour, until
+// it answers: the rates arrive with nobody asking again. The next failure starts again from a minute.
 TEST_F(RefreshSchedule, RetriesAFailureAfterAMinuteDoublingToAnHourUntilOneSucceeds)
 {
-    setFailing(true);
+    ratesServer = LoopbackHttpServer::refusingUrl().toString();
     refreshNow();
-    const qint64 expected[] = {60, 120, 240, 480, 960, 1920, 3600, 3600};
-    for (qint64 retry : expected) {
+    for (const qint64 retry : {60, 120, 240, 480, 960, 1920, 3600, 3600}) {
         EXPECT_EQ(secondsToNextRefresh(), retry);
-        const int before = downloads();
+        const int before = announcements;
         runTimersUntil(now.addSecs(retry));
-        EXPECT_EQ(downloads(), before + 1);
+        EXPECT_EQ(announcements, before + 1);
     }
-    setFailing(false);
+    ratesServer = server.url().toString();
     runTimersUntil(now.addSecs(3600));
-    EXPECT_EQ(currencies.lastRefreshFailureReason(), QString());
+    EXPECT_TRUE(currencies.hasRate(u"EUR"_qs));
     EXPECT_EQ(secondsToNextRefresh(), 6 * 3600);
 
-    setFailing(true);   // the back-off starts again from a minute
+    setFailing(true);
     runTimersUntil(now.addSecs(6 * 3600));
     EXPECT_EQ(secondsToNextRefresh(), 60);
 }
 
-namespace {
-
-struct Occasion {
-    const char *name;
-    bool wakeUp;          // else the network coming back
-    bool lastFailed;
-    qint64 secondsLater;  // after the last refresh
-    bool refreshes;
-};
-void PrintTo(const Occasion &occasion, std::ostream *out) { *out << occasion.name; }
-class RefreshOccasion : public RefreshSchedule, public ::testing::WithParamInterface<Occasion> {};
-
-}
-
 // The timer stands still while the computer sleeps, and a refresh without network fails: both
 // occasions catch up at once, and only when there is something to catch up.
-TEST_P(RefreshOccasion, RefreshesAtOnceWhenDueOrAfterAFailure)
+TEST_F(RefreshSchedule, OccasionsRefreshAtOnceWhenDueOrAfterAFailure)
 {
-    const Occasion &occasion = GetParam();
-    setFailing(occasion.lastFailed);
-    refreshNow();
-    setFailing(false);
-    now = now.addSecs(occasion.secondsLater);   // no timer has fired meanwhile
-    const int before = announcements;
-    (occasion.wakeUp ? wake : network)->happen();
-    EXPECT_EQ(currencies.isUpdating(), occasion.refreshes);
-    EXPECT_EQ(runUntil([&] { return announcements > before; }, occasion.refreshes ? 5000ms : 300ms),
-              occasion.refreshes);
-    EXPECT_EQ(downloads(), occasion.refreshes ? 2 : 1);
+    // Woken up, else the network back; whether the last refresh failed; how long after it.
+    const struct { const char *name; bool wakeUp, lastFailed; qint64 later; bool refreshes; } occasions[] = {
+        {"network back, rates current", false, false, 3600, false},
+        {"network back after a failure", false, true, 5, true},
+        {"wake-up, rates current", true, false, 6 * 3600 - 1, false},
+        {"wake-up, rates due", true, false, 3 * 86400, true}};
+    for (const auto &occasion : occasions) {
+        setFailing(occasion.lastFailed);
+        refreshNow();
+        setFailing(false);
+        now = now.addSecs(occasion.later);   // no timer has fired meanwhile
+        const int before = announcements;
+        const qsizetype downloadsBefore = downloads();
+        (occasion.wakeUp ? wake : network)->happen();
+        EXPECT_EQ(currencies.isUpdating(), occasion.refreshes) << occasion.name;
+        EXPECT_EQ(runUntil([&] { return announcements > before; }, occasion.refreshes ? 5000ms : 300ms),
+                  occasion.refreshes) << occasion.name;
+        EXPECT_EQ(downloads(), downloadsBefore + (occasion.refreshes ? 1 : 0)) << occasion.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Occasions, RefreshOccasion, ::testing::Values(
-    Occasion{"network back, rates current", false, false, 3600, false},
-    Occasion{"network back after a failure", false, true, 5, true},
-    Occasion{"wake-up, rates current", true, false, 6 * 3600 - 1, false},
-    Occasion{"wake-up, rates due", true, false, 3 * 86400, true}),
-    ReadableName());
 
 // Neither the timer, nor an occasion, nor the user's command starts a second download while one
 // runs: they join it, and its end is announced once.
@@ -241,22 +229,4 @@ TEST_F(RefreshSchedule, RefreshesAskedForWhileOneRunsJoinIt)
     runUntil([] { return false; }, 100ms);
     EXPECT_EQ(downloads(), 2);
     EXPECT_EQ(announcements, 2);
-}
-
-// A server that refuses connections for three tries and then answers: the rates arrive with
-// nobody asking again.
-TEST_F(RefreshSchedule, ARefusingRatesServerIsRetriedUntilItAnswers)
-{
-    ratesServer = LoopbackHttpServer::refusingUrl().toString();
-    int failures = 0;
-    center.addObserver(&observer, FXRatesDidUpdateNotification, [&](const FXNotification &note) {
-        if (!note.userInfo.value(FXRatesUpdateSucceededKey).toBool() && ++failures == 3)
-            ratesServer = server.url().toString();
-    }, &currencies);
-    refreshNow();
-    runTimersUntil(Start.addSecs(3600));
-    EXPECT_TRUE(currencies.hasRate(u"EUR"_qs));
-    EXPECT_EQ(failures, 3);
-    EXPECT_EQ(downloads(), 1);
-    EXPECT_EQ(scheduler.nextRefresh(), Start.addSecs(60 + 120 + 240 + 6 * 3600));   // after three retries
 }

@@ -1,11 +1,8 @@
 #include "FXLocale.h"
 #include "FXRateChart.h"
 #include "FXRateChartText.h"
-#include "ReadableName.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace {
 
@@ -93,101 +90,79 @@ TEST(RateChart, ShowsTheAgainstCurrencyPerUnitOnTheDaysBothHoldWithinTheRange)
     EXPECT_FALSE(empty.low() || empty.high() || empty.first() || empty.indexOfDay(Today));
 }
 
-namespace {
-
-struct Missing {
-    const char *name;
-    FXChartRange range;
-    FXRateSeries euro;
-    std::vector<std::pair<const char *, const char *>> gaps;
-};
-void PrintTo(const Missing &c, std::ostream *out) { *out << c.name; }
-class ChartGaps : public ::testing::TestWithParam<Missing> {};
-
-}
-
-TEST_P(ChartGaps, AreTheStretchesWithoutRatesLongerThanAWeek)
+TEST(RateChart, GapsAreTheStretchesWithoutRatesLongerThanAWeek)
 {
-    QList<FXChartGap> expected;
-    for (const auto &[first, last] : GetParam().gaps)
-        expected.append({day(first), day(last)});
-    EXPECT_EQ(dollarInEuros(GetParam().range, GetParam().euro).gaps(), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Series, ChartGaps, ::testing::Values(
-    Missing{"weekends and today's missing rate are no gap", FXChartRange::ThreeMonths,
-            workdays("2026-09-07", "2026-12-04"), {}},
-    Missing{"seven days late is not yet worth saying", FXChartRange::OneMonth,
-            rates({{"2026-11-14", 1}}) + workdays("2026-11-16", "2026-12-07"), {}},
-    Missing{"eight days late is", FXChartRange::OneMonth,
-            rates({{"2026-11-15", 1}}) + workdays("2026-11-16", "2026-12-07"),
-            {{"2026-11-07", "2026-11-14"}}},
-    Missing{"a hole of seven days is none, of eight days is one", FXChartRange::OneMonth,
-            rates({{"2026-11-07", 0.9}, {"2026-11-15", 0.9}, {"2026-11-24", 0.9}, {"2026-12-07", 0.9}}),
-            {{"2026-11-16", "2026-11-23"}, {"2026-11-25", "2026-12-06"}}},
-    Missing{"offline for two weeks: the end is missing", FXChartRange::OneMonth,
-            workdays("2026-11-09", "2026-11-20"), {{"2026-11-21", "2026-12-07"}}},
-    Missing{"all begins with the first kept day", FXChartRange::All,
-            workdays("2005-05-02", "2026-12-07"), {}}),
-    ReadableName());
-
-namespace {
-
-struct Words {
-    const char *name;
-    const char *locale, *currency, *against;
-    FXChartRange range;
-    FXRateSeries currencySeries, againstSeries;
-    const char *summary;
-};
-void PrintTo(const Words &c, std::ostream *out) { *out << c.name; }
-class ChartSummary : public ::testing::TestWithParam<Words> {};
-
-const FXRateSeries Dollar = workdays("1999-01-04", "2026-12-07");
-
+    const struct {
+        const char *name;
+        FXChartRange range;
+        FXRateSeries euro;
+        QList<std::pair<const char *, const char *>> gaps;
+    } charts[] = {
+        {"weekends and today's missing rate are no gap", FXChartRange::ThreeMonths,
+         workdays("2026-09-07", "2026-12-04"), {}},
+        {"seven days late is not yet worth saying", FXChartRange::OneMonth,
+         rates({{"2026-11-14", 1}}) + workdays("2026-11-16", "2026-12-07"), {}},
+        {"eight days late is", FXChartRange::OneMonth,
+         rates({{"2026-11-15", 1}}) + workdays("2026-11-16", "2026-12-07"), {{"2026-11-07", "2026-11-14"}}},
+        {"a hole of seven days is none, of eight days is one", FXChartRange::OneMonth,
+         rates({{"2026-11-07", 0.9}, {"2026-11-15", 0.9}, {"2026-11-24", 0.9}, {"2026-12-07", 0.9}}),
+         {{"2026-11-16", "2026-11-23"}, {"2026-11-25", "2026-12-06"}}},
+        {"offline for two weeks: the end is missing", FXChartRange::OneMonth,
+         workdays("2026-11-09", "2026-11-20"), {{"2026-11-21", "2026-12-07"}}},
+        {"all begins with the first kept day", FXChartRange::All, workdays("2005-05-02", "2026-12-07"), {}}};
+    for (const auto &chart : charts) {
+        QList<FXChartGap> expected;
+        for (const auto &[first, last] : chart.gaps)
+            expected.append({day(first), day(last)});
+        EXPECT_EQ(dollarInEuros(chart.range, chart.euro).gaps(), expected) << chart.name;
+    }
 }
 
 // The summary names the range, the first and last rates, the low and the high, and the stretches
 // without rates. (Which of equal rates is the low or the high, the report's test checks: both read
 // them from the same cross rates.)
-TEST_P(ChartSummary, TellsTheChartInTheLocalesNamesNumbersAndDates)
+TEST(RateChartText, TellsTheChartInTheLocalesNamesNumbersAndDates)
 {
-    const FXLocale locale(QString::fromLatin1(GetParam().locale));
-    const FXRateChart chart(QString::fromLatin1(GetParam().currency),
-                            QString::fromLatin1(GetParam().against), GetParam().range, Today,
-                            GetParam().currencySeries, GetParam().againstSeries);
-    EXPECT_EQ(FXRateChartText(locale).summary(chart), QString::fromUtf8(GetParam().summary));
+    const FXRateSeries dollar = workdays("1999-01-04", "2026-12-07");
+    const struct {
+        const char *name, *locale, *currency, *against;
+        FXChartRange range;
+        FXRateSeries currencySeries, againstSeries;
+        const char *summary;
+    } charts[] = {
+        {"a year of the dollar in euros", "en_GB", "USD", "EUR", FXChartRange::OneYear, dollar,
+         withRates(workdays("2025-12-08", "2026-12-04", 0.9),
+                   {{"2025-12-08", 0.91}, {"2026-03-03", 0.84}, {"2026-10-02", 0.95}, {"2026-12-04", 0.86}}),
+         "Euro per US Dollar over one year: from 0.91 to 0.86, low 0.84 on 3 March, high 0.95 on 2 October."},
+        {"five years name the year; yen per euro with four digits", "en_US", "EUR", "JPY",
+         FXChartRange::FiveYears,
+         withRates(workdays("2021-12-07", "2026-12-07", 0.85),
+                   {{"2021-12-07", 0.8}, {"2024-07-10", 0.9}, {"2026-12-07", 0.86}}),
+         withRates(workdays("2021-12-07", "2026-12-07", 130),
+                   {{"2021-12-07", 120}, {"2024-07-10", 145.5}, {"2026-12-07", 131.2}}),
+         "Japanese Yen per Euro over five years: from 150.00 to 152.56, low 150.00 on December 7, "
+         "2021, high 161.67 on July 10, 2024."},
+        {"German words and notation, a late start said", "de_DE", "EUR", "USD", FXChartRange::OneYear,
+         rates({{"2026-03-12", 0.9123}}) + workdays("2026-03-13", "2026-12-07", 0.8), dollar,
+         "US-Dollar per Euro over one year: from 1,096 to 1,25, low 1,096 on 12. März, high 1,25 "
+         "on 7. Dezember. No rates before 12. März 2026."},
+        {"all: since the first kept day, a hole and a missing end", "en_US", "USD", "EUR", FXChartRange::All,
+         dollar,
+         rates({{"2020-01-02", 0.89}, {"2020-02-03", 0.9}, {"2026-11-20", 0.86}}),
+         "Euro per US Dollar since January 2, 2020: from 0.89 to 0.86, low 0.86 on November 20, "
+         "2026, high 0.90 on February 3, 2020. No rates from January 3, 2020 to February 2, 2020. "
+         "No rates from February 4, 2020 to November 19, 2026. No rates after November 20, 2026."},
+        {"one day", "en_US", "USD", "EUR", FXChartRange::OneMonth, dollar, rates({{"2026-12-04", 0.86}}),
+         "Euro per US Dollar over one month: only 0.86, on December 4. No rates before December 4, 2026."},
+        {"nothing kept", "en_US", "USD", "EUR", FXChartRange::ThreeMonths, dollar, {},
+         "Euro per US Dollar over three months: no rates are kept."}};
+    for (const auto &c : charts) {
+        const FXLocale locale(QString::fromLatin1(c.locale));
+        const FXRateChart chart(QString::fromLatin1(c.currency), QString::fromLatin1(c.against), c.range,
+                                Today, c.currencySeries, c.againstSeries);
+        EXPECT_EQ(FXRateChartText(locale).summary(chart), QString::fromUtf8(c.summary)) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Charts, ChartSummary, ::testing::Values(
-    Words{"a year of the dollar in euros", "en_GB", "USD", "EUR", FXChartRange::OneYear, Dollar,
-          withRates(workdays("2025-12-08", "2026-12-04", 0.9),
-                    {{"2025-12-08", 0.91}, {"2026-03-03", 0.84}, {"2026-10-02", 0.95}, {"2026-12-04", 0.86}}),
-          "Euro per US Dollar over one year: from 0.91 to 0.86, low 0.84 on 3 March, high 0.95 on 2 "
-          "October."},
-    Words{"five years name the year; yen per euro with four digits", "en_US", "EUR", "JPY",
-          FXChartRange::FiveYears,
-          withRates(workdays("2021-12-07", "2026-12-07", 0.85),
-                    {{"2021-12-07", 0.8}, {"2024-07-10", 0.9}, {"2026-12-07", 0.86}}),
-          withRates(workdays("2021-12-07", "2026-12-07", 130),
-                    {{"2021-12-07", 120}, {"2024-07-10", 145.5}, {"2026-12-07", 131.2}}),
-          "Japanese Yen per Euro over five years: from 150.00 to 152.56, low 150.00 on December 7, "
-          "2021, high 161.67 on July 10, 2024."},
-    Words{"German words and notation, a late start said", "de_DE", "EUR", "USD", FXChartRange::OneYear,
-          rates({{"2026-03-12", 0.9123}}) + workdays("2026-03-13", "2026-12-07", 0.8), Dollar,
-          "US-Dollar per Euro over one year: from 1,096 to 1,25, low 1,096 on 12. März, high 1,25 "
-          "on 7. Dezember. No rates before 12. März 2026."},
-    Words{"all: since the first kept day, a hole and a missing end", "en_US", "USD", "EUR",
-          FXChartRange::All, Dollar,
-          rates({{"2020-01-02", 0.89}, {"2020-02-03", 0.9}, {"2026-11-20", 0.86}}),
-          "Euro per US Dollar since January 2, 2020: from 0.89 to 0.86, low 0.86 on November 20, "
-          "2026, high 0.90 on February 3, 2020. No rates from January 3, 2020 to February 2, 2020. "
-          "No rates from February 4, 2020 to November 19, 2026. No rates after November 20, 2026."},
-    Words{"one day", "en_US", "USD", "EUR", FXChartRange::OneMonth, Dollar, rates({{"2026-12-04", 0.86}}),
-          "Euro per US Dollar over one month: only 0.86, on December 4. No rates before December 4, 2026."},
-    Words{"nothing kept", "en_US", "USD", "EUR", FXChartRange::ThreeMonths, Dollar, {},
-          "Euro per US Dollar over three months: no rates are kept."}),
-    ReadableName());
 
 // Two fraction digits, or four significant ones below one; the change with its sign.
 TEST(RateChartText, WritesRatesWithTwoFractionDigitsOrFourSignificantOnesAndTheChangeSigned)

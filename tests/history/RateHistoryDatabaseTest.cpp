@@ -77,12 +77,11 @@ TEST_F(RateHistoryDatabase, KeepsSoundRatesAndAnswersTheDaysOfTheRangeWithTheDol
         ASSERT_TRUE(database.isPersistent());
         for (int d = 1; d <= 5; ++d)
             ASSERT_EQ(database.keepDay(day(3, d), {{EUR, d / 8.0}, {QStringLiteral("USD"), 0.5}}), QString());
-        const double values[] = {0, -150, std::numeric_limits<double>::quiet_NaN(),
-                                 std::numeric_limits<double>::infinity(), 1e-310, 0.9, 0.9};
-        QHash<QString, double> day3{{EUR, 0.75}, {QStringLiteral("JPY"), 150.0}};
-        for (qsizetype i = 0; i < refused.size(); ++i)
-            day3.insert(refused[i], values[i]);
-        ASSERT_EQ(database.keepDay(day(3, 3), day3), QString());
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double infinity = std::numeric_limits<double>::infinity();
+        ASSERT_EQ(database.keepDay(day(3, 3), {{EUR, 0.75}, {u"JPY"_qs, 150.0}, {u"GBP"_qs, 0}, {u"CHF"_qs, -150},
+                                               {u"SEK"_qs, nan}, {u"NOK"_qs, infinity}, {u"XAU"_qs, 1e-310},
+                                               {u"eur"_qs, 0.9}, {u"EURO"_qs, 0.9}}), QString());
     }
     FXRateHistoryDatabase reopened;
     const auto found = reopened.series(codes("EUR USD JPY") + refused, day(3, 2), day(3, 4));
@@ -109,37 +108,24 @@ TEST_F(RateHistoryDatabase, TwoOpenOnOneFileSeeEachOthersDays)
     EXPECT_TRUE(setAside().isEmpty());
 }
 
-struct Downloaded {
-    const char *name;
-    QList<FXDayRange> downloads;
-    FXDayRange asked;
-    QList<FXDayRange> missing;
-};
-
-void PrintTo(const Downloaded &downloaded, std::ostream *out) { *out << downloaded.name; }
-
-class MissingRanges : public RateHistoryDatabase, public ::testing::WithParamInterface<Downloaded> {};
-
-TEST_P(MissingRanges, AreThePartsOfTheRangeNoDownloadCovered)
+TEST_F(RateHistoryDatabase, MissingRangesAreThePartsOfTheRangeNoDownloadCovered)
 {
-    FXRateHistoryDatabase database;
-    for (const FXDayRange &range : GetParam().downloads)
-        ASSERT_EQ(database.keepDownload({}, codes("EUR"), range), QString());
-    EXPECT_EQ(database.missingRanges(EUR, GetParam().asked), GetParam().missing);
-    EXPECT_EQ(database.missingRanges(QStringLiteral("JPY"), GetParam().asked),
-              QList<FXDayRange>{GetParam().asked});
+    const struct { const char *name; QList<FXDayRange> downloads, missing; } cases[] = {
+        {"edges", {{day(1, 10), day(1, 20)}}, {{day(1, 1), day(1, 9)}, {day(1, 21), day(1, 31)}}},
+        {"a hole between overlapping downloads",
+         {{day(1, 5), day(1, 12)}, {day(1, 1), day(1, 8)}, {day(1, 20), day(2, 10)}},
+         {{day(1, 13), day(1, 19)}}},
+        {"days either side touch", {{day(1, 1), day(1, 15)}, {day(1, 16), day(1, 31)}}, {}},
+        {"one day", {{day(1, 2), day(1, 31)}}, {{day(1, 1), day(1, 1)}}}};
+    const FXDayRange january{day(1, 1), day(1, 31)};
+    for (const auto &c : cases) {
+        FXRateHistoryDatabase database(home.path() + u'/' + QString::fromLatin1(c.name));
+        for (const FXDayRange &range : c.downloads)
+            ASSERT_EQ(database.keepDownload({}, {EUR}, range), QString());
+        EXPECT_EQ(database.missingRanges(EUR, january), c.missing) << c.name;
+        EXPECT_EQ(database.missingRanges(u"JPY"_qs, january), QList<FXDayRange>{january}) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Downloads, MissingRanges, ::testing::Values(
-    Downloaded{"edges", {{day(1, 10), day(1, 20)}}, {day(1, 1), day(1, 31)},
-               {{day(1, 1), day(1, 9)}, {day(1, 21), day(1, 31)}}},
-    Downloaded{"a hole between overlapping downloads",
-               {{day(1, 5), day(1, 12)}, {day(1, 1), day(1, 8)}, {day(1, 20), day(2, 10)}},
-               {day(1, 1), day(1, 31)}, {{day(1, 13), day(1, 19)}}},
-    Downloaded{"days either side touch", {{day(1, 1), day(1, 15)}, {day(1, 16), day(1, 31)}},
-               {day(1, 1), day(1, 31)}, {}},
-    Downloaded{"one day", {{day(1, 2), day(1, 31)}}, {day(1, 1), day(1, 31)}, {{day(1, 1), day(1, 1)}}}),
-    ReadableName());
 
 struct DamagedFile {
     const char *name;
