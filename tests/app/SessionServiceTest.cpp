@@ -156,8 +156,8 @@ void SessionServiceTest::onlyTheWindowsOwnRequestsReachIt_data()
                         const QString &error, bool raises, const QString &shown = {}, double kept = 0,
                         const QString &interface = FXSessionService::ServiceName,
                         const QString &path = FXSessionService::ObjectPath) {
-        QTest::newRow(name.constData()) << path << interface << method << arguments << error << raises << shown
-                                        << kept;
+        QTest::newRow(name.constData())
+            << path << interface << method << arguments << error << raises << shown << kept;
     };
     const QString unknownMethod = u"org.freedesktop.DBus.Error.UnknownMethod"_qs;
     const QString invalidArgs = u"org.freedesktop.DBus.Error.InvalidArgs"_qs;
