@@ -112,7 +112,8 @@ TEST_F(SettingsManager, TheRatesServerKeepsOnlyHttpAddresses)
         settings.setRatesServerURL(u"http://before/"_qs);
         const FXResult result = settings.setRatesServerURL(QString::fromUtf8(choice.typed));
         EXPECT_EQ(result.failureReason().startsWith(u"not an HTTP address"), choice.refused) << choice.typed;
-        EXPECT_EQ(settings.ratesServerURL().value_or(QString()), QString::fromUtf8(choice.stored)) << choice.typed;
+        EXPECT_EQ(settings.ratesServerURL().value_or(QString()), QString::fromUtf8(choice.stored))
+            << choice.typed;
     }
     EXPECT_EQ(posts, 0);
 }
