@@ -91,23 +91,11 @@ QStringList clippedTexts(QWidget *window)
     return clipped;
 }
 
-// The mnemonics ("&x") that more than one of `texts` use.
-QStringList repeatedMnemonics(const QStringList &texts)
+// The texts of a menu's items, or of a window's visible buttons and of the labels that name a
+// field, whose mnemonic ("&x") an earlier one of them uses.
+QStringList repeatedMnemonics(const QWidget *widget)
 {
-    QStringList seen, repeated;
-    for (const QString &text : texts) {
-        const QString key = QKeySequence::mnemonic(text).toString();
-        if (!key.isEmpty() && seen.contains(key))
-            repeated.append(text);
-        seen.append(key);
-    }
-    return repeated;
-}
-
-// The texts of a menu's items, or of a window's visible buttons and of the labels that name a field.
-QStringList mnemonicTexts(const QWidget *widget)
-{
-    QStringList texts;
+    QStringList texts, seen, repeated;
     if (const auto *menu = qobject_cast<const QMenu *>(widget)) {
         for (const QAction *action : menu->actions())
             texts.append(action->text());
@@ -120,7 +108,13 @@ QStringList mnemonicTexts(const QWidget *widget)
         if (label->isVisible() && label->buddy())
             texts.append(label->text());
     }
-    return texts;
+    for (const QString &text : std::as_const(texts)) {
+        const QString key = QKeySequence::mnemonic(text).toString();
+        if (!key.isEmpty() && seen.contains(key))
+            repeated.append(text);
+        seen.append(key);
+    }
+    return repeated;
 }
 
 QList<QWidget *> visibleWindows()
@@ -180,13 +174,13 @@ void LanguagesTest::everyTextHasRoomInEveryWindowMirroredForRightToLeft()
             QVERIFY(QTest::qWaitForWindowExposed(window));
             for (const QString &text : clippedTexts(window))
                 clipped.append(QString::fromLatin1(moment) + QStringLiteral(": ") + text);
-            repeated += repeatedMnemonics(mnemonicTexts(window));
+            repeated += repeatedMnemonics(window);
         }
     };
 
     application.showMainWindow();
     check("converter");
-    repeated += repeatedMnemonics(mnemonicTexts(application.applicationMenu()));
+    repeated += repeatedMnemonics(application.applicationMenu());
     FXMainWindowController *window = &app.window();
     const FXRatesCellView *cell = window->findChildren<FXRatesCellView *>().value(0);
     const auto middle = [window](const QWidget *widget) {
