@@ -178,6 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Edits, VisibleCurrencyEdits, ::testing::Values(
     VisibleEdit{"", "read", "", false},                                   // every currency removed
     VisibleEdit{nullptr, "add CHF", "CHF USD EUR GBP JPY BTC", true},     // to the front
     VisibleEdit{"USD, EUR", "add XXX", "USD EUR", false},                 // not in the rates table
+    VisibleEdit{"USD, EUR", "add eur", "USD EUR", false},                 // already visible
     VisibleEdit{"chf, , XXX, EUR, CHF", "add GBP", "GBP CHF EUR", true},
     VisibleEdit{"EUR, USD, GBP", "remove eur", "USD GBP", true},
     VisibleEdit{"USD, GBP", "remove EUR", "USD GBP", false},
