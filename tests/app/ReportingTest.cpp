@@ -29,8 +29,6 @@
 
 #include <csignal>
 
-Q_DECLARE_METATYPE(FXFeedbackUserEmail)
-
 namespace {
 
 const QString Crashes = QStringLiteral("crashes");
@@ -84,8 +82,30 @@ QMessageBox *visibleMessageBox(const QString &text = QString())
     return nullptr;
 }
 
-// Dies as `how` says, with its report in `home`.
-QProcess::ExitStatus crashChild(const Home &home, const QString &how, int *signal)
+// A report of an earlier run and what the user answers at the next start.
+struct Answer {
+    QString key;        // a key, or the button clicked
+    int serverStatus;   // 0: no address set, nothing asked
+    QString blocked{};  // the folder that cannot be made
+    QString ends{};     // where the report ends; empty: among the new ones
+    QString told{};     // the message that follows the answer
+    bool alwaysSends = false;
+};
+
+// A message written in the feedback form, and where it ends.
+struct Message {
+    FXFeedbackUserEmail requirement;
+    QString email, text;
+    QString problem;    // what the form says instead of sending
+    int serverStatus;   // 0: no address set
+    bool sentBlocked = false;   // the folder of sent messages cannot be made
+    QString folder{};   // where the message ends
+    QString result{};
+};
+
+// The signal a child that dies as `how` says dies of, with its report in `home`; 0 when it did not
+// crash.
+int crashChild(const Home &home, const QString &how)
 {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -96,11 +116,13 @@ QProcess::ExitStatus crashChild(const Home &home, const QString &how, int *signa
     child.setProcessEnvironment(environment);
     child.start(QStringLiteral(CRASH_CHILD_PATH), {how});
     child.waitForFinished(30'000);
-    *signal = child.exitCode();
-    return child.exitStatus();
+    return child.exitStatus() == QProcess::CrashExit ? child.exitCode() : 0;
 }
 
 }
+
+Q_DECLARE_METATYPE(Answer)
+Q_DECLARE_METATYPE(Message)
 
 class ReportingTest : public QObject {
     Q_OBJECT
@@ -138,10 +160,8 @@ void ReportingTest::aCrashLeavesAWholeReportNamingTheCrashingFunction()
     QFETCH(QString, function);
     Home home;
 
-    int died = 0;
     // The default action ran after the report: the process died of its signal.
-    QCOMPARE(crashChild(home, how, &died), QProcess::CrashExit);
-    QCOMPARE(died, signal);
+    QCOMPARE(crashChild(home, how), signal);
     const QStringList written = home.files(Crashes);
     QCOMPARE(written.size(), 1);
     QVERIFY(written.first().endsWith(function.isEmpty() ? u".partial" : u".crash"));
@@ -168,41 +188,29 @@ void ReportingTest::aCrashLeavesAWholeReportNamingTheCrashingFunction()
 
 void ReportingTest::theNextStartAsksWhatToDoWithTheReport_data()
 {
-    QTest::addColumn<QString>("answer");    // a key, or the button clicked
-    QTest::addColumn<int>("serverStatus");  // 0: no address set, nothing asked
-    QTest::addColumn<QString>("blocked");   // the folder that cannot be made
-    QTest::addColumn<QString>("ends");      // where the report ends; empty: among the new ones
-    QTest::addColumn<int>("posts");
-    QTest::addColumn<QString>("told");      // the message that follows the answer
-    QTest::addColumn<bool>("alwaysSends");
+    QTest::addColumn<Answer>("answer");
     const QString notSent = u"The crash report could not be sent."_qs;
     const QString notPutAside = u"The crash report could not be put aside."_qs;
-    QTest::newRow("send") << "Return" << 200 << "" << "sent" << 1 << "" << false;
-    QTest::newRow("don't send") << "Escape" << 200 << "" << "unsent" << 0 << "" << false;
-    QTest::newRow("always send") << "Always Send" << 200 << "" << "sent" << 1 << "" << true;
-    QTest::newRow("no address") << "Return" << 0 << "" << "unsent" << 0 << "" << false;
-    QTest::newRow("refused by the server") << "Return" << 500 << "" << "" << 1 << notSent << false;
-    QTest::newRow("don't send, no folder for it") << "Escape" << 200 << "unsent" << "" << 0 << notPutAside << false;
-    QTest::newRow("no address, no folder for it") << "Return" << 0 << "unsent" << "" << 0 << "" << false;
-    QTest::newRow("sent, no folder for it") << "Return" << 200 << "sent" << "" << 1 << notPutAside << false;
+    QTest::newRow("send") << Answer{u"Return"_qs, 200, {}, u"sent"_qs};
+    QTest::newRow("don't send") << Answer{u"Escape"_qs, 200, {}, u"unsent"_qs};
+    QTest::newRow("always send") << Answer{u"Always Send"_qs, 200, {}, u"sent"_qs, {}, true};
+    QTest::newRow("no address") << Answer{u"Return"_qs, 0, {}, u"unsent"_qs};
+    QTest::newRow("refused by the server") << Answer{u"Return"_qs, 500, {}, {}, notSent};
+    QTest::newRow("don't send, no folder for it") << Answer{u"Escape"_qs, 200, u"unsent"_qs, {}, notPutAside};
+    QTest::newRow("no address, no folder for it") << Answer{u"Return"_qs, 0, u"unsent"_qs};
+    QTest::newRow("sent, no folder for it") << Answer{u"Return"_qs, 200, u"sent"_qs, {}, notPutAside};
 }
 
 void ReportingTest::theNextStartAsksWhatToDoWithTheReport()
 {
-    QFETCH(QString, answer);
-    QFETCH(int, serverStatus);
-    QFETCH(QString, blocked);
-    QFETCH(QString, ends);
-    QFETCH(int, posts);
-    QFETCH(QString, told);
-    QFETCH(bool, alwaysSends);
+    QFETCH(Answer, answer);
     LoopbackHttpServer server;
-    server.setResponse({.status = serverStatus});
+    server.setResponse({.status = answer.serverStatus});
     Home home;
-    if (serverStatus)
+    if (answer.serverStatus)
         home.defaults.setObject(server.url(u"/crashes"_qs).toString(), FXReportingManager::CrashReportURLKey);
-    if (!blocked.isEmpty())
-        QVERIFY(home.block(Crashes, blocked));
+    if (!answer.blocked.isEmpty())
+        QVERIFY(home.block(Crashes, answer.blocked));
     // Started as the application is at launch, with a report of an earlier run.
     home.plantReport();
     home.manager.configureWithIdentifier(Identifier);
@@ -213,51 +221,51 @@ void ReportingTest::theNextStartAsksWhatToDoWithTheReport()
     // The question names where the report would go, in words a user knows.
     QString said = alert->informativeText();
     QVERIFY(!said.contains(u"URL"));
-    if (serverStatus) {
+    QAbstractButton *send = childReading<QAbstractButton>(alert, u"Send Report"_qs);
+    if (answer.serverStatus) {
         QVERIFY(said.contains(u"send a report of it to 127.0.0.1?"));
         // Chosen, not left to the style: a slip of the Return or Escape key answers as the user expects.
-        QCOMPARE(alert->defaultButton(), childReading<QPushButton>(alert, u"Send Report"_qs));
+        QCOMPARE(alert->defaultButton(), send);
         QCOMPARE(alert->escapeButton(), childReading<QAbstractButton>(alert, u"Don't Send"_qs));
     } else {
         QVERIFY(said.contains(u"on this computer, in the folder "_qs + home.state(Crashes, u"unsent"_qs)));
-        QCOMPARE(alert->standardButtons(), QMessageBox::Ok);
+        QVERIFY(alert->standardButtons() == QMessageBox::Ok && !send);
     }
-    QCOMPARE(childReading<QAbstractButton>(alert, u"Send Report"_qs) != nullptr, serverStatus != 0);
     // The keyboard alone answers: Return takes the default button, Escape declines.
-    if (answer == u"Return" || answer == u"Escape")
-        QTest::keyClick(alert, answer == u"Return" ? Qt::Key_Return : Qt::Key_Escape);
+    if (answer.key == u"Return" || answer.key == u"Escape")
+        QTest::keyClick(alert, answer.key == u"Return" ? Qt::Key_Return : Qt::Key_Escape);
     else
-        childReading<QAbstractButton>(alert, answer)->click();
+        childReading<QAbstractButton>(alert, answer.key)->click();
     QTRY_VERIFY(!alert);
 
-    if (!told.isEmpty()) {
+    if (!answer.told.isEmpty()) {
         QMessageBox *box = nullptr;
-        QTRY_VERIFY((box = visibleMessageBox(told)));
+        QTRY_VERIFY((box = visibleMessageBox(answer.told)));
         said = box->informativeText();
         box->close();
     }
-    if (!blocked.isEmpty()) {
+    if (!answer.blocked.isEmpty()) {
         QVERIFY2(said.contains(u"is offered again at the next start"_qs), qPrintable(said));
-        QVERIFY(said.contains(u"cannot make the folder "_qs + home.state(Crashes, blocked)));
+        QVERIFY(said.contains(u"cannot make the folder "_qs + home.state(Crashes, answer.blocked)));
     }
-    if (ends.isEmpty()) {
+    if (answer.ends.isEmpty()) {
         // Told, with the folder where it stays.
         QVERIFY2(said.contains(home.state(Crashes)), qPrintable(said));
         QCOMPARE(home.files(Crashes), QStringList(u"crash-1-2.txt"_qs));
         QCOMPARE(home.manager.crashReports().pendingReports().size(), 1);
     } else {
-        QTRY_COMPARE(home.files(Crashes, ends), QStringList(u"crash-1-2.txt"_qs));
+        QTRY_COMPARE(home.files(Crashes, answer.ends), QStringList(u"crash-1-2.txt"_qs));
         QVERIFY(home.files(Crashes).isEmpty());
     }
-    QCOMPARE(server.requests().size(), posts);
-    if (posts)
-        QVERIFY(server.requests().first().startsWith("POST /crashes "));
-    QCOMPARE(home.defaults.boolForKey(FXReportingManager::AlwaysSendKey), alwaysSends);
+    // Posted only when the user agreed and an address is set.
+    const bool posted = answer.serverStatus && answer.key != u"Escape";
+    QCOMPARE(server.requests().size(), posted ? 1 : 0);
+    QVERIFY(!posted || server.requests().first().startsWith("POST /crashes "));
 
     // At the start after that, a new report is sent unasked only if the user said so.
     home.plantReport(u"crash-3-4.txt"_qs);
     home.manager.startManager();
-    if (alwaysSends) {
+    if (answer.alwaysSends) {
         QTRY_COMPARE(home.files(Crashes, u"sent"_qs).size(), 2);
         QVERIFY(!home.manager.crashReportAlert());
     } else {
@@ -267,91 +275,79 @@ void ReportingTest::theNextStartAsksWhatToDoWithTheReport()
 
 void ReportingTest::aMessageIsKeptAndPostedWhereTheSettingSays_data()
 {
-    QTest::addColumn<FXFeedbackUserEmail>("requirement");
-    QTest::addColumn<QString>("email");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("problem");    // what the form says instead of sending
-    QTest::addColumn<int>("serverStatus");   // 0: no address set
-    QTest::addColumn<bool>("sentBlocked");   // the folder of sent messages cannot be made
-    QTest::addColumn<QString>("folder");     // where the message ends
-    QTest::addColumn<QString>("result");
+    QTest::addColumn<Message>("message");
     const auto required = FXFeedbackUserEmail::Required;
     const auto optional = FXFeedbackUserEmail::Optional;
     const QString address = u"ada@example.org"_qs, text = u"Two lines,\nplease."_qs;
     const QString noEmail = u"Please enter your e-mail address."_qs, thanks = u"Thank you for your feedback."_qs;
-    QTest::newRow("posted") << required << address << text << "" << 200 << false << "sent" << thanks;
-    QTest::newRow("posted, but kept with the unsent") << required << address << text << "" << 200 << true << "" << thanks;
-    QTest::newRow("no address") << optional << "" << text << "" << 0 << false << "" << thanks;
-    QTest::newRow("refused, the hidden e-mail field not read")
-        << FXFeedbackUserEmail::DontShow << "ada@" << text << "" << 503 << false << "" << "Your feedback could not be sent.";
-    QTest::newRow("e-mail required and missing") << required << "" << text << noEmail << 200 << false << "" << "";
-    QTest::newRow("e-mail required and blank") << required << "   " << text << noEmail << 200 << false << "" << "";
-    QTest::newRow("incomplete address") << optional << "ada@" << text << "This e-mail address is not complete."
-                                        << 200 << false << "" << "";
-    QTest::newRow("empty message") << optional << "" << " \n " << "Please write a message." << 200 << false << "" << "";
+    QTest::newRow("posted") << Message{required, address, text, {}, 200, false, u"sent"_qs, thanks};
+    QTest::newRow("posted, but kept with the unsent") << Message{required, address, text, {}, 200, true, {}, thanks};
+    QTest::newRow("no address") << Message{optional, {}, text, {}, 0, false, {}, thanks};
+    QTest::newRow("refused, the hidden e-mail field not read") << Message{
+        FXFeedbackUserEmail::DontShow, u"ada@"_qs, text, {}, 503, false, {}, u"Your feedback could not be sent."_qs};
+    QTest::newRow("e-mail required and missing") << Message{required, {}, text, noEmail, 200};
+    QTest::newRow("e-mail required and blank") << Message{required, u"   "_qs, text, noEmail, 200};
+    QTest::newRow("incomplete address")
+        << Message{optional, u"ada@"_qs, text, u"This e-mail address is not complete."_qs, 200};
+    QTest::newRow("empty message") << Message{optional, {}, u" \n "_qs, u"Please write a message."_qs, 200};
 }
 
 void ReportingTest::aMessageIsKeptAndPostedWhereTheSettingSays()
 {
-    QFETCH(FXFeedbackUserEmail, requirement);
-    QFETCH(QString, email);
-    QFETCH(QString, text);
-    QFETCH(QString, problem);
-    QFETCH(int, serverStatus);
-    QFETCH(bool, sentBlocked);
-    QFETCH(QString, folder);
-    QFETCH(QString, result);
+    QFETCH(Message, message);
     LoopbackHttpServer server;
-    server.setResponse({.status = serverStatus});
+    server.setResponse({.status = message.serverStatus});
     Home home;
-    if (sentBlocked)
+    if (message.sentBlocked)
         QVERIFY(home.block(Feedback, u"sent"_qs));
     home.manager.configureWithIdentifier(Identifier);
-    if (serverStatus)
-        home.defaults.setObject(server.url(QStringLiteral("/feedback")).toString(), FXFeedbackManager::FeedbackURLKey);
+    if (message.serverStatus)
+        home.defaults.setObject(server.url(u"/feedback"_qs).toString(), FXFeedbackManager::FeedbackURLKey);
     FXFeedbackManager &feedback = home.manager.feedbackManager();
-    feedback.setRequireUserEmail(requirement);
+    feedback.setRequireUserEmail(message.requirement);
     feedback.showFeedbackWindow();
     FXFeedbackWindow *form = feedback.feedbackWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
-    QCOMPARE(form->emailField()->isVisible(), requirement != FXFeedbackUserEmail::DontShow);
+    const bool asksEmail = message.requirement != FXFeedbackUserEmail::DontShow;
+    QCOMPARE(form->emailField()->isVisible(), asksEmail);
     // Before anything is written the form tells where the message will go, in plain words.
     QString told;
     for (const QLabel *label : form->findChildren<QLabel *>())
         told += label->text();
-    QVERIFY2(told.contains(serverStatus ? u"sent to 127.0.0.1"_qs : home.state(Feedback)), qPrintable(told));
+    QVERIFY2(told.contains(message.serverStatus ? u"sent to 127.0.0.1"_qs : home.state(Feedback)), qPrintable(told));
     QVERIFY(!told.contains(u"URL"));
-    QTest::keyClicks(form->nameField(), QStringLiteral("Ada"));
-    QTest::keyClicks(form->emailField(), email);
-    form->messageField()->setPlainText(text);
+    QTest::keyClicks(form->nameField(), u"Ada"_qs);
+    QTest::keyClicks(form->emailField(), message.email);
+    form->messageField()->setPlainText(message.text);
     QTest::mouseClick(form->sendButton(), Qt::LeftButton);
 
-    if (!problem.isEmpty()) {
-        QCOMPARE(form->problemLabel()->text(), problem);
+    if (!message.problem.isEmpty()) {
+        QCOMPARE(form->problemLabel()->text(), message.problem);
         QVERIFY(form->problemLabel()->isVisible());
         // The keyboard is where the problem is.
-        QCOMPARE(QApplication::focusWidget(), problem.contains(u"e-mail") ? static_cast<QWidget *>(form->emailField())
-                                                                          : static_cast<QWidget *>(form->messageField()));
+        const bool inEmail = message.problem.contains(u"e-mail");
+        QCOMPARE(QApplication::focusWidget(), inEmail ? static_cast<QWidget *>(form->emailField())
+                                                      : static_cast<QWidget *>(form->messageField()));
         QVERIFY(home.files(Feedback).isEmpty());
         return;
     }
     QMessageBox *box = nullptr;
     QTRY_VERIFY((box = visibleMessageBox()));
-    QCOMPARE(box->text(), result);
+    QCOMPARE(box->text(), message.result);
     QTRY_VERIFY(!feedback.feedbackWindow());
-    QCOMPARE(server.requests().size(), serverStatus ? 1 : 0);
+    QCOMPARE(server.requests().size(), message.serverStatus ? 1 : 0);
     // Whatever kept the message from going or from being put with the sent ones is told, with
     // the folder where it stays.
-    QCOMPARE(box->informativeText().contains(home.state(Feedback)), serverStatus != 200 || sentBlocked);
-    QCOMPARE(box->informativeText().contains(u"cannot make the folder"), sentBlocked);
-    const QStringList kept = home.files(Feedback, folder);
+    const QString details = box->informativeText();
+    QCOMPARE(details.contains(home.state(Feedback)), message.serverStatus != 200 || message.sentBlocked);
+    QCOMPARE(details.contains(u"cannot make the folder"), message.sentBlocked);
+    const QStringList kept = home.files(Feedback, message.folder);
     QCOMPARE(kept.size(), 1);
-    const QJsonObject message =
-        QJsonDocument::fromJson(contents(home.state(Feedback, folder) + u'/' + kept.first())).object();
-    QCOMPARE(message.value(u"name").toString(), QStringLiteral("Ada"));
-    QCOMPARE(message.value(u"email").toString(), requirement == FXFeedbackUserEmail::DontShow ? QString() : email);
-    QCOMPARE(message.value(u"message").toString(), text);
-    QCOMPARE(message.value(u"identifier").toString(), Identifier);
+    const QJsonObject json =
+        QJsonDocument::fromJson(contents(home.state(Feedback, message.folder) + u'/' + kept.first())).object();
+    QCOMPARE(QStringList({json[u"name"].toString(), json[u"email"].toString(), json[u"message"].toString(),
+                          json[u"identifier"].toString()}),
+             QStringList({u"Ada"_qs, asksEmail ? message.email : QString(), message.text, Identifier}));
     box->close();
 }
 
