@@ -33,10 +33,7 @@ void FlagCatalogueTest::aCurrencyShowsTheFlagOfItsCountry()
 {
     QFETCH(QString, currency);
     QFETCH(QString, image);
-    const FXFlagCatalogue catalogue;
-
-    const QString path = catalogue.imagePathForCurrency(currency);
-
+    const QString path = FXFlagCatalogue().imagePathForCurrency(currency);
     QCOMPARE(QFileInfo(path).fileName(), image);
     QVERIFY(QFileInfo::exists(path));
 }
@@ -45,8 +42,6 @@ void FlagCatalogueTest::flagsAreRenderedOncePerSizeAndScale()
 {
     FXFlagCache flags;
     QVERIFY(flags.flag(QStringLiteral("EUR"), 28, 2.0).isNull());
-    QVERIFY(flags.isRendering());
-
     QTRY_VERIFY(!flags.flag(QStringLiteral("EUR"), 28, 2.0).isNull());
 
     const QPixmap flag = flags.flag(QStringLiteral("EUR"), 28, 2.0);

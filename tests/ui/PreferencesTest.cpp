@@ -19,10 +19,8 @@
 #include "TestData.h"
 
 #include <QAbstractItemModelTester>
-#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -52,118 +50,78 @@ QMimeData *draggedRow(FXVisibleCurrenciesModel &model, int row)
     return model.mimeData({model.index(row, 0)});
 }
 
+// `from` moved by `key`, or with no key dropped into `gap` (or onto its row), gives the list
+// `after` with `selected` selected.
+struct Reorder { int from; QKeyCombination key; int gap; bool ontoRow; const char *after, *selected; };
+// Stored: following the location or not, and a `fixed` main currency; then the check box
+// `toggled` and `choose` chosen; the converter's first row after Return (empty: the sheet stays open).
+struct MainChoice { bool follows; QString fixed; bool toggled; QString choose; QString header; };
+
 }
+
+Q_DECLARE_METATYPE(Reorder)
+Q_DECLARE_METATYPE(MainChoice)
 
 class PreferencesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theSwitchKeepsTheTopLeftCornerAndScreenReadersFindEveryControl();
     void aDropOrAKeyMovesTheCurrencyIntoItsGap_data();
     void aDropOrAKeyMovesTheCurrencyIntoItsGap();
     void aDragFromElsewhereIsRefusedAndTheGapFollowsThePointer();
     void removeSearchAddAndResetShowInTheConverter();
     void theMainCurrencySheetOpensAsStoredAndWritesOnceApplied_data();
     void theMainCurrencySheetOpensAsStoredAndWritesOnceApplied();
-    void theGeneralPaneTellsTheStateAndTakesAServerAndANumberFormat();
+    void theGeneralPaneTellsTheStateAndTheSwitchKeepsTheWindowsCorner();
 };
-
-void PreferencesTest::theSwitchKeepsTheTopLeftCornerAndScreenReadersFindEveryControl()
-{
-    Preferences preferences;
-    FXPreferencesWindowController window(preferences.services);
-    window.move(100, 80);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPoint corner = window.pos();
-    const QSize general = window.size();
-    QCOMPARE(window.selectedItemIdentifier(), u"General"_qs);
-    // Screen readers read the panes' items as toggles.
-    QCOMPARE(namesWithRole(window.toolbar(), QAccessible::CheckBox), codes("General Currencies"));
-    QVERIFY(namesWithRole(&window, QAccessible::Button).contains(u"Refresh Now"_qs));
-
-    QSignalSpy finished(window.segue(), &FXPreferencesSegue::finished);
-    window.currenciesAction()->trigger();
-    QVERIFY(finished.wait());
-    QCOMPARE(window.selectedItemIdentifier(), u"Currencies"_qs);
-    auto *pane = qobject_cast<FXCurrencyPreferencesViewController *>(window.paneViewController());
-    QVERIFY(pane);
-    QVERIFY(window.size() != general);
-    QCOMPARE(window.pos(), corner);
-    QCOMPARE(pane->geometry().bottom(), window.centralWidget()->geometry().bottom());
-    // Every control, list and row of the pane (and of its sheets, below) has a name for screen
-    // readers.
-    const QStringList buttons = namesWithRole(pane, QAccessible::Button);
-    for (const QString &name : {u"Add Currency"_qs, u"Remove Currency"_qs, u"Restore Defaults"_qs})
-        QVERIFY2(buttons.contains(name), qPrintable(name));
-    QCOMPARE(namesWithRole(pane, QAccessible::List), QStringList(u"Visible Currencies"_qs));
-    QVERIFY(namesWithRole(pane, QAccessible::ListItem).contains(u"Euro (EUR)"_qs));
-
-    window.generalAction()->trigger();
-    QVERIFY(finished.wait());
-    QCOMPARE(window.size(), general);
-    QCOMPARE(window.pos(), corner);
-}
 
 void PreferencesTest::aDropOrAKeyMovesTheCurrencyIntoItsGap_data()
 {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<QKeyCombination>("key");   // none: a drop into `gap`, or onto its row
-    QTest::addColumn<int>("gap");
-    QTest::addColumn<bool>("ontoRow");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("selected");
-    const QKeyCombination drop;
+    QTest::addColumn<Reorder>("reorder");
     // On USD EUR GBP JPY BTC.
-    QTest::addRow("USD above JPY") << 0 << drop << 3 << false << "EUR GBP USD JPY BTC" << "USD";
-    QTest::addRow("BTC above EUR") << 4 << drop << 1 << false << "USD BTC EUR GBP JPY" << "BTC";
-    QTest::addRow("EUR below the last") << 1 << drop << 5 << false << "USD GBP JPY BTC EUR" << "EUR";
-    QTest::addRow("GBP above itself") << 2 << drop << 2 << false << "USD EUR GBP JPY BTC" << "GBP";
-    QTest::addRow("GBP below itself") << 2 << drop << 3 << false << "USD EUR GBP JPY BTC" << "GBP";
-    QTest::addRow("USD onto JPY goes above it") << 0 << drop << 3 << true << "EUR GBP USD JPY BTC" << "USD";
-    const auto key = [](const char *name, int row, QKeyCombination keys) -> QTestData & {
-        return QTest::addRow("%s", name) << row << keys << 0 << false;
-    };
-    key("Alt+Down", 1, Qt::ALT | Qt::Key_Down) << "USD GBP EUR JPY BTC" << "EUR";
-    key("Alt+Up", 1, Qt::ALT | Qt::Key_Up) << "EUR USD GBP JPY BTC" << "EUR";
-    key("Alt+Up on the first", 0, Qt::ALT | Qt::Key_Up) << "USD EUR GBP JPY BTC" << "USD";
-    key("Alt+Down on the last", 4, Qt::ALT | Qt::Key_Down) << "USD EUR GBP JPY BTC" << "BTC";
-    key("Delete", 1, QKeyCombination(Qt::Key_Delete)) << "USD GBP JPY BTC" << "GBP";
-    key("Delete the last", 4, QKeyCombination(Qt::Key_Delete)) << "USD EUR GBP JPY" << "JPY";
+    QTest::addRow("USD above JPY") << Reorder{0, {}, 3, false, "EUR GBP USD JPY BTC", "USD"};
+    QTest::addRow("BTC above EUR") << Reorder{4, {}, 1, false, "USD BTC EUR GBP JPY", "BTC"};
+    QTest::addRow("EUR below the last") << Reorder{1, {}, 5, false, "USD GBP JPY BTC EUR", "EUR"};
+    QTest::addRow("GBP above itself") << Reorder{2, {}, 2, false, "USD EUR GBP JPY BTC", "GBP"};
+    QTest::addRow("GBP below itself") << Reorder{2, {}, 3, false, "USD EUR GBP JPY BTC", "GBP"};
+    QTest::addRow("USD onto JPY goes above it") << Reorder{0, {}, 3, true, "EUR GBP USD JPY BTC", "USD"};
+    QTest::addRow("Alt+Down") << Reorder{1, Qt::ALT | Qt::Key_Down, 0, false, "USD GBP EUR JPY BTC", "EUR"};
+    QTest::addRow("Alt+Up") << Reorder{1, Qt::ALT | Qt::Key_Up, 0, false, "EUR USD GBP JPY BTC", "EUR"};
+    QTest::addRow("Alt+Up on the first")
+        << Reorder{0, Qt::ALT | Qt::Key_Up, 0, false, "USD EUR GBP JPY BTC", "USD"};
+    QTest::addRow("Alt+Down on the last")
+        << Reorder{4, Qt::ALT | Qt::Key_Down, 0, false, "USD EUR GBP JPY BTC", "BTC"};
+    QTest::addRow("Delete") << Reorder{1, Qt::Key_Delete, 0, false, "USD GBP JPY BTC", "GBP"};
+    QTest::addRow("Delete the last") << Reorder{4, Qt::Key_Delete, 0, false, "USD EUR GBP JPY", "JPY"};
 }
 
 void PreferencesTest::aDropOrAKeyMovesTheCurrencyIntoItsGap()
 {
-    QFETCH(int, from);
-    QFETCH(QKeyCombination, key);
-    QFETCH(int, gap);
-    QFETCH(bool, ontoRow);
-    QFETCH(QString, after);
-    QFETCH(QString, selected);
+    QFETCH(Reorder, reorder);
     Preferences preferences;
     FXCurrencyPreferencesViewController pane(preferences.services);
     FXVisibleCurrenciesModel &model = *pane.currenciesModel();
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QCOMPARE(model.currencies(), codes("USD EUR GBP JPY BTC"));
 
-    if (key == QKeyCombination()) {
-        std::unique_ptr<QMimeData> data(draggedRow(model, from));
+    if (reorder.key == QKeyCombination()) {
+        std::unique_ptr<QMimeData> data(draggedRow(model, reorder.from));
+        const int gap = reorder.gap;
         QVERIFY(model.canDropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
-        QVERIFY(ontoRow ? model.dropMimeData(data.get(), Qt::MoveAction, -1, -1, model.index(gap, 0))
-                        : model.dropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
+        QVERIFY(reorder.ontoRow ? model.dropMimeData(data.get(), Qt::MoveAction, -1, -1, model.index(gap, 0))
+                                : model.dropMimeData(data.get(), Qt::MoveAction, gap, 0, {}));
         // A drop into a gap next to the row itself still rewrites the list.
         QCOMPARE(preferences.announcements, 1);
     } else {
         pane.show();
         QVERIFY(QTest::qWaitForWindowActive(&pane));
         pane.currenciesTableView()->setFocus();
-        pane.selectRow(from);
-        QTest::keyClick(pane.currenciesTableView(), key.key(), key.keyboardModifiers());
+        pane.selectRow(reorder.from);
+        QTest::keyClick(pane.currenciesTableView(), reorder.key.key(), reorder.key.keyboardModifiers());
     }
 
-    QCOMPARE(preferences.core.settings.visibleCurrencies(), after.split(u' '));
-    QCOMPARE(model.currencies(), after.split(u' '));
-    QCOMPARE(pane.selectedCurrency(), selected);
+    QCOMPARE(preferences.core.settings.visibleCurrencies(), codes(reorder.after));
+    QCOMPARE(model.currencies(), codes(reorder.after));
+    QCOMPARE(pane.selectedCurrency(), QString::fromLatin1(reorder.selected));
 }
 
 // The offscreen platform ends every drag at once, so the drag events here come from no drag of
@@ -261,24 +219,21 @@ void PreferencesTest::removeSearchAddAndResetShowInTheConverter()
 
 void PreferencesTest::theMainCurrencySheetOpensAsStoredAndWritesOnceApplied_data()
 {
-    QTest::addColumn<bool>("follows");     // stored before
-    QTest::addColumn<QString>("fixed");    // stored before
-    QTest::addColumn<QString>("choose");   // after a click on the check box; empty: none
-    QTest::addColumn<QString>("header");   // the converter's first row after Return; empty: stays open
+    QTest::addColumn<MainChoice>("choice");
     // In the US.
-    QTest::addRow("following the location, then CHF") << true << "" << "CHF" << "CHF";
-    QTest::addRow("fixed to EUR, then following") << false << "EUR" << "" << "USD";
-    QTest::addRow("neither, then nothing chosen") << false << "" << "" << "";
+    QTest::addRow("following the location, then CHF") << MainChoice{true, {}, true, u"CHF"_qs, u"CHF"_qs};
+    QTest::addRow("fixed to EUR, then following") << MainChoice{false, u"EUR"_qs, true, {}, u"USD"_qs};
+    QTest::addRow("neither, then following") << MainChoice{false, {}, true, {}, u"USD"_qs};
+    QTest::addRow("neither, then nothing chosen") << MainChoice{false, {}, false, {}, {}};
 }
 
 void PreferencesTest::theMainCurrencySheetOpensAsStoredAndWritesOnceApplied()
 {
-    QFETCH(bool, follows);
-    QFETCH(QString, fixed);
-    QFETCH(QString, choose);
-    QFETCH(QString, header);
+    QFETCH(MainChoice, choice);
+    const auto &[follows, fixed, toggled, choose, header] = choice;
     Preferences preferences;
-    FXSettingsManager &settings = preferences.core.settings;
+    ConverterHarness &core = preferences.core;
+    FXSettingsManager &settings = core.settings;
     settings.setLocationBasedCurrencyEnabled(follows);
     settings.setDefaultCurrency(fixed.isEmpty() ? std::nullopt : std::optional(fixed));
     preferences.announcements = 0;
@@ -294,18 +249,16 @@ void PreferencesTest::theMainCurrencySheetOpensAsStoredAndWritesOnceApplied()
 
     QCOMPARE(sheet->automaticCurrencyCheckbox()->isChecked(), follows);
     QCOMPARE(list->isEnabled(), !follows);
-    QCOMPARE(sheet->listOpacity(), follows ? 0.5 : 1.0);
     QCOMPARE(sheet->selectedCurrency(), fixed);
     QVERIFY(fixed.isEmpty() || list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
     // The check box dims or brings back the list without touching the settings.
-    if (follows || !fixed.isEmpty()) {
+    if (toggled) {
         sheet->automaticCurrencyCheckbox()->click();
         QCOMPARE(list->isEnabled(), follows);
-        QCOMPARE(sheet->listOpacity(), follows ? 1.0 : 0.5);
         QCOMPARE(preferences.announcements, 0);
     }
     if (!choose.isEmpty())
-        list->setCurrentIndex(list->model()->index(int(preferences.core.currencies.allCurrencies().indexOf(choose)), 0));
+        list->setCurrentIndex(list->model()->index(int(core.currencies.allCurrencies().indexOf(choose)), 0));
     // Apply is offered only for something to apply.
     const bool closes = !header.isEmpty();
     QCOMPARE(childReading<QPushButton>(sheet, u"Apply"_qs)->isEnabled(), closes);
@@ -319,70 +272,91 @@ void PreferencesTest::theMainCurrencySheetOpensAsStoredAndWritesOnceApplied()
     QCOMPARE(converter.currencies().first(), closes ? header : u"USD"_qs);
 }
 
-void PreferencesTest::theGeneralPaneTellsTheStateAndTakesAServerAndANumberFormat()
+void PreferencesTest::theGeneralPaneTellsTheStateAndTheSwitchKeepsTheWindowsCorner()
 {
     Preferences preferences;
-    FXMainViewController converter(preferences.core.services);
+    ConverterHarness &core = preferences.core;
+    FXSettingsManager &settings = core.settings;
+    FXMainViewController converter(core.services);
     converter.show();
     QVERIFY(QTest::qWaitForWindowExposed(&converter));
     TableDriver table(converter);
-    FXGeneralPreferencesViewController pane(preferences.services);
-    pane.show();
-    QVERIFY(QTest::qWaitForWindowActive(&pane));
-    QCOMPARE(pane.mainCurrencyLabel()->text(), u"Follows location: USD"_qs);
-    preferences.core.settings.setMainCurrency(u"CHF"_qs);
-    QCOMPARE(pane.mainCurrencyLabel()->text(), u"CHF (fixed)"_qs);
+    FXPreferencesWindowController window(preferences.services);
+    window.move(100, 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Screen readers read the panes' items as toggles.
+    QCOMPARE(namesWithRole(window.toolbar(), QAccessible::CheckBox), codes("General Currencies"));
+    auto *pane = qobject_cast<FXGeneralPreferencesViewController *>(window.paneViewController());
+    QVERIFY(pane);
+    QCOMPARE(pane->mainCurrencyLabel()->text(), u"Follows location: USD"_qs);
+    settings.setMainCurrency(u"CHF"_qs);
+    QCOMPARE(pane->mainCurrencyLabel()->text(), u"CHF (fixed)"_qs);
 
     // The harness's rates server refuses every connection.
-    QTest::mouseClick(pane.refreshButton(), Qt::LeftButton);
-    QCOMPARE(pane.ratesStatusLabel()->text(), u"Updating…"_qs);
-    QVERIFY(!pane.refreshButton()->isEnabled());
-    QTRY_VERIFY(pane.refreshButton()->isEnabled());
-    QCOMPARE(pane.ratesStatusLabel()->text(),
-             u"Updated "_qs + preferences.core.currencies.humanReadableUpdateDate());
-    const QString failure = pane.ratesFailureLabel()->text();
-    QVERIFY(pane.ratesFailureLabel()->isVisible());
-    QVERIFY2(failure.startsWith(u"Cannot update the rates from"_qs) && failure.endsWith(u"connection refused"_qs),
+    QTest::mouseClick(pane->refreshButton(), Qt::LeftButton);
+    QCOMPARE(pane->ratesStatusLabel()->text(), u"Updating…"_qs);
+    QVERIFY(!pane->refreshButton()->isEnabled());
+    QTRY_VERIFY(pane->refreshButton()->isEnabled());
+    QCOMPARE(pane->ratesStatusLabel()->text(), u"Updated "_qs + core.currencies.humanReadableUpdateDate());
+    const QString failure = pane->ratesFailureLabel()->text();
+    QVERIFY(pane->ratesFailureLabel()->isVisible());
+    QVERIFY2(failure.startsWith(u"Cannot update the rates from"_qs) && failure.endsWith(u"refused"_qs),
              qPrintable(failure));
 
     // A rates server is stored only when it is an HTTP address.
-    QLineEdit &field = *pane.ratesServerField();
+    QLineEdit &field = *pane->ratesServerField();
     field.setFocus();
     for (const QString &server : {u"rates.lan/u.php"_qs, u"http://127.0.0.1:9/u.php"_qs}) {
         field.selectAll();
         QTest::keyClicks(&field, server);
         QTest::keyClick(&field, Qt::Key_Return);
         const bool stored = server.startsWith(u"http:");
-        QCOMPARE(preferences.core.settings.ratesServerURL(), stored ? std::optional(server) : std::nullopt);
-        QCOMPARE(pane.failureLabel()->isVisible(), !stored);
-        QCOMPARE(pane.failureLabel()->text().contains(server), !stored);
+        QCOMPARE(settings.ratesServerURL(), stored ? std::optional(server) : std::nullopt);
+        QCOMPARE(pane->failureLabel()->isVisible(), !stored);
+        QCOMPARE(pane->failureLabel()->text().contains(server), !stored);
     }
 
-    // A number format rewrites the converter's amounts at once.
+    // A number format rewrites the converter's amounts at once, and back to the system's notation.
     const int euro = int(converter.currencies().indexOf(u"EUR"_qs));
-    QVERIFY(table.shown(euro).contains(u'.'));
-    pane.numberFormatButton()->click();
-    FXNumberFormatViewController *sheet = pane.numberFormatSheet();
-    QVERIFY(sheet);
-    QAbstractItemModelTester tester(sheet->formatsTableView()->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
-    // Rows as high as in the lists of currencies.
-    const QTreeView *formats = sheet->formatsTableView();
-    QCOMPARE(formats->visualRect(formats->currentIndex()).height(), FXCurrencyPreferencesCell::RowHeight);
-    QTest::keyClicks(sheet->searchField(), u"German (Germany)"_qs);
-    QTest::keyClick(sheet->searchField(), Qt::Key_Return);
-    QTRY_VERIFY(!pane.numberFormatSheet());
-    QCOMPARE(preferences.core.settings.numberFormatLocale(), u"de_DE"_qs);
-    QCOMPARE(table.shown(euro), preferences.core.amount(u"EUR"_qs));
-    QVERIFY(table.shown(euro).contains(u','));
-    QCOMPARE(pane.numberFormatLabel()->text(), u"German (Germany)"_qs);
-    // Back to the system's notation.
-    pane.numberFormatButton()->click();
-    QTest::keyClicks(pane.numberFormatSheet()->searchField(), u"System"_qs);
-    QTest::keyClick(pane.numberFormatSheet()->searchField(), Qt::Key_Return);
-    QTRY_VERIFY(!pane.numberFormatSheet());
-    QCOMPARE(preferences.core.settings.numberFormatLocale(), std::nullopt);
-    QVERIFY(table.shown(euro).contains(u'.'));
+    for (const QString &format : {u"German (Germany)"_qs, u"System"_qs}) {
+        pane->numberFormatButton()->click();
+        FXNumberFormatViewController *sheet = pane->numberFormatSheet();
+        QAbstractItemModelTester tester(sheet->formatsTableView()->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        // Rows as high as in the lists of currencies.
+        const QTreeView *formats = sheet->formatsTableView();
+        QCOMPARE(formats->visualRect(formats->currentIndex()).height(), FXCurrencyPreferencesCell::RowHeight);
+        QTest::keyClicks(sheet->searchField(), format);
+        QTest::keyClick(sheet->searchField(), Qt::Key_Return);
+        QTRY_VERIFY(!pane->numberFormatSheet());
+        QCOMPARE(table.shown(euro), preferences.core.amount(u"EUR"_qs));
+        QCOMPARE(table.shown(euro).contains(u','), format.startsWith(u"German"));
+    }
+    QCOMPARE(settings.numberFormatLocale(), std::nullopt);
+
+    // Switching panes keeps the window's top left corner where it was, and the size of each pane.
+    const QPoint corner = window.pos();
+    const QSize general = window.size();
+    QSignalSpy finished(window.segue(), &FXPreferencesSegue::finished);
+    window.currenciesAction()->trigger();
+    QVERIFY(finished.wait());
+    QCOMPARE(window.selectedItemIdentifier(), u"Currencies"_qs);
+    QWidget *currencies = window.paneViewController();
+    QVERIFY(window.size() != general);
+    QCOMPARE(window.pos(), corner);
+    QCOMPARE(currencies->geometry().bottom(), window.centralWidget()->geometry().bottom());
+    // Every control, list and row of the pane (and of its sheets, below) has a name for screen
+    // readers.
+    const QStringList buttons = namesWithRole(currencies, QAccessible::Button);
+    for (const QString &name : {u"Add Currency"_qs, u"Remove Currency"_qs, u"Restore Defaults"_qs})
+        QVERIFY2(buttons.contains(name), qPrintable(name));
+    QCOMPARE(namesWithRole(currencies, QAccessible::List), QStringList(u"Visible Currencies"_qs));
+    QVERIFY(namesWithRole(currencies, QAccessible::ListItem).contains(u"Euro (EUR)"_qs));
+    window.generalAction()->trigger();
+    QVERIFY(finished.wait());
+    QCOMPARE(window.size(), general);
+    QCOMPARE(window.pos(), corner);
 }
 
 QTEST_MAIN(PreferencesTest)

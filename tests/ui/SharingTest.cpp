@@ -5,7 +5,6 @@
 #include "FXMainViewController.h"
 #include "FXMainWindowController.h"
 #include "FXShareButton.h"
-#include "FXSharingManager.h"
 #include "FXSharingServices.h"
 #include "FXTranslations.h"
 #include "ScopedEnvironment.h"
@@ -15,9 +14,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFile>
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -25,11 +21,10 @@
 
 namespace {
 
-// Remembers what it was handed, and what the window looked like then.
-class RecordingService : public FXSharingService {
-public:
-    explicit RecordingService(QString title) : m_title(std::move(title)) {}
-    QString title() const override { return m_title; }
+// Remembers what it was handed, and over which window.
+struct RecordingService : FXSharingService {
+    explicit RecordingService(QString title) : name(std::move(title)) {}
+    QString title() const override { return name; }
     QIcon image() const override { return QIcon(QStringLiteral(":/icons/share.svg")); }
     void performWithItems(const FXSharingItems &items, QWidget *window) override
     {
@@ -37,11 +32,9 @@ public:
         sourceWindow = window;
     }
 
+    QString name;
     std::optional<FXSharingItems> handed;
     QWidget *sourceWindow = nullptr;
-
-private:
-    QString m_title;
 };
 
 QStringList titles(const std::vector<std::unique_ptr<FXSharingService>> &services)
@@ -50,17 +43,6 @@ QStringList titles(const std::vector<std::unique_ptr<FXSharingService>> &service
     for (const auto &service : services)
         found.append(service->title());
     return found;
-}
-
-// A stand-in for xdg-email that writes each argument it gets into `record`, each ended by a NUL.
-QString fakeXdgEmail(const QTemporaryDir &folder, const QString &record)
-{
-    const QString path = folder.filePath(QStringLiteral("xdg-email"));
-    QFile script(path);
-    script.open(QIODevice::WriteOnly);
-    script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + record.toUtf8() + "'\n");
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-    return path;
 }
 
 }
@@ -90,7 +72,6 @@ void SharingTest::aClickTakesThePictureThenOpensTheMenu()
     FXSharingManager &sharing = core.sharing;
     FXMainWindowController window(core.services);
     window.show();
-    window.move(0, 0);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     FXShareButton *button = window.contentViewController()->shareButton();
     QMenu *menu = button->sharingMenu();
@@ -107,10 +88,6 @@ void SharingTest::aClickTakesThePictureThenOpensTheMenu()
     QTRY_VERIFY(menu->isVisible());
     QCOMPARE(pictureWhenShown.size(), window.size() * pictureWhenShown.devicePixelRatio());
     QVERIFY(downWhenShown);
-    QStringList items;
-    for (const QAction *item : menu->actions())
-        items.append(item->text());
-    QCOMPARE(items, QStringList({u"First"_qs, u"Second"_qs}));
 
     menu->actions().at(1)->trigger();
     menu->close();
@@ -134,8 +111,13 @@ void SharingTest::theServicesOfThisDesktopHandOnTheTextLinkAndPicture()
     ScopedEnvironment cache("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
     QCOMPARE(titles(FXSharingManager::availableServices()),
              QStringList({u"Copy to Clipboard"_qs, u"Save Picture…"_qs}));
+    // A stand-in for xdg-email that writes each argument it gets into `record`, each ended by a NUL.
     const QString record = home.filePath(QStringLiteral("arguments"));
-    fakeXdgEmail(home, record);
+    QFile script(home.filePath(QStringLiteral("xdg-email")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + record.toUtf8() + "'\n");
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    script.close();
     const auto services = FXSharingManager::availableServices();
     QCOMPARE(titles(services), QStringList({u"Email"_qs, u"Copy to Clipboard"_qs, u"Save Picture…"_qs}));
     QImage picture(30, 12, QImage::Format_RGB32);

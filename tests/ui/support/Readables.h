@@ -7,12 +7,7 @@
 #include <optional>
 
 // What a screen reader finds in a window: each visible element's role and texts.
-struct Readable {
-    QAccessible::Role role;
-    QString name;
-    QString value;
-    QString description;
-};
+struct Readable { QAccessible::Role role; QString name, value, description; };
 
 inline void collectReadables(QAccessibleInterface *interface, QList<Readable> &found)
 {
