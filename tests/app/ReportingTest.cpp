@@ -281,10 +281,12 @@ void ReportingTest::aMessageIsKeptAndPostedWhereTheSettingSays_data()
     const QString address = u"ada@example.org"_qs, text = u"Two lines,\nplease."_qs;
     const QString noEmail = u"Please enter your e-mail address."_qs, thanks = u"Thank you for your feedback."_qs;
     QTest::newRow("posted") << Message{required, address, text, {}, 200, false, u"sent"_qs, thanks};
-    QTest::newRow("posted, but kept with the unsent") << Message{required, address, text, {}, 200, true, {}, thanks};
+    QTest::newRow("posted, but kept with the unsent")
+        << Message{required, address, text, {}, 200, true, {}, thanks};
     QTest::newRow("no address") << Message{optional, {}, text, {}, 0, false, {}, thanks};
-    QTest::newRow("refused, the hidden e-mail field not read") << Message{
-        FXFeedbackUserEmail::DontShow, u"ada@"_qs, text, {}, 503, false, {}, u"Your feedback could not be sent."_qs};
+    QTest::newRow("refused, the hidden e-mail field not read")
+        << Message{FXFeedbackUserEmail::DontShow, u"ada@"_qs, text, {}, 503, false, {},
+                   u"Your feedback could not be sent."_qs};
     QTest::newRow("e-mail required and missing") << Message{required, {}, text, noEmail, 200};
     QTest::newRow("e-mail required and blank") << Message{required, u"   "_qs, text, noEmail, 200};
     QTest::newRow("incomplete address")
@@ -314,7 +316,8 @@ void ReportingTest::aMessageIsKeptAndPostedWhereTheSettingSays()
     QString told;
     for (const QLabel *label : form->findChildren<QLabel *>())
         told += label->text();
-    QVERIFY2(told.contains(message.serverStatus ? u"sent to 127.0.0.1"_qs : home.state(Feedback)), qPrintable(told));
+    const QString destination = message.serverStatus ? u"sent to 127.0.0.1"_qs : home.state(Feedback);
+    QVERIFY2(told.contains(destination), qPrintable(told));
     QVERIFY(!told.contains(u"URL"));
     QTest::keyClicks(form->nameField(), u"Ada"_qs);
     QTest::keyClicks(form->emailField(), message.email);
@@ -343,8 +346,8 @@ void ReportingTest::aMessageIsKeptAndPostedWhereTheSettingSays()
     QCOMPARE(details.contains(u"cannot make the folder"), message.sentBlocked);
     const QStringList kept = home.files(Feedback, message.folder);
     QCOMPARE(kept.size(), 1);
-    const QJsonObject json =
-        QJsonDocument::fromJson(contents(home.state(Feedback, message.folder) + u'/' + kept.first())).object();
+    const QString keptPath = home.state(Feedback, message.folder) + u'/' + kept.first();
+    const QJsonObject json = QJsonDocument::fromJson(contents(keptPath)).object();
     QCOMPARE(QStringList({json[u"name"].toString(), json[u"email"].toString(), json[u"message"].toString(),
                           json[u"identifier"].toString()}),
              QStringList({u"Ada"_qs, asksEmail ? message.email : QString(), message.text, Identifier}));

@@ -79,9 +79,10 @@ TEST_F(RateHistoryDatabase, KeepsSoundRatesAndAnswersTheDaysOfTheRangeWithTheDol
             ASSERT_EQ(database.keepDay(day(3, d), {{EUR, d / 8.0}, {QStringLiteral("USD"), 0.5}}), QString());
         const double nan = std::numeric_limits<double>::quiet_NaN();
         const double infinity = std::numeric_limits<double>::infinity();
-        ASSERT_EQ(database.keepDay(day(3, 3), {{EUR, 0.75}, {u"JPY"_qs, 150.0}, {u"GBP"_qs, 0}, {u"CHF"_qs, -150},
-                                               {u"SEK"_qs, nan}, {u"NOK"_qs, infinity}, {u"XAU"_qs, 1e-310},
-                                               {u"eur"_qs, 0.9}, {u"EURO"_qs, 0.9}}), QString());
+        ASSERT_EQ(database.keepDay(day(3, 3), {{EUR, 0.75}, {u"JPY"_qs, 150.0}, {u"GBP"_qs, 0},
+                                               {u"CHF"_qs, -150}, {u"SEK"_qs, nan}, {u"NOK"_qs, infinity},
+                                               {u"XAU"_qs, 1e-310}, {u"eur"_qs, 0.9}, {u"EURO"_qs, 0.9}}),
+                  QString());
     }
     FXRateHistoryDatabase reopened;
     const auto found = reopened.series(codes("EUR USD JPY") + refused, day(3, 2), day(3, 4));
