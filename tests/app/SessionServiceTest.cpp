@@ -220,14 +220,7 @@ void SessionServiceTest::onlyTheWindowsOwnRequestsReachIt()
     table.clickField(1);
     window.showMinimized();
     QTRY_VERIFY(window.isMinimized());
-    // The amounts of the rows in sight, which alone have their fields.
-    const auto shownAmounts = [&table] {
-        QStringList shown;
-        for (int row = 0; table.cell(row); ++row)
-            shown.append(table.shown(row));
-        return shown;
-    };
-    const QStringList amounts = shownAmounts();
+    const QStringList amounts = table.shownAmounts();
     QDBusConnection caller = m_bus->connect(u"caller"_qs);
 
     const QDBusMessage reply = answerTo(caller, method, arguments, interface, path);
@@ -239,7 +232,7 @@ void SessionServiceTest::onlyTheWindowsOwnRequestsReachIt()
     QCoreApplication::processEvents();
     QCOMPARE(!window.isMinimized(), raises);
     if (shown.isEmpty()) {
-        QCOMPARE(shownAmounts(), amounts);
+        QCOMPARE(table.shownAmounts(), amounts);
         return;
     }
     const int row = int(controller.currencies().indexOf(arguments.first().toString()));

@@ -19,12 +19,14 @@ public:
     FXTableTextField *field(int row) const { return cell(row)->inputTextField(); }
     // The amount row `row` shows.
     QString shown(int row) const { return field(row)->text(); }
-    // The amount every row shows, from the first.
+    // The amount every row in sight shows, from the first: rows scrolled out of sight have no field.
     QStringList shownAmounts() const
     {
         QStringList shown;
-        for (int row = 0; row < m_table.numberOfRows(); ++row)
-            shown.append(this->shown(row));
+        for (int row = 0; row < m_table.numberOfRows(); ++row) {
+            if (cell(row))
+                shown.append(this->shown(row));
+        }
         return shown;
     }
 
