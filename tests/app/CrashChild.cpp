@@ -3,6 +3,7 @@
 //   overflow             a SIGSEGV from running out of stack
 //   crash-while-writing  a SIGSEGV whose report outgrows the file size limit, so that the process
 //                        dies of SIGXFSZ halfway through writing it
+//   crash-on-a-full-disk the same SIGSEGV with SIGXFSZ ignored: the report's writes fail instead
 // The report goes to $XDG_STATE_HOME/crashes; no core file is left.
 
 #include "FXCrashHandler.h"
@@ -11,6 +12,7 @@
 #include <sys/stat.h>
 
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,7 +61,7 @@ int main(int argc, char **argv)
     setrlimit(RLIMIT_CORE, &noCore);
     const char *state = std::getenv("XDG_STATE_HOME");
     if (argc != 2 || !state) {
-        std::fprintf(stderr, "usage: XDG_STATE_HOME=FOLDER crash_child segv|abort|fpe|overflow|crash-while-writing\n");
+        std::fprintf(stderr, "usage: XDG_STATE_HOME=FOLDER crash_child segv|abort|fpe|overflow|crash-while-writing|crash-on-a-full-disk\n");
         return 2;
     }
     const std::string folder = std::string(state) + "/crashes";
@@ -68,7 +70,10 @@ int main(int argc, char **argv)
     if (!FXCrashHandler::install({folder, "0123456789abcdef0123456789abcdef", "9.8.7"}))
         return 3;
     const char *how = argv[1];
-    if (std::strcmp(how, "crash-while-writing") == 0) {
+    const bool fullDisk = std::strcmp(how, "crash-on-a-full-disk") == 0;
+    if (fullDisk)
+        std::signal(SIGXFSZ, SIG_IGN);
+    if (fullDisk || std::strcmp(how, "crash-while-writing") == 0) {
         const rlimit smallFiles{200, 200};
         setrlimit(RLIMIT_FSIZE, &smallFiles);
         crashBySegmentationFault();
