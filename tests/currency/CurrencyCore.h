@@ -8,10 +8,12 @@
 #include "FXRatesFile.h"
 #include "FXSettingsManager.h"
 #include "FXUserDefaults.h"
+#include "LoopbackHttpServer.h"
 #include "TemporaryHome.h"
 #include "TestData.h"
 
 #include <QDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -48,4 +50,30 @@ protected:
     QString ratesServer;   // as the user wrote it
     FXCurrencyManager currencies{table, file, settings, locale, [this] { return country; },
                                  fetcher, [this] { return ratesServer; }, center};
+};
+
+// The core refreshing from a loopback rates server, and what it announces.
+class RefreshingCore : public CurrencyCore {
+protected:
+    RefreshingCore()
+    {
+        ratesServer = server.url().toString();
+        center.addObserver(&observer, FXRatesDidUpdateNotification, [this](const FXNotification &note) {
+            announced.append(note.userInfo);
+            // Observers update widgets, and may start the next refresh at once.
+            idleOnTheMainThread &= !currencies.isUpdating() && QThread::currentThread() == qApp->thread();
+        }, &currencies);
+    }
+
+    // Starts a refresh as the window does, and waits for its end to be announced.
+    bool refreshNow()
+    {
+        const qsizetype before = announced.size();
+        currencies.updateCurrencyRates();
+        return runUntil([&] { return announced.size() > before; });
+    }
+
+    LoopbackHttpServer server;
+    QList<QVariantMap> announced;
+    bool idleOnTheMainThread = true;   // at every announcement
 };
