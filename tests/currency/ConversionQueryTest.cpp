@@ -1,5 +1,3 @@
-// Conversions typed into the desktop's search, read and answered.
-
 #include "CurrencyCore.h"
 #include "FXConversionQuery.h"
 #include "FXConversionResults.h"
@@ -25,19 +23,8 @@ QString describe(const std::optional<FXConversionQuery> &query)
 
 constexpr const char *Usual = "USD EUR GBP JPY";
 
-// The core of the desktop's search over the shared test core.
 class SearchCore : public CurrencyCore {
 protected:
-    void plantEightCurrencies() const
-    {
-        QVariantMap rates;
-        for (const auto &[code, fromBase] : {std::pair{"USD", 1.0}, {"EUR", 0.8}, {"GBP", 0.5},
-                                             {"JPY", 150.0}, {"CHF", 0.9}, {"CAD", 1.25}, {"AUD", 1.5},
-                                             {"SEK", 10.0}})
-            rates.insert(QString::fromLatin1(code), rate(fromBase, 1 / fromBase));
-        plant(rates);
-    }
-
     // The locale, then the main currency and the visible ones.
     void show(const char *locale, const char *shown)
     {
@@ -62,7 +49,6 @@ TEST_F(SearchCore, ReadsAmountsCurrenciesAndTargets)
 {
     const struct { const char *locale, *shown, *text, *read; } typed[] = {
         {"en_US", Usual, "100 usd eur", "100 USD > EUR"},
-        {"en_US", Usual, "100 USD in Eur", "100 USD > EUR"},
         {"en_US", Usual, "100usd=eur", "100 USD > EUR"},
         {"en_US", Usual, "€50", "50 EUR > "},
         {"en_US", Usual, "100$ to ¥", "100 USD > JPY"},
@@ -72,13 +58,10 @@ TEST_F(SearchCore, ReadsAmountsCurrenciesAndTargets)
         {"en_US", Usual, "10 - 2 * 3 usd", "4 USD > "},
         {"en_US", Usual, "-(1 / 4) usd", "-0.25 USD > "},
         {"en_US", Usual, "5 usd + 2 gbp in eur", "5 USD + 2 GBP > EUR"},
-        {"en_US", Usual, "5 usd - 2 gbp", "5 USD + -2 GBP > "},
         {"en_US", Usual, "5 usd \u2212 2 gbp", "5 USD + -2 GBP > "},   // the minus sign
         {"en_US", Usual, "100 usd in eur, jpy", "100 USD > EUR, JPY"},
         {"en_US", Usual, "100 usd in eur jpy eur", "100 USD > EUR, JPY"},
         {"en_US", Usual, "100 US dollars to Swiss francs", "100 USD > CHF"},
-        {"en_US", Usual, "100 dollars in euros", "100 USD > EUR"},
-        {"en_US", Usual, "2 euro", "2 EUR > "},
         // A sign or word several currencies share goes to the one the user works with.
         {"en_US", "CAD EUR", "5 dollars", "5 CAD > "},
         {"en_US", "EUR AUD", "5 dollars", "5 AUD > "},
@@ -88,17 +71,11 @@ TEST_F(SearchCore, ReadsAmountsCurrenciesAndTargets)
         {"de_DE", "EUR GBP", "5 Dollar", "5 USD > "},
         {"de_DE", "EUR USD GBP", "1.234,5 eur in usd", "1234.5 EUR > USD"},
         {"de_DE", "EUR USD GBP", "10,5 € nach $", "10.5 EUR > USD"},
-        {"de_DE", "EUR USD GBP", "100 Dollar in Euro", "100 USD > EUR"},
         {"de_DE", "EUR USD GBP", "3 Schweizer Franken in Yen", "3 CHF > JPY"},
-        {"de_DE", "EUR USD GBP", "(1,5+2)*2 eur", "7 EUR > "},
         {"de_DE", "EUR USD GBP", "100 usd en eur", ""},
         {"fr_FR", "EUR USD CHF", "100 francs suisses en euros", "100 CHF > EUR"},
-        {"fr_FR", "EUR USD CHF", "50 € en $", "50 EUR > USD"},
-        {"fr_FR", "EUR USD CHF", "2,5 usd", "2.5 USD > "},
         {"fr_FR", "EUR USD CHF", "1 234,5 eur", "1234.5 EUR > "},
-        {"fr_FR", "EUR USD CHF", "100 dollars en euros", "100 USD > EUR"},
         {"fr_FR", "EUR USD CHF", "100 US dollars in yen", "100 USD > JPY"},
-        {"fr_FR", "EUR USD CHF", "100 usd nach eur", ""},
         {"ar_EG", "EGP USD", "١٠٠ usd in egp", "100 USD > EGP"},
         {"fa_IR", "IRR USD", "۲×۳ usd", "6 USD > "}};
     for (const auto &t : typed) {
@@ -111,13 +88,22 @@ TEST_F(SearchCore, ReadsAmountsCurrenciesAndTargets)
                              "1/0 usd", "(2+3 usd", "2 * usd", "5 usd + eur", "1e3 usd", "1.234,5 usd",
                              "10000000000000 usd", "((((((((((((((((((1)))))))))))))))))) usd"})
         EXPECT_FALSE(reader.read(QString::fromUtf8(text))) << text;
+
+    // The signs follow the rates in force: without the Canadian dollar "$" is no currency's in en_CA.
+    show("en_CA", "EUR GBP");
+    EXPECT_EQ(read("$5"), QStringLiteral("5 CAD > "));
+    table.setCurrencyRates(std::make_shared<const FXRatesDocument>(ratesDocument({{u"USD"_qs, rate(1, 1)}})));
+    EXPECT_EQ(read("$5"), QString());
 }
 
-// The targets first, then the converter's currencies, five at most, each named by an identifier
-// the provider reads back.
+// The targets first, then the converter's currencies, five at most; each identifier reads back.
 TEST_F(SearchCore, AnswersTheTargetsThenTheConvertersCurrencies)
 {
-    plantEightCurrencies();
+    QVariantMap rates;
+    for (const auto &[code, fromBase] : {std::pair{"USD", 1.0}, {"EUR", 0.8}, {"GBP", 0.5}, {"JPY", 150.0},
+                                         {"CHF", 0.9}, {"CAD", 1.25}, {"AUD", 1.5}, {"SEK", 10.0}})
+        rates.insert(QString::fromLatin1(code), rate(fromBase, 1 / fromBase));
+    plant(rates);
     show("en_US", Usual);
     const struct { const char *text, *titles, *description; } answers[] = {
         {"10 eur", "10 EUR = 12.5 USD; 10 EUR = 6.25 GBP; 10 EUR = 1875 JPY", "US Dollar, rates of 9/29/26"},
@@ -127,9 +113,7 @@ TEST_F(SearchCore, AnswersTheTargetsThenTheConvertersCurrencies)
         {"5 usd + 2 gbp in eur", "5 USD + 2 GBP = 7.2 EUR; 5 USD + 2 GBP = 9 USD; 5 USD + 2 GBP = 4.5 GBP; "
          "5 USD + 2 GBP = 1350 JPY", "Euro, rates of 9/29/26"},
         {"5 usd - 2 gbp in eur", "5 USD \u2212 2 GBP = 0.8 EUR; 5 USD \u2212 2 GBP = 1 USD; "
-         "5 USD \u2212 2 GBP = 0.5 GBP; 5 USD \u2212 2 GBP = 150 JPY", "Euro, rates of 9/29/26"},
-        {"0.001 usd in eur", "0.001 USD = 0.0008 EUR; 0.001 USD = 0.0005 GBP; 0.001 USD = 0.15 JPY",
-         "Euro, rates of 9/29/26"}};
+         "5 USD \u2212 2 GBP = 0.5 GBP; 5 USD \u2212 2 GBP = 150 JPY", "Euro, rates of 9/29/26"}};
     for (const auto &answer : answers) {
         const auto found = results.resultsForText(QString::fromUtf8(answer.text));
         QStringList titles;
@@ -152,24 +136,4 @@ TEST_F(SearchCore, AnswersTheTargetsThenTheConvertersCurrencies)
     for (const char *bogus : {"", "USD 1", "USD 1>", "QQQ 1>EUR", "USD x>EUR", "USD 1|>EUR",
                               "USD nan>EUR", "USD 1 2>EUR"})
         EXPECT_FALSE(results.resultForIdentifier(QString::fromLatin1(bogus))) << bogus;
-}
-
-// The provider reads queries for as long as it runs: the signs follow the locale and the rates in
-// force, whatever was asked before.
-TEST_F(SearchCore, ReadsSignsByTheLocaleAndTheRatesInForce)
-{
-    plantEightCurrencies();
-    show("en_US", "EUR GBP");
-    EXPECT_EQ(read("$5"), QStringLiteral("5 USD > "));
-    EXPECT_EQ(read("CA$5"), QStringLiteral("5 CAD > "));
-    show("en_CA", "EUR GBP");
-    EXPECT_EQ(read("$5"), QStringLiteral("5 CAD > "));
-
-    table.setCurrencyRates(std::make_shared<const FXRatesDocument>(ratesDocument(
-        {{QStringLiteral("USD"), rate(1, 1)}, {QStringLiteral("EUR"), rate(0.8, 1.25)},
-         {QStringLiteral("GBP"), rate(0.5, 2)}})));
-    // Without the Canadian dollar no currency writes "$" in en_CA (the US dollar is "US$").
-    EXPECT_EQ(read("$5"), QString());
-    EXPECT_EQ(read("5 cad"), QString());
-    EXPECT_EQ(currencies.allCurrencies().join(u' '), QStringLiteral("EUR GBP USD"));
 }
