@@ -14,39 +14,29 @@ QVariantMap euroAt(double fromBase)
                           {QStringLiteral("EUR"), rate(fromBase, 1 / fromBase)}});
 }
 
-// The objects of one process over shared files, and what they announce.
-class SharedFilesWatcher : public CurrencyCore {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(file.write(euroAt(0.5)));
-        ASSERT_EQ(table.rateFromBaseForCurrency(QStringLiteral("EUR")), 0.5);
-        watcher.emplace(table, file, currencies, settings, center);
-        center.addObserver(&observer, FXRatesDidUpdateNotification,
-                           [this](const FXNotification &) { ++ratesPosts; }, &currencies);
-        center.addObserver(&observer, FXSettingsDidChangeNotification,
-                           [this](const FXNotification &) { ++settingsPosts; }, &settings);
-    }
-
-    std::optional<FXSharedFilesWatcher> watcher;
-    int ratesPosts = 0;
-    int settingsPosts = 0;
-};
+using SharedFilesWatcher = CurrencyCore;
 
 }
 
 // What another process changed is announced; what this one changed, only where it was made.
 TEST_F(SharedFilesWatcher, AnnouncesWhatAnotherProcessChangedAndNothingOfItsOwn)
 {
-    FXRatesFile othersFile(ratesPath());
-    ASSERT_TRUE(othersFile.write(euroAt(0.25)));
+    ASSERT_TRUE(file.write(euroAt(0.5)));
+    ASSERT_EQ(table.rateFromBaseForCurrency(QStringLiteral("EUR")), 0.5);
+    const FXSharedFilesWatcher watcher(table, file, currencies, settings, center);
+    int ratesPosts = 0;
+    int settingsPosts = 0;
+    center.addObserver(&observer, FXRatesDidUpdateNotification, [&](auto &) { ++ratesPosts; },
+                       &currencies);
+    center.addObserver(&observer, FXSettingsDidChangeNotification, [&](auto &) { ++settingsPosts; },
+                       &settings);
+
+    ASSERT_TRUE(FXRatesFile(ratesPath()).write(euroAt(0.25)));
     ASSERT_TRUE(runUntil([&] { return ratesPosts == 1; }));
     EXPECT_EQ(table.rateFromBaseForCurrency(QStringLiteral("EUR")), 0.25);
-    FXUserDefaults othersDefaults(settingsPath());
-    ASSERT_TRUE(othersDefaults.setObject(QStringList{QStringLiteral("CHF")},
-                                         QStringLiteral("VisibleCurrencies")).isDone());
+    ASSERT_TRUE(FXUserDefaults(settingsPath()).setObject(codes("CHF"), u"VisibleCurrencies"_qs).isDone());
     ASSERT_TRUE(runUntil([&] { return settingsPosts == 1; }));
-    EXPECT_EQ(settings.visibleCurrencies(), QStringList{QStringLiteral("CHF")});
+    EXPECT_EQ(settings.visibleCurrencies(), codes("CHF"));
     EXPECT_EQ(ratesPosts, 1);
 
     ASSERT_TRUE(file.write(euroAt(0.2)));
