@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-// The date as the status line shows it and the age as a warning names it. Now is noon, so that
-// the calendar days of any time zone within 12 hours of UTC are those of UTC.
+// Now is noon: the calendar days of any time zone within 12 hours of UTC are those of UTC.
 TEST(RatesAge, IsToldInTheLocalesWordsAndDigits)
 {
     const QDateTime now(QDate(2026, 9, 29), QTime(12, 0), Qt::UTC);
@@ -16,15 +15,13 @@ TEST(RatesAge, IsToldInTheLocalesWordsAndDigits)
         {"two calendar days back though under 48 hours", "en_US", Day + 13 * Hour, "2 days ago", "1 day"},
         {"a week", "en_US", 7 * Day, "7 days ago", "7 days"},
         {"past a week: the date alone", "en_US", 12 * Day, "9/17/26", "12 days"},
-        {"hours under a day", "en_US", 5 * Hour + 59 * 60, "6:01\u202fAM", "5 hours"},
         {"half a day: still the time alone", "en_US", 12 * Hour, "12:00\u202fAM", "12 hours"},
         {"a second more: the date too", "en_US", 12 * Hour + 1, "9/28/26, 11:59\u202fPM", "12 hours"},
         {"a clock behind the date", "en_US", -Hour, "1:00\u202fPM", "1 hour"},
         {"less than an hour", "en_US", 60, "11:59\u202fAM", "1 hour"},
         {"German", "de_DE", 3 * Day, "vor 3 Tagen", "3 Tage"},
         {"Arabic-Indic digits", "ar_EG", 3 * Day, "قبل ٣ أيام", "٣ أيام"},
-        {"Arabic with Latin digits", "ar_EG@numbers=latn", 12 * Day, "17‏/9‏/2026", "12 يومًا"},
-        {"Persian digits", "fa_IR", 3 * Day, "۳ روز پیش", "۳ روز"}};
+        {"Arabic with Latin digits", "ar_EG@numbers=latn", 12 * Day, "17‏/9‏/2026", "12 يومًا"}};
     for (const auto &age : ages) {
         const FXLocale locale(QString::fromLatin1(age.locale));
         const FXRatesAge words(locale);
