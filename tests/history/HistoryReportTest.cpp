@@ -1,16 +1,19 @@
 #include "FXHistoryReport.h"
 #include "FXLocale.h"
+#include "TestData.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+QDate march(int day) { return QDate(2025, 3, day); }
 
 // A series from its rates, one day after the other from 1 March 2025.
 FXRateSeries daily(std::initializer_list<double> rates)
 {
     FXRateSeries series;
     for (const double rate : rates)
-        series.append({QDate(2025, 3, 1).addDays(series.size()), rate});
+        series.append({march(1).addDays(series.size()), rate});
     return series;
 }
 
@@ -29,12 +32,12 @@ FXHistoryReport perDollar(const QString &against, std::initializer_list<double> 
 // never written in a scientific notation, which not every spreadsheet reads.
 TEST(HistoryReport, WritesCsvOfTheDaysBothCurrenciesHoldInSixSignificantDigits)
 {
-    const FXRateSeries euro{{QDate(2025, 3, 1), 0.8}, {QDate(2025, 3, 2), 0.5}, {QDate(2025, 3, 4), 0.25}};
-    const FXRateSeries yen{{QDate(2025, 3, 2), 150.0}, {QDate(2025, 3, 3), 151.0}, {QDate(2025, 3, 4), 152.0}};
+    const FXRateSeries euro{{march(1), 0.8}, {march(2), 0.5}, {march(4), 0.25}};
+    const FXRateSeries yen{{march(2), 150.0}, {march(3), 151.0}, {march(4), 152.0}};
     EXPECT_EQ(FXHistoryReport(QStringLiteral("EUR"), QStringLiteral("JPY"), euro, yen).csvLines(),
               (QStringList{u"date,JPY per EUR"_qs, u"2025-03-02,300"_qs, u"2025-03-04,608"_qs}));
     EXPECT_EQ(perDollar(QStringLiteral("BTC"), {0.0000123456789, 1.0 / 3.0, 12345678.9}).csvLines().mid(1),
-              (QStringList{u"2025-03-01,0.0000123457"_qs, u"2025-03-02,0.333333"_qs, u"2025-03-03,12345679"_qs}));
+              codes("2025-03-01,0.0000123457 2025-03-02,0.333333 2025-03-03,12345679"));
 }
 
 TEST(HistoryReport, SummarisesTheLatestOfEqualLowsAndHighsAndTheSignedChange)
@@ -46,8 +49,8 @@ TEST(HistoryReport, SummarisesTheLatestOfEqualLowsAndHighsAndTheSignedChange)
     FXLocale german(QStringLiteral("de_DE"));
     const FXHistoryReport flat = perDollar(QStringLiteral("EUR"), {1234.5, 1234.5});
     EXPECT_EQ(flat.summary(german).toStdString(),
-              QStringLiteral("EUR per USD from 01.03.2025 to 02.03.2025: 1.234,5 to 1.234,5, low 1.234,5 "
-                             "on 02.03.2025, high 1.234,5 on 02.03.2025, change 0 (0,00\u00a0%)").toStdString());
+              QStringLiteral("EUR per USD from 01.03.2025 to 02.03.2025: 1.234,5 to 1.234,5, low 1.234,5 on "
+                             "02.03.2025, high 1.234,5 on 02.03.2025, change 0 (0,00\u00a0%)").toStdString());
     EXPECT_EQ(flat.lines(german).first(), QStringLiteral("01.03.2025\t1.234,5"));
 }
 
