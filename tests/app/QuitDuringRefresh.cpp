@@ -1,5 +1,4 @@
-// Starts a refresh of the rates and quits while it is under way, as the window does when it is
-// closed in the middle of one.
+// Starts a refresh of the rates and quits while it is under way, as a window closed during one.
 
 #include "FXCompositionRoot.h"
 #include "FXCurrencyManager.h"
