@@ -245,7 +245,7 @@ void ConverterTableTest::everyIntegerDigitIsPainted()
             QVERIFY2(qGray(painted.pixel(x, y)) >= 128, qPrintable(u"%1,%2"_qs.arg(x).arg(y)));
     }
     // Screen readers read the whole amount.
-    QCOMPARE(readableNamed(field, field->accessibleName())->value, whole);
+    QCOMPARE(readableNamed(field, field->accessibleName()).value, whole);
 }
 
 void ConverterTableTest::theSelectionFollowsClicksTheKeyboardAndTheRows()

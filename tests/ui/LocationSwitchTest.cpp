@@ -35,7 +35,7 @@ void LocationSwitchTest::aNewCountryOffersItsCurrency()
     QFETCH(QString, country);
     QFETCH(QString, button);
     QFETCH(QString, mainCurrency);
-    ConverterWindow converter({.lastCountry = QStringLiteral("US")});
+    ConverterWindow converter;
     QVERIFY(converter.show());
     auto &[core, controller, table] = converter;
     QTRY_VERIFY(core.locationManager.has_value());

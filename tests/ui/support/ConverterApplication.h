@@ -10,8 +10,7 @@
 #include <QApplication>
 #include <QTranslator>
 
-// The application over a converter's core: its window, menu and preferences, with crash reports
-// and feedback in the core's home, leaving the test's signals alone.
+// The application over a converter's core, crash reports and feedback in its home, signals left alone.
 struct ConverterApplication {
     explicit ConverterApplication(ConverterHarness &core)
         : reporting({.stateFolder = core.home.stateHome(),

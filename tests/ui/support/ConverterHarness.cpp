@@ -4,31 +4,6 @@
 
 #include <QDir>
 
-namespace {
-
-// The rates file's folder, as the program's own is made on first use.
-QString ratesPath(const TemporaryHome &home)
-{
-    QDir().mkpath(home.dataHome());
-    return home.dataHome() + QStringLiteral("/CurrencyRates.plist");
-}
-
-FXInputManager &makeInputs(std::optional<FXInputManager> &storage, FXCurrencyManager &currencies,
-                           FXUserDefaults &defaults, const FXNumberFormatter &formatter,
-                           FXSettingsManager &settings, const ConverterHarness::Setup &setup,
-                           FXUserDefaults &groupDefaults)
-{
-    // The settings are in place before the input manager reads the rows.
-    groupDefaults.setObject(setup.lastCountry, QStringLiteral("LocationLastCountryCode"));
-    settings.setDefaultCurrency(setup.mainCurrency);
-    if (!setup.visible.isEmpty())
-        groupDefaults.setObject(QStringList(setup.mainCurrency) + setup.visible,
-                                QStringLiteral("VisibleCurrencies"));
-    return storage.emplace(currencies, defaults, formatter);
-}
-
-}
-
 ConverterHarness::ConverterHarness()
     : ConverterHarness(Setup{})
 {
@@ -38,13 +13,23 @@ ConverterHarness::ConverterHarness(const Setup &setup)
     : locale(QString::fromLatin1(setup.locale), &center)
     , groupDefaults(home.configHome() + QStringLiteral("/group.conf"))
     , standardDefaults(home.configHome() + QStringLiteral("/standard.conf"))
-    , ratesFile(ratesPath(home))
+    , ratesFile([this]() -> QString {
+          // The rates file's folder, as the program's own is made on first use.
+          QDir().mkpath(home.dataHome());
+          return home.dataHome() + QStringLiteral("/CurrencyRates.plist");
+      }())
     , currencies(ratesTable, ratesFile, settings, locale,
                  [this] { return locationManager ? locationManager->ISOCountryCode()
                                                  : FXLocationManager::storedCountryCode(groupDefaults); },
                  fetcher, [url = LoopbackHttpServer::refusingUrl()] { return url.toString(); }, center)
-    , inputs(makeInputs(inputsStorage, currencies, standardDefaults, numberFormatter, settings, setup,
-                        groupDefaults))
+    , settled([&] {
+          groupDefaults.setObject(QStringLiteral("US"), QStringLiteral("LocationLastCountryCode"));
+          settings.setDefaultCurrency(setup.mainCurrency);
+          if (!setup.visible.isEmpty())
+              groupDefaults.setObject(QStringList(setup.mainCurrency) + setup.visible,
+                                      QStringLiteral("VisibleCurrencies"));
+          return true;
+      }())
     , sharing(setup.sharingServices ? setup.sharingServices() : FXSharingManager::availableServices())
     , services{
           .center = center,

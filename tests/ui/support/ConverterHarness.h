@@ -46,9 +46,8 @@ private:
     QString m_country;
 };
 
-// What a converter window works with, over the seed rates in a temporary home, with the locale and
-// the settings as the test says, rates refreshes that never reach the network (the server refuses),
-// the computer located where the test says, and daily rates kept in memory.
+// A converter's core over the seed rates in a temporary home: locale and settings as the test says,
+// refreshes refused, the computer last found in the US, daily rates kept in memory.
 class ConverterHarness {
 public:
     struct Setup {
@@ -56,8 +55,6 @@ public:
         // The rows after the main currency; the settings' default when empty.
         QStringList visible{};
         QString mainCurrency = QStringLiteral("USD");
-        // The country found at the last start.
-        QString lastCountry = QStringLiteral("US");
         // The share button's services; this desktop's when empty.
         std::function<std::vector<std::unique_ptr<FXSharingService>>()> sharingServices{};
         // The currency manager's clock: half a day after the date of the seed's rates unless set.
@@ -66,8 +63,6 @@ public:
 
     ConverterHarness();
     explicit ConverterHarness(const Setup &setup);
-    ConverterHarness(const ConverterHarness &) = delete;
-    ConverterHarness &operator=(const ConverterHarness &) = delete;
 
     // The converter's amount for `currency`, as the core writes it.
     QString amount(const QString &currency) { return inputs.humanReadableInputForCurrency(currency); }
@@ -85,8 +80,9 @@ public:
     FXCurrencyManager currencies;
     FakeLocationSystem locationSystem;
     std::optional<FXLocationManager> locationManager;
-    std::optional<FXInputManager> inputsStorage;
-    FXInputManager &inputs;
+    // The settings as the set-up says, in place before the input manager reads the rows.
+    const bool settled;
+    FXInputManager inputs{currencies, standardDefaults, numberFormatter};
     FXFlagCache flags;
     FXSharingManager sharing;
     // The kept daily rates: none until the test keeps some.

@@ -4,10 +4,8 @@
 #include <QList>
 #include <QWidget>
 
-#include <optional>
-
 // What a screen reader finds in a window: each visible element's role and texts.
-struct Readable { QAccessible::Role role; QString name, value, description; };
+struct Readable { QAccessible::Role role = QAccessible::NoRole; QString name, value, description; };
 
 inline void collectReadables(QAccessibleInterface *interface, QList<Readable> &found)
 {
@@ -26,13 +24,14 @@ inline QList<Readable> readablesIn(QWidget *widget)
     return found;
 }
 
-inline std::optional<Readable> readableNamed(QWidget *widget, const QString &name)
+// What a screen reader reads as `name`: no role when nothing reads so.
+inline Readable readableNamed(QWidget *widget, const QString &name)
 {
     for (const Readable &readable : readablesIn(widget)) {
         if (readable.name == name)
             return readable;
     }
-    return std::nullopt;
+    return {};
 }
 
 // The child of `parent` of type T that reads `text`, as its text or to a screen reader.
