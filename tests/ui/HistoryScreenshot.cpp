@@ -1,8 +1,6 @@
-// Saves a picture of the rate-history window, as painted on the screen, for anyone to look at:
-//   history_screenshot ECB_HISTORY_FILE OUTPUT.png
-// The window charts the US dollar per euro over the three months of the ECB's genuine 90-day file,
-// ending with its newest day, in the language and notation of the environment, pointing at a day
-// in the middle, once its download (which brings nothing new) has ended.
+// Saves a picture of the rate-history window as painted: history_screenshot ECB_HISTORY_FILE OUTPUT.png
+// The US dollar per euro over three months of the ECB's genuine 90-day file, in the environment's
+// language, pointing at a day in the middle, once its download (which brings nothing new) has ended.
 
 #include "FXEcbRates.h"
 #include "FXHistoryWindowController.h"
@@ -62,9 +60,8 @@ int main(int argc, char **argv)
     window.setRange(FXChartRange::ThreeMonths);
     window.showCurrency(QStringLiteral("EUR"), QStringLiteral("USD"));
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
-    if (!QTest::qWaitFor([&window] { return !window.isDownloading(); }))
+    if (!QTest::qWaitForWindowExposed(&window)
+        || !QTest::qWaitFor([&window] { return !window.isDownloading(); }))
         return 1;
     window.chartView()->selectIndex(window.chartView()->chart()->points().size() / 2);
     QTest::qWait(300);
