@@ -44,13 +44,3 @@ T *childReading(const QWidget *parent, const QString &text)
     }
     return nullptr;
 }
-
-inline QStringList namesWithRole(QWidget *widget, QAccessible::Role role)
-{
-    QStringList names;
-    for (const Readable &readable : readablesIn(widget)) {
-        if (readable.role == role)
-            names.append(readable.name);
-    }
-    return names;
-}
