@@ -268,7 +268,10 @@ private slots:
         }
         QCOMPARE(settings.numberFormatLocale(), std::nullopt);
 
-        // Switching panes keeps the window's top left corner where it was, and the size of each pane.
+        // Switching panes keeps the window's top left corner where it was, and the size of each pane,
+        // measured once no refresh is about to change the pane's texts.
+        QTRY_VERIFY(!core.currencies.isUpdating());
+        QCoreApplication::processEvents();
         const QPoint corner = window.pos();
         const QSize general = window.size();
         QSignalSpy finished(window.segue(), &FXPreferencesSegue::finished);
