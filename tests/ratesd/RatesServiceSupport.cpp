@@ -1,18 +1,7 @@
 #include "RatesServiceSupport.h"
 
-#include "TestData.h"
-
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-
-QByteArray realRates(const char *name)
-{
-    const QByteArray bytes = contents(QStringLiteral(CAMBIO_REAL_RATES "/") + QString::fromLatin1(name));
-    EXPECT_FALSE(bytes.isEmpty()) << name;
-    return bytes;
-}
 
 void writeFile(const QString &path, const QByteArray &bytes, const QDateTime &modified)
 {
@@ -32,17 +21,7 @@ QByteArray ecbDay(const QDate &day, const QByteArray &rates)
            + day.toString(Qt::ISODate).toLatin1() + "'>" + rates + "</Cube></Cube></gesmes:Envelope>";
 }
 
-bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds timeout)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < timeout.count())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-// An answer is whole when its head and the body that its Content-Length announces are in, or when
-// the server has closed the connection after it (the answer to HEAD).
+// Whole with the body its Content-Length announces, or once the server has closed (after HEAD).
 QList<HttpAnswer> RawHttpClient::receive(int count)
 {
     QList<HttpAnswer> answers;
@@ -67,11 +46,11 @@ QList<HttpAnswer> RawHttpClient::receive(int count)
             start = std::min(headEnd + 4 + size, m_received.size());
         }
     };
-    waitUntil([&] {
+    (void)QTest::qWaitFor([&] {
         m_received += m_socket.readAll();
         split();
         return answers.size() >= count || isClosed();
-    }, std::chrono::seconds(10));
+    }, 10000);
     return answers;
 }
 
@@ -81,7 +60,7 @@ RatesServiceTest::RatesServiceTest()
 {
     ecb.setResponse({200, fixture("eurofxref-daily.xml")});
     api.setResponse({200, fixture("usd.json")});
-    // The base table dates from a month before the clock.
+    // Dated a month before the clock.
     writeFile(basePath, R"({"USD": {"from_base": 1, "to_base": 1}, "EUR": {"from_base": 0.5, "to_base": 2},
                    "JPY": {"from_base": 100, "to_base": 0.01}, "BTC": {"from_base": 0.00001, "to_base": 100000},
                    "XAG": {"from_base": 0.03, "to_base": 33.33}})", utc(2026, 11, 6, 12));
@@ -115,11 +94,6 @@ std::unique_ptr<FXRatesService> RatesServiceTest::startedService(const FXService
     return service;
 }
 
-void RatesServiceTest::settle(const FXRatesService &service)
-{
-    EXPECT_TRUE(waitUntil([&service] { return !service.isFetching(); }));
-}
-
 void RatesServiceTest::advance(const FXRatesService &service, const QDateTime &until)
 {
     for (QDateTime next = clock.nextAlarm(); next.isValid() && next <= until; next = clock.nextAlarm()) {
@@ -129,10 +103,10 @@ void RatesServiceTest::advance(const FXRatesService &service, const QDateTime &u
     clock.advanceTo(until);
 }
 
-void RatesHttpServerTest::serve(const FXServiceSettings &settings, bool start, std::chrono::milliseconds holdLimit)
+void RatesHttpServerTest::serve(const FXServiceSettings &settings, bool start)
 {
     service = makeService(settings);
-    server = std::make_unique<FXRatesHttpServer>(*service, clock, holdLimit);
+    server = std::make_unique<FXRatesHttpServer>(*service, clock);
     QString error;
     ASSERT_TRUE(server->http().listen(QHostAddress::LocalHost, 0, &error)) << error.toStdString();
     port = server->http().addresses().value(0).second;
