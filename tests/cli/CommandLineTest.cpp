@@ -210,8 +210,8 @@ TEST_F(CommandLine, TellsTheAgeOfTheRatesOnStderrAndWarnsWhenTheyAreOld)
     EXPECT_EQ(run("rates chf --quiet").out, ratesDate.toString(Qt::ISODate) + u"\nCHF 1.25 0.8\n");
 }
 
-// A failed update says why; a good one says so, and the next commands read its rates.
-TEST_F(CommandLine, UpdateSaysWhyItFailedOrKeepsTheServersRates)
+// A failed update says why; a good one says so, and keeps the day of its rates for the history.
+TEST_F(CommandLine, UpdateSaysWhyItFailedOrKeepsTheDayOfTheServersRates)
 {
     plantRates();
     LoopbackHttpServer server;
@@ -226,7 +226,8 @@ TEST_F(CommandLine, UpdateSaysWhyItFailedOrKeepsTheServersRates)
     const Result updated = run("update", server.url());
     EXPECT_TRUE(updated.status == 0 && updated.out.contains(QRegularExpression(u"^Updated \\S.*\n$"_qs)))
         << qPrintable(updated.out + updated.err);
-    EXPECT_EQ(run("rates eur").out, u"2026-12-04T15:00:00Z\nEUR 0.8 1.25\n"_qs);
+    EXPECT_EQ(run("history EUR USD --from 2026-12-01 --to 2026-12-04 --csv").out,
+              u"date,USD per EUR\n2026-12-04,1.25\n"_qs);
 }
 
 // Settings that cannot be read hang nothing; a change that cannot be written says why, in the
