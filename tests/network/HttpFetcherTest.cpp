@@ -117,7 +117,7 @@ TEST(HttpFetcher, NeverLeavesHttps)
 }
 
 // A source on loopback that answers one request with a body until the connection closes, as fast as
-// the client takes it, 1 GiB at most. Counts the bytes that went out.
+// the client takes it, 1 GiB at most. Counts the bytes that went out, and says when it is done.
 class EndlessSource {
 public:
     static constexpr qint64 Length = qint64(1) << 30;
@@ -142,6 +142,7 @@ public:
 
     QUrl url() const { return m_url; }
     qint64 sent() const { return m_sent; }
+    bool done() const { return m_done; }
 
 private:
     void serve()
@@ -162,11 +163,13 @@ private:
             m_sent += std::max<ssize_t>(written, 0);
         }
         ::close(client);
+        m_done = true;
     }
 
     const int m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     QUrl m_url;
     std::atomic<qint64> m_sent = 0;
+    std::atomic<bool> m_done = false;
     std::thread m_thread;
 };
 
@@ -181,6 +184,23 @@ TEST(HttpFetcher, StopsReadingAnEndlessBodyAtTheCap)
     EXPECT_EQ(result->failureReason(), QStringLiteral("response larger than 256 KiB"));
     // Past the cap go only the socket buffers and what QtNetwork's thread reads ahead meanwhile.
     EXPECT_LT(source.sent(), EndlessSource::Length);
+}
+
+// Quitting ends the fetch at once: the owner goes, the connection closes before the cap is read,
+// and nothing is called back.
+TEST(HttpFetcher, EndsWithItsOwner)
+{
+    EndlessSource source;
+    FXHttpFetcher fetcher;
+    auto owner = std::make_unique<QObject>();
+    bool called = false;
+    const qint64 cap = 64 << 20;
+    fetcher.fetch({.url = source.url(), .maximumBodySize = cap}, owner.get(), [&](auto &) { called = true; });
+    ASSERT_TRUE(runUntil([&] { return source.sent() > 0; }, 30s));
+    owner.reset();
+    EXPECT_TRUE(runUntil([&] { return source.done(); }, 60s));
+    EXPECT_LT(source.sent(), cap);
+    EXPECT_FALSE(called);
 }
 
 }
