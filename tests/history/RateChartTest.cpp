@@ -13,8 +13,7 @@ const QDate Today(2026, 12, 7);
 
 QDate day(const char *iso) { return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate); }
 
-// A series of `rate` on every day from `first` to `last` but the weekends, as the ECB keeps them,
-// with `others` on the days they name.
+// `rate` on every day from `first` to `last` but the weekends, as the ECB keeps them; `others` on their days.
 FXRateSeries workdays(const char *first, const char *last, double rate = 1,
                       const std::map<std::string, double> &others = {})
 {
@@ -62,10 +61,6 @@ TEST(RateChart, ShowsTheAgainstCurrencyPerUnitOnTheDaysBothHoldWithinTheRange)
     for (const auto &[shown, index] :
          {std::pair{"2026-11-01", 0}, {"2026-11-09", 0}, {"2026-12-06", 0}, {"2026-12-07", 1}})
         EXPECT_EQ(chart.indexOfDay(day(shown)), index) << shown;
-
-    const FXRateChart empty = dollarInEuros(FXChartRange::OneYear, {});
-    EXPECT_TRUE(empty.isEmpty() && empty.change() == 0 && empty.gaps().isEmpty());
-    EXPECT_FALSE(empty.low() || empty.high() || empty.first() || empty.indexOfDay(Today));
 }
 
 TEST(RateChart, GapsAreTheStretchesWithoutRatesLongerThanAWeek)
@@ -110,14 +105,10 @@ TEST(RateChartText, TellsTheChartInTheLocalesNamesNumbersAndDates)
          workdays("2025-12-08", "2026-12-04", 0.9,
                   {{"2025-12-08", 0.91}, {"2026-03-03", 0.84}, {"2026-10-02", 0.95}, {"2026-12-04", 0.86}}),
          "Euro per US Dollar over one year: from 0.91 to 0.86, low 0.84 on 3 March, high 0.95 on 2 October."},
-        {"five years name the year; yen per euro with four digits", "en_US", "EUR", "JPY",
-         FXChartRange::FiveYears,
-         workdays("2021-12-07", "2026-12-07", 0.85,
-                  {{"2021-12-07", 0.8}, {"2024-07-10", 0.9}, {"2026-12-07", 0.86}}),
-         workdays("2021-12-07", "2026-12-07", 130,
-                  {{"2021-12-07", 120}, {"2024-07-10", 145.5}, {"2026-12-07", 131.2}}),
-         "Japanese Yen per Euro over five years: from 150.00 to 152.56, low 150.00 on December 7, "
-         "2021, high 161.67 on July 10, 2024."},
+        {"five years name the year", "en_US", "USD", "EUR", FXChartRange::FiveYears, dollar,
+         workdays("2021-12-07", "2026-12-07", 0.9, {{"2021-12-07", 0.85}, {"2024-07-10", 0.95}}),
+         "Euro per US Dollar over five years: from 0.85 to 0.90, low 0.85 on December 7, 2021, high 0.95 "
+         "on July 10, 2024."},
         {"German words and notation, a late start said", "de_DE", "EUR", "USD", FXChartRange::OneYear,
          rates({{"2026-03-12", 0.9123}}) + workdays("2026-03-13", "2026-12-07", 0.8), dollar,
          "US-Dollar per Euro over one year: from 1,096 to 1,25, low 1,096 on 12. März, high 1,25 "
@@ -136,7 +127,7 @@ TEST(RateChartText, TellsTheChartInTheLocalesNamesNumbersAndDates)
         const FXLocale locale(QString::fromLatin1(c.locale));
         const FXRateChart chart(QString::fromLatin1(c.currency), QString::fromLatin1(c.against), c.range,
                                 Today, c.currencySeries, c.againstSeries);
-        EXPECT_EQ(FXRateChartText(locale).summary(chart), QString::fromUtf8(c.summary)) << c.name;
+        EXPECT_EQ(FXRateChartText(locale).summary(chart).toStdString(), c.summary) << c.name;
     }
 }
 
