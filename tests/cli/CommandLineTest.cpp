@@ -37,7 +37,8 @@ class CommandLine : public TemporaryHomeTest {
 protected:
     // `environment` sets variables ("LANGUAGE=fr LANG=en_US.UTF-8"); the other language ones are unset.
     static void start(QProcess &process, const QStringList &arguments, const char *environment = English,
-                      const QUrl &ratesServer = LoopbackHttpServer::refusingUrl())
+                      const QUrl &ratesServer = LoopbackHttpServer::refusingUrl(),
+                      const QString &program = QStringLiteral(CAMBIO_CLI_PATH))
     {
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANG"})
@@ -46,7 +47,7 @@ protected:
             variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
         variables.insert(QStringLiteral("CAMBIO_RATES_URL"), ratesServer.toString());
         process.setProcessEnvironment(variables);
-        process.start(QStringLiteral(CAMBIO_CLI_PATH), arguments);
+        process.start(program, arguments);
     }
 
     static Result finish(QProcess &process)
@@ -250,6 +251,32 @@ TEST_F(CommandLine, BrokenSettingsKeepEveryCommandRunningAndSayWhy)
         QFile::remove(file);
         QFile::remove(file + u".edit-lock");   // each change leaves its lock file
     }
+}
+
+// A full disk under the settings, made for the one process in a mount namespace of its own.
+TEST_F(CommandLine, AChangeOnAFullDiskSaysSo)
+{
+    QProcess process;
+    start(process, {u"--map-root-user"_qs, u"--mount"_qs, u"sh"_qs, u"-c"_qs,
+                    u"mount -t tmpfs -o size=64k tmpfs \"$XDG_CONFIG_HOME\" || exit 77; "
+                    "cat /dev/zero > \"$XDG_CONFIG_HOME/filler\" 2>/dev/null; exec \"$0\" \"$@\""_qs,
+                    QStringLiteral(CAMBIO_CLI_PATH), u"visible"_qs, u"add"_qs, u"chf"_qs},
+          English, LoopbackHttpServer::refusingUrl(), u"unshare"_qs);
+    const Result result = finish(process);
+    if (result.status == 77 || (result.status != 1 && result.err.contains(u"unshare")))
+        GTEST_SKIP() << "no mount namespace for a full disk here: " << qPrintable(result.err);
+    EXPECT_TRUE(result.status == 1 && result.err.startsWith(u"cambio-cli: cannot write ")
+                && result.err.endsWith(u": No space left on device\n")) << qPrintable(result.err);
+}
+
+TEST_F(CommandLine, OutputThatCannotBeWrittenIsAFailure)
+{
+    QProcess process;
+    process.setStandardOutputFile(u"/dev/full"_qs);
+    start(process, {u"currencies"_qs});
+    const Result result = finish(process);
+    EXPECT_TRUE(result.status == 1 && result.err.startsWith(u"cambio-cli: cannot write the output"))
+        << qPrintable(result.err);
 }
 
 // Fifty processes at once: every change is kept, and each is decided on the list as stored.
