@@ -86,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Scripted, HttpFetch, ::testing::Values(
     Exchange{"stall", {.stalls = true}, std::nullopt, "timed out after 0.3 s"},
     Exchange{"body cut short", {.body = QByteArray(1000, 'x'), .closesAfter = 400}, std::nullopt,
              "connection closed before the whole response arrived"},
+    Exchange{"damaged compression", {.body = "not gzip", .headers = "Content-Encoding: gzip\r\n"}, {},
+             "the answer's compression is damaged or would inflate beyond any limit"},
     Exchange{"redirect without a target", {.status = 302}, std::nullopt, "HTTP 302 without a target"},
     Exchange{"redirect to data", redirect("data:text/xml,<Cube/>"), std::nullopt,
              "redirect to data:text/xml,%3CCube/%3E refused: not an HTTP address"},
