@@ -162,12 +162,12 @@ TEST_F(RatesServiceTest, ImportsTheBanksFullHistoryOnce)
     withHistory.ecbHistoryUrl = bank.url(QStringLiteral("/eurofxref-hist.xml"));
     auto service = startedService(withHistory);
     const auto imported = [&service] { return !service->isImportingHistory(); };
-    EXPECT_TRUE(waitUntil(imported));
+    EXPECT_TRUE(runUntil(imported, Patience));
     EXPECT_EQ(service->health().value(u"history").toObject().value(u"importError"), u"HTTP 503"_qs);
 
     bank.setResponse({200, fixture("ecb-hist-2013-2015.xml")});
     advance(*service, clock.now().addDays(2));
-    EXPECT_TRUE(waitUntil(imported));
+    EXPECT_TRUE(runUntil(imported, Patience));
     const QJsonObject health = service->health().value(u"history").toObject();
     EXPECT_TRUE(health.value(u"importError").isNull());
     EXPECT_TRUE(health.value(u"imported").toBool());
@@ -176,7 +176,7 @@ TEST_F(RatesServiceTest, ImportsTheBanksFullHistoryOnce)
     service.reset();
     const qsizetype asked = bank.requests().size();
     service = startedService(withHistory);
-    EXPECT_TRUE(waitUntil(imported));
+    EXPECT_TRUE(runUntil(imported, Patience));
     EXPECT_EQ(bank.requests().size(), asked);
     EXPECT_EQ(seriesText(service->history(), "ISK").count(u'='), 6);   // the file's five and the day's
 }

@@ -32,12 +32,12 @@ protected:
     {
         const QRegularExpression expression(pattern);
         QRegularExpressionMatch match;
-        waitUntil([&] {
+        runUntil([&] {
             process.waitForReadyRead(100);
             m_log += QString::fromUtf8(process.readAllStandardError());
             match = expression.match(m_log);
             return match.hasMatch() || process.state() == QProcess::NotRunning;
-        });
+        }, Patience);
         EXPECT_TRUE(match.hasMatch()) << "no " << pattern.toStdString() << " in " << m_log.toStdString();
         return match.captured(1);
     }

@@ -46,11 +46,11 @@ QList<HttpAnswer> RawHttpClient::receive(int count)
             start = std::min(headEnd + 4 + size, m_received.size());
         }
     };
-    (void)QTest::qWaitFor([&] {
+    runUntil([&] {
         m_received += m_socket.readAll();
         split();
         return answers.size() >= count || isClosed();
-    }, 10000);
+    }, std::chrono::seconds(10));
     return answers;
 }
 

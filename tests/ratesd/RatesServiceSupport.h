@@ -36,11 +36,8 @@ inline QByteArray apiDay(const QDate &day, const QByteArray &members)
 {
     return R"({"date": ")" + day.toString(Qt::ISODate).toLatin1() + R"(", "usd": {)" + members + "}}";
 }
-template<typename Done>
-bool waitUntil(Done done)
-{
-    return QTest::qWaitFor(done, 20000);
-}
+// How long a test waits for the service, on a loaded machine.
+constexpr std::chrono::seconds Patience{20};
 
 struct HttpAnswer {
     int status = 0;
@@ -82,7 +79,7 @@ protected:
 
     static void settle(const FXRatesService &service)
     {
-        EXPECT_TRUE(waitUntil([&service] { return !service.isFetching(); }));
+        EXPECT_TRUE(runUntil([&service] { return !service.isFetching(); }, Patience));
     }
     // Moves the clock to `until`, letting every fetch that comes due on the way end.
     void advance(const FXRatesService &service, const QDateTime &until);
